@@ -1,0 +1,10 @@
+# One place for the language standard, warnings and sanitizer flags; every
+# target links dlt_common_flags instead of setting its own.
+add_library(dlt_common_flags INTERFACE)
+target_compile_features(dlt_common_flags INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(dlt_common_flags INTERFACE -Wall -Wextra)
+if(DLT_SANITIZE)
+  target_compile_options(dlt_common_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(dlt_common_flags INTERFACE -fsanitize=address,undefined)
+endif()

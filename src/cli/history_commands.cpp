@@ -1,0 +1,102 @@
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_context.h"
+#include "common/draw.h"
+#include "common/numbers.h"
+#include "history/draw_text_io.h"
+
+namespace dlt::cli {
+namespace {
+
+// Export form without the trailing blank.
+std::string ListLine(const Draw& d) {
+  std::string s = FormatDrawLine(d);
+  s.pop_back();
+  return s;
+}
+
+// Option values live as long as the callbacks that read them.
+struct HistoryOptions {
+  std::string importFile;
+  bool overwrite = false;
+  std::string exportFile;
+  std::vector<int64_t> addFields;
+  int last = 0;
+  int demoCount = 2000;
+  uint32_t demoSeed = 1;
+};
+
+}  // namespace
+
+void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
+  auto o = std::make_shared<HistoryOptions>();
+  auto* history = app.add_subcommand("history", "keep the draw history");
+  history->require_subcommand(1);
+
+  auto* import = history->add_subcommand("import", "import draws from a text or CSV file");
+  import->add_option("FILE", o->importFile, "file to import")->required();
+  import->add_flag("--overwrite", o->overwrite, "replace the whole history by the file");
+  import->callback([&ctx, o] {
+    ParsedDraws parsed = ReadDrawFile(o->importFile);
+    if (!parsed.ok()) throw CliError(parsed.error);
+    auto table = ctx.OpenTable();
+    const int added = table->ApplyImport(parsed.draws, o->overwrite);
+    ctx.out << "导入" << added << "期, 共" << table->RecordCount() << "期\n";
+  });
+
+  auto* exportCmd = history->add_subcommand("export", "export the history as a text file");
+  exportCmd->add_option("FILE", o->exportFile, "file to write (\".txt\" is added when missing)")
+      ->required();
+  exportCmd->callback([&ctx, o] {
+    auto table = ctx.OpenTable();
+    std::string error;
+    if (!ExportDraws(table->Draws(), o->exportFile, &error)) throw CliError(error);
+  });
+
+  auto* add = history->add_subcommand("add", "add one draw");
+  add->add_option("FIELDS", o->addFields, "QS N1 N2 N3 N4 N5 B1 B2")->required()->expected(8);
+  add->callback([&ctx, o] {
+    std::string error;
+    auto d = ValidateDraw(o->addFields[0], {o->addFields[1], o->addFields[2], o->addFields[3], o->addFields[4],
+                                         o->addFields[5]},
+                          {o->addFields[6], o->addFields[7]}, &error);
+    if (!d) throw CliError(error);
+    auto table = ctx.OpenTable();
+    if (!table->AppendDraw(*d, &error)) throw CliError(error);
+  });
+
+  auto* list = history->add_subcommand("list", "print the draws, one per line");
+  list->add_option("--last", o->last, "only the last N draws");
+  list->callback([&ctx, o] {
+    auto table = ctx.OpenTable();
+    const auto& draws = table->Draws();
+    const size_t from = (o->last > 0 && static_cast<size_t>(o->last) < draws.size())
+                            ? draws.size() - static_cast<size_t>(o->last)
+                            : 0;
+    for (size_t i = from; i < draws.size(); ++i) ctx.out << ListLine(draws[i]) << "\n";
+  });
+
+  auto* demo = history->add_subcommand("demo", "fill an empty history with synthetic draws");
+  demo->add_option("--draws", o->demoCount, "number of draws")->check(CLI::Range(1, 100000));
+  demo->add_option("--seed", o->demoSeed, "random seed");
+  demo->callback([&ctx, o] {
+    auto table = ctx.OpenTable();
+    if (table->RecordCount() > 0) throw CliError("历史数据不为空, 不能生成演示数据");
+    table->ApplyImport(MakeDemoDraws(o->demoCount, o->demoSeed), false);
+    ctx.out << "已生成" << o->demoCount << "期演示数据(随机合成, 并非真实开奖)\n";
+  });
+
+  auto* repeats = history->add_subcommand("repeats", "draws whose front numbers repeat another");
+  repeats->callback([&ctx, o] {
+    auto table = ctx.OpenTable();
+    const auto rows = table->RepeatedFrontDraws();
+    if (rows.empty()) ctx.out << "历史数据中尚未发现完全重复的记录\n";
+    for (const auto& d : rows) {
+      std::string s = std::to_string(d.qs);
+      for (auto n : d.front) s += " " + TwoDigit(n);
+      ctx.out << s << "\n";
+    }
+  });
+}
+
+}  // namespace dlt::cli

@@ -1,0 +1,493 @@
+#include "history/draw_table.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+#include "common/rounding.h"
+
+namespace dlt {
+namespace {
+
+constexpr const char* kCreateSql =
+    "CREATE TABLE IF NOT EXISTS basedata ("
+    "qs INTEGER PRIMARY KEY, red1 INTEGER, red2 INTEGER, red3 INTEGER, red4 INTEGER, "
+    "red5 INTEGER, red6 INTEGER, blue INTEGER, coldhotbone TEXT, coldhotbtwo TEXT, "
+    "coldhotbthree TEXT, temp INTEGER, test INTEGER, testyl INTEGER, testyl_zf INTEGER, "
+    "twoaverage INTEGER, threeaverage INTEGER, fouraverage INTEGER, fiveaverage INTEGER, "
+    "tenaverage INTEGER)";
+
+constexpr const char* kFieldNames[8] = {"qs", "red1", "red2", "red3", "red4", "red5", "red6", "blue"};
+constexpr const char* kAverageNames[5] = {"twoaverage", "threeaverage", "fouraverage",
+                                          "fiveaverage", "tenaverage"};
+constexpr int kAverageWindows[5] = {2, 3, 4, 5, 10};
+
+int FieldNumber(const std::string& name) {
+  for (int i = 0; i < 8; ++i)
+    if (name == kFieldNames[i]) return i;
+  return -1;
+}
+
+int AverageNumber(const std::string& name) {
+  for (int i = 0; i < 5; ++i)
+    if (name == kAverageNames[i]) return i;
+  return -1;
+}
+
+int ScratchNumber(const std::string& name) {
+  if (name == "temp") return 0;
+  if (name == "test") return 1;
+  if (name == "testyl") return 2;
+  if (name == "testyl_zf") return 3;
+  return -1;
+}
+
+void SetFieldOf(Draw& d, int fieldNo, int32_t v) {
+  if (fieldNo == 0) d.qs = v;
+  else if (fieldNo <= 5) d.front[fieldNo - 1] = static_cast<uint8_t>(v);
+  else d.back[fieldNo - 6] = static_cast<uint8_t>(v);
+}
+
+class Statement {
+ public:
+  Statement(sqlite3* db, const char* sql) : db_(db) {
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK)
+      throw DbError(std::string("数据库错误: ") + sqlite3_errmsg(db));
+  }
+  ~Statement() { sqlite3_finalize(stmt_); }
+  sqlite3_stmt* get() { return stmt_; }
+  bool Step() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    throw DbError(std::string("数据库错误: ") + sqlite3_errmsg(db_));
+  }
+
+ private:
+  sqlite3* db_;
+  sqlite3_stmt* stmt_ = nullptr;
+};
+
+}  // namespace
+
+DrawTable::DrawTable(const std::string& path) : path_(path) {
+  if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+      SQLITE_OK) {
+    std::string msg = db_ ? sqlite3_errmsg(db_) : "out of memory";
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw DbError("无法打开数据库 " + path + ": " + msg);
+  }
+  Exec(kCreateSql);
+  Reload();
+}
+
+DrawTable::~DrawTable() { sqlite3_close(db_); }
+
+void DrawTable::Exec(const char* sql) const {
+  char* err = nullptr;
+  if (sqlite3_exec(db_, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+    std::string msg = err ? err : "unknown";
+    sqlite3_free(err);
+    throw DbError("数据库错误: " + msg);
+  }
+}
+
+void DrawTable::Reload() {
+  draws_.clear();
+  extras_.clear();
+  Statement st(db_,
+               "SELECT qs, red1, red2, red3, red4, red5, red6, blue, coldhotbone, coldhotbtwo, "
+               "coldhotbthree, twoaverage, threeaverage, fouraverage, fiveaverage, tenaverage "
+               "FROM basedata ORDER BY qs");
+  while (st.Step()) {
+    Draw d;
+    for (int i = 0; i < 8; ++i) SetFieldOf(d, i, sqlite3_column_int(st.get(), i));
+    DrawExtras e;
+    auto text = [&](int col) {
+      const auto* p = sqlite3_column_text(st.get(), col);
+      return p ? std::string(reinterpret_cast<const char*>(p)) : std::string();
+    };
+    e.coldhotbone = text(8);
+    e.coldhotbtwo = text(9);
+    e.coldhotbthree = text(10);
+    for (int i = 0; i < 5; ++i) e.averages[i] = sqlite3_column_int(st.get(), 11 + i);
+    draws_.push_back(d);
+    extras_.push_back(std::move(e));
+  }
+  ResetScratchSizes();
+  state_ = State::Browse;
+  First();
+}
+
+void DrawTable::ResetScratchSizes() {
+  for (auto& col : scratch_) col.assign(draws_.size(), 0);
+}
+
+// --- cursor -----------------------------------------------------------------
+
+void DrawTable::First() {
+  pos_ = 0;
+  bof_ = true;
+  eof_ = Empty();
+}
+
+void DrawTable::Last() {
+  pos_ = Empty() ? 0 : RecordCount() - 1;
+  eof_ = true;
+  bof_ = Empty();
+}
+
+void DrawTable::Next() {
+  if (Empty() || pos_ >= RecordCount() - 1) {
+    eof_ = true;
+    return;
+  }
+  ++pos_;
+  eof_ = bof_ = false;
+}
+
+void DrawTable::Prior() {
+  if (Empty() || pos_ <= 0) {
+    bof_ = true;
+    return;
+  }
+  --pos_;
+  eof_ = bof_ = false;
+}
+
+int DrawTable::MoveBy(int n) {
+  if (Empty()) return 0;
+  const int target = std::clamp(pos_ + n, 0, RecordCount() - 1);
+  const int moved = target - pos_;
+  pos_ = target;
+  eof_ = n > 0 && moved < n;
+  bof_ = n < 0 && moved > n;
+  if (n == 0) eof_ = bof_ = false;
+  return moved;
+}
+
+void DrawTable::SetPosition(int index) {
+  if (Empty()) return;
+  pos_ = std::clamp(index, 0, RecordCount() - 1);
+  eof_ = bof_ = false;
+}
+
+int DrawTable::IndexOf(int32_t qs) const {
+  auto it = std::lower_bound(draws_.begin(), draws_.end(), qs,
+                             [](const Draw& d, int32_t q) { return d.qs < q; });
+  if (it == draws_.end() || it->qs != qs) return -1;
+  return static_cast<int>(it - draws_.begin());
+}
+
+bool DrawTable::LocateDraw(int32_t qs) {
+  const int i = IndexOf(qs);
+  if (i < 0) return false;
+  pos_ = i;
+  eof_ = bof_ = false;
+  return true;
+}
+
+int DrawTable::LastRealIndex() const {
+  for (int i = RecordCount() - 1; i >= 0; --i)
+    if (draws_[i].qs <= kLastRealQs) return i;
+  return -1;
+}
+
+// --- reading ------------------------------------------------------------------
+
+int32_t DrawTable::FieldOf(const Draw& d, int fieldNo) {
+  if (fieldNo == 0) return d.qs;
+  if (fieldNo >= 1 && fieldNo <= 5) return d.front[fieldNo - 1];
+  if (fieldNo == 6 || fieldNo == 7) return d.back[fieldNo - 6];
+  return 0;
+}
+
+int32_t DrawTable::Field(int fieldNo) const { return FieldOf(CurrentDraw(), fieldNo); }
+
+std::optional<int32_t> DrawTable::IntField(const std::string& name) const {
+  if (Empty()) return std::nullopt;
+  if (const int f = FieldNumber(name); f >= 0) return Field(f);
+  if (const int a = AverageNumber(name); a >= 0) return extras_[pos_].averages[a];
+  if (const int s = ScratchNumber(name); s >= 0) return scratch_[s][pos_];
+  return std::nullopt;
+}
+
+std::optional<std::string> DrawTable::TextField(const std::string& name) const {
+  if (Empty()) return std::nullopt;
+  const auto& e = extras_[pos_];
+  if (name == "coldhotbone") return e.coldhotbone;
+  if (name == "coldhotbtwo") return e.coldhotbtwo;
+  if (name == "coldhotbthree") return e.coldhotbthree;
+  if (auto v = IntField(name)) return std::to_string(*v);
+  return std::nullopt;
+}
+
+int32_t DrawTable::Scratch(ScratchField f, int index) const {
+  return scratch_[static_cast<int>(f)].at(index);
+}
+
+const std::vector<int32_t>& DrawTable::ScratchColumn(ScratchField f) const {
+  return scratch_[static_cast<int>(f)];
+}
+
+void DrawTable::SetScratch(ScratchField f, int index, int32_t value) {
+  scratch_[static_cast<int>(f)].at(index) = value;
+}
+
+// --- writing ------------------------------------------------------------------
+
+void DrawTable::WriteRow(int index) const {
+  Statement st(db_,
+               "INSERT OR REPLACE INTO basedata (qs, red1, red2, red3, red4, red5, red6, blue, "
+               "coldhotbone, coldhotbtwo, coldhotbthree, twoaverage, threeaverage, fouraverage, "
+               "fiveaverage, tenaverage) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+  const Draw& d = draws_[index];
+  const DrawExtras& e = extras_[index];
+  for (int i = 0; i < 8; ++i) sqlite3_bind_int(st.get(), i + 1, FieldOf(d, i));
+  sqlite3_bind_text(st.get(), 9, e.coldhotbone.c_str(), -1, SQLITE_TRANSIENT);
+  sqlite3_bind_text(st.get(), 10, e.coldhotbtwo.c_str(), -1, SQLITE_TRANSIENT);
+  sqlite3_bind_text(st.get(), 11, e.coldhotbthree.c_str(), -1, SQLITE_TRANSIENT);
+  for (int i = 0; i < 5; ++i) sqlite3_bind_int(st.get(), 12 + i, e.averages[i]);
+  st.Step();
+}
+
+void DrawTable::DeleteRowSql(int32_t qs) const {
+  Statement st(db_, "DELETE FROM basedata WHERE qs = ?");
+  sqlite3_bind_int(st.get(), 1, qs);
+  st.Step();
+}
+
+int DrawTable::InsertRowMemory(const Draw& d, const DrawExtras& extras) {
+  auto it = std::lower_bound(draws_.begin(), draws_.end(), d.qs,
+                             [](const Draw& x, int32_t q) { return x.qs < q; });
+  const auto index = it - draws_.begin();
+  draws_.insert(it, d);
+  extras_.insert(extras_.begin() + index, extras);
+  for (auto& col : scratch_) col.insert(col.begin() + index, 0);
+  return static_cast<int>(index);
+}
+
+void DrawTable::EraseRowMemory(int index) {
+  draws_.erase(draws_.begin() + index);
+  extras_.erase(extras_.begin() + index);
+  for (auto& col : scratch_) col.erase(col.begin() + index);
+}
+
+void DrawTable::Edit() {
+  if (Empty()) return Append();
+  state_ = State::Edit;
+  editIndex_ = pos_;
+  bufferDraw_ = draws_[pos_];
+  bufferExtras_ = extras_[pos_];
+}
+
+void DrawTable::Append() {
+  state_ = State::Insert;
+  editIndex_ = -1;
+  bufferDraw_ = Draw{};
+  bufferExtras_ = DrawExtras{};
+}
+
+void DrawTable::Cancel() {
+  state_ = State::Browse;
+  editIndex_ = -1;
+}
+
+bool DrawTable::SetField(const std::string& name, int32_t value) {
+  if (state_ == State::Browse) return false;
+  if (const int f = FieldNumber(name); f >= 0) {
+    SetFieldOf(bufferDraw_, f, value);
+    return true;
+  }
+  if (const int a = AverageNumber(name); a >= 0) {
+    bufferExtras_.averages[a] = value;
+    return true;
+  }
+  if (const int s = ScratchNumber(name); s >= 0 && state_ == State::Edit) {
+    scratch_[s][editIndex_] = value;
+    return true;
+  }
+  return false;
+}
+
+bool DrawTable::SetTextField(const std::string& name, const std::string& value) {
+  if (state_ == State::Browse) return false;
+  if (name == "coldhotbone") bufferExtras_.coldhotbone = value;
+  else if (name == "coldhotbtwo") bufferExtras_.coldhotbtwo = value;
+  else if (name == "coldhotbthree") bufferExtras_.coldhotbthree = value;
+  else return false;
+  return true;
+}
+
+bool DrawTable::Post(std::string* error) {
+  if (state_ == State::Browse) return true;
+  const int clash = IndexOf(bufferDraw_.qs);
+  if (clash >= 0 && clash != editIndex_) {
+    if (error) *error = "数据库中已经存在此期的记录";
+    return false;
+  }
+  Exec("BEGIN");
+  try {
+    if (state_ == State::Edit) {
+      const int32_t oldQs = draws_[editIndex_].qs;
+      if (oldQs != bufferDraw_.qs) {
+        DeleteRowSql(oldQs);
+        std::array<int32_t, 4> keep{};
+        for (int s = 0; s < 4; ++s) keep[s] = scratch_[s][editIndex_];
+        EraseRowMemory(editIndex_);
+        pos_ = InsertRowMemory(bufferDraw_, bufferExtras_);
+        for (int s = 0; s < 4; ++s) scratch_[s][pos_] = keep[s];
+      } else {
+        draws_[editIndex_] = bufferDraw_;
+        extras_[editIndex_] = bufferExtras_;
+        pos_ = editIndex_;
+      }
+    } else {
+      pos_ = InsertRowMemory(bufferDraw_, bufferExtras_);
+    }
+    WriteRow(pos_);
+    Exec("COMMIT");
+  } catch (...) {
+    Exec("ROLLBACK");
+    Reload();
+    throw;
+  }
+  eof_ = bof_ = false;
+  state_ = State::Browse;
+  editIndex_ = -1;
+  return true;
+}
+
+void DrawTable::Delete() {
+  if (Empty()) return;
+  state_ = State::Browse;
+  DeleteRowSql(draws_[pos_].qs);
+  EraseRowMemory(pos_);
+  if (pos_ >= RecordCount()) pos_ = std::max(0, RecordCount() - 1);
+  eof_ = Empty();
+  bof_ = Empty();
+}
+
+bool DrawTable::AppendDraw(const Draw& d, std::string* error) {
+  Append();
+  bufferDraw_ = d;
+  if (!Post(error)) {
+    Cancel();
+    return false;
+  }
+  UpdateDerivedFields(pos_);
+  return true;
+}
+
+void DrawTable::PutDraw(const Draw& d) {
+  if (LocateDraw(d.qs)) {
+    Edit();
+    bufferDraw_ = d;
+    Post();
+    UpdateDerivedFields(pos_);
+  } else {
+    AppendDraw(d);
+  }
+}
+
+bool DrawTable::DeleteDraw(int32_t qs) {
+  const int i = IndexOf(qs);
+  if (i < 0) return false;
+  const int32_t keepQs = Empty() ? 0 : CurrentDraw().qs;
+  const bool wasCurrent = (i == pos_);
+  pos_ = i;
+  Delete();
+  if (!wasCurrent && keepQs != 0) LocateDraw(keepQs);
+  return true;
+}
+
+int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
+  Exec("BEGIN");
+  int added = 0;
+  try {
+    if (overwrite) {
+      Exec("DELETE FROM basedata");
+      draws_.clear();
+      extras_.clear();
+      ResetScratchSizes();
+    }
+    for (const Draw& d : draws) {
+      if (IndexOf(d.qs) >= 0) continue;
+      const int i = InsertRowMemory(d, DrawExtras{});
+      WriteRow(i);
+      ++added;
+    }
+    UpdateAllDerivedFields();
+    Exec("COMMIT");
+  } catch (...) {
+    Exec("ROLLBACK");
+    Reload();
+    throw;
+  }
+  state_ = State::Browse;
+  Last();
+  return added;
+}
+
+void DrawTable::SetColdHotTexts(int index, const std::string* one, const std::string* two,
+                                const std::string* three) {
+  auto& e = extras_.at(index);
+  if (one) e.coldhotbone = *one;
+  if (two) e.coldhotbtwo = *two;
+  if (three) e.coldhotbthree = *three;
+  WriteRow(index);
+}
+
+void DrawTable::UpdateDerivedFields(int index) {
+  if (index < 0 || index >= RecordCount()) return;
+  const int last = std::min(RecordCount() - 1, index + 9);
+  for (int i = index; i <= last; ++i) {
+    for (int w = 0; w < 5; ++w) {
+      int64_t sum = 0;
+      int n = 0;
+      for (int j = i; j >= 0 && j > i - kAverageWindows[w]; --j, ++n) sum += draws_[j].back[1];
+      extras_[i].averages[w] = static_cast<int32_t>(DivRoundHalfEven(sum * 10, n));
+    }
+    WriteRow(i);
+  }
+}
+
+void DrawTable::UpdateAllDerivedFields() {
+  const bool ownTransaction = sqlite3_get_autocommit(db_) != 0;
+  if (ownTransaction) Exec("BEGIN");
+  for (int i = 0; i < RecordCount(); i += 10) UpdateDerivedFields(i);
+  if (ownTransaction) Exec("COMMIT");
+}
+
+// --- forecast record ------------------------------------------------------------
+
+bool DrawTable::DeleteForecast() { return DeleteDraw(kForecastQs); }
+
+void DrawTable::WriteForecast(const Draw& numbers) {
+  Draw d = numbers;
+  d.qs = kForecastQs;
+  PutDraw(d);
+}
+
+// --- queries --------------------------------------------------------------------
+
+std::vector<Draw> DrawTable::RepeatedFrontDraws() const {
+  // Columns are qualified: a bare qs is ambiguous in the self-join.
+  Statement st(db_,
+               "select a.qs,a.red1,a.red2,a.red3,a.red4,a.red5 "
+               "from basedata as a,basedata as b "
+               "where (a.red1=b.red1) and (a.red2=b.red2) "
+               "and (a.red3=b.red3) and (a.red4=b.red4) "
+               "and (a.red5=b.red5) "
+               "and (a.qs<>b.qs) order by a.qs");
+  std::vector<Draw> out;
+  while (st.Step()) {
+    Draw d;
+    for (int i = 0; i < 6; ++i) SetFieldOf(d, i, sqlite3_column_int(st.get(), i));
+    out.push_back(d);
+  }
+  return out;
+}
+
+}  // namespace dlt

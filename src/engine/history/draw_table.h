@@ -1,0 +1,165 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "common/draw.h"
+
+struct sqlite3;
+
+namespace dlt {
+
+// A failure of the table engine itself (file missing, disk full, SQL error).
+class DbError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The stored columns of one draw besides the numbers.
+struct DrawExtras {
+  std::string coldhotbone, coldhotbtwo, coldhotbthree;
+  // Moving means of `blue` over 2, 3, 4, 5 and 10 draws, in tenths.
+  std::array<int32_t, 5> averages{};
+};
+
+// Scratch values that analyses write per draw; kept in memory only.
+enum class ScratchField { Temp, Test, TestYl, TestYlZf };
+
+// The draw history: a SQLite table `basedata` ordered by `qs`, read into
+// memory, with one cursor that the windows share. Writes go to SQLite at
+// post and delete; every read is served from memory.
+class DrawTable {
+ public:
+  enum class State { Browse, Edit, Insert };
+
+  // Opens the table file, creating it (and the table) when absent.
+  // Throws DbError when the file cannot be opened.
+  explicit DrawTable(const std::string& path);
+  ~DrawTable();
+  DrawTable(const DrawTable&) = delete;
+  DrawTable& operator=(const DrawTable&) = delete;
+
+  const std::string& FilePath() const { return path_; }
+  // Reads every row from the file again; the cursor goes to the first record.
+  void Reload();
+
+  // --- cursor ---------------------------------------------------------------
+  void First();
+  void Last();
+  void Next();
+  void Prior();
+  // Moves by n records, stopping at either end; returns the records moved.
+  int MoveBy(int n);
+  int RecNo() const { return Empty() ? 0 : pos_ + 1; }  // 1-based
+  int RecordCount() const { return static_cast<int>(draws_.size()); }
+  bool Empty() const { return draws_.empty(); }
+  bool Eof() const { return eof_; }
+  bool Bof() const { return bof_; }
+  // 0-based index of the current record (-1 when empty).
+  int Position() const { return Empty() ? -1 : pos_; }
+  void SetPosition(int index);
+  // Key lookup on qs: true and current when found; the cursor stays otherwise.
+  bool LocateDraw(int32_t qs);
+  // 0-based index of the draw, or -1.
+  int IndexOf(int32_t qs) const;
+
+  // --- reading --------------------------------------------------------------
+  const std::vector<Draw>& Draws() const { return draws_; }
+  const Draw& CurrentDraw() const { return draws_.at(pos_); }
+  const DrawExtras& Extras(int index) const { return extras_.at(index); }
+  // Fields 0..7 of the current record: qs, red1..red5, red6, blue.
+  int32_t Field(int fieldNo) const;
+  static int32_t FieldOf(const Draw& d, int fieldNo);
+  // Integer field by column name; nullopt for an unknown or text column.
+  std::optional<int32_t> IntField(const std::string& name) const;
+  std::optional<std::string> TextField(const std::string& name) const;
+  int32_t Scratch(ScratchField f, int index) const;
+  const std::vector<int32_t>& ScratchColumn(ScratchField f) const;
+  // The last draw with qs <= 9999997 (-1 when none).
+  int LastRealIndex() const;
+
+  // --- writing --------------------------------------------------------------
+  // Edit/append the current record field by field, then Post (the navigator way).
+  void Edit();
+  void Append();
+  void Cancel();
+  State CurrentState() const { return state_; }
+  bool SetField(const std::string& name, int32_t value);
+  bool SetTextField(const std::string& name, const std::string& value);
+  // Posts the edit buffer; false with a message when the draw number clashes.
+  bool Post(std::string* error = nullptr);
+  // Deletes the current record; the cursor moves to the next one (or the new last).
+  void Delete();
+
+  // Appends a complete draw and runs UpdateDerivedFields; false when qs exists.
+  bool AppendDraw(const Draw& d, std::string* error = nullptr);
+  // Replaces the numbers of an existing draw (or appends it) and updates.
+  void PutDraw(const Draw& d);
+  bool DeleteDraw(int32_t qs);
+  // Adds many draws in one transaction. Overwrite deletes every record first;
+  // otherwise draws already present are skipped. Returns the number added.
+  int ApplyImport(const std::vector<Draw>& draws, bool overwrite);
+
+  // Memory-only scratch values (the analyses' series).
+  void SetScratch(ScratchField f, int index, int32_t value);
+  // Stored summary texts of one draw (written at once).
+  void SetColdHotTexts(int index, const std::string* one, const std::string* two,
+                       const std::string* three);
+
+  // Computes the moving means of `blue` for the draw at `index` and the
+  // nine after it (their windows include it) and stores them.
+  void UpdateDerivedFields(int index);
+  void UpdateAllDerivedFields();
+
+  // --- forecast record (qs 9999999) -----------------------------------------
+  bool HasForecast() const { return IndexOf(kForecastQs) >= 0; }
+  bool DeleteForecast();
+  // Writes the forecast record with the given numbers (replacing an old one).
+  void WriteForecast(const Draw& numbers);
+
+  // --- queries ----------------------------------------------------------------
+  // q_redzhrepeat: draws whose five front numbers repeat another draw.
+  std::vector<Draw> RepeatedFrontDraws() const;
+
+ private:
+  void Exec(const char* sql) const;
+  void WriteRow(int index) const;
+  void DeleteRowSql(int32_t qs) const;
+  int InsertRowMemory(const Draw& d, const DrawExtras& extras);
+  void EraseRowMemory(int index);
+  void ResetScratchSizes();
+
+  std::string path_;
+  sqlite3* db_ = nullptr;
+  std::vector<Draw> draws_;
+  std::vector<DrawExtras> extras_;
+  std::array<std::vector<int32_t>, 4> scratch_;
+  int pos_ = 0;
+  bool eof_ = true;
+  bool bof_ = true;
+  State state_ = State::Browse;
+  Draw bufferDraw_;
+  DrawExtras bufferExtras_;
+  int editIndex_ = -1;
+};
+
+// Remembers the current draw and returns to it by key lookup on destruction.
+class CursorGuard {
+ public:
+  explicit CursorGuard(DrawTable& t) : table_(t), qs_(t.Empty() ? 0 : t.CurrentDraw().qs) {}
+  ~CursorGuard() {
+    if (qs_ != 0) table_.LocateDraw(qs_);
+  }
+  CursorGuard(const CursorGuard&) = delete;
+  CursorGuard& operator=(const CursorGuard&) = delete;
+
+ private:
+  DrawTable& table_;
+  int32_t qs_;
+};
+
+}  // namespace dlt
