@@ -41,7 +41,9 @@ test: deps
 bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DDLT_BUILD_TESTS=OFF -DDLT_BUILD_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
-	@for b in build/bench/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+	@for b in build/bench/bench/bench_*; do \
+	  if [ -x "$$b" ]; then "$$b" || exit 1; fi; \
+	done
 
 clean:
 	rm -rf build

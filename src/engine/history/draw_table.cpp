@@ -322,6 +322,15 @@ bool DrawTable::SetTextField(const std::string& name, const std::string& value) 
 
 bool DrawTable::Post(std::string* error) {
   if (state_ == State::Browse) return true;
+  // Real draws are checked and kept ascending; the reserved pseudo-draws
+  // carry whatever numbers the window that writes them sets.
+  if (bufferDraw_.qs <= kLastRealQs) {
+    const Draw& b = bufferDraw_;
+    auto valid = ValidateDraw(b.qs, {b.front[0], b.front[1], b.front[2], b.front[3], b.front[4]},
+                              {b.back[0], b.back[1]}, error);
+    if (!valid) return false;
+    bufferDraw_ = *valid;
+  }
   const int clash = IndexOf(bufferDraw_.qs);
   if (clash >= 0 && clash != editIndex_) {
     if (error) *error = "数据库中已经存在此期的记录";
