@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "indicators/eval_context.h"
+#include "indicators/indicator_id.h"
 
 namespace dlt {
 
@@ -18,6 +20,9 @@ class Indicator {
  public:
   virtual ~Indicator() = default;
   virtual int32_t Value(const EvalContext& ctx) const = 0;
+  // The catalogue id behind a catalogue key, so that a filter engine can
+  // switch to the plain computations of base_indicators.h; nullopt otherwise.
+  virtual std::optional<IndicatorRef> CatalogueRef() const { return std::nullopt; }
 };
 using IndicatorPtr = std::shared_ptr<const Indicator>;
 
