@@ -1,0 +1,36 @@
+#include "common/coldhot_input.h"
+
+#include <charconv>
+
+namespace dlt {
+namespace {
+
+std::optional<int> WholeNumber(std::string_view s, int lo, int hi) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  int v = 0;
+  auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (s.empty() || ec != std::errc() || p != s.data() + s.size() || v < lo || v > hi)
+    return std::nullopt;
+  return v;
+}
+
+}  // namespace
+
+std::optional<ColdHotInput> ParseColdHotInput(std::string_view window, std::string_view cold,
+                                              std::string_view hot, std::string* message) {
+  auto fail = [&](const char* text) -> std::optional<ColdHotInput> {
+    if (message) *message = text;
+    return std::nullopt;
+  };
+  const auto w = WholeNumber(window, 1, 255);
+  if (!w) return fail("期数范围必须是1到255之间的整数");
+  const auto c = WholeNumber(cold, 0, 255);
+  if (!c) return fail("冷号次数必须是0到255之间的整数");
+  const auto h = WholeNumber(hot, 0, 255);
+  if (!h) return fail("热号次数必须是0到255之间的整数");
+  return ColdHotInput{*w, *c, *h};
+}
+
+}  // namespace dlt

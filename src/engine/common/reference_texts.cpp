@@ -1,0 +1,37 @@
+#include "common/reference_texts.h"
+
+#include "common/numbers.h"
+
+namespace dlt {
+
+std::string ChineseNumeral(int n) {
+  static const char* kDigits[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+  if (n <= 0 || n >= 100) return std::to_string(n);
+  if (n < 10) return kDigits[n];
+  const std::string tens = n / 10 == 1 ? "" : kDigits[n / 10];
+  return tens + "十" + kDigits[n % 10];
+}
+
+std::string ZoneName(int k, int zone) {
+  if (k == 2) return zone == 1 ? "小区" : "大区";
+  return ChineseNumeral(zone) + "区";
+}
+
+std::vector<std::string> ZoneTextLines() {
+  std::vector<std::string> lines;
+  for (int k = 2; k <= 15; ++k) {
+    lines.push_back("(" + ChineseNumeral(k) + "区的分区设定)");
+    const std::vector<int> z = ZoneBounds(k, 1, 35);
+    std::string line;
+    for (int e = 1; e <= k; ++e) {
+      if (e > 1) line += std::string(10, ' ');
+      line += ZoneName(k, e) + "<" + std::to_string(z[e - 1] + 1) + ".." + std::to_string(z[e]) +
+              ">";
+    }
+    lines.push_back(line);
+    lines.emplace_back();
+  }
+  return lines;
+}
+
+}  // namespace dlt

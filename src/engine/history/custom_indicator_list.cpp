@@ -1,0 +1,66 @@
+#include "history/custom_indicator_list.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "common/gbk_text.h"
+
+namespace dlt {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+std::string CustomIndicatorLine(std::string_view formula, std::string_view name) {
+  std::string line(Trim(formula));
+  line += "        ";
+  line += Trim(name);
+  return std::string(Trim(line));
+}
+
+CustomIndicator SplitCustomIndicatorLine(std::string_view line) {
+  line = Trim(line);
+  const size_t space = line.find(' ');
+  if (space == std::string_view::npos) return {std::string(line), {}};
+  std::string_view name = line.substr(space + 1);
+  while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+  return {std::string(line.substr(0, space)), std::string(name)};
+}
+
+std::optional<std::string> CheckCustomIndicatorFormula(std::string_view formula) {
+  formula = Trim(formula);
+  if (formula.empty()) return "你还未输入公式";
+  if (formula.find(' ') != std::string_view::npos || formula.find('\t') != std::string_view::npos)
+    return "不能有空格";
+  return std::nullopt;
+}
+
+std::optional<std::vector<std::string>> LoadCustomIndicatorLines(const std::string& path,
+                                                                 std::string* error) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return std::vector<std::string>{};
+  auto raw = ReadTextLines(path, error);
+  if (!raw) return std::nullopt;
+  std::vector<std::string> lines;
+  for (const auto& l : *raw) {
+    const std::string_view t = Trim(l);
+    if (!t.empty()) lines.emplace_back(t);
+  }
+  return lines;
+}
+
+bool SaveCustomIndicatorLines(const std::string& path, const std::vector<std::string>& lines,
+                              std::string* error) {
+  std::error_code ec;
+  const auto dir = std::filesystem::path(path).parent_path();
+  if (!dir.empty()) std::filesystem::create_directories(dir, ec);
+  return WriteGbkLines(path, lines, error);
+}
+
+}  // namespace dlt
