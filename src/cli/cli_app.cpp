@@ -20,6 +20,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.add_option("--data-dir", ctx.dataDirOption,
                  "data folder (default: $DLT_HOME, else $XDG_DATA_HOME/dlt)");
   RegisterHistoryCommands(app, ctx);
+  RegisterIndicatorCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -33,5 +33,6 @@ struct CliContext {
 
 // Each group of commands registers itself on the application.
 void RegisterHistoryCommands(CLI::App& app, CliContext& ctx);
+void RegisterIndicatorCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace dlt::cli
