@@ -1,0 +1,123 @@
+#include "generator/value_list_text.h"
+
+#include <cctype>
+#include <charconv>
+
+#include "common/numbers.h"
+
+namespace dlt {
+namespace {
+
+constexpr std::string_view kWideComma = "，";
+
+bool Fail(std::string* error, std::string message) {
+  if (error) *error = std::move(message);
+  return false;
+}
+
+// Splits at commas (ASCII or full-width) and blanks; empty pieces dropped.
+std::vector<std::string_view> SplitItems(std::string_view text) {
+  std::vector<std::string_view> items;
+  size_t start = 0;
+  auto flush = [&](size_t end) {
+    if (end > start) items.push_back(text.substr(start, end - start));
+  };
+  size_t i = 0;
+  while (i < text.size()) {
+    if (text.substr(i, kWideComma.size()) == kWideComma) {
+      flush(i);
+      i += kWideComma.size();
+      start = i;
+    } else if (text[i] == ',' || std::isspace(static_cast<unsigned char>(text[i]))) {
+      flush(i);
+      start = ++i;
+    } else {
+      ++i;
+    }
+  }
+  flush(text.size());
+  return items;
+}
+
+bool ParseInt(std::string_view s, int32_t* out) {
+  if (s.empty() || s.front() == '-' || s.front() == '+') return false;
+  auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), *out);
+  return ec == std::errc() && ptr == s.data() + s.size();
+}
+
+}  // namespace
+
+std::string ValueEditText(const ValueSet& values) {
+  std::string s;
+  for (int32_t v : values.Values()) s += std::to_string(v) + "  ";
+  return s;
+}
+
+std::string NumberMemoText(std::span<const int> numbers) {
+  std::string s;
+  for (int n : numbers) s += TwoDigit(n) + "  ";
+  return s;
+}
+
+std::string ValueListText(const ValueSet& values) {
+  const auto& v = values.Values();
+  std::string s;
+  for (size_t i = 0; i < v.size();) {
+    size_t j = i;
+    while (j + 1 < v.size() && static_cast<int64_t>(v[j + 1]) == static_cast<int64_t>(v[j]) + 1)
+      ++j;
+    if (!s.empty()) s += ',';
+    if (j - i >= 2) {
+      s += std::to_string(v[i]) + "-" + std::to_string(v[j]);
+      i = j + 1;
+    } else {
+      s += std::to_string(v[i]);
+      ++i;
+    }
+  }
+  return s;
+}
+
+std::optional<ValueSet> ParseValueList(std::string_view text, std::string* error) {
+  std::vector<int32_t> values;
+  for (std::string_view item : SplitItems(text)) {
+    const size_t dash = item.find('-');
+    int32_t from = 0, to = 0;
+    const bool ok = dash == std::string_view::npos ? ParseInt(item, &from) && ParseInt(item, &to)
+                                                   : ParseInt(item.substr(0, dash), &from) &&
+                                                         ParseInt(item.substr(dash + 1), &to);
+    if (!ok) {
+      Fail(error, "取值格式不正确: " + std::string(item) + " (应为整数或范围, 如 2,3 或 80-120)");
+      return std::nullopt;
+    }
+    if (from > to) {
+      Fail(error, "取值范围的起点大于终点: " + std::string(item));
+      return std::nullopt;
+    }
+    if (static_cast<int64_t>(to) - from + 1 > ValueSet::kCapacity) {
+      // Refused before it is expanded.
+      Fail(error, "取值个数不能超过" + std::to_string(ValueSet::kCapacity) + "个");
+      return std::nullopt;
+    }
+    for (int64_t v = from; v <= to; ++v) values.push_back(static_cast<int32_t>(v));
+  }
+  return ValueSet::From(std::move(values), error);
+}
+
+std::optional<std::vector<int>> ParseNumberList(std::string_view text, int lo, int hi,
+                                                std::string* error) {
+  auto set = ParseValueList(text, error);
+  if (!set) return std::nullopt;
+  std::vector<int> out;
+  for (int32_t v : set->Values()) {
+    if (v < lo || v > hi) {
+      Fail(error, "号码必须在" + std::to_string(lo) + "到" + std::to_string(hi) +
+                      "之间: " + std::to_string(v));
+      return std::nullopt;
+    }
+    out.push_back(v);
+  }
+  return out;
+}
+
+}  // namespace dlt
