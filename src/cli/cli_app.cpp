@@ -20,7 +20,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.add_option("--data-dir", ctx.dataDirOption,
                  "data folder (default: $DLT_HOME, else $XDG_DATA_HOME/dlt)");
   RegisterHistoryCommands(app, ctx);
+  RegisterColdHotCommands(app, ctx);
   RegisterIndicatorCommands(app, ctx);
+  RegisterTicketCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -33,6 +33,8 @@ struct CliContext {
 
 // Each group of commands registers itself on the application.
 void RegisterHistoryCommands(CLI::App& app, CliContext& ctx);
+void RegisterColdHotCommands(CLI::App& app, CliContext& ctx);
 void RegisterIndicatorCommands(CLI::App& app, CliContext& ctx);
+void RegisterTicketCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace dlt::cli

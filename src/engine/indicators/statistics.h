@@ -1,10 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <string_view>
 
+#include "formula/formula.h"
 #include "indicators/eval_context.h"
 
 namespace dlt {
@@ -21,6 +25,32 @@ int32_t ValueAmplitude(const EvalContext& ctx, const ValueFn& fn);
 int32_t OmissionAmplitude(const EvalContext& ctx, const ValueFn& fn);
 // Draws since the front number at position k (1..5) last appeared anywhere in the front zone.
 int32_t NumberOmission(const EvalContext& ctx, int k);
+
+// The same three over a formula text. A formula that fails at any draw the
+// walk visits gives ok = false with the formula's message.
+FormulaResult ValueOmission(const EvalContext& ctx, std::string_view formula);
+FormulaResult ValueAmplitude(const EvalContext& ctx, std::string_view formula);
+FormulaResult OmissionAmplitude(const EvalContext& ctx, std::string_view formula);
+// ... and over a formula compiled once by the caller.
+FormulaResult ValueOmission(const EvalContext& ctx, const CompiledFormula& formula);
+FormulaResult ValueAmplitude(const EvalContext& ctx, const CompiledFormula& formula);
+FormulaResult OmissionAmplitude(const EvalContext& ctx, const CompiledFormula& formula);
+
+// The compiled form of a formula text (the interpreter when none is offered).
+std::shared_ptr<const CompiledFormula> FormulaForText(std::string_view text);
+
+// Per front number 1..35 (index = number, 0 unused): draws since it last
+// came out, counting the current draw as 0. A number absent from the whole
+// walk gets the number of draws walked, so it never looks freshly drawn.
+std::array<int32_t, 36> CurrentNumberOmissions(const EvalContext& ctx);
+// The same for the back numbers 1..12.
+std::array<int32_t, 13> CurrentBackNumberOmissions(const EvalContext& ctx);
+
+// abs(a - b) without overflow; wraps to 32 bits like the formula arithmetic.
+inline int32_t AbsDifference(int32_t a, int32_t b) {
+  const int64_t d = static_cast<int64_t>(a) - b;
+  return static_cast<int32_t>(d < 0 ? -d : d);
+}
 
 // The same three definitions over a value that may fail to evaluate (a
 // formula): `fn` returns nullopt on failure and the first failure met ends
@@ -49,7 +79,7 @@ std::optional<int32_t> CheckedValueAmplitude(const EvalContext& ctx, const Fn& f
     if (!b) return std::nullopt;
     before = *b;
   }
-  return std::abs(*now - before);
+  return AbsDifference(*now, before);
 }
 
 template <class Fn>
@@ -59,7 +89,7 @@ std::optional<int32_t> CheckedOmissionAmplitude(const EvalContext& ctx, const Fn
   if (!before) return std::nullopt;
   const std::optional<int32_t> now = CheckedValueOmission(ctx, fn);
   if (!now) return std::nullopt;
-  return std::abs(*now - *before);
+  return AbsDifference(*now, *before);
 }
 
 }  // namespace dlt
