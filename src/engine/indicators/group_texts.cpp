@@ -9,7 +9,14 @@ constexpr std::string_view kSeparator = " | ";
 
 // A group of one number is two characters; only longer ones are listed.
 void AppendGroup(std::string& result, const std::string& group) {
-  if (group.size() > 2) result += group + std::string(kSeparator);
+  if (group.size() <= 2) return;
+  result += group;
+  result += kSeparator;
+}
+
+void AppendNumber(std::string& group, int n) {
+  group += ',';
+  group += TwoDigit(n);
 }
 
 void DropLastSeparator(std::string& result) {
@@ -23,7 +30,7 @@ std::string ConsecutiveNumberText(const Draw& d) {
   std::string group = TwoDigit(d.front[0]);
   for (int k = 1; k < 5; ++k) {
     if (d.front[k] == d.front[k - 1] + 1) {
-      group += "," + TwoDigit(d.front[k]);
+      AppendNumber(group, d.front[k]);
     } else {
       AppendGroup(result, group);
       group = TwoDigit(d.front[k]);
@@ -39,7 +46,7 @@ std::string SameTailText(const Draw& d) {
   for (int i = 0; i < 4; ++i) {
     std::string group = TwoDigit(d.front[i]);
     for (int j = i + 1; j < 5; ++j) {
-      if (d.front[j] % 10 == d.front[i] % 10) group += "," + TwoDigit(d.front[j]);
+      if (d.front[j] % 10 == d.front[i] % 10) AppendNumber(group, d.front[j]);
       // A group already listed (as itself or inside a longer one) ends this start.
       if (result.find(group) != std::string::npos) break;
     }

@@ -4,6 +4,7 @@
 #include <shared_mutex>
 #include <unordered_map>
 
+#include "indicators/base_indicators.h"
 #include "indicators/catalogue.h"
 #include "indicators/compound.h"
 #include "indicators/families.h"
@@ -15,6 +16,22 @@ namespace {
 class TestIndicator final : public Indicator {
  public:
   int32_t Value(const EvalContext& ctx) const override { return ctx.Test(); }
+};
+
+// A base key calls its row's computation directly.
+class BaseIndicatorObject final : public Indicator {
+ public:
+  explicit BaseIndicatorObject(BaseId id) : row_(&BaseIndicatorRow(id)) {}
+  int32_t Value(const EvalContext& ctx) const override {
+    if (row_->draw) return row_->draw(ctx.Current(), ctx.HasPrevious() ? &ctx.Previous() : nullptr);
+    return row_->context(ctx);
+  }
+  std::optional<IndicatorRef> CatalogueRef() const override {
+    return IndicatorRef{Family::Base, row_->id};
+  }
+
+ private:
+  const BaseRow* row_;
 };
 
 class CatalogueIndicator final : public Indicator {
@@ -29,8 +46,11 @@ class CatalogueIndicator final : public Indicator {
 
 Resolution ResolveUncached(std::string_view key) {
   if (key == "test") return {std::make_shared<TestIndicator>(), {}};
-  if (const CatalogueEntry* e = FindCatalogueEntry(key))
+  if (const CatalogueEntry* e = FindCatalogueEntry(key)) {
+    if (e->ref.family == Family::Base)
+      return {std::make_shared<BaseIndicatorObject>(e->ref.base), {}};
     return {std::make_shared<CatalogueIndicator>(e->ref), {}};
+  }
   if (auto compound = ResolveCompound(key)) return *std::move(compound);
   return {};
 }
