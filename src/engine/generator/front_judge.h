@@ -20,7 +20,8 @@ constexpr int kCustomIndicatorMark = 119;  // 自定义指标
 constexpr int kSelfConditionMark = 120;    // 自设条件
 constexpr int kTailSettingMark = 121;      // 尾数设置
 
-// The outcome of judging one combination (or one back pair).
+// The outcome of judging one combination (or one back pair). A rejected
+// combination carries no failures and no mark: {false, 0, 0}.
 struct Verdict {
   bool accepted = false;
   int failures = 0;  // violations of tolerant conditions counted so far

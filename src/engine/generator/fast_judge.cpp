@@ -1,0 +1,246 @@
+// The fast judge. Everything that depends on the history alone is computed
+// when the judge is made; a judgement then reads tables and the candidate's
+// own numbers. Verdicts are those of the reference judge:
+// - every non-tolerant condition (custom indicators aside) is tested first,
+//   cheapest first: any violation rejects, whatever the order;
+// - the tolerant ones follow in the reference order, so the last mark is
+//   the last tolerated violation of that order and the count is the same;
+// - custom indicators come last, in list order, as they stop at the first
+//   formula that fails.
+#include <algorithm>
+#include <bit>
+#include <climits>
+#include <memory>
+#include <vector>
+
+#include "generator/candidate_tables.h"
+#include "generator/formula_precompute.h"
+#include "generator/front_judge.h"
+#include "generator/judge_rules.h"
+#include "generator/value_bitmap.h"
+#include "indicators/base_indicators.h"
+#include "indicators/indicator.h"
+
+namespace dlt {
+namespace {
+
+enum class CheckKind : uint8_t { Value, StdDev, Variation, SelfCount, TailCount, TailDistinct };
+
+struct Check {
+  CheckKind kind = CheckKind::Value;
+  bool tolerant = false;
+  int mark = 0;
+  int cost = 0;
+  IndicatorRef ref{};            // Value
+  const Indicator* generic = nullptr;  // Value without a catalogue id
+  RangeCondition range;          // StdDev, Variation
+  uint64_t group = 0;            // SelfCount: numbers; Tail*: digits
+  uint64_t allowedCounts = 0;    // SelfCount, Tail*
+  ValueBitmap values;            // Value
+};
+
+struct CustomCheck {
+  std::unique_ptr<FastFormula> formula;
+  ValueBitmap values;
+  bool tolerant = false;
+};
+
+// Cost classes for the order of the non-tolerant tests.
+int CostOf(IndicatorRef ref, const FrontCondition* fc) {
+  if (fc && (fc->kind == ConditionKind::kPosition || fc->kind == ConditionKind::kLineSum ||
+             fc->kind == ConditionKind::kLineDifference))
+    return 1;
+  if (CandidateTables::NeedsGenericContext(ref)) return 5;
+  if (ref.family == Family::Base) return BaseIndicatorRow(ref.base).draw ? 2 : 3;
+  return 3;
+}
+
+class FastJudge final : public FrontJudge {
+ public:
+  explicit FastJudge(const JudgeSetup& setup)
+      : set_(*setup.set),
+        tables_(*setup.history, setup.env, setup.tableTest),
+        pastCombos_(setup.pastCombos) {
+    const ConditionSet& set = set_;
+    for (int n = 1; n <= kFrontMax; ++n) {
+      if (set.InPool(n)) poolMask_ |= uint64_t{1} << n;
+      if (set.IsBanker(n)) {
+        bankerMask_ |= uint64_t{1} << n;
+        ++bankerCount_;
+      }
+    }
+    notEqualDist_ = set.Switches().notEqualDist;
+    specNext_ = set.Switches().specNext;
+    notHistory_ = set.Switches().notHistory && pastCombos_;
+    tolerance_ = set.Tolerance();
+
+    // Every check in the reference order.
+    std::vector<Check> all;
+    for (int number : {kStdDevCondition, kVariationCondition}) {
+      const RangeCondition& r = set.Range(number);
+      if (!r.enabled || !r.HasBounds()) continue;
+      Check c;
+      c.kind = number == kStdDevCondition ? CheckKind::StdDev : CheckKind::Variation;
+      c.tolerant = r.tolerant;
+      c.mark = number;
+      c.cost = 2;
+      c.range = r;
+      all.push_back(std::move(c));
+    }
+    AddIndicatorCheck(kGapCountCondition, all);
+    for (int number : CommonConditionOrder()) AddIndicatorCheck(number, all);
+    if (set.SelfConditionsEnabled())
+      for (const SelfCondition& e : set.SelfConditions()) {
+        if (e.counts.Empty()) continue;
+        Check c;
+        c.kind = CheckKind::SelfCount;
+        c.tolerant = e.tolerant;
+        c.mark = kSelfConditionMark;
+        c.cost = 1;
+        for (int x : e.numbers)
+          if (x >= 0 && x < 64) c.group |= uint64_t{1} << x;
+        c.allowedCounts = SmallValueMask(e.counts);
+        all.push_back(std::move(c));
+      }
+    if (set.TailSettingsEnabled())
+      for (const TailSetting& e : set.TailSettings()) {
+        if (e.counts.Empty()) continue;
+        Check c;
+        c.kind = e.distinct ? CheckKind::TailDistinct : CheckKind::TailCount;
+        c.tolerant = e.tolerant;
+        c.mark = kTailSettingMark;
+        c.cost = 1;
+        for (int d : e.digits)
+          if (d >= 0 && d < 10) c.group |= uint64_t{1} << d;
+        c.allowedCounts = SmallValueMask(e.counts);
+        all.push_back(std::move(c));
+      }
+    for (Check& c : all) (c.tolerant ? tolerant_ : strict_).push_back(std::move(c));
+    std::stable_sort(strict_.begin(), strict_.end(),
+                     [](const Check& a, const Check& b) { return a.cost < b.cost; });
+
+    if (set.CustomIndicatorsEnabled())
+      for (const CustomIndicator& e : set.CustomIndicators()) {
+        // An entry without values ends the custom checks for every candidate.
+        if (e.values.Empty()) break;
+        CustomCheck c;
+        c.formula = FastFormula::Compile(TrimFormulaText(e.formula), tables_.N(), tables_);
+        c.values = ValueBitmap(e.values);
+        c.tolerant = e.tolerant;
+        custom_.push_back(std::move(c));
+      }
+  }
+
+  Verdict Judge(const Combo& c, bool recheck) const override {
+    uint64_t mask = 0;
+    for (uint8_t n : c) mask |= uint64_t{1} << n;
+    if (recheck && ((mask & ~poolMask_) != 0 ||
+                    std::popcount(mask & bankerMask_) != bankerCount_))
+      return {};
+    if (notEqualDist_ && HasEqualGaps(c)) return {};
+    if (specNext_ && IsSpecialRun(c)) return {};
+    if (notHistory_ && pastCombos_->Contains(c)) return {};
+
+    Candidate cand;
+    tables_.Start(cand, c);
+    for (const Check& check : strict_)
+      if (!Passes(check, c, mask, cand)) return {};
+
+    int failures = 0;
+    int lastMark = 0;
+    const int most = tolerance_.enabled ? tolerance_.to : INT32_MAX;
+    for (const Check& check : tolerant_) {
+      if (Passes(check, c, mask, cand)) continue;
+      // More violations can only follow: past the upper bound it is settled.
+      if (++failures > most) return {};
+      lastMark = check.mark;
+    }
+    for (const CustomCheck& check : custom_) {
+      int32_t value = 0;
+      if (!check.formula->Run(cand, value)) break;
+      if (check.values.Contains(value)) continue;
+      if (!check.tolerant) return {};
+      if (++failures > most) return {};
+      lastMark = kCustomIndicatorMark;
+    }
+    if (!WithinTotalTolerance(tolerance_, failures)) return {};
+    return {true, failures, lastMark};
+  }
+
+ private:
+  void AddIndicatorCheck(int number, std::vector<Check>& out) {
+    const IndicatorCondition& cond = set_.Indicator(number);
+    if (!cond.Applies()) return;
+    const FrontCondition* fc = FindFrontCondition(number);
+    Check c;
+    c.kind = CheckKind::Value;
+    c.tolerant = cond.tolerant;
+    c.mark = number;
+    c.values = ValueBitmap(cond.values);
+    Resolution r = ResolveIndicator(fc->key);
+    if (r.ok() && r.indicator->CatalogueRef()) {
+      c.ref = *r.indicator->CatalogueRef();
+      tables_.Prepare(c.ref);
+      c.cost = CostOf(c.ref, fc);
+    } else {
+      // Not expected for the table's keys; kept exact all the same.
+      c.generic = r.indicator.get();
+      if (r.indicator) keep_.push_back(std::move(r.indicator));
+      c.cost = 5;
+    }
+    out.push_back(std::move(c));
+  }
+
+  bool Passes(const Check& check, const Combo& c, uint64_t mask, Candidate& cand) const {
+    switch (check.kind) {
+      case CheckKind::Value: {
+        int32_t v;
+        if (check.generic)
+          v = check.generic->Value(tables_.GenericContext(cand, tables_.N()));
+        else
+          v = tables_.Value(check.ref, cand);
+        return check.values.Contains(v);
+      }
+      case CheckKind::StdDev:
+        return StdDevWithin(c, check.range);
+      case CheckKind::Variation:
+        return VariationWithin(c, check.range);
+      case CheckKind::SelfCount:
+        return (check.allowedCounts >> std::popcount(mask & check.group)) & 1;
+      case CheckKind::TailCount: {
+        int hits = 0;
+        for (uint8_t n : c) hits += (check.group >> (n % 10)) & 1;
+        return (check.allowedCounts >> hits) & 1;
+      }
+      case CheckKind::TailDistinct: {
+        uint64_t tails = 0;
+        for (uint8_t n : c) tails |= uint64_t{1} << (n % 10);
+        return (check.allowedCounts >> std::popcount(tails & check.group)) & 1;
+      }
+    }
+    return false;
+  }
+
+  const ConditionSet& set_;
+  CandidateTables tables_;
+  const HistoryComboSet* pastCombos_;
+  uint64_t poolMask_ = 0;
+  uint64_t bankerMask_ = 0;
+  int bankerCount_ = 0;
+  bool notEqualDist_ = false;
+  bool specNext_ = false;
+  bool notHistory_ = false;
+  TotalTolerance tolerance_;
+  std::vector<Check> strict_;    // non-tolerant, cheapest first
+  std::vector<Check> tolerant_;  // in the reference order
+  std::vector<CustomCheck> custom_;
+  std::vector<IndicatorPtr> keep_;
+};
+
+}  // namespace
+
+std::unique_ptr<FrontJudge> MakeFastJudge(const JudgeSetup& setup) {
+  return std::make_unique<FastJudge>(setup);
+}
+
+}  // namespace dlt

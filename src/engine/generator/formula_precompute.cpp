@@ -1,0 +1,508 @@
+#include "generator/formula_precompute.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "formula/compiled_program.h"
+#include "formula/formula_arithmetic.h"
+#include "formula/formula_functions.h"
+
+namespace dlt {
+
+namespace {
+constexpr int kMaxOpenBrackets = 5;
+constexpr int64_t kMaxDenseSpan = int64_t{1} << 20;
+
+// The draw an offset moves to from `pos`, stopping at the first draw and at
+// the candidate, as EvalContext::Moved does.
+int MovedPosition(int pos, int32_t offset, int n) {
+  const int64_t p = int64_t{pos} + offset;
+  return static_cast<int>(std::clamp<int64_t>(p, 0, n));
+}
+
+// A compiled program as a fallible series, for the history walks.
+auto SeriesOf(const CompiledProgram& program) {
+  return [&program](const EvalContext& c) -> std::optional<int32_t> {
+    int32_t v = 0;
+    const std::string* error = nullptr;
+    if (program.Run(c, v, error)) return v;
+    return std::nullopt;
+  };
+}
+
+}  // namespace
+
+// One function call of a fast formula.
+struct FastFormulaCall {
+  enum class Mode : uint8_t { Fold, Indicator, Constant, Table, Generic };
+
+  FormulaFunction function = FormulaFunction::Max;
+  Mode mode = Mode::Fold;
+  int at = 0;  // the draw the call reads, after its offset
+  std::vector<std::unique_ptr<FastFormula>> leading;
+  bool splitFailed = false;
+  std::unique_ptr<FastFormula> last;  // Fold, and the value at the candidate for Table
+  FastFormula::Op read;               // Indicator (getzb)
+
+  // Constant: a history function at an earlier draw.
+  bool constantOk = false;
+  int32_t constantValue = 0;
+
+  // Table: the argument's values over the history. Only occurrences after
+  // the latest failing draw can be met by a walk back from the candidate.
+  int32_t latestFailure = -1;
+  int32_t lo = 0;
+  std::vector<int32_t> lastIndex;                       // dense, -1 none
+  std::vector<std::pair<int32_t, int32_t>> sparseLast;  // wide ranges
+  bool beforeOk = true;  // getzf: the value at draw N; getylzzf: its omission
+  int32_t before = 0;
+
+  // Generic: the argument walked on the thread's copy of the history.
+  std::unique_ptr<CompiledProgram> generic;
+
+  // getylz at the candidate of a value v; nullopt when the walk fails.
+  std::optional<int32_t> OmissionOf(int32_t v, int n) const {
+    int32_t p = -1;
+    if (!sparseLast.empty()) {
+      const auto it = std::lower_bound(sparseLast.begin(), sparseLast.end(),
+                                       std::make_pair(v, INT32_MIN));
+      if (it != sparseLast.end() && it->first == v) p = it->second;
+    } else {
+      const uint64_t off = static_cast<uint64_t>(int64_t{v} - lo);
+      if (off < lastIndex.size()) p = lastIndex[off];
+    }
+    if (p >= 0) return n - 1 - p;
+    if (latestFailure >= 0) return std::nullopt;
+    return n;
+  }
+
+  void BuildTable(const CompiledProgram& program, const CandidateTables& tables) {
+    const int n = tables.N();
+    const auto series = SeriesOf(program);
+    std::vector<std::optional<int32_t>> values(n);
+    for (int p = 0; p < n; ++p) {
+      values[p] = series(tables.SetupContext(p));
+      if (!values[p]) latestFailure = p;
+    }
+    if (function == FormulaFunction::GetZf) {
+      if (n > 0) {
+        beforeOk = values[n - 1].has_value();
+        before = values[n - 1].value_or(0);
+      }
+      return;
+    }
+    if (function == FormulaFunction::GetYlzZf && n > 0) {
+      const auto b = CheckedValueOmission(tables.SetupContext(n - 1), series);
+      beforeOk = b.has_value();
+      before = b.value_or(0);
+    }
+    int64_t minV = INT32_MAX, maxV = INT32_MIN;
+    for (int p = latestFailure + 1; p < n; ++p) {
+      minV = std::min<int64_t>(minV, *values[p]);
+      maxV = std::max<int64_t>(maxV, *values[p]);
+    }
+    if (minV > maxV) return;  // nothing can be met
+    if (maxV - minV + 1 <= kMaxDenseSpan) {
+      lo = static_cast<int32_t>(minV);
+      lastIndex.assign(static_cast<size_t>(maxV - minV + 1), -1);
+      for (int p = latestFailure + 1; p < n; ++p)
+        lastIndex[static_cast<size_t>(int64_t{*values[p]} - lo)] = p;
+      return;
+    }
+    for (int p = latestFailure + 1; p < n; ++p) sparseLast.emplace_back(*values[p], p);
+    std::stable_sort(sparseLast.begin(), sparseLast.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::pair<int32_t, int32_t>> unique;
+    for (const auto& e : sparseLast) {
+      if (!unique.empty() && unique.back().first == e.first)
+        unique.back().second = e.second;
+      else
+        unique.push_back(e);
+    }
+    sparseLast = std::move(unique);
+  }
+};
+
+// Mirrors the formula language's compiler (formula_compiler.cpp) state for
+// state; only what an operand binds to differs. Messages are not kept: a
+// judge only needs to know that a formula failed.
+class FastFormulaCompiler {
+ public:
+  FastFormulaCompiler(std::string_view text, int pos, CandidateTables& tables, FastFormula& out)
+      : text_(text), pos0_(pos), tables_(tables), out_(out) {}
+
+  void Compile() {
+    if (PrecheckFormula(text_)) {
+      Fail();
+      return;
+    }
+    State state = OperandState(text_[0]);
+    if (state == State::Stop) Fail();
+    while (state != State::Stop) {
+      switch (state) {
+        case State::Number:
+          state = Number();
+          break;
+        case State::Name:
+          state = Name();
+          break;
+        case State::Operator:
+          state = Operator();
+          break;
+        case State::OpenBracket:
+          state = OpenBracket();
+          break;
+        case State::CloseBracket:
+          state = CloseBracket();
+          break;
+        case State::Offset:
+          state = Offset();
+          break;
+        case State::Stop:
+          break;
+      }
+    }
+  }
+
+ private:
+  using Code = FastFormula::Code;
+  using Op = FastFormula::Op;
+  enum class State { Number, Name, Operator, OpenBracket, CloseBracket, Offset, Stop };
+
+  bool AtEnd() const { return cursor_ >= text_.size(); }
+  char Current() const { return AtEnd() ? '\0' : text_[cursor_]; }
+  bool OperandEndsHere() const {
+    return AtEnd() || IsFormulaOperator(Current()) || Current() == ')';
+  }
+  static State OperandState(char c) {
+    if (IsFormulaDigit(c)) return State::Number;
+    if (IsFormulaLetter(c)) return State::Name;
+    if (c == '(') return State::OpenBracket;
+    if (c == '[') return State::Offset;
+    return State::Stop;
+  }
+
+  State Fail() {
+    Emit(Code::Fail);
+    return State::Stop;
+  }
+  void Emit(Code code, OperatorCode op = kOpNone, int32_t value = 0) {
+    Op o;
+    o.code = code;
+    o.op = op;
+    o.value = value;
+    out_.ops_.push_back(o);
+  }
+
+  // What reading indicator `name` at `pos` (after its offset) binds to.
+  Op BindRead(std::string_view name, int pos) {
+    Op op;
+    op.code = Code::Const;
+    if (name == "test") {  // the table's current record whatever the draw
+      op.value = tables_.TableTest();
+      return op;
+    }
+    Resolution r = ResolveIndicator(name);
+    if (!r.ok()) {
+      if (!r.error.empty())
+        op.code = Code::Fail;
+      else
+        op.value = kNoValue;
+      return op;
+    }
+    if (const auto ref = r.indicator->CatalogueRef()) {
+      if (pos < tables_.N()) {  // a value of the history alone
+        op.value = r.indicator->Value(tables_.SetupContext(pos));
+        return op;
+      }
+      tables_.Prepare(*ref);
+      op.code = Code::ReadFast;
+      op.ref = *ref;
+      if (CandidateTables::NeedsGenericContext(*ref)) out_.expensive_ = true;
+      return op;
+    }
+    op.code = Code::ReadGeneric;
+    op.pos = pos;
+    op.indicator = r.indicator.get();
+    out_.keep_.push_back(std::move(r.indicator));
+    out_.readsGeneric_ = true;
+    out_.expensive_ = true;
+    return op;
+  }
+
+  int PositionAfterOffset() {
+    if (!offsetActive_) return pos0_;
+    if (offset_ > 0) out_.readsAhead_ = true;
+    return MovedPosition(pos0_, offset_, tables_.N());
+  }
+
+  State AfterOperand() {
+    Emit(Code::Apply, pending_);
+    if (AtEnd()) {
+      Emit(Code::End);
+      return State::Stop;
+    }
+    return Current() == ')' ? State::CloseBracket : State::Operator;
+  }
+
+  State Number() {
+    const size_t start = cursor_;
+    ++cursor_;
+    while (!AtEnd() && IsFormulaDigit(Current())) ++cursor_;
+    if (!OperandEndsHere()) return Fail();
+    const auto number = ParseNumberToken(text_.substr(start, cursor_ - start));
+    if (!number) return Fail();
+    Emit(Code::Const, kOpNone, *number);
+    return AfterOperand();
+  }
+
+  State Name() {
+    const size_t start = cursor_;
+    if (!AtEnd()) ++cursor_;
+    while (!OperandEndsHere()) {
+      if (Current() == '(') return FunctionCall(text_.substr(start, cursor_ - start));
+      ++cursor_;
+    }
+    const Op read = BindRead(text_.substr(start, cursor_ - start), PositionAfterOffset());
+    if (read.code == Code::Fail) return Fail();
+    out_.ops_.push_back(read);
+    offsetActive_ = false;
+    return AfterOperand();
+  }
+
+  State Operator() {
+    pending_ = OperatorCodeOf(Current());
+    offsetActive_ = false;
+    ++cursor_;
+    const State next = AtEnd() ? State::Stop : OperandState(Current());
+    if (next == State::Stop) return Fail();
+    return next;
+  }
+
+  State OpenBracket() {
+    if (depth_ == kMaxOpenBrackets) return Fail();
+    Emit(Code::Open);
+    openCodes_[depth_++] = pending_;
+    pending_ = kOpNone;
+    ++cursor_;
+    const State next = AtEnd() ? State::Stop : OperandState(Current());
+    if (next == State::Stop) return Fail();
+    return next;
+  }
+
+  State CloseBracket() {
+    ++cursor_;
+    if (depth_ == 0) return Fail();
+    Emit(Code::Close, openCodes_[--depth_]);
+    if (AtEnd()) {
+      Emit(Code::End);
+      return State::Stop;
+    }
+    if (IsFormulaOperator(Current())) return State::Operator;
+    if (Current() == ')') return State::CloseBracket;
+    return Fail();
+  }
+
+  State Offset() {
+    ++cursor_;
+    const size_t start = cursor_;
+    while (!AtEnd() && (IsFormulaDigit(Current()) || Current() == '-' || Current() == '+'))
+      ++cursor_;
+    if (Current() != ']') return Fail();
+    const char* error = nullptr;
+    const auto offset = ParseOffsetToken(text_.substr(start, cursor_ - start), &error);
+    if (!offset) return Fail();
+    offsetActive_ = true;
+    offset_ = *offset;
+    ++cursor_;
+    return State::Name;
+  }
+
+  State FunctionCall(std::string_view name) {
+    const auto f = LookupFormulaFunction(name);
+    if (!f) return Fail();
+    const FunctionArguments args = SplitFunctionArguments(text_, cursor_, *f);
+    auto call = std::make_unique<FastFormulaCall>();
+    call->function = *f;
+    call->at = PositionAfterOffset();
+    for (std::string_view a : args.leading)
+      call->leading.push_back(FastFormula::Compile(a, call->at, tables_));
+    if (args.error) {
+      call->splitFailed = true;
+    } else if (*f == FormulaFunction::GetZb) {
+      call->mode = FastFormulaCall::Mode::Indicator;
+      call->read = BindRead(args.last, call->at);
+    } else if (FoldsLastArgument(*f)) {
+      call->mode = FastFormulaCall::Mode::Fold;
+      call->last = FastFormula::Compile(args.last, call->at, tables_);
+    } else {
+      BindHistoryFunction(*call, args.last);
+    }
+    for (const auto& a : call->leading) out_.expensive_ |= a->Expensive();
+    if (call->last) out_.expensive_ |= call->last->Expensive();
+    const bool splitFailed = call->splitFailed;
+    Op op;
+    op.code = Code::Call;
+    op.index = static_cast<uint32_t>(out_.calls_.size());
+    out_.calls_.push_back(std::move(call));
+    out_.ops_.push_back(op);
+    if (splitFailed) return State::Stop;
+    cursor_ = args.end;
+    offsetActive_ = false;
+    if (!OperandEndsHere()) return Fail();
+    return AfterOperand();
+  }
+
+  void BindHistoryFunction(FastFormulaCall& call, std::string_view argument) {
+    call.last = FastFormula::Compile(argument, call.at, tables_);
+    auto program = CompileProgram(argument);
+    // An argument that may read the candidate from an earlier draw, or whose
+    // operands have no tables, is walked for every candidate.
+    if (call.last->ReadsAhead() || call.last->ReadsGeneric()) {
+      call.mode = FastFormulaCall::Mode::Generic;
+      call.generic = std::move(program);
+      out_.expensive_ = true;
+      return;
+    }
+    if (call.at < tables_.N()) {
+      call.mode = FastFormulaCall::Mode::Constant;
+      const auto v =
+          HistoryFunctionValue(call.function, tables_.SetupContext(call.at), SeriesOf(*program));
+      call.constantOk = v.has_value();
+      call.constantValue = v.value_or(0);
+      return;
+    }
+    call.mode = FastFormulaCall::Mode::Table;
+    call.BuildTable(*program, tables_);
+  }
+
+  std::string_view text_;
+  int pos0_;
+  CandidateTables& tables_;
+  FastFormula& out_;
+  size_t cursor_ = 0;
+  OperatorCode pending_ = kOpNone;
+  bool offsetActive_ = false;
+  int32_t offset_ = 0;
+  int depth_ = 0;
+  std::array<OperatorCode, kMaxOpenBrackets> openCodes_{};
+};
+
+FastFormula::FastFormula(const CandidateTables& tables) : tables_(&tables) {}
+FastFormula::~FastFormula() = default;
+
+std::unique_ptr<FastFormula> FastFormula::Compile(std::string_view text, int pos,
+                                                  CandidateTables& tables) {
+  std::unique_ptr<FastFormula> f(new FastFormula(tables));
+  FastFormulaCompiler(text, pos, tables, *f).Compile();
+  return f;
+}
+
+bool FastFormula::RunRead(const Op& op, Candidate& cand, int32_t& value) const {
+  switch (op.code) {
+    case Code::Const:
+      value = op.value;
+      return true;
+    case Code::ReadFast:
+      value = tables_->Value(op.ref, cand);
+      return true;
+    case Code::ReadGeneric:
+      value = op.indicator->Value(tables_->GenericContext(cand, op.pos));
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool FastFormula::Run(Candidate& cand, int32_t& value) const {
+  int32_t accumulator = 0;
+  int32_t operand = 0;
+  int32_t saved[kMaxOpenBrackets];
+  int depth = 0;
+  for (const Op& op : ops_) {
+    switch (op.code) {
+      case Code::Const:
+        operand = op.value;
+        break;
+      case Code::ReadFast:
+        operand = tables_->Value(op.ref, cand);
+        break;
+      case Code::ReadGeneric:
+        operand = op.indicator->Value(tables_->GenericContext(cand, op.pos));
+        break;
+      case Code::Call:
+        if (!RunCall(*calls_[op.index], cand, operand)) return false;
+        break;
+      case Code::Apply:
+        if (!ApplyOperator(op.op, accumulator, operand, accumulator)) return false;
+        break;
+      case Code::Open:
+        saved[depth++] = accumulator;
+        accumulator = 0;
+        operand = 0;
+        break;
+      case Code::Close:
+        operand = accumulator;
+        if (!ApplyOperator(op.op, saved[--depth], operand, accumulator)) return false;
+        break;
+      case Code::Fail:
+        return false;
+      case Code::End:
+        value = accumulator;
+        return true;
+    }
+  }
+  value = accumulator;
+  return true;
+}
+
+bool FastFormula::RunCall(const FastFormulaCall& call, Candidate& cand, int32_t& value) const {
+  FunctionFold fold(call.function);
+  for (const auto& argument : call.leading) {
+    int32_t v = 0;
+    if (!argument->Run(cand, v)) return false;
+    if (FoldsLeadingArguments(call.function)) fold.Add(v);
+  }
+  if (call.splitFailed) return false;
+  const int n = tables_->N();
+  switch (call.mode) {
+    case FastFormulaCall::Mode::Fold: {
+      int32_t v = 0;
+      if (!call.last->Run(cand, v)) return false;
+      fold.Add(v);
+      value = fold.Result();
+      return true;
+    }
+    case FastFormulaCall::Mode::Indicator:
+      return RunRead(call.read, cand, value);
+    case FastFormulaCall::Mode::Constant:
+      value = call.constantValue;
+      return call.constantOk;
+    case FastFormulaCall::Mode::Table: {
+      int32_t now = 0;
+      if (call.function == FormulaFunction::GetYlzZf && !call.beforeOk) return false;
+      if (!call.last->Run(cand, now)) return false;
+      if (call.function == FormulaFunction::GetZf) {
+        if (!call.beforeOk) return false;
+        value = WrapAbs(WrapSub(now, call.before));
+        return true;
+      }
+      const std::optional<int32_t> omission = call.OmissionOf(now, n);
+      if (!omission) return false;
+      value = call.function == FormulaFunction::GetYlz ? *omission
+                                                        : AbsDifference(*omission, call.before);
+      return true;
+    }
+    case FastFormulaCall::Mode::Generic: {
+      const EvalContext at = tables_->GenericContext(cand, call.at);
+      const auto v = HistoryFunctionValue(call.function, at, SeriesOf(*call.generic));
+      if (!v) return false;
+      value = *v;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace dlt
