@@ -7,6 +7,7 @@
 #include "history/memory_history.h"
 #include "indicator_test_support.h"
 #include "indicators/catalogue.h"
+#include "indicators/compound.h"
 #include "indicators/indicator.h"
 #include "support/test_support.h"
 
@@ -23,6 +24,27 @@ TEST(IndicatorValue, UnknownKeysGiveMinus999) {
     EXPECT_EQ(IndicatorValue(ctx, key), kNoValue) << key;
     EXPECT_FALSE(ResolveIndicator(key).ok()) << key;
   }
+}
+
+TEST(IndicatorValue, ParameterisedKeysComeLastAndKeepTheirErrors) {
+  const std::vector<Draw> h{MakeDraw(2009001, {3, 4, 5, 12, 13}, {1, 2})};
+  for (const char* key : {"c_cz_1", "c_cz_x", "c_hz_16", "c_fq_0_3_", "c_unknown", "xc51c_cz_1"}) {
+    const std::optional<Resolution> compound = ResolveCompound(key);
+    const Resolution r = ResolveIndicator(key);
+    if (!compound) {
+      EXPECT_FALSE(r.ok()) << key;
+      EXPECT_EQ(r.error, "") << key;
+      continue;
+    }
+    EXPECT_EQ(r.ok(), compound->ok()) << key;
+    EXPECT_EQ(r.error, compound->error) << key;
+    const int32_t expected =
+        compound->ok() ? compound->indicator->Value(ContextOver(h, 0)) : kNoValue;
+    EXPECT_EQ(IndicatorValue(ContextOver(h, 0), key), expected) << key;
+  }
+  // Catalogue keys never reach the parameterised resolution.
+  EXPECT_EQ(ResolveIndicator("xc51").indicator->CatalogueRef(),
+            (IndicatorRef{Family::Base, BaseId::xc51}));
 }
 
 TEST(IndicatorValue, TestReadsTheTableRecordWhateverTheSource) {
