@@ -1,5 +1,4 @@
 #include <CLI/CLI.hpp>
-
 #include <random>
 
 #include "cli/cli_context.h"
@@ -49,8 +48,7 @@ void AddMatchCommand(CLI::App& parent, const std::string& name, CliContext& ctx)
       name, "join a front result file and a back result file into tickets (双区匹配)");
   cmd->add_option("FRONT", o->frontFile, "front result file (five numbers a line)")->required();
   cmd->add_option("BACK", o->backFile, "back result file (two numbers a line)")->required();
-  cmd->add_option("--style", o->style,
-                  "order (顺序匹配), random (随机匹配) or full (全组合匹配)")
+  cmd->add_option("--style", o->style, "order (顺序匹配), random (随机匹配) or full (全组合匹配)")
       ->capture_default_str();
   cmd->add_option("--out", o->outFile, "ticket file to write (\".txt\" is added when missing)")
       ->required();
@@ -85,9 +83,8 @@ Draw PrizeDraw(const PrizeOptions& o, CliContext& ctx) {
     return *d;
   }
   auto table = ctx.OpenTable();
-  const int index = (*o.draw >= 0 && *o.draw <= INT32_MAX)
-                        ? table->IndexOf(static_cast<int32_t>(*o.draw))
-                        : -1;
+  const int index =
+      (*o.draw >= 0 && *o.draw <= INT32_MAX) ? table->IndexOf(static_cast<int32_t>(*o.draw)) : -1;
   if (index < 0) throw CliError("历史数据中没有第" + std::to_string(*o.draw) + "期");
   return table->Draws()[static_cast<size_t>(index)];
 }
@@ -97,8 +94,7 @@ void AddPrizeCommand(CLI::App& parent, const std::string& name, CliContext& ctx)
   auto* cmd = parent.add_subcommand(name, "grade a ticket file against a draw (对奖)");
   cmd->add_option("TICKETS", o->ticketFile, "ticket file (seven numbers a line)")->required();
   cmd->add_option("--draw", o->draw, "draw number of the history, such as 2009001");
-  cmd->add_option("--numbers", o->numbers, "the draw typed in: N1 N2 N3 N4 N5 B1 B2")
-      ->expected(7);
+  cmd->add_option("--numbers", o->numbers, "the draw typed in: N1 N2 N3 N4 N5 B1 B2")->expected(7);
   cmd->add_option("--out", o->outFile,
                   "write the tickets sorted by prize, each followed by its prize text");
   cmd->callback([&ctx, o] {

@@ -28,8 +28,8 @@ TEST_F(TicketCommands, OrderMatchingWritesTheTicketFile) {
 TEST_F(TicketCommands, FullMatchingUnderTheTicketsGroupAndNamesWithoutTxt) {
   WriteBytes(File("front.txt"), "01 02 03 04 05 \r\n06 07 08 09 10 \r\n");
   WriteBytes(File("back.txt"), "01 02 \r\n03 04 \r\n");
-  const CliRun r = Run({"tickets", "match", File("front"), File("back"), "--style", "full",
-                        "--out", File("all.txt")});
+  const CliRun r = Run({"tickets", "match", File("front"), File("back"), "--style", "full", "--out",
+                        File("all.txt")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(ReadBytes(File("all.txt")),
             "01 02 03 04 05 01 02 \r\n01 02 03 04 05 03 04 \r\n"
@@ -54,8 +54,8 @@ TEST_F(TicketCommands, MatchingRefusalsGoToStderr) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, File("back.txt") + " 第1行: 只有2个号码, 应为5个\n");
 
-  r = Run({"match", File("back.txt"), File("back.txt"), "--style", "diagonal", "--out",
-           File("t.txt")});
+  r = Run(
+      {"match", File("back.txt"), File("back.txt"), "--style", "diagonal", "--out", File("t.txt")});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("diagonal"), std::string::npos);
 }
@@ -71,18 +71,18 @@ TEST_F(TicketCommands, PrizePrintsTheSummaryAndWritesSortedTickets) {
   EXPECT_NE(r.out.find("一等奖:1个;二等奖:0个;三等奖:0个;四等奖:0个;五等奖:0个;六等奖:0个;"
                        "七等奖:1个;八等奖:0个;未中奖:1个\n"),
             std::string::npos);
-  const std::string yiDeng = "\xD2\xBB\xB5\xC8\xBD\xB1";  // 一等奖
-  const std::string qiDeng = "\xC6\xDF\xB5\xC8\xBD\xB1";  // 七等奖
+  const std::string yiDeng = "\xD2\xBB\xB5\xC8\xBD\xB1";    // 一等奖
+  const std::string qiDeng = "\xC6\xDF\xB5\xC8\xBD\xB1";    // 七等奖
   const std::string weiZhong = "\xCE\xB4\xD6\xD0\xBD\xB1";  // 未中奖
-  EXPECT_EQ(ReadBytes(File("graded.txt")),
-            "03 08 15 22 30 04 09 " + yiDeng + "\r\n" + "03 05 06 07 08 04 09 " + qiDeng +
-                "\r\n" + "01 02 05 06 07 01 02 " + weiZhong + "\r\n");
+  EXPECT_EQ(ReadBytes(File("graded.txt")), "03 08 15 22 30 04 09 " + yiDeng + "\r\n" +
+                                               "03 05 06 07 08 04 09 " + qiDeng + "\r\n" +
+                                               "01 02 05 06 07 01 02 " + weiZhong + "\r\n");
 }
 
 TEST_F(TicketCommands, PrizeSummaryIsTheLastLineWithoutOut) {
   WriteBytes(File("t.txt"), "03 08 15 22 30 04 09 \r\n");
-  const CliRun r = Run({"tickets", "prize", File("t.txt"), "--numbers", "30", "22", "15", "8",
-                        "3", "9", "4"});
+  const CliRun r =
+      Run({"tickets", "prize", File("t.txt"), "--numbers", "30", "22", "15", "8", "3", "9", "4"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
             "一等奖:1个;二等奖:0个;三等奖:0个;四等奖:0个;五等奖:0个;六等奖:0个;七等奖:0个;"

@@ -62,8 +62,8 @@ PrizeCounts CheckPrizes(std::vector<Ticket>& tickets, const Draw& draw) {
 std::string PrizeSummary(const PrizeCounts& c) {
   const auto n = [&](int level) { return std::to_string(c[static_cast<size_t>(level)]); };
   return "一等奖:" + n(1) + "个;" + "二等奖:" + n(2) + "个;三等奖:" + n(3) + "个;四等奖:" + n(4) +
-         "个;" + "五等奖:" + n(5) + "个;六等奖:" + n(6) + "个;七等奖:" + n(7) + "个;" + "八等奖:" +
-         n(8) + "个;未中奖:" + n(0) + "个";
+         "个;" + "五等奖:" + n(5) + "个;六等奖:" + n(6) + "个;七等奖:" + n(7) + "个;" +
+         "八等奖:" + n(8) + "个;未中奖:" + n(0) + "个";
 }
 
 std::optional<Draw> ParsePrizeDraw(const std::array<std::string, 7>& texts, std::string* error) {

@@ -34,7 +34,8 @@ BackPair RandomBackPair(std::mt19937_64& rng) {
   const int c = pick(rng);
   int d = pick(rng);
   while (d == c) d = pick(rng);
-  return BackPair{static_cast<uint8_t>(std::min(c, d) + 1), static_cast<uint8_t>(std::max(c, d) + 1)};
+  return BackPair{static_cast<uint8_t>(std::min(c, d) + 1),
+                  static_cast<uint8_t>(std::max(c, d) + 1)};
 }
 
 std::vector<Combo> RandomCombos(int count, std::mt19937_64& rng) {

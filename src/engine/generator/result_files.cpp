@@ -53,8 +53,8 @@ std::optional<std::vector<T>> ParseLines(
     };
     const auto tokens = SplitBlanks(lines[i]);
     if (tokens.size() < count) {
-      reason = "只有" + std::to_string(tokens.size()) + "个号码, 应为" + std::to_string(count) +
-               "个";
+      reason =
+          "只有" + std::to_string(tokens.size()) + "个号码, 应为" + std::to_string(count) + "个";
       return fail();
     }
     std::vector<int64_t> numbers;
@@ -67,7 +67,8 @@ std::optional<std::vector<T>> ParseLines(
     auto record = make(numbers, &reason);
     if (!record) return fail();
     if (records.size() >= static_cast<size_t>(capacity)) {
-      if (error) *error = fileName + "中的号码超过" + std::to_string(capacity) + "组, " + fullMessage;
+      if (error)
+        *error = fileName + "中的号码超过" + std::to_string(capacity) + "组, " + fullMessage;
       return std::nullopt;
     }
     records.push_back(*record);
@@ -78,8 +79,8 @@ std::optional<std::vector<T>> ParseLines(
 template <typename T>
 std::optional<std::vector<T>> ReadResults(
     const std::string& name, std::string* error,
-    std::optional<std::vector<T>> (*parse)(const std::vector<std::string>&, const std::string&,
-                                           int, const std::string&, std::string*),
+    std::optional<std::vector<T>> (*parse)(const std::vector<std::string>&, const std::string&, int,
+                                           const std::string&, std::string*),
     int capacity, const std::string& fullMessage) {
   const std::string path = ResolveLoadPath(name);
   auto lines = ReadTextLines(path, error);
@@ -92,8 +93,10 @@ size_t GbkWidth(std::string_view s) {
   size_t width = 0;
   for (const char ch : s) {
     const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) width += 1;
-    else if ((c & 0xC0) != 0x80) width += 2;  // a lead byte: one wide character
+    if (c < 0x80)
+      width += 1;
+    else if ((c & 0xC0) != 0x80)
+      width += 2;  // a lead byte: one wide character
   }
   return width;
 }
@@ -150,8 +153,8 @@ bool SaveCombos(const std::vector<Combo>& combos, const std::string& name, std::
   return SaveLines<Combo>(combos, &FrontResultLine, name, error, savedPath);
 }
 
-bool SaveBackPairs(const std::vector<BackPair>& pairs, const std::string& name,
-                   std::string* error, std::string* savedPath) {
+bool SaveBackPairs(const std::vector<BackPair>& pairs, const std::string& name, std::string* error,
+                   std::string* savedPath) {
   return SaveLines<BackPair>(pairs, &BackResultLine, name, error, savedPath);
 }
 
@@ -198,8 +201,7 @@ std::optional<std::vector<Combo>> ParseComboLines(const std::vector<std::string>
 }
 
 std::optional<std::vector<BackPair>> ParseBackPairLines(const std::vector<std::string>& lines,
-                                                        const std::string& fileName,
-                                                        int capacity,
+                                                        const std::string& fileName, int capacity,
                                                         const std::string& fullMessage,
                                                         std::string* error) {
   return ParseLines<BackPair>(
@@ -221,14 +223,12 @@ std::optional<std::vector<Combo>> ReadFrontResults(const std::string& name, std:
                             ResultList().FullMessage());
 }
 
-std::optional<std::vector<BackPair>> ReadBackResults(const std::string& name,
-                                                     std::string* error) {
+std::optional<std::vector<BackPair>> ReadBackResults(const std::string& name, std::string* error) {
   return ReadResults<BackPair>(name, error, &ParseBackPairLines, kBackListCapacity,
                                BackList().FullMessage());
 }
 
-std::optional<std::vector<Ticket>> ReadTicketResults(const std::string& name,
-                                                     std::string* error) {
+std::optional<std::vector<Ticket>> ReadTicketResults(const std::string& name, std::string* error) {
   return ReadResults<Ticket>(name, error, &ParseTicketLines, kTicketListCapacity,
                              TicketList().FullMessage());
 }
@@ -248,7 +248,9 @@ bool LoadTicketResults(TicketList& list, const std::string& name, std::string* e
   return tickets && list.Assign(std::move(*tickets), error);
 }
 
-std::string ListingPath(const std::string& folder) { return folder + "/" + kListingFileName; }
+std::string ListingPath(const std::string& folder) {
+  return folder + "/" + kListingFileName;
+}
 
 std::vector<std::string> FrontListingLines(const std::vector<Combo>& combos) {
   std::vector<std::string> lines{"记录号          主号一  主号二  主号三  主号四  主号五"};

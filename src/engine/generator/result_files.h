@@ -14,9 +14,9 @@ namespace dlt {
 // Result files (*.txt, GBK, CR LF): one record per line, every number with
 // two digits followed by one blank; 5 numbers for a front combination, 2
 // for a back pair, 7 for a ticket. No header, no count, no marks.
-std::string FrontResultLine(const Combo& c);     // "01 07 12 30 35 "
-std::string BackResultLine(const BackPair& p);   // "03 11 "
-std::string TicketResultLine(const Ticket& t);   // "01 07 12 30 35 03 11 "
+std::string FrontResultLine(const Combo& c);    // "01 07 12 30 35 "
+std::string BackResultLine(const BackPair& p);  // "03 11 "
+std::string TicketResultLine(const Ticket& t);  // "01 07 12 30 35 03 11 "
 // A graded ticket: its line followed by the prize text ("... 03 11 一等奖").
 std::string GradedTicketLine(const Ticket& t);
 
@@ -25,8 +25,8 @@ std::string GradedTicketLine(const Ticket& t);
 // rewritten. `savedPath` receives the name used.
 bool SaveCombos(const std::vector<Combo>& combos, const std::string& name, std::string* error,
                 std::string* savedPath = nullptr);
-bool SaveBackPairs(const std::vector<BackPair>& pairs, const std::string& name,
-                   std::string* error, std::string* savedPath = nullptr);
+bool SaveBackPairs(const std::vector<BackPair>& pairs, const std::string& name, std::string* error,
+                   std::string* savedPath = nullptr);
 bool SaveTickets(const std::vector<Ticket>& tickets, const std::string& name, std::string* error,
                  std::string* savedPath = nullptr);
 // Graded tickets, each line followed by its prize text.
@@ -57,8 +57,7 @@ std::optional<std::vector<Combo>> ParseComboLines(const std::vector<std::string>
                                                   const std::string& fullMessage,
                                                   std::string* error);
 std::optional<std::vector<BackPair>> ParseBackPairLines(const std::vector<std::string>& lines,
-                                                        const std::string& fileName,
-                                                        int capacity,
+                                                        const std::string& fileName, int capacity,
                                                         const std::string& fullMessage,
                                                         std::string* error);
 std::optional<std::vector<Ticket>> ParseTicketLines(const std::vector<std::string>& lines,

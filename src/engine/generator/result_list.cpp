@@ -6,7 +6,9 @@
 
 namespace dlt {
 
-std::string RecordLabel(int n) { return "第" + std::to_string(n) + "条"; }
+std::string RecordLabel(int n) {
+  return "第" + std::to_string(n) + "条";
+}
 
 ResultList::ResultList()
     : RecordList(kFrontListCapacity,
@@ -26,7 +28,9 @@ void ResultList::NextPage() {
   if (page_ < PageCount()) ++page_;
 }
 
-void ResultList::LastPage() { page_ = std::max(1, PageCount()); }
+void ResultList::LastPage() {
+  page_ = std::max(1, PageCount());
+}
 
 int ResultList::RowsOnPage() const {
   if (page_ < 1) return 0;

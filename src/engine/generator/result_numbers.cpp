@@ -8,8 +8,12 @@
 namespace dlt {
 namespace {
 
-const char* ZoneName(Zone zone) { return zone == Zone::Front ? "主号" : "副号"; }
-int ZoneMax(Zone zone) { return zone == Zone::Front ? kFrontMax : kBackMax; }
+const char* ZoneName(Zone zone) {
+  return zone == Zone::Front ? "主号" : "副号";
+}
+int ZoneMax(Zone zone) {
+  return zone == Zone::Front ? kFrontMax : kBackMax;
+}
 
 bool Fail(std::string* error, std::string message) {
   if (error) *error = std::move(message);
@@ -113,8 +117,7 @@ std::optional<Combo> ParseCombo(const std::array<std::string, 5>& texts, std::st
   return MakeCombo(std::move(*numbers), error);
 }
 
-std::optional<BackPair> ParseBackPair(const std::array<std::string, 2>& texts,
-                                      std::string* error) {
+std::optional<BackPair> ParseBackPair(const std::array<std::string, 2>& texts, std::string* error) {
   auto numbers = ParseTexts(texts, 0, error);
   if (!numbers) return std::nullopt;
   return MakeBackPair(std::move(*numbers), error);

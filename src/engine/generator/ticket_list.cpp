@@ -11,9 +11,8 @@ TicketList::TicketList()
                  "双区列表最多只能容纳" + std::to_string(kTicketListCapacity) + "注号码") {}
 
 const std::array<std::string, 9>& TicketList::Header() {
-  static const std::array<std::string, 9> kHeader = {"序号",   "主号一", "主号二",
-                                                     "主号三", "主号四", "主号五",
-                                                     "副号一", "副号二", "中奖情况"};
+  static const std::array<std::string, 9> kHeader = {
+      "序号", "主号一", "主号二", "主号三", "主号四", "主号五", "副号一", "副号二", "中奖情况"};
   return kHeader;
 }
 

@@ -26,9 +26,8 @@ std::optional<MatchStyle> MatchStyleByName(std::string_view name) {
 }
 
 std::optional<std::vector<Ticket>> MatchTickets(const std::vector<Combo>& front,
-                                                const std::vector<BackPair>& back,
-                                                MatchStyle style, std::mt19937_64& rng,
-                                                std::string* error) {
+                                                const std::vector<BackPair>& back, MatchStyle style,
+                                                std::mt19937_64& rng, std::string* error) {
   const auto fail = [&](const char* message) -> std::optional<std::vector<Ticket>> {
     if (error) *error = message;
     return std::nullopt;

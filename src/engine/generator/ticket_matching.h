@@ -32,8 +32,7 @@ inline constexpr const char* kNoBackResultsMessage =
 // 50,000 tickets, when there are 50,001 or more front records in any style,
 // or when either list is empty.
 std::optional<std::vector<Ticket>> MatchTickets(const std::vector<Combo>& front,
-                                                const std::vector<BackPair>& back,
-                                                MatchStyle style, std::mt19937_64& rng,
-                                                std::string* error);
+                                                const std::vector<BackPair>& back, MatchStyle style,
+                                                std::mt19937_64& rng, std::string* error);
 
 }  // namespace dlt

@@ -30,9 +30,9 @@ Ticket TicketWith(int f, int b) {
 TEST(PrizeTable, EveryRuleOfTheTable) {
   // Rows of the prize table: {front hits, back hits, prize}.
   const std::vector<std::array<int, 3>> table = {
-      {5, 2, 1}, {5, 1, 2}, {5, 0, 3}, {4, 2, 4}, {4, 1, 5}, {3, 2, 6}, {4, 0, 6},
-      {3, 1, 7}, {2, 2, 7}, {3, 0, 8}, {2, 1, 8}, {1, 2, 8}, {0, 2, 8}, {2, 0, 0},
-      {1, 1, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 0}};
+      {5, 2, 1}, {5, 1, 2}, {5, 0, 3}, {4, 2, 4}, {4, 1, 5}, {3, 2, 6},
+      {4, 0, 6}, {3, 1, 7}, {2, 2, 7}, {3, 0, 8}, {2, 1, 8}, {1, 2, 8},
+      {0, 2, 8}, {2, 0, 0}, {1, 1, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 0}};
   for (const auto& [f, b, prize] : table) {
     EXPECT_EQ(PrizeLevel(f, b), prize) << f << "+" << b;
     const Ticket t = TicketWith(f, b);

@@ -28,8 +28,8 @@ const std::string kTiao = "\xCC\xF5";                     // 条
 
 TEST(ResultFileLayout, FrontLineHasTwoDigitsEachFollowedByABlank) {
   TempDir dir;
-  ASSERT_TRUE(SaveCombos({Combo{1, 7, 12, 30, 35}, Combo{2, 3, 4, 5, 6}}, dir.file("f.txt"),
-                         nullptr));
+  ASSERT_TRUE(
+      SaveCombos({Combo{1, 7, 12, 30, 35}, Combo{2, 3, 4, 5, 6}}, dir.file("f.txt"), nullptr));
   EXPECT_EQ(ReadBytes(dir.file("f.txt")), "01 07 12 30 35 \r\n02 03 04 05 06 \r\n");
 }
 
@@ -37,8 +37,8 @@ TEST(ResultFileLayout, BackAndTicketLines) {
   TempDir dir;
   ASSERT_TRUE(SaveBackPairs({BackPair{3, 11}, BackPair{1, 2}}, dir.file("b.txt"), nullptr));
   EXPECT_EQ(ReadBytes(dir.file("b.txt")), "03 11 \r\n01 02 \r\n");
-  ASSERT_TRUE(SaveTickets({Ticket{Combo{1, 7, 12, 30, 35}, BackPair{3, 11}, 4}},
-                          dir.file("t.txt"), nullptr));
+  ASSERT_TRUE(SaveTickets({Ticket{Combo{1, 7, 12, 30, 35}, BackPair{3, 11}, 4}}, dir.file("t.txt"),
+                          nullptr));
   EXPECT_EQ(ReadBytes(dir.file("t.txt")), "01 07 12 30 35 03 11 \r\n");
 }
 
@@ -136,8 +136,8 @@ TEST(ResultFileLoading, NumbersAreSortedAndTheRestOfALineIsIgnored) {
   EXPECT_EQ((*combos)[0], (Combo{1, 7, 12, 30, 35}));
   EXPECT_EQ((*combos)[1], (Combo{2, 3, 4, 5, 6}));
   // A graded ticket file loads back as tickets.
-  const auto tickets = ParseTicketLines({"01 02 03 04 05 12 01 一等奖"}, "g.txt", 10, "full",
-                                        nullptr);
+  const auto tickets =
+      ParseTicketLines({"01 02 03 04 05 12 01 一等奖"}, "g.txt", 10, "full", nullptr);
   ASSERT_TRUE(tickets);
   EXPECT_EQ((*tickets)[0].back, (BackPair{1, 12}));
 }
@@ -209,11 +209,11 @@ TEST(ListingLayout, FrontListingByteForByte) {
   const std::string path = ListingPath(dir.path());
   EXPECT_EQ(path, dir.path() + "/temppadnote.txt");
   ASSERT_TRUE(WriteFrontListing({Combo{1, 7, 12, 30, 35}, Combo{2, 3, 4, 5, 6}}, path, nullptr));
-  const std::string expected =
-      kJiLuHao + "          " + kZhuHao1 + "  " + kZhuHao2 + "  " + kZhuHao3 + "  " + kZhuHao4 +
-      "  " + kZhuHao5 + "\r\n" +
-      kDi + "1" + kTiao + "       " + "      01      07      12      30      35\r\n" +
-      kDi + "2" + kTiao + "       " + "      02      03      04      05      06\r\n";
+  const std::string expected = kJiLuHao + "          " + kZhuHao1 + "  " + kZhuHao2 + "  " +
+                               kZhuHao3 + "  " + kZhuHao4 + "  " + kZhuHao5 + "\r\n" + kDi + "1" +
+                               kTiao + "       " + "      01      07      12      30      35\r\n" +
+                               kDi + "2" + kTiao + "       " +
+                               "      02      03      04      05      06\r\n";
   EXPECT_EQ(ReadBytes(path), expected);
 }
 
@@ -222,10 +222,10 @@ TEST(ListingLayout, TicketListingByteForByte) {
   const std::string path = ListingPath(dir.path());
   ASSERT_TRUE(
       WriteTicketListing({Ticket{Combo{1, 7, 12, 30, 35}, BackPair{3, 11}, 0}}, path, nullptr));
-  const std::string expected =
-      kJiLuHao + "          " + kZhuHao1 + "  " + kZhuHao2 + "  " + kZhuHao3 + "  " + kZhuHao4 +
-      "  " + kZhuHao5 + "  " + kFuHao1 + "  " + kFuHao2 + "\r\n" +
-      kDi + "1" + kTiao + "       " + "      01      07      12      30      35      03      11\r\n";
+  const std::string expected = kJiLuHao + "          " + kZhuHao1 + "  " + kZhuHao2 + "  " +
+                               kZhuHao3 + "  " + kZhuHao4 + "  " + kZhuHao5 + "  " + kFuHao1 +
+                               "  " + kFuHao2 + "\r\n" + kDi + "1" + kTiao + "       " +
+                               "      01      07      12      30      35      03      11\r\n";
   EXPECT_EQ(ReadBytes(path), expected);
 }
 
@@ -242,8 +242,8 @@ TEST(ListingLayout, EmptyListWritesTheHeaderOnly) {
   TempDir dir;
   ASSERT_TRUE(WriteFrontListing({}, dir.file("l.txt"), nullptr));
   EXPECT_EQ(ReadBytes(dir.file("l.txt")), kJiLuHao + "          " + kZhuHao1 + "  " + kZhuHao2 +
-                                              "  " + kZhuHao3 + "  " + kZhuHao4 + "  " +
-                                              kZhuHao5 + "\r\n");
+                                              "  " + kZhuHao3 + "  " + kZhuHao4 + "  " + kZhuHao5 +
+                                              "\r\n");
 }
 
 }  // namespace

@@ -133,8 +133,7 @@ TEST(ResultListEditing, EditKeepsTheMarkAndAppendAddsWithMarkZero) {
 TEST(ResultListEditing, RowTextsUseTwoDigits) {
   ResultList list;
   ASSERT_TRUE(list.AssignCombos({Combo{1, 7, 12, 30, 35}}));
-  EXPECT_EQ(list.RowTexts(1),
-            (std::vector<std::string>{"第1条", "01", "07", "12", "30", "35"}));
+  EXPECT_EQ(list.RowTexts(1), (std::vector<std::string>{"第1条", "01", "07", "12", "30", "35"}));
   EXPECT_EQ(ResultList::Header()[0], "序号");
   EXPECT_EQ(ResultList::Header()[5], "主号五");
 }
