@@ -19,12 +19,12 @@ struct MatchOptions {
 
 struct PrizeOptions {
   std::string ticketFile, outFile;
-  std::optional<int64_t> draw;
+  std::string draw;
   std::vector<std::string> numbers;
 };
 
 struct RandomOptions {
-  int count = 10;
+  std::string count = "10";
   std::string outFile;
   std::optional<uint64_t> seed;
 };
@@ -72,7 +72,7 @@ void AddMatchCommand(CLI::App& parent, const std::string& name, CliContext& ctx)
 // The draw to grade against: a draw of the history by its number, or seven
 // numbers typed in.
 Draw PrizeDraw(const PrizeOptions& o, CliContext& ctx) {
-  if (o.draw.has_value() == !o.numbers.empty())
+  if (o.draw.empty() == o.numbers.empty())
     throw CliError("请用 --draw 给出期数, 或用 --numbers 给出七个号码 (二者选一)");
   std::string error;
   if (!o.numbers.empty()) {
@@ -83,9 +83,11 @@ Draw PrizeDraw(const PrizeOptions& o, CliContext& ctx) {
     return *d;
   }
   auto table = ctx.OpenTable();
-  const int index =
-      (*o.draw >= 0 && *o.draw <= INT32_MAX) ? table->IndexOf(static_cast<int32_t>(*o.draw)) : -1;
-  if (index < 0) throw CliError("历史数据中没有第" + std::to_string(*o.draw) + "期");
+  // Read in decimal: a leading zero must not make the number octal.
+  const bool digits =
+      o.draw.size() <= 9 && o.draw.find_first_not_of("0123456789") == std::string::npos;
+  const int index = digits ? table->IndexOf(static_cast<int32_t>(std::stol(o.draw))) : -1;
+  if (index < 0) throw CliError("历史数据中没有第" + o.draw + "期");
   return table->Draws()[static_cast<size_t>(index)];
 }
 
@@ -111,16 +113,16 @@ void AddPrizeCommand(CLI::App& parent, const std::string& name, CliContext& ctx)
 void AddRandomCommand(CLI::App& parent, CliContext& ctx) {
   auto o = std::make_shared<RandomOptions>();
   auto* cmd = parent.add_subcommand("random", "random tickets (机选组号 of the two-zone list)");
-  cmd->add_option("--count", o->count, "number of tickets")
-      ->check(CLI::Range(0, kTicketListCapacity))
-      ->capture_default_str();
+  cmd->add_option("--count", o->count, "number of tickets, 0 to 50000")->capture_default_str();
   cmd->add_option("--out", o->outFile, "ticket file to write (\".txt\" is added when missing)")
       ->required();
   cmd->add_option("--seed", o->seed, "random seed (default: the clock)");
   cmd->callback([&ctx, o] {
-    auto rng = MakeRng(o->seed);
     std::string error;
-    const auto tickets = RandomTickets(o->count, rng, &error);
+    const auto count = PickCount(o->count, kTicketListCapacity, &error);
+    if (!count) throw CliError(error);
+    auto rng = MakeRng(o->seed);
+    const auto tickets = RandomTickets(*count, rng, &error);
     if (!tickets) throw CliError(error);
     SaveOrThrow(*tickets, o->outFile, false, ctx);
     ctx.out << "已得到双区组合数有" << tickets->size() << "个\n";

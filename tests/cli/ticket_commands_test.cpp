@@ -94,6 +94,9 @@ TEST_F(TicketCommands, PrizeRefusesAMissingDrawAndBadNumbers) {
   CliRun r = Run({"prize", File("t.txt"), "--draw", "2009001"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "历史数据中没有第2009001期\n");
+  r = Run({"prize", File("t.txt"), "--draw", "20x9001"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "历史数据中没有第20x9001期\n");
   r = Run({"prize", File("t.txt"), "--numbers", "30", "22", "15", "8", "3", "9", "13"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "副号13超出1到12的范围\n");
@@ -119,6 +122,11 @@ TEST_F(TicketCommands, RandomTicketsAreReproducibleWithASeed) {
 
   r = Run({"tickets", "random", "--count", "50001", "--out", File("c")});
   EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "注数必须是0到50000之间的整数\n");
+  // Counts are decimal even with a leading zero.
+  ASSERT_EQ(Run({"tickets", "random", "--count", "010", "--out", File("d"), "--seed", "1"}).status,
+            0);
+  EXPECT_EQ(ReadTicketResults(File("d.txt"), &error)->size(), 10u);
 }
 
 }  // namespace
