@@ -1,0 +1,226 @@
+// The fast judge against the reference judge on randomised condition sets:
+// every condition kind, tolerant or not, with and without total tolerance,
+// pools, bankers, switches, self conditions, tail settings and custom
+// formulas, on a real-size history and on the first draws of a history.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "engine/judge/judge_test_support.h"
+#include "generator/front_judge.h"
+
+namespace dlt {
+namespace {
+
+const char* const kFormulas[] = {
+    "getylz(z_hz)",          "getzf(z_hw)",
+    "getylzzf(z_ac)",        "[-1]z_hz+z_num1",
+    "(z_hz+z_num1)%10",      "max(z_num1,z_num2)",
+    "mid(z_num1,z_num3,z_num5)", "getylz(z_jsgs)",
+    "c_fq_0_4_1",            "getzb(c_2zbzh:z_num1|z_num2:0)",
+    "z_hz/(z_num1-z_num1)",  "z_hz/(z_num1-3)",
+    "getylz(z_num1/z_c3y0)", "getzf(z_hz/z_c3y0)",
+    "getylzzf(z_num1/z_c5y0)", "getylz([1]z_jsgs)",
+    "[-1]getylz(z_hz)",      "z_lwr_rmgs+z_ylhz%7",
+    "z_num1yl_toall+z_hzylzf", "getzb(z_num2yl)",
+    "test%5",                "nosuchkey+1000",
+    "abs(z_num1-z_num5)",    "z_hz-100",
+};
+
+int Uniform(std::mt19937& rng, int lo, int hi) {
+  return std::uniform_int_distribution<int>(lo, hi)(rng);
+}
+bool Chance(std::mt19937& rng, double p) { return std::bernoulli_distribution(p)(rng); }
+
+// Each value of lo..hi with probability `density`.
+ValueSet RandomValues(std::mt19937& rng, int lo, int hi, double density) {
+  std::vector<int32_t> v;
+  for (int x = lo; x <= hi; ++x)
+    if (Chance(rng, density)) v.push_back(x);
+  return *ValueSet::From(std::move(v));
+}
+
+struct Options {
+  bool formulas = true;
+  double enable = 0.12;
+};
+
+void Randomise(ConditionSet& set, std::mt19937& rng, const Options& o) {
+  for (const FrontCondition& fc : FrontConditions()) {
+    if (!fc.Selectable() || !Chance(rng, fc.IsRange() ? 0.3 : o.enable)) continue;
+    ASSERT_TRUE(set.SetEnabled(fc.number, true));
+    if (fc.IsRange()) {
+      const int top = fc.number == kStdDevCondition ? 14 : 70;
+      const int from = Uniform(rng, 0, top / 2);
+      std::optional<int32_t> to = Uniform(rng, from, top);
+      if (Chance(rng, 0.05)) to.reset();
+      ASSERT_TRUE(set.SetRangeBounds(fc.number, from, to));
+    } else if (!Chance(rng, 0.08)) {
+      const double density = std::uniform_real_distribution<double>(0.55, 0.97)(rng);
+      ASSERT_TRUE(set.SetValues(fc.number, RandomValues(rng, fc.pickerFrom - 1, fc.pickerTo + 1,
+                                                        density)));
+    }
+    if (Chance(rng, 0.5)) {
+      ASSERT_TRUE(set.SetTolerant(fc.number, true));
+    }
+  }
+  for (int k = Uniform(rng, 0, 3); k > 0; --k) {
+    SelfCondition e;
+    for (int n = 1; n <= 35; ++n)
+      if (Chance(rng, 0.3)) e.numbers.push_back(n);
+    if (e.numbers.empty()) e.numbers.push_back(Uniform(rng, 1, 35));
+    e.counts = Chance(rng, 0.1) ? ValueSet{} : RandomValues(rng, 0, 5, 0.7);
+    e.tolerant = Chance(rng, 0.5);
+    ASSERT_TRUE(set.AddSelfCondition(std::move(e)));
+  }
+  for (int k = Uniform(rng, 0, 3); k > 0; --k) {
+    TailSetting e;
+    for (int d = 0; d <= 9; ++d)
+      if (Chance(rng, 0.3)) e.digits.push_back(d);
+    if (e.digits.empty()) e.digits.push_back(Uniform(rng, 0, 9));
+    e.counts = Chance(rng, 0.1) ? ValueSet{} : RandomValues(rng, 0, 5, 0.7);
+    e.tolerant = Chance(rng, 0.5);
+    e.distinct = Chance(rng, 0.5);
+    ASSERT_TRUE(set.AddTailSetting(std::move(e)));
+  }
+  if (o.formulas)
+    for (int k = Uniform(rng, 0, 4); k > 0; --k) {
+      CustomIndicator e;
+      e.formula = kFormulas[Uniform(rng, 0, static_cast<int>(std::size(kFormulas)) - 1)];
+      e.values = Chance(rng, 0.08) ? ValueSet{} : RandomValues(rng, -5, 160, 0.8);
+      e.tolerant = Chance(rng, 0.5);
+      ASSERT_TRUE(set.AddCustomIndicator(std::move(e)));
+    }
+  set.Switches().notHistory = Chance(rng, 0.5);
+  set.Switches().notEqualDist = Chance(rng, 0.7);
+  set.Switches().specNext = Chance(rng, 0.7);
+  if (Chance(rng, 0.5)) {
+    const int from = Uniform(rng, 0, 2);
+    ASSERT_TRUE(set.SetTolerance({true, from, from + Uniform(rng, 0, 3)}));
+  }
+  if (Chance(rng, 0.3)) {
+    std::vector<int> pool;
+    for (int n = 1; n <= 35; ++n)
+      if (Chance(rng, 0.85)) pool.push_back(n);
+    ASSERT_TRUE(set.SetPool(pool));
+  }
+  if (Chance(rng, 0.2)) {
+    std::vector<int> bankers{Uniform(rng, 1, 35)};
+    if (Chance(rng, 0.5)) bankers.push_back(bankers[0] % 35 + 1);
+    ASSERT_TRUE(set.SetBankers(bankers));
+  }
+}
+
+Combo RandomCombo(std::mt19937& rng) {
+  std::array<int, 35> all{};
+  for (int i = 0; i < 35; ++i) all[i] = i + 1;
+  std::shuffle(all.begin(), all.end(), rng);
+  Combo c{};
+  for (int i = 0; i < 5; ++i) c[i] = static_cast<uint8_t>(all[i]);
+  std::sort(c.begin(), c.end());
+  return c;
+}
+
+struct Tally {
+  int judged = 0, accepted = 0, tolerated = 0;
+};
+
+// Both judges on `combos` random combinations of each of `sets` random sets.
+Tally Compare(const std::vector<Draw>& draws, int sets, int combos, uint32_t seed,
+              const Options& o) {
+  std::mt19937 rng(seed);
+  Tally tally;
+  for (int s = 0; s < sets; ++s) {
+    test::JudgeBench b(draws);
+    Randomise(b.set, rng, o);
+    b.setup.env.coldHot.qs = Uniform(rng, 5, 40);
+    b.setup.env.coldHot.coldcs = Uniform(rng, 0, 3);
+    b.setup.env.coldHot.hotcs = Uniform(rng, 3, 9);
+    b.setup.tableTest = Uniform(rng, -3, 50);
+    const auto reference = b.Make(false);
+    const auto fast = b.Make(true);
+    for (int k = 0; k < combos; ++k) {
+      const Combo c = RandomCombo(rng);
+      const bool recheck = Chance(rng, 0.2);
+      const Verdict expected = reference->Judge(c, recheck);
+      const Verdict got = fast->Judge(c, recheck);
+      EXPECT_EQ(got, expected) << "set " << s << " seed " << seed << " history " << draws.size()
+                               << " combo " << int(c[0]) << " " << int(c[1]) << " " << int(c[2])
+                               << " " << int(c[3]) << " " << int(c[4]) << " recheck " << recheck;
+      if (got != expected) return tally;
+      ++tally.judged;
+      tally.accepted += expected.accepted;
+      tally.tolerated += expected.accepted && expected.failures > 0;
+    }
+  }
+  return tally;
+}
+
+TEST(JudgeDifferential, RealSizeHistoryWithoutFormulas) {
+  const Tally t = Compare(test::RandomHistory(3000), 40, 150, 1, {false, 0.12});
+  EXPECT_EQ(t.judged, 40 * 150);
+  // The sets must let some combinations through, some only by tolerance.
+  EXPECT_GT(t.accepted, t.judged / 50);
+  EXPECT_GT(t.tolerated, 0);
+}
+
+TEST(JudgeDifferential, RealSizeHistoryWithFormulas) {
+  const Tally t = Compare(test::RandomHistory(3000), 24, 25, 2, {true, 0.06});
+  EXPECT_EQ(t.judged, 24 * 25);
+  EXPECT_GT(t.accepted, 0);
+}
+
+TEST(JudgeDifferential, FirstDrawsOfAHistory) {
+  for (int n = 0; n <= 3; ++n) {
+    const Tally t = Compare(test::RandomHistory(n, 40 + n), 25, 40, 10 + n, {true, 0.12});
+    EXPECT_EQ(t.judged, 25 * 40);
+  }
+}
+
+TEST(JudgeDifferential, FullEnumerationOnAShortHistory) {
+  std::mt19937 rng(5);
+  test::JudgeBench b(test::RandomHistory(30, 8));
+  // A mixed set: history-free, previous-draw, omission and formula conditions.
+  // 大数个数 = 2 comes first and keeps about a third, so the reference is quick.
+  b.Enable(1, test::Values({2}));
+  b.Enable(25, test::ValuesRange(60, 120));
+  b.Enable(2, test::ValuesRange(1, 4), true);
+  b.Enable(6, test::ValuesRange(0, 1), true);
+  b.Enable(43, RandomValues(rng, 0, 27, 0.8), true);
+  b.Enable(107, RandomValues(rng, 0, 30, 0.8));
+  b.Enable(27, RandomValues(rng, 0, 150, 0.8), true);
+  b.Enable(40, test::ValuesRange(0, 3));
+  ASSERT_TRUE(b.set.SetEnabled(36, true));
+  ASSERT_TRUE(b.set.SetRangeBounds(36, 20, 60));
+  ASSERT_TRUE(b.set.SetTolerant(36, true));
+  ASSERT_TRUE(b.set.AddTailSetting({{1, 3, 5}, test::ValuesRange(1, 3), true, true}));
+  b.AddFormula("z_hz/(z_num1-3)", test::ValuesRange(0, 1000));
+  b.AddFormula("(z_hz+z_num1)%10", test::ValuesRange(0, 8), true);
+  ASSERT_TRUE(b.set.SetTolerance({true, 0, 3}));
+  b.set.Switches().notEqualDist = true;
+  b.set.Switches().specNext = true;
+  b.set.Switches().notHistory = true;
+
+  const std::vector<Combo> all = EnumerateCombos(b.set.PoolNumbers(), b.set.BankerNumbers());
+  ASSERT_EQ(all.size(), static_cast<size_t>(kAllCombos));
+  const auto reference = b.Make(false);
+  const auto fast = b.Make(true);
+  const std::vector<Verdict> expected = JudgeAll(*reference, all, false);
+  const std::vector<Verdict> got = JudgeAll(*fast, all, false);
+  ASSERT_EQ(got.size(), all.size());
+  int accepted = 0, tolerated = 0, mismatches = 0;
+  for (size_t i = 0; i < all.size(); ++i) {
+    if (got[i] != expected[i] && ++mismatches <= 5)
+      ADD_FAILURE() << "combo " << i << ": fast " << testing::PrintToString(got[i])
+                    << " reference " << testing::PrintToString(expected[i]);
+    accepted += expected[i].accepted;
+    tolerated += expected[i].accepted && expected[i].failures > 0;
+  }
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_GT(accepted, 1000);
+  EXPECT_LT(accepted, kAllCombos / 3);
+  EXPECT_GT(tolerated, 100);
+}
+
+}  // namespace
+}  // namespace dlt
