@@ -1,6 +1,7 @@
 #include "common/reference_texts.h"
 
 #include "common/numbers.h"
+#include "indicators/shape_names.h"
 
 namespace dlt {
 
@@ -29,6 +30,35 @@ std::vector<std::string> ZoneTextLines() {
               ">";
     }
     lines.push_back(line);
+    lines.emplace_back();
+  }
+  return lines;
+}
+
+}  // namespace dlt
+
+namespace dlt {
+
+std::vector<std::string> ShapeTextLines() {
+  struct Group {
+    const char* title;
+    int arity;
+    int firstType;  // 0: ordered (单选) types, 1: unordered (组选) types
+  };
+  static constexpr Group kGroups[] = {{"两个指标组合的单选形态", 2, 0},
+                                      {"两个指标组合的组选形态", 2, 1},
+                                      {"三个指标组合的单选形态", 3, 0},
+                                      {"三个指标组合的组选形态", 3, 1}};
+  std::vector<std::string> lines;
+  for (const Group& g : kGroups) {
+    lines.emplace_back(g.title);
+    for (int family = 0; family < kShapeFamilyCount; ++family) {
+      const std::vector<std::string> names = ShapeValueNames(g.firstType + 2 * family, g.arity);
+      std::string line;
+      for (size_t v = 0; v < names.size(); ++v)
+        line += "      " + std::to_string(v) + "=  " + names[v];
+      lines.push_back(line);
+    }
     lines.emplace_back();
   }
   return lines;

@@ -24,7 +24,7 @@ std::string CustomIndicatorLine(std::string_view formula, std::string_view name)
   return std::string(Trim(line));
 }
 
-CustomIndicator SplitCustomIndicatorLine(std::string_view line) {
+CustomIndicatorEntry SplitCustomIndicatorLine(std::string_view line) {
   line = Trim(line);
   const size_t space = line.find(' ');
   if (space == std::string_view::npos) return {std::string(line), {}};

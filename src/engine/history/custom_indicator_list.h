@@ -9,7 +9,7 @@ namespace dlt {
 
 // The user's named formulas, file save/selfzb.txt: one per line, the
 // formula, eight spaces, the name.
-struct CustomIndicator {
+struct CustomIndicatorEntry {
   std::string formula;
   std::string name;
 };
@@ -19,7 +19,7 @@ std::string CustomIndicatorLine(std::string_view formula, std::string_view name)
 
 // Splits at the first space: the formula before it, the rest without its
 // leading spaces as the name (a line without a space is all formula).
-CustomIndicator SplitCustomIndicatorLine(std::string_view line);
+CustomIndicatorEntry SplitCustomIndicatorLine(std::string_view line);
 
 // A formula has no spaces (the line is split at the first one), so an empty
 // formula or one with a space is refused with the formula language's own

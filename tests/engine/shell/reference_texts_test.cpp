@@ -36,3 +36,52 @@ TEST(ReferenceTexts, ZoneTextLastZonesAreWiderUpToFifteen) {
 
 }  // namespace
 }  // namespace dlt
+
+#include "common/shape_class_table.h"
+
+namespace dlt {
+namespace {
+
+TEST(ShapeClassTable, EightRowsWithTheirFirstColumns) {
+  const tzbpxz_zj1 t = DefaultShapeClassTable();
+  ASSERT_EQ(t.count, 8);
+  const std::array<std::tuple<const char*, int, int>, 8> expected = {{{"尾号", 10, 1},
+                                                                      {"奇偶", 2, 11},
+                                                                      {"质合", 2, 13},
+                                                                      {"小大", 2, 15},
+                                                                      {"三区", 3, 17},
+                                                                      {"四区", 4, 20},
+                                                                      {"除三余数", 3, 24},
+                                                                      {"除四余数", 4, 27}}};
+  for (int i = 1; i <= 8; ++i) {
+    EXPECT_EQ(t.rows[i].name, std::get<0>(expected[i - 1]));
+    EXPECT_EQ(t.rows[i].classes, std::get<1>(expected[i - 1]));
+    EXPECT_EQ(t.rows[i].firstColumn, std::get<2>(expected[i - 1]));
+  }
+}
+
+}  // namespace
+}  // namespace dlt
+
+namespace dlt {
+namespace {
+
+TEST(ReferenceTexts, ShapeTextHasFourGroupsOfSevenFamilies) {
+  const auto lines = ShapeTextLines();
+  ASSERT_EQ(lines.size(), 4u * 9u);
+  EXPECT_EQ(lines[0], "两个指标组合的单选形态");
+  EXPECT_EQ(lines[1], "      0=  偶偶      1=  偶奇      2=  奇偶      3=  奇奇");
+  EXPECT_EQ(lines[8], "");
+  EXPECT_EQ(lines[9], "两个指标组合的组选形态");
+  EXPECT_EQ(lines[10], "      0=  两偶      1=  一偶一奇      2=  两奇");
+  EXPECT_EQ(lines[18], "三个指标组合的单选形态");
+  EXPECT_EQ(lines[19].rfind("      0=  偶偶偶      1=  偶偶奇", 0), 0u) << lines[19];
+  EXPECT_NE(lines[19].find("      7=  奇奇奇"), std::string::npos);
+  EXPECT_EQ(lines[27], "三个指标组合的组选形态");
+  EXPECT_EQ(lines[28], "      0=  三偶      1=  两偶一奇      2=  一偶两奇      3=  三奇");
+  // The 012-road family of three values ordered runs 0..26.
+  EXPECT_NE(lines[23].find("      26=  贰贰贰"), std::string::npos) << lines[23];
+}
+
+}  // namespace
+}  // namespace dlt

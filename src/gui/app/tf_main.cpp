@@ -1,0 +1,172 @@
+#include "gui/app/tf_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+#include "common/numbers.h"
+#include "gui/app/app_context.h"
+#include "gui/app/app_settings.h"
+#include "gui/app/shell_services.h"
+#include "gui/app/startup_steps.h"
+#include "gui/app/tdm.h"
+#include "gui/app/tf_showpic.h"
+#include "gui/app/toolbar_icons.h"
+#include "gui/app/window_set.h"
+#include "gui/history/online_update.h"
+#include "gui/history/tf_informdownload.h"
+#include "history/notice_page.h"
+
+namespace dlt::gui {
+namespace {
+
+struct ButtonSpec {
+  const char* name;
+  const char* caption;
+};
+constexpr ButtonSpec kButtons[] = {
+    {"b_tjq", "统计区"},     {"b_zh", "超强组号"}, {"b_fxd", "走势分析"}, {"b_moredb", "更多图表"},
+    {"b_zbpx", "指标剖析"},  {"b_gxsjq", "数据更新"}, {"b_set", "设置"},   {"b_tdsh", "提胆杀号"},
+    {"b_help", "帮助"},      {"b_exit", "退出"}};
+
+constexpr int kMainHeight = 33;
+
+}  // namespace
+
+Tf_main::Tf_main(AppContext& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      app_(app) {
+  setObjectName("Tf_main");
+  setWindowTitle(QStringLiteral("大乐透析星台"));
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  for (const ButtonSpec& spec : kButtons) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(spec.name);
+    b->setText(QString::fromUtf8(spec.caption));
+    b->setIcon(ToolbarIcon(spec.name));
+    b->setIconSize(QSize(24, 24));
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setAutoRaise(true);
+    b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    row->addWidget(b);
+    buttons_.push_back(b);
+  }
+  row->addStretch();
+  connect(Button("b_tjq"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_tjq", true); });
+  connect(Button("b_zh"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_zh", true); });
+  connect(Button("b_fxd"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_fxd", true); });
+  connect(Button("b_moredb"), &QToolButton::clicked, this,
+          [this] { ShowFeature("Tf_moredb", true); });
+  connect(Button("b_zbpx"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_zbpx", true); });
+  connect(Button("b_gxsjq"), &QToolButton::clicked, this, [this] { ShowDataUpdate(); });
+  connect(Button("b_set"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_set", false); });
+  connect(Button("b_tdsh"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_tdsh", true); });
+  connect(Button("b_help"), &QToolButton::clicked, this, [this] { ShowHelp(); });
+  connect(Button("b_exit"), &QToolButton::clicked, this, [this] { close(); });
+  RunCreationStep();
+}
+
+QToolButton* Tf_main::Button(const QString& name) const {
+  for (QToolButton* b : buttons_)
+    if (b->objectName() == name) return b;
+  return nullptr;
+}
+
+void Tf_main::RunCreationStep() {
+  app_.shapeClasses = DefaultShapeClassTable();
+  LoadSprites(app_);
+  app_.dm->Open(app_.folder.TablePath());
+  for (int k = 2; k <= 15; ++k) app_.zoneTables[k] = ZoneBounds(k, 1, 35);
+  app_.env.coldHot = app_.settings.ReadColdHot();
+  move(0, 0);
+  if (const QScreen* s = QApplication::primaryScreen()) app_.screen = s->geometry().size();
+  resize(std::max(app_.screen.width(), 400), kMainHeight);
+}
+
+void Tf_main::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (showStepStarted_) return;
+  showStepStarted_ = true;
+  // The show step opens other windows and waits for the network: it runs
+  // once the main window is on screen.
+  QTimer::singleShot(0, this, [this] { RunShowStep(); });
+}
+
+void Tf_main::RunShowStep() {
+  app_.env.layout = DefaultGridLayout();
+  auto* box = app_.windows->Get<Tf_showpic>();
+  box->ShowProgress(QStringLiteral("请稍候，正在更新数据."), /*cancellable=*/true);
+  // Any failure at start-up is silent: the program goes on with its history.
+  const OnlineUpdateResult update = OnlineUpdate(app_, box);
+  if (auto* popup = app_.windows->Get<Tf_informdownload>(); popup && !popup->isVisible())
+    popup->ShowNotice();
+  box->HideBox();
+  LayOutButtons();
+  PrepareHistory(app_);
+  if (app_.screen.width() < 1024)
+    app_.shell.Inform(this, QStringLiteral("请将分辨率调至1024*768以上，否则某些页面不能完全显示"));
+  showStepDone_ = true;
+  Button("b_fxd")->click();
+  emit showStepFinished();
+}
+
+void Tf_main::LayOutButtons() {
+  move(0, 0);
+  const int width = app_.screen.width();
+  const int each = width / static_cast<int>(buttons_.size());
+  for (QToolButton* b : buttons_) b->setFixedSize(each, kMainHeight);
+  layout()->activate();  // the window's minimum width follows the new button widths
+  resize(width, kMainHeight);
+}
+
+void Tf_main::ShowFeature(const char* className, bool closeUpdateWindow) {
+  if (closeUpdateWindow) {
+    if (QWidget* update = app_.windows->Find("Tf_gxsjq"); update && update->isVisible())
+      update->close();
+  }
+  if (QWidget* w = app_.windows->Find(className)) {
+    w->show();
+    w->raise();
+    w->activateWindow();
+  }
+}
+
+void Tf_main::ShowDataUpdate() {
+  // The update window changes the history under the windows that hold the
+  // shared cursor: they are closed first.
+  for (const char* name : {"Tf_zh", "Tf_fxd", "Tf_zbpxz", "Tf_tdsh"})
+    if (QWidget* w = app_.windows->Find(name); w && w->isVisible()) w->close();
+  ShowFeature("Tf_gxsjq", false);
+}
+
+void Tf_main::ShowHelp() {
+  const QString chm = QString::fromStdString(app_.folder.Path("database/help.chm"));
+  if (QFile::exists(chm))
+    app_.shell.OpenUrl(QUrl::fromLocalFile(chm));
+  else
+    app_.shell.Inform(this, QStringLiteral("帮助文件丢失"));
+  const QString page = QString::fromStdString(app_.folder.Path("help.htm"));
+  if (QFile::exists(page)) app_.shell.OpenUrl(QUrl::fromLocalFile(page));
+}
+
+void Tf_main::RunCloseStep() {
+  if (closeStepDone_) return;
+  closeStepDone_ = true;
+  const CloseStepReport report = CloseDown(app_);
+  if (!report.error.isEmpty()) app_.shell.Inform(this, report.error);
+}
+
+void Tf_main::closeEvent(QCloseEvent* e) {
+  RunCloseStep();
+  e->accept();
+  app_.windows->CloseAll();
+  QCoreApplication::quit();
+}
+
+}  // namespace dlt::gui

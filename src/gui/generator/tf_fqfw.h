@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+namespace dlt::gui {
+
+struct AppContext;
+
+// Created at start with its caption; its pages are built with its feature.
+class Tf_fqfw : public QDialog {
+  Q_OBJECT
+ public:
+  explicit Tf_fqfw(AppContext& app, QWidget* parent = nullptr);
+
+ private:
+  AppContext& app_;
+};
+
+}  // namespace dlt::gui

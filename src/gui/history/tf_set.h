@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+class QPlainTextEdit;
+class QTabWidget;
+
+namespace dlt::gui {
+
+struct AppContext;
+
+// The settings window: the custom indicator list (save/selfzb.txt) and two
+// reference pages, the zone divisions and the names of the shape values.
+class Tf_set : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Tf_set(AppContext& app, QWidget* parent = nullptr);
+
+  QListWidget* List() const { return lb_selfzb; }
+  QString ListPath() const;
+  // The three list actions (buttons "添加", "删除", "修改").
+  void AddIndicator();
+  void DeleteIndicator();
+  void ModifyIndicator();
+  void RefreshZoneText();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  void LoadList();
+  bool SaveList();
+
+  AppContext& app_;
+  QTabWidget* tabs_;
+  QListWidget* lb_selfzb;
+  QPlainTextEdit* m_zone;
+  QPlainTextEdit* m_shape;
+};
+
+}  // namespace dlt::gui

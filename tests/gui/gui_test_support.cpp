@@ -1,0 +1,40 @@
+#include "gui_test_support.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "gui/app/tf_main.h"
+#include "history/draw_table.h"
+#include "history/draw_text_io.h"
+
+namespace dlt::gui::test {
+
+void TestWorld::SeedDraws(const std::vector<Draw>& draws) const {
+  QDir().mkpath(DataDir() + "/database");
+  DrawTable table((DataDir() + "/database/basedata.db").toStdString());
+  table.ApplyImport(draws, /*overwrite=*/true);
+}
+
+std::unique_ptr<DltApp> TestWorld::MakeApp() {
+  AppOptions o;
+  o.dataDir = DataDir();
+  o.settingsFile = SettingsFile();
+  o.installDataDir = QStringLiteral(DLT_SOURCE_DATA_DIR);
+  o.splash = false;
+  o.shell = &shell;
+  return std::make_unique<DltApp>(o);
+}
+
+std::unique_ptr<DltApp> TestWorld::StartApp() {
+  auto app = MakeApp();
+  if (!app->Ok()) return app;
+  QSignalSpy done(app->Main(), &Tf_main::showStepFinished);
+  app->Start();
+  if (!app->Main()->ShowStepDone()) done.wait(30000);
+  return app;
+}
+
+std::vector<Draw> History(int count, uint32_t seed) { return MakeDemoDraws(count, seed); }
+
+}  // namespace dlt::gui::test

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "common/draw.h"
+#include "gui/app/dlt_app.h"
+#include "gui/app/shell_services.h"
+
+namespace dlt::gui::test {
+
+// Answers the program's questions and records what it said and opened.
+class FakeShell : public ShellServices {
+ public:
+  void Inform(QWidget*, const QString& text) override { messages << text; }
+  bool Confirm(QWidget*, const QString& text) override {
+    questions << text;
+    return confirmAnswer;
+  }
+  bool OpenUrl(const QUrl& url) override {
+    opened.push_back(url);
+    return true;
+  }
+  QString SaveFileName(QWidget*, const QString& title, const QString&, const QString&) override {
+    titles << title;
+    return NextFile();
+  }
+  QString OpenFileName(QWidget*, const QString& title, const QString&, const QString&) override {
+    titles << title;
+    return NextFile();
+  }
+  // A modal dialog: the handler fills and closes it; without one it is cancelled.
+  int ExecDialog(QDialog& dialog) override {
+    ++dialogsRun;
+    if (!dialogHandlers.empty()) {
+      auto handler = std::move(dialogHandlers.front());
+      dialogHandlers.pop_front();
+      dialog.show();
+      handler(dialog);
+      const int r = dialog.result();
+      dialog.hide();
+      return r;
+    }
+    return QDialog::Rejected;
+  }
+
+  QString NextFile() {
+    if (files.empty()) return {};
+    QString f = files.front();
+    files.pop_front();
+    return f;
+  }
+
+  QStringList messages;
+  QStringList questions;
+  QStringList titles;
+  std::vector<QUrl> opened;
+  std::deque<QString> files;
+  std::deque<std::function<void(QDialog&)>> dialogHandlers;
+  bool confirmAnswer = true;
+  int dialogsRun = 0;
+};
+
+// A temporary data folder and settings file for one program run.
+struct TestWorld {
+  QTemporaryDir dir;
+  FakeShell shell;
+
+  QString DataDir() const { return dir.path() + "/data"; }
+  QString SettingsFile() const { return dir.path() + "/settings.ini"; }
+  // Stores draws in the data folder's table before the program starts.
+  void SeedDraws(const std::vector<Draw>& draws) const;
+  std::unique_ptr<DltApp> MakeApp();
+  // Makes the app and runs its first show to the end.
+  std::unique_ptr<DltApp> StartApp();
+};
+
+// Reproducible valid draws numbered 2007001, 2007002, ...
+std::vector<Draw> History(int count, uint32_t seed = 5);
+
+}  // namespace dlt::gui::test

@@ -1,0 +1,249 @@
+// Start-up, the toolbar, help and the close step of the desktop program.
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+#include <QToolButton>
+
+#include "gui/app/app_settings.h"
+#include "gui/app/startup_steps.h"
+#include "gui/app/tdm.h"
+#include "gui/app/tf_main.h"
+#include "gui/app/window_set.h"
+#include "gui_test_support.h"
+#include "history/draw_table.h"
+
+using namespace dlt;
+using namespace dlt::gui;
+using namespace dlt::gui::test;
+
+class StartupTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void everyWindowIsCreatedInOrderWithItsCaption();
+  void aLeftoverForecastIsRemovedAndTheCursorIsTenDrawsBack();
+  void fewerThanTenDrawsLeaveTheCursorAtTheFirst();
+  void settingsDefaultsAreWrittenWhenAbsent();
+  void theDataFolderIsSeededWithTheInstallationData();
+  void theToolbarLaysOutTenEqualButtonsAndOpensTheTrendWindow();
+  void theUpdateWindowAndTheAnalysisWindowsCloseEachOther();
+  void helpWithoutTheHelpFileSaysSoAndOpensThePage();
+  void theCloseStepDeletesSnapshotsAndOpensOnlyWebAddresses();
+  void theCloseStepSavesTheConditionSetThroughTheGeneratorHook();
+};
+
+void StartupTest::everyWindowIsCreatedInOrderWithItsCaption() {
+  TestWorld world;
+  auto app = world.MakeApp();
+  QVERIFY2(app->Ok(), qPrintable(app->Error()));
+  const QStringList expected = {
+      "Tf_main",         "Tf_tjq",          "Tf_gxsjq",      "Tf_zh",
+      "Tf_fxd",          "Tf_bluefxd",      "Tf_enterblue",  "Tf_selfcond",
+      "Tf_checkreward",  "Tf_help",         "Tf_coldhotset", "Tf_informdownload",
+      "Tf_xgzh",         "Tf_showpic",      "Tf_getchoiceextend", "Tf_zbpx",
+      "Tf_zbpxz",        "Tf_fzsr",         "Tf_set",        "Tf_addselfzb",
+      "Tf_tdsh",         "Tf_getchoiceextend_plus", "Tf_searchgs", "Tf_selfsh_set",
+      "Tf_scfa",         "Tf_selfhns",      "Tf_addsj",      "Tf_zj1",
+      "Tf_fqfw",         "Tf_xtqz",         "Tf_zbzh_set",   "Tf_tyzsd_modify",
+      "Tf_filter_zbpxz", "Tf_wsset",        "Tf_resultjq",   "Tf_collectgs",
+      "Tf_moredb",       "Tf_qh",           "Tf_condchoice", "Tf_groupfilter"};
+  QStringList names;
+  for (QWidget* w : app->Windows().All()) {
+    names << w->objectName();
+    QCOMPARE(QString(w->metaObject()->className()), "dlt::gui::" + w->objectName());
+  }
+  QCOMPARE(names, expected);
+  QCOMPARE(app->Windows().Find("Tf_main")->windowTitle(), QString("大乐透析星台"));
+  QCOMPARE(app->Windows().Find("Tf_gxsjq")->windowTitle(),
+           QString("更新数据库（本软件中的数据仅供参考，请以体彩官方网站的开奖号为准）"));
+  QCOMPARE(app->Windows().Find("Tf_tdsh")->windowTitle(), QString("提胆与杀号"));
+  QCOMPARE(app->Windows().Find("Tf_groupfilter")->windowTitle(), QString("批量过滤"));
+  QCOMPARE(app->Windows().Find("Tf_addsj")->windowTitle(), QString("添加开奖数据"));
+  QVERIFY(app->Context().dm->IsOpen());
+  QCOMPARE(app->Context().dm->objectName(), QString("Tdm"));
+  // The creation step's shared state.
+  QCOMPARE(app->Context().shapeClasses.count, 8);
+  QCOMPARE(app->Context().zoneTables[3], (std::vector<int>{0, 11, 23, 35}));
+  for (const QPixmap& sprite : app->Context().sprites) QVERIFY(!sprite.isNull());
+  QCOMPARE(app->Context().sprites[1].height(), 46);
+  QVERIFY(world.shell.messages.isEmpty());
+}
+
+void StartupTest::aLeftoverForecastIsRemovedAndTheCursorIsTenDrawsBack() {
+  TestWorld world;
+  const auto history = History(30);
+  world.SeedDraws(history);
+  {
+    DrawTable table((world.DataDir() + "/database/basedata.db").toStdString());
+    table.WriteForecast(history[0]);
+    QVERIFY(table.HasForecast());
+  }
+  auto app = world.StartApp();
+  QVERIFY(app->Main()->ShowStepDone());
+  DrawTable& table = app->Context().Table();
+  QVERIFY(!table.HasForecast());
+  QCOMPARE(table.RecordCount(), 30);
+  QCOMPARE(table.Position(), 29 - 10);
+  QCOMPARE(app->Context().latestDraw, history[29]);
+  const ColdHotLists& l = app->Context().coldHot;
+  QCOMPARE(int(l.frontCold.size() + l.frontWarm.size() + l.frontHot.size()), 35);
+  QCOMPARE(int(l.backCold.size() + l.backWarm.size() + l.backHot.size()), 12);
+  QCOMPARE(app->Context().env.layout, DefaultGridLayout());
+}
+
+void StartupTest::fewerThanTenDrawsLeaveTheCursorAtTheFirst() {
+  TestWorld world;
+  world.SeedDraws(History(4));
+  auto app = world.StartApp();
+  QCOMPARE(app->Context().Table().Position(), 0);
+  QCOMPARE(app->Context().latestDraw, History(4)[3]);
+
+  TestWorld empty;
+  auto none = empty.StartApp();
+  QVERIFY(none->Main()->ShowStepDone());
+  QCOMPARE(none->Context().Table().RecordCount(), 0);
+}
+
+void StartupTest::settingsDefaultsAreWrittenWhenAbsent() {
+  TestWorld world;
+  {
+    QSettings pre(world.SettingsFile(), QSettings::IniFormat);
+    pre.setValue("software/dltsettings/hotcs", 9);
+  }
+  auto app = world.MakeApp();
+  const ColdHotSettings& s = app->Context().env.coldHot;
+  QCOMPARE(s.qs, 30);
+  QCOMPARE(s.coldcs, 2);
+  QCOMPARE(s.hotcs, 9);
+  QCOMPARE(s.f_qs, 30);
+  app.reset();
+  QSettings file(world.SettingsFile(), QSettings::IniFormat);
+  QCOMPARE(file.value("software/dltsettings/qs").toInt(), 30);
+  QCOMPARE(file.value("software/dltsettings/f_hotcs").toInt(), 8);
+  QCOMPARE(file.value("software/dltsettings/hotcs").toInt(), 9);
+  QVERIFY(file.contains("software/dltsettings/noticeurl"));
+  QCOMPARE(file.value("software/dltsettings/noticeurl").toString(), QString());
+}
+
+void StartupTest::theDataFolderIsSeededWithTheInstallationData() {
+  TestWorld world;
+  auto app = world.MakeApp();
+  for (const char* f : {"pic/pic1.bmp", "pic/pic4.bmp", "help.htm", "database/lx.hls",
+                        "database/wx.hls", "database/basedata.db"})
+    QVERIFY2(QFile::exists(world.DataDir() + "/" + f), f);
+  QVERIFY(QFile::exists(world.DataDir() + "/save"));
+}
+
+void StartupTest::theToolbarLaysOutTenEqualButtonsAndOpensTheTrendWindow() {
+  TestWorld world;
+  world.SeedDraws(History(12));
+  auto app = world.StartApp();
+  Tf_main* main = app->Main();
+  const int screenWidth = app->Context().screen.width();
+  QCOMPARE(main->width(), screenWidth);
+  QCOMPARE(main->pos(), QPoint(0, 0));
+  const QStringList order = {"b_tjq", "b_zh",  "b_fxd",  "b_moredb", "b_zbpx",
+                             "b_gxsjq", "b_set", "b_tdsh", "b_help",   "b_exit"};
+  const QStringList captions = {"统计区", "超强组号", "走势分析", "更多图表", "指标剖析",
+                                "数据更新", "设置",     "提胆杀号", "帮助",     "退出"};
+  int x = -1;
+  for (int i = 0; i < order.size(); ++i) {
+    QToolButton* b = main->Button(order[i]);
+    QVERIFY(b);
+    QCOMPARE(b->text(), captions[i]);
+    QVERIFY(!b->icon().isNull());
+    QCOMPARE(b->width(), screenWidth / 10);
+    QVERIFY(b->x() > x);
+    x = b->x();
+  }
+  QVERIFY(app->Windows().Find("Tf_fxd")->isVisible());
+  if (screenWidth < 1024)
+    QVERIFY(world.shell.messages.contains("请将分辨率调至1024*768以上，否则某些页面不能完全显示"));
+  else
+    QVERIFY(world.shell.messages.isEmpty());
+}
+
+void StartupTest::theUpdateWindowAndTheAnalysisWindowsCloseEachOther() {
+  TestWorld world;
+  world.SeedDraws(History(12));
+  auto app = world.StartApp();
+  WindowSet& w = app->Windows();
+  app->Main()->Button("b_zh")->click();
+  QVERIFY(w.Find("Tf_zh")->isVisible());
+  w.Find("Tf_zbpxz")->show();
+  app->Main()->Button("b_gxsjq")->click();
+  QVERIFY(w.Find("Tf_gxsjq")->isVisible());
+  for (const char* name : {"Tf_zh", "Tf_fxd", "Tf_zbpxz", "Tf_tdsh"})
+    QVERIFY2(!w.Find(name)->isVisible(), name);
+  app->Main()->Button("b_set")->click();
+  QVERIFY2(w.Find("Tf_gxsjq")->isVisible(), "the settings leave it open");
+  app->Main()->Button("b_tdsh")->click();
+  QVERIFY(w.Find("Tf_tdsh")->isVisible());
+  QVERIFY(!w.Find("Tf_gxsjq")->isVisible());
+}
+
+void StartupTest::helpWithoutTheHelpFileSaysSoAndOpensThePage() {
+  TestWorld world;
+  auto app = world.StartApp();
+  world.shell.messages.clear();
+  world.shell.opened.clear();
+  app->Main()->Button("b_help")->click();
+  QCOMPARE(world.shell.messages, QStringList{"帮助文件丢失"});
+  QCOMPARE(world.shell.opened.size(), size_t(1));
+  QCOMPARE(world.shell.opened[0], QUrl::fromLocalFile(world.DataDir() + "/help.htm"));
+
+  QFile chm(world.DataDir() + "/database/help.chm");
+  QVERIFY(chm.open(QIODevice::WriteOnly));
+  chm.close();
+  world.shell.messages.clear();
+  world.shell.opened.clear();
+  app->Main()->Button("b_help")->click();
+  QVERIFY(world.shell.messages.isEmpty());
+  QCOMPARE(world.shell.opened.size(), size_t(2));
+  QCOMPARE(world.shell.opened[0], QUrl::fromLocalFile(chm.fileName()));
+}
+
+void StartupTest::theCloseStepDeletesSnapshotsAndOpensOnlyWebAddresses() {
+  TestWorld world;
+  auto app = world.StartApp();
+  for (int d = 0; d <= 5; ++d) {
+    QFile f(world.DataDir() + QString("/hfset%1.zh").arg(d));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+  }
+  AppContext& ctx = app->Context();
+  ctx.noticeFetched = true;
+  ctx.notice.openPages = "是";
+  ctx.notice.downloads =
+      "http://example.com/new$file:///etc/passwd$/usr/bin/xterm$https://example.org/a?b=1$"
+      "javascript:alert(1)$";
+  world.shell.opened.clear();
+  app->Main()->close();
+  for (int d = 0; d <= 4; ++d)
+    QVERIFY(!QFile::exists(world.DataDir() + QString("/hfset%1.zh").arg(d)));
+  QVERIFY2(QFile::exists(world.DataDir() + "/hfset5.zh"), "only the digits 0 to 4");
+  QVERIFY2(!QFile::exists(world.DataDir() + "/exitset.zh"),
+           "without the generator nothing is written");
+  QCOMPARE(world.shell.opened.size(), size_t(2));
+  QCOMPARE(world.shell.opened[0], QUrl("http://example.com/new"));
+  QCOMPARE(world.shell.opened[1], QUrl("https://example.org/a?b=1"));
+  QVERIFY(!app->Context().dm->IsOpen());
+}
+
+void StartupTest::theCloseStepSavesTheConditionSetThroughTheGeneratorHook() {
+  TestWorld world;
+  auto app = world.StartApp();
+  QString savedTo;
+  app->Context().hooks.saveConditionSet = [&](const QString& path, QString*) {
+    savedTo = path;
+    return true;
+  };
+  app->Context().noticeFetched = true;
+  app->Context().notice.openPages = "否";
+  app->Context().notice.downloads = "http://example.com/$";
+  const CloseStepReport r = CloseDown(app->Context());
+  QVERIFY(r.conditionSetSaved);
+  QCOMPARE(savedTo, world.DataDir() + "/exitset.zh");
+  QVERIFY2(r.opened.isEmpty(), "the notice did not ask for pages");
+}
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
