@@ -36,5 +36,6 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx);
 void RegisterColdHotCommands(CLI::App& app, CliContext& ctx);
 void RegisterIndicatorCommands(CLI::App& app, CliContext& ctx);
 void RegisterTicketCommands(CLI::App& app, CliContext& ctx);
+void RegisterFilterCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace dlt::cli
