@@ -50,10 +50,6 @@ int32_t CountOrSum(const EvalContext& ctx, bool sum, const Select& selected) {
   return Byte(total);
 }
 
-bool IsStyle(int32_t t) {
-  return t == 0 || t == 1;
-}
-
 }  // namespace
 
 Resolution PairDifference(const KeyParams& p) {

@@ -11,10 +11,6 @@
 namespace dlt::compound {
 namespace {
 
-bool IsStyle(int32_t t) {
-  return t == 0 || t == 1;
-}
-
 int Tail(int n) {
   return std::abs(n) % 10;
 }

@@ -29,6 +29,11 @@ std::optional<std::vector<int32_t>> ParseNumbers(std::string_view text, size_t c
 // A decimal integer (optional leading "-"), nullopt when the text is anything else.
 std::optional<int32_t> ParseDecimal(std::string_view text);
 
+// The style parameter t: 0 for a count, 1 for a sum.
+inline bool IsStyle(int32_t t) {
+  return t == 0 || t == 1;
+}
+
 // Counts and sums of the keys are kept in 8 bits.
 inline int32_t Byte(int64_t v) {
   return static_cast<int32_t>(v & 0xFF);
