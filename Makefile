@@ -1,4 +1,5 @@
 # make run  : install what is missing, build, start the program on the demo data
+# make screenshots: pictures of the main windows into docs/screenshots (under xvfb-run)
 # make test : install what is missing, build with sanitizers, run every test
 # make bench: release build, run the benchmarks
 
@@ -8,7 +9,7 @@ JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEMO_DIR := demo
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run screenshots test bench clean
 
 all: build
 
@@ -31,7 +32,14 @@ $(DEMO_DIR)/database/basedata.db:
 	./build/release/src/cli/dlt --data-dir $(DEMO_DIR) history demo
 
 run: build $(DEMO_DIR)/database/basedata.db
-	./build/release/src/cli/dlt --data-dir $(DEMO_DIR) history list --last 10
+	./build/release/src/gui/dlt-gui --data-dir $(DEMO_DIR)
+
+# A fresh settings file each time: the pictures never depend on the user's own.
+screenshots: build $(DEMO_DIR)/database/basedata.db
+	rm -f build/screenshots.ini
+	mkdir -p docs/screenshots
+	xvfb-run -a -s "-screen 0 1280x800x24" ./build/release/src/gui/dlt-gui --data-dir $(DEMO_DIR) \
+	  --settings build/screenshots.ini --screenshot docs/screenshots
 
 test: deps
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DDLT_SANITIZE=ON

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -39,10 +38,6 @@ void TakeAll(DltApp& app, const QString& dir) {
   Tf_main* main = app.Main();
   Settle(800);
   Save(main, dir, "main.png");
-  if (QScreen* screen = QApplication::primaryScreen()) {
-    const QString path = dir + "/desktop.png";
-    if (screen->grabWindow(0).save(path)) std::printf("%s\n", qPrintable(path));
-  }
 
   main->Button("b_gxsjq")->click();
   auto* update = windows.Get<Tf_gxsjq>();

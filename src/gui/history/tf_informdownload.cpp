@@ -23,6 +23,7 @@ Tf_informdownload::Tf_informdownload(AppContext& app, QWidget* parent)
   setWindowTitle(QStringLiteral("提示"));
   button_ = new QPushButton(this);
   button_->setObjectName("b_inform");
+  button_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   text_ = new QLabel(button_);
   text_->setWordWrap(true);
   text_->setAlignment(Qt::AlignCenter);
