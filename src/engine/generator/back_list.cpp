@@ -28,4 +28,14 @@ int BackList::RecordForForecast(int row) const {
   return Valid(row) ? row : 1;
 }
 
+bool BackList::AppendTyped(const std::array<std::string, 2>& texts, std::string* error) {
+  const auto p = ParseBackPair(texts, error);
+  return p && Append(*p, error);
+}
+
+bool BackList::ReplaceTyped(int k, const std::array<std::string, 2>& texts, std::string* error) {
+  const auto p = ParseBackPair(texts, error);
+  return p && Replace(k, *p);
+}
+
 }  // namespace dlt

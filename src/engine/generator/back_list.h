@@ -26,6 +26,10 @@ class BackList : public RecordList<BackPair> {
   // The pair the forecast takes: row k when it is a record, else record 1;
   // 0 when the list is empty.
   int RecordForForecast(int row) const;
+  // The pair typed into the dialog's two back edits, checked and sorted
+  // first; a bad text changes nothing.
+  bool AppendTyped(const std::array<std::string, 2>& texts, std::string* error);
+  bool ReplaceTyped(int k, const std::array<std::string, 2>& texts, std::string* error);
 };
 
 }  // namespace dlt

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/numbers.h"
+#include "generator/result_numbers.h"
 
 namespace dlt {
 
@@ -76,6 +77,16 @@ bool ResultList::AssignCombos(const std::vector<Combo>& combos, std::string* err
   if (!Assign(std::move(records), error)) return false;
   page_ = 1;
   return true;
+}
+
+bool ResultList::AppendTyped(const std::array<std::string, 5>& texts, std::string* error) {
+  const auto c = ParseCombo(texts, error);
+  return c && AppendCombo(*c, error);
+}
+
+bool ResultList::ReplaceTyped(int n, const std::array<std::string, 5>& texts, std::string* error) {
+  const auto c = ParseCombo(texts, error);
+  return c && ReplaceCombo(n, *c);
 }
 
 std::vector<Combo> ResultList::Combos() const {

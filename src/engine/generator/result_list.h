@@ -75,6 +75,10 @@ class ResultList : public RecordList<FrontRecord> {
   // Replaces the list by `combos` (marks 0) and goes to page 1; refused
   // (list unchanged) beyond the capacity.
   bool AssignCombos(const std::vector<Combo>& combos, std::string* error = nullptr);
+  // The combination dialog's five edit texts, checked and sorted first; a
+  // bad text changes nothing and `error` says why.
+  bool AppendTyped(const std::array<std::string, 5>& texts, std::string* error);
+  bool ReplaceTyped(int n, const std::array<std::string, 5>& texts, std::string* error);
   std::vector<Combo> Combos() const;
   // Sets every mark to 0 (a new filter starts with clean marks).
   void ClearMarks();

@@ -30,4 +30,14 @@ std::vector<std::string> TicketList::RowTexts(int k, bool withPrize) const {
   return texts;
 }
 
+bool TicketList::AppendTyped(const std::array<std::string, 7>& texts, std::string* error) {
+  const auto t = ParseTicket(texts, error);
+  return t && Append(*t, error);
+}
+
+bool TicketList::ReplaceTyped(int k, const std::array<std::string, 7>& texts, std::string* error) {
+  const auto t = ParseTicket(texts, error);
+  return t && Replace(k, *t);
+}
+
 }  // namespace dlt

@@ -24,6 +24,10 @@ class TicketList : public RecordList<Ticket> {
   // Grid row k: "第k条" and the seven numbers with two digits; with
   // `withPrize` the prize text follows. Empty when k is not a record.
   std::vector<std::string> RowTexts(int k, bool withPrize = false) const;
+  // The seven typed texts (five front, two back), checked and sorted per
+  // zone first; a bad text changes nothing. The ticket's prize becomes 0.
+  bool AppendTyped(const std::array<std::string, 7>& texts, std::string* error);
+  bool ReplaceTyped(int k, const std::array<std::string, 7>& texts, std::string* error);
 };
 
 }  // namespace dlt

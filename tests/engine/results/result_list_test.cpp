@@ -194,3 +194,64 @@ TEST(TicketListRows, TwoDigitsAndThePrizeColumn) {
 
 }  // namespace
 }  // namespace dlt
+
+namespace dlt {
+namespace {
+
+TEST(TypedEdits, AFailedAppendAddsNothing) {
+  ResultList front;
+  std::string error;
+  EXPECT_FALSE(front.AppendTyped({"1", "2", "", "4", "5"}, &error));
+  EXPECT_EQ(error, "主号不能为空");
+  EXPECT_EQ(front.Count(), 0);
+  ASSERT_TRUE(front.AppendTyped({"9", "2", "3", "4", "5"}, &error)) << error;
+  EXPECT_EQ(front.At(1).numbers, (Combo{2, 3, 4, 5, 9}));
+
+  BackList back;
+  EXPECT_FALSE(back.AppendTyped({"3", "3"}, &error));
+  EXPECT_EQ(back.Count(), 0);
+  ASSERT_TRUE(back.AppendTyped({"12", "3"}, &error));
+  EXPECT_EQ(back.At(1), (BackPair{3, 12}));
+
+  TicketList tickets;
+  EXPECT_FALSE(tickets.AppendTyped({"1", "2", "3", "4", "5", "6", "x"}, &error));
+  EXPECT_EQ(error, "\"x\"不是整数");
+  EXPECT_EQ(tickets.Count(), 0);
+  ASSERT_TRUE(tickets.AppendTyped({"5", "4", "3", "2", "1", "7", "6"}, &error));
+  EXPECT_EQ(tickets.At(1), (Ticket{Combo{1, 2, 3, 4, 5}, BackPair{6, 7}, 0}));
+}
+
+TEST(TypedEdits, AFailedEditKeepsTheRecord) {
+  ResultList front;
+  ASSERT_TRUE(front.AssignCombos({Combo{1, 2, 3, 4, 5}}));
+  std::string error;
+  EXPECT_FALSE(front.ReplaceTyped(1, {"1", "2", "3", "4", "40"}, &error));
+  EXPECT_EQ(front.At(1).numbers, (Combo{1, 2, 3, 4, 5}));
+  ASSERT_TRUE(front.ReplaceTyped(1, {"35", "2", "3", "4", "1"}, &error));
+  EXPECT_EQ(front.At(1).numbers, (Combo{1, 2, 3, 4, 35}));
+  EXPECT_FALSE(front.ReplaceTyped(2, {"6", "2", "3", "4", "1"}, &error));
+
+  BackList back;
+  ASSERT_TRUE(back.Append(BackPair{1, 2}));
+  EXPECT_FALSE(back.ReplaceTyped(1, {"0", "2"}, &error));
+  EXPECT_EQ(back.At(1), (BackPair{1, 2}));
+
+  TicketList tickets;
+  ASSERT_TRUE(tickets.Append(Ticket{Combo{1, 2, 3, 4, 5}, BackPair{1, 2}, 3}));
+  EXPECT_FALSE(tickets.ReplaceTyped(1, {"1", "2", "3", "4", "5", "1", "1"}, &error));
+  EXPECT_EQ(tickets.At(1).prize, 3);
+  ASSERT_TRUE(tickets.ReplaceTyped(1, {"1", "2", "3", "4", "6", "1", "2"}, &error));
+  EXPECT_EQ(tickets.At(1), (Ticket{Combo{1, 2, 3, 4, 6}, BackPair{1, 2}, 0}));
+}
+
+TEST(TypedEdits, AnAppendBeyondTheCapacityIsRefused) {
+  BackList back;
+  ASSERT_TRUE(back.Assign(std::vector<BackPair>(100, BackPair{1, 2})));
+  std::string error;
+  EXPECT_FALSE(back.AppendTyped({"3", "4"}, &error));
+  EXPECT_EQ(error, "副区列表最多只能容纳100组号码");
+  EXPECT_EQ(back.Count(), 100);
+}
+
+}  // namespace
+}  // namespace dlt
