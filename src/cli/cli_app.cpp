@@ -23,6 +23,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RegisterColdHotCommands(app, ctx);
   RegisterIndicatorCommands(app, ctx);
   RegisterTicketCommands(app, ctx);
+  RegisterReportCommands(app, ctx);
   RegisterFilterCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
