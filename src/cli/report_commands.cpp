@@ -43,7 +43,8 @@ std::vector<std::string> CheckLines(const ConditionSet& set, const ReportOptions
 void RegisterReportCommands(CLI::App& app, CliContext& ctx) {
   auto o = std::make_shared<ReportOptions>();
   auto* cmd = app.add_subcommand(
-      "report", "list a front condition file (显示条件) or check it against a past draw (条件对错)");
+      "report",
+      "list a front condition file (显示条件) or check it against a past draw (条件对错)");
   cmd->add_option("--zh", o->zhFile, "front condition file (*.zh)")->required();
   auto* check = cmd->add_option("--check", o->check, "draw number QS to judge every condition on");
   cmd->add_option("--mode", o->mode,

@@ -37,7 +37,8 @@ class ReportCommands : public ::testing::Test {
 };
 
 const char* const kFullPool =
-    "01，02，03，04，05，06，07，08，09，10，11，12，13，14，15，16，17，18，19，20，21，22，23，24，"
+    "01，02，03，04，05，06，07，08，09，10，11，12，13，14，15，16，17，18，19，20，21，22，23，24"
+    "，"
     "25，26，27，28，29，30，31，32，33，34，35，";
 
 TEST_F(ReportCommands, ListReportGoesToStdoutAndTheReportFile) {
@@ -69,7 +70,8 @@ TEST_F(ReportCommands, CheckReportInTheThreeModes) {
   r = Run({"report", "--zh", File("set.zh"), "--check", "2009002", "--mode", "wrong"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "\n指标过滤设置：\n\n错误 红号一：1，（容错）\n\n");
-  EXPECT_EQ(ReadBytes(ReportFile()), *Utf8ToGbk("\r\n指标过滤设置：\r\n\r\n错误 红号一：1，（容错）\r\n\r\n"));
+  EXPECT_EQ(ReadBytes(ReportFile()),
+            *Utf8ToGbk("\r\n指标过滤设置：\r\n\r\n错误 红号一：1，（容错）\r\n\r\n"));
 }
 
 TEST_F(ReportCommands, EqualGapsOfTheCheckedDrawAreMarkedWrong) {

@@ -91,8 +91,12 @@ bool PastDrawCheck::TailSettingHolds(const TailSetting& entry) const {
          entry.counts.Contains(TailSettingHits(CheckedDraw().front, entry.digits, entry.distinct));
 }
 
-bool PastDrawCheck::NotEqualGaps() const { return !HasEqualGaps(CheckedDraw().front); }
+bool PastDrawCheck::NotEqualGaps() const {
+  return !HasEqualGaps(CheckedDraw().front);
+}
 
-bool PastDrawCheck::NotSpecialRun() const { return !IsSpecialRun(CheckedDraw().front); }
+bool PastDrawCheck::NotSpecialRun() const {
+  return !IsSpecialRun(CheckedDraw().front);
+}
 
 }  // namespace dlt

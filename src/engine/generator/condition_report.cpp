@@ -104,8 +104,8 @@ void CustomIndicators(const ConditionSet& set, ReportLines& out) {
   Section("自定义指标过滤设置：", out);
   for (size_t k = 0; k < entries.size(); ++k) {
     const CustomIndicator& e = entries[k];
-    std::string line = "自定义指标" + std::to_string(k + 1) + "（" + e.formula + "）：" +
-                       ValuesText(e.values);
+    std::string line =
+        "自定义指标" + std::to_string(k + 1) + "（" + e.formula + "）：" + ValuesText(e.values);
     if (e.tolerant) line += "（容错）";
     out.Item(std::move(line), [&] { return out.Check().CustomIndicatorHolds(e); });
   }

@@ -1,12 +1,13 @@
 // The check report must judge a past draw exactly as a filter run would
 // judge the same five numbers as the next candidate: compared here against
 // the reference judge, one condition at a time.
+#include "generator/condition_check.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "engine/judge/judge_test_support.h"
-#include "generator/condition_check.h"
 #include "history/draw_table.h"
 #include "indicators/indicator.h"
 

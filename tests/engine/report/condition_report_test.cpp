@@ -8,7 +8,9 @@
 namespace dlt::test {
 namespace {
 
-ValueSet Vals(std::vector<int32_t> v) { return *ValueSet::From(std::move(v)); }
+ValueSet Vals(std::vector<int32_t> v) {
+  return *ValueSet::From(std::move(v));
+}
 
 // A set with nothing on: full pool, no bankers, every switch off.
 ConditionSet EmptySet() {
@@ -26,7 +28,8 @@ void Enable(ConditionSet& set, int number, std::vector<int32_t> values, bool tol
 }
 
 const std::string kFullPool =
-    "01，02，03，04，05，06，07，08，09，10，11，12，13，14，15，16，17，18，19，20，21，22，23，24，"
+    "01，02，03，04，05，06，07，08，09，10，11，12，13，14，15，16，17，18，19，20，21，22，23，24"
+    "，"
     "25，26，27，28，29，30，31，32，33，34，35，";
 
 // A history of ten draws, the last of which is the one to check.
@@ -51,8 +54,8 @@ TEST(ConditionListReport, OnlyBigNumberCountGivesOneConditionLine) {
 }
 
 TEST(ConditionListReport, NothingEnabledGivesTheHeadersOnly) {
-  const std::vector<std::string> expected = {"可选主号：" + kFullPool, "胆码：", "", "指标过滤设置：",
-                                             "", ""};
+  const std::vector<std::string> expected = {"可选主号：" + kFullPool, "胆码：", "",
+                                             "指标过滤设置：",         "",       ""};
   EXPECT_EQ(ConditionListReport(EmptySet()), expected);
 }
 
@@ -60,8 +63,8 @@ TEST(ConditionListReport, EveryPartInOrder) {
   ConditionSet set = EmptySet();
   ASSERT_TRUE(set.SetPool(std::vector<int>{1, 2, 3, 8, 17, 22, 31}));
   ASSERT_TRUE(set.SetBankers(std::vector<int>{3, 17}));
-  Enable(set, 77, {10, 17});            // a position: labelled by report
-  Enable(set, 2, {2, 3}, true);         // listed before 77: number order
+  Enable(set, 77, {10, 17});     // a position: labelled by report
+  Enable(set, 2, {2, 3}, true);  // listed before 77: number order
   ASSERT_TRUE(set.SetEnabled(35, true));
   ASSERT_TRUE(set.SetRangeBounds(35, 5, 12));
   ASSERT_TRUE(set.SetTolerant(35, true));
@@ -110,8 +113,8 @@ TEST(ConditionListReport, EveryPartInOrder) {
 
 TEST(ConditionReports, PositionLabelsDifferBetweenTheReports) {
   ConditionSet set = EmptySet();
-  Enable(set, 75, {3});   // 主号一
-  Enable(set, 43, {1});   // 主号一振幅
+  Enable(set, 75, {3});  // 主号一
+  Enable(set, 43, {1});  // 主号一振幅
   const auto list = ConditionListReport(set);
   EXPECT_EQ(list[5], "主号一振幅：1，");  // number order: 43 before 75
   EXPECT_EQ(list[6], "主号一：3，");
@@ -127,19 +130,19 @@ TEST(ConditionCheckReport, MarksEachLineByTheCheckedDraw) {
   ConditionSet set = EmptySet();
   ASSERT_TRUE(set.SetPool(std::vector<int>{3, 8, 17, 22, 30}));  // 31 missing
   ASSERT_TRUE(set.SetBankers(std::vector<int>{8, 17}));
-  Enable(set, 2, {3});             // odd count 3 (3, 17, 31): right
-  Enable(set, 25, {80, 82});       // sum 81: wrong
-  Enable(set, 47, {1}, true);      // 主号五振幅 |31 - 30| = 1: right
-  Enable(set, 6, {0});             // repeats of the draw before: none, right
+  Enable(set, 2, {3});         // odd count 3 (3, 17, 31): right
+  Enable(set, 25, {80, 82});   // sum 81: wrong
+  Enable(set, 47, {1}, true);  // 主号五振幅 |31 - 30| = 1: right
+  Enable(set, 6, {0});         // repeats of the draw before: none, right
   ASSERT_TRUE(set.SetEnabled(36, true));
   ASSERT_TRUE(set.SetRangeBounds(36, 0, 10));  // far below the real spread: wrong
   ASSERT_TRUE(set.AddCustomIndicator({"z_hz", Vals({81}), false}));
   ASSERT_TRUE(set.AddCustomIndicator({"z_hz+1", Vals({81}), true}));
-  ASSERT_TRUE(set.AddSelfCondition({{1, 2, 3, 8}, Vals({2}), false}));   // hits 3, 8: right
-  ASSERT_TRUE(set.AddSelfCondition({{30, 31}, Vals({0}), false}));       // hits 31: wrong
-  ASSERT_TRUE(set.AddTailSetting({{1, 2}, Vals({2}), false, true}));     // digits 1 and 2 seen: right
-  ASSERT_TRUE(set.AddTailSetting({{7, 8}, Vals({2}), false, false}));    // 8, 17: right
-  ASSERT_TRUE(set.AddTailSetting({{1}, Vals({2}), false, false}));       // 31 only: wrong
+  ASSERT_TRUE(set.AddSelfCondition({{1, 2, 3, 8}, Vals({2}), false}));  // hits 3, 8: right
+  ASSERT_TRUE(set.AddSelfCondition({{30, 31}, Vals({0}), false}));      // hits 31: wrong
+  ASSERT_TRUE(set.AddTailSetting({{1, 2}, Vals({2}), false, true}));   // digits 1 and 2 seen: right
+  ASSERT_TRUE(set.AddTailSetting({{7, 8}, Vals({2}), false, false}));  // 8, 17: right
+  ASSERT_TRUE(set.AddTailSetting({{1}, Vals({2}), false, false}));     // 31 only: wrong
   set.Switches() = GlobalSwitches{true, true, true};
   ASSERT_TRUE(set.SetTolerance({true, 0, 3}));
 
@@ -204,9 +207,22 @@ TEST(ConditionCheckReport, WrongModeForADrawPassingEverythingShowsOnlyUnmarkedLi
   set.Switches() = GlobalSwitches{true, true, true};
   ASSERT_TRUE(set.SetTolerance({true, 0, 1}));
 
-  const std::vector<std::string> expected = {
-      "", "指标过滤设置：", "", "", "自定义指标过滤设置：", "", "", "自设条件过滤设置：", "",
-      "", "尾数过滤设置：", "", "", "不允许和历史数据相同", "已设定了容错个数", "0<=总容错<=1"};
+  const std::vector<std::string> expected = {"",
+                                             "指标过滤设置：",
+                                             "",
+                                             "",
+                                             "自定义指标过滤设置：",
+                                             "",
+                                             "",
+                                             "自设条件过滤设置：",
+                                             "",
+                                             "",
+                                             "尾数过滤设置：",
+                                             "",
+                                             "",
+                                             "不允许和历史数据相同",
+                                             "已设定了容错个数",
+                                             "0<=总容错<=1"};
   const auto draws = History();
   EXPECT_EQ(ConditionCheckReport(set, CheckLast(draws), CheckMode::kWrong), expected);
   // And every one of the ten marked lines is right.
@@ -219,7 +235,7 @@ TEST(ConditionCheckReport, WrongModeForADrawPassingEverythingShowsOnlyUnmarkedLi
 
 TEST(ConditionCheckReport, EnabledItemsWithoutValuesAreWrong) {
   ConditionSet set = EmptySet();
-  ASSERT_TRUE(set.SetEnabled(1, true));  // no values chosen
+  ASSERT_TRUE(set.SetEnabled(1, true));   // no values chosen
   ASSERT_TRUE(set.SetEnabled(35, true));  // blank bounds
   ASSERT_TRUE(set.AddSelfCondition({{3}, ValueSet(), false}));
   const auto draws = History();
@@ -269,12 +285,20 @@ TEST(WriteConditionReport, WritesGbkWithCrLf) {
   // 可选主号：  胆码：  指标过滤设置：  大数个数：  （容错） in GBK, byte by byte.
   const std::string expected =
       "\xBF\xC9\xD1\xA1\xD6\xF7\xBA\xC5\xA3\xBA"
-      "01\xA3\xAC" "02\xA3\xAC" "03\xA3\xAC" "04\xA3\xAC" "05\xA3\xAC" "35\xA3\xAC\r\n"
-      "\xB5\xA8\xC2\xEB\xA3\xBA" "05\xA3\xAC\r\n"
+      "01\xA3\xAC"
+      "02\xA3\xAC"
+      "03\xA3\xAC"
+      "04\xA3\xAC"
+      "05\xA3\xAC"
+      "35\xA3\xAC\r\n"
+      "\xB5\xA8\xC2\xEB\xA3\xBA"
+      "05\xA3\xAC\r\n"
       "\r\n"
       "\xD6\xB8\xB1\xEA\xB9\xFD\xC2\xCB\xC9\xE8\xD6\xC3\xA3\xBA\r\n"
       "\r\n"
-      "\xB4\xF3\xCA\xFD\xB8\xF6\xCA\xFD\xA3\xBA" "2\xA3\xAC" "3\xA3\xAC"
+      "\xB4\xF3\xCA\xFD\xB8\xF6\xCA\xFD\xA3\xBA"
+      "2\xA3\xAC"
+      "3\xA3\xAC"
       "\xA3\xA8\xC8\xDD\xB4\xED\xA3\xA9\r\n"
       "\r\n";
   EXPECT_EQ(ReadBytes(path), expected);
