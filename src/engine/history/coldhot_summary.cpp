@@ -63,6 +63,7 @@ void WriteColdHotSummary(DrawTable& table, const ColdHotSettings& settings) {
 bool RewriteAllColdHotSummaries(DrawTable& table, const ColdHotSettings& settings,
                                 const SummaryProgress& progress) {
   CursorGuard guard(table);
+  WriteBatch batch(table);
   const int total = table.RecordCount();
   for (int i = 0; i < total; ++i) {
     if (progress && !progress(i, total)) return false;

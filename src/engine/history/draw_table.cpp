@@ -336,7 +336,7 @@ bool DrawTable::Post(std::string* error) {
     if (error) *error = "数据库中已经存在此期的记录";
     return false;
   }
-  Exec("BEGIN");
+  Exec("SAVEPOINT post");  // a savepoint nests inside a batch
   try {
     if (state_ == State::Edit) {
       const int32_t oldQs = draws_[editIndex_].qs;
@@ -356,9 +356,10 @@ bool DrawTable::Post(std::string* error) {
       pos_ = InsertRowMemory(bufferDraw_, bufferExtras_);
     }
     WriteRow(pos_);
-    Exec("COMMIT");
+    Exec("RELEASE post");
   } catch (...) {
-    Exec("ROLLBACK");
+    Exec("ROLLBACK TO post");
+    Exec("RELEASE post");
     Reload();
     throw;
   }
@@ -412,7 +413,7 @@ bool DrawTable::DeleteDraw(int32_t qs) {
 }
 
 int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
-  Exec("BEGIN");
+  Exec("SAVEPOINT import");
   int added = 0;
   try {
     if (overwrite) {
@@ -428,15 +429,24 @@ int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
       ++added;
     }
     UpdateAllDerivedFields();
-    Exec("COMMIT");
+    Exec("RELEASE import");
   } catch (...) {
-    Exec("ROLLBACK");
+    Exec("ROLLBACK TO import");
+    Exec("RELEASE import");
     Reload();
     throw;
   }
   state_ = State::Browse;
   Last();
   return added;
+}
+
+void DrawTable::BeginBatch() {
+  if (batchDepth_++ == 0 && sqlite3_get_autocommit(db_)) Exec("BEGIN");
+}
+
+void DrawTable::EndBatch() {
+  if (batchDepth_ > 0 && --batchDepth_ == 0 && !sqlite3_get_autocommit(db_)) Exec("COMMIT");
 }
 
 void DrawTable::SetColdHotTexts(int index, const std::string* one, const std::string* two,
@@ -463,10 +473,9 @@ void DrawTable::UpdateDerivedFields(int index) {
 }
 
 void DrawTable::UpdateAllDerivedFields() {
-  const bool ownTransaction = sqlite3_get_autocommit(db_) != 0;
-  if (ownTransaction) Exec("BEGIN");
+  BeginBatch();
   for (int i = 0; i < RecordCount(); i += 10) UpdateDerivedFields(i);
-  if (ownTransaction) Exec("COMMIT");
+  EndBatch();
 }
 
 // --- forecast record ------------------------------------------------------------

@@ -104,6 +104,12 @@ class DrawTable {
   // otherwise draws already present are skipped. Returns the number added.
   int ApplyImport(const std::vector<Draw>& draws, bool overwrite);
 
+  // Groups the writes between them into one transaction, so a walk that
+  // writes every row (summary texts, the full refresh) is one disk commit.
+  // Calls nest; the outermost EndBatch commits.
+  void BeginBatch();
+  void EndBatch();
+
   // Memory-only scratch values (the analyses' series).
   void SetScratch(ScratchField f, int index, int32_t value);
   // Stored summary texts of one draw (written at once).
@@ -145,6 +151,19 @@ class DrawTable {
   Draw bufferDraw_;
   DrawExtras bufferExtras_;
   int editIndex_ = -1;
+  int batchDepth_ = 0;
+};
+
+// BeginBatch / EndBatch for a scope.
+class WriteBatch {
+ public:
+  explicit WriteBatch(DrawTable& t) : table_(t) { table_.BeginBatch(); }
+  ~WriteBatch() { table_.EndBatch(); }
+  WriteBatch(const WriteBatch&) = delete;
+  WriteBatch& operator=(const WriteBatch&) = delete;
+
+ private:
+  DrawTable& table_;
 };
 
 // Remembers the current draw and returns to it by key lookup on destruction.

@@ -235,3 +235,31 @@ TEST_F(DrawTableTest, SmallHistoryLoadsWhole) {
 
 }  // namespace
 }  // namespace dlt
+
+namespace dlt {
+namespace {
+
+TEST(DrawTableBatch, WritesInsideABatchLandTogetherAndPostStillWorks) {
+  test::TempDir dir;
+  DrawTable t(dir.file("basedata.db"));
+  t.ApplyImport(test::RandomHistory(50), false);
+  {
+    WriteBatch batch(t);
+    WriteBatch nested(t);
+    for (int i = 0; i < t.RecordCount(); ++i) {
+      const std::string text = std::to_string(i);
+      t.SetColdHotTexts(i, &text, nullptr, nullptr);
+    }
+    ASSERT_TRUE(t.AppendDraw(test::MakeDraw(2030001, {1, 2, 3, 4, 5}, {1, 2})));
+    std::string error;
+    EXPECT_FALSE(t.AppendDraw(test::MakeDraw(2030001, {1, 2, 3, 4, 5}, {1, 2}), &error));
+    t.ApplyImport({test::MakeDraw(2030002, {1, 2, 3, 4, 6}, {1, 2})}, false);
+  }
+  DrawTable again(dir.file("basedata.db"));
+  ASSERT_EQ(again.RecordCount(), 52);
+  EXPECT_EQ(again.Extras(49).coldhotbone, "49");
+  EXPECT_EQ(again.Draws().back().qs, 2030002);
+}
+
+}  // namespace
+}  // namespace dlt
