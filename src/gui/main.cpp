@@ -18,8 +18,7 @@ int main(int argc, char* argv[]) {
                              "DIR");
   QCommandLineOption settings("settings", "settings file (default: the user's own)", "FILE");
   QCommandLineOption installData("install-data", "folder of the installation data", "DIR");
-  QCommandLineOption screenshot("screenshot", "write pictures of the main windows and exit",
-                                "DIR");
+  QCommandLineOption screenshot("screenshot", "write pictures of the main windows and exit", "DIR");
   parser.addOptions({dataDir, settings, installData, screenshot});
   parser.process(qapp);
 

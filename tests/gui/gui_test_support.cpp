@@ -35,6 +35,8 @@ std::unique_ptr<DltApp> TestWorld::StartApp() {
   return app;
 }
 
-std::vector<Draw> History(int count, uint32_t seed) { return MakeDemoDraws(count, seed); }
+std::vector<Draw> History(int count, uint32_t seed) {
+  return MakeDemoDraws(count, seed);
+}
 
 }  // namespace dlt::gui::test

@@ -96,17 +96,19 @@ void HistoryWindowTest::showingPutsTheLastTenDrawsInView() {
   const Draw& first = table_->Draws()[0];
   QCOMPARE(m->index(0, 1).data().toString(),
            QString::fromStdString(first.front[0] < 10 ? "0" + std::to_string(first.front[0])
-                                                       : std::to_string(first.front[0])));
+                                                      : std::to_string(first.front[0])));
   window_->close();
   QVERIFY2(window_->Grid()->model() == nullptr, "the grid is detached on close");
 }
 
 void HistoryWindowTest::theNavigatorHasItsHintsAndMovesTheCursor() {
-  const QStringList names = {"first", "prior", "next", "last", "delete",
+  const QStringList names = {"first", "prior", "next",   "last",   "delete",
                              "edit",  "post",  "cancel", "refresh"};
-  const QStringList hints = {"第一条记录", "上一条记录", "下一条记录", "最后一条记录", "删除记录",
-                             "修改记录",   "确认修改或添加", "放弃修改或添加", "更新数据"};
-  for (int i = 0; i < names.size(); ++i) QCOMPARE(window_->NavButton(names[i])->toolTip(), hints[i]);
+  const QStringList hints = {"第一条记录",     "上一条记录",     "下一条记录",
+                             "最后一条记录",   "删除记录",       "修改记录",
+                             "确认修改或添加", "放弃修改或添加", "更新数据"};
+  for (int i = 0; i < names.size(); ++i)
+    QCOMPARE(window_->NavButton(names[i])->toolTip(), hints[i]);
   QTest::mouseClick(window_->NavButton("first"), Qt::LeftButton);
   QCOMPARE(table_->Position(), 0);
   QCOMPARE(window_->Grid()->currentIndex().row(), 0);
@@ -135,7 +137,8 @@ void HistoryWindowTest::gridEditsAreCheckedBeforeTheyArePosted() {
   QCOMPARE(table_->Draws()[3], before);
   // A good edit is stored, in the file too.
   int unused = 1;
-  while (std::find(before.front.begin(), before.front.end(), unused) != before.front.end()) ++unused;
+  while (std::find(before.front.begin(), before.front.end(), unused) != before.front.end())
+    ++unused;
   QVERIFY(m->setData(m->index(3, 5), unused, Qt::EditRole));
   DrawTable reread(table_->FilePath());
   QVERIFY(std::find(reread.Draws()[3].front.begin(), reread.Draws()[3].front.end(), unused) !=

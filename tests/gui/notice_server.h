@@ -21,9 +21,8 @@ class NoticeServer : public QTcpServer {
           ++requests;
           lastRequest = request_;
           request_.clear();
-          s->write("HTTP/1.1 200 OK\r\nContent-Type: " + contentType_ +
-                   "\r\nContent-Length: " + QByteArray::number(body_.size()) +
-                   "\r\nConnection: close\r\n\r\n" + body_);
+          s->write("HTTP/1.1 200 OK\r\nContent-Type: " + contentType_ + "\r\nContent-Length: " +
+                   QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_);
           s->disconnectFromHost();
         });
         connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);

@@ -1,4 +1,6 @@
 // The online update against a notice page served on 127.0.0.1.
+#include "gui/history/online_update.h"
+
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -8,7 +10,6 @@
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
 #include "gui/history/draw_grid_view.h"
-#include "gui/history/online_update.h"
 #include "gui/history/tf_gxsjq.h"
 #include "gui/history/tf_informdownload.h"
 #include "gui_test_support.h"
@@ -33,7 +34,8 @@ QByteArray Page(const std::vector<Draw>& draws, const QByteArray& extra = {}) {
       "公共提示:数据仅供参考:公共提示 18下载地址:http://example.com/dl$:18下载地址 "
       "新版本号:19  \n中奖数据\n";
   int n = 1;
-  for (const Draw& d : draws) page += QByteArray::number(n++).rightJustified(7, '0') + ":" + EntryDigits(d) + "\n";
+  for (const Draw& d : draws)
+    page += QByteArray::number(n++).rightJustified(7, '0') + ":" + EntryDigits(d) + "\n";
   return page + extra + "</body></html>";
 }
 
@@ -108,8 +110,8 @@ void OnlineUpdateTest::aMalformedEntryIsSkippedAndReported() {
   TestWorld world;
   const auto history = History(4);
   world.SeedDraws({history[0]});
-  NoticeServer server(Page({history[0], history[1]}, "0000003:20079990102033605\n0000004:" +
-                                                          EntryDigits(history[3]) + "\n"));
+  NoticeServer server(Page({history[0], history[1]},
+                           "0000003:20079990102033605\n0000004:" + EntryDigits(history[3]) + "\n"));
   PointAt(world, server.Url());
   auto app = world.StartApp();
   QCOMPARE(app->Context().Table().RecordCount(), 3);
@@ -120,7 +122,8 @@ void OnlineUpdateTest::aMalformedEntryIsSkippedAndReported() {
   update->show();
   QTest::mouseClick(update->findChild<QPushButton*>("b_online"), Qt::LeftButton);
   QCOMPARE(world.shell.messages.size(), 1);
-  QCOMPARE(world.shell.messages[0], QString("在线更新完成，新增0期开奖数据；1条数据格式有误，已跳过"));
+  QCOMPARE(world.shell.messages[0],
+           QString("在线更新完成，新增0期开奖数据；1条数据格式有误，已跳过"));
   QCOMPARE(server.requests, 2);
   QVERIFY2(update->Grid()->model() != nullptr, "the grid is attached again");
 }
@@ -132,8 +135,7 @@ void OnlineUpdateTest::aDeadAddressIsSwallowedAtStartAndReportedByTheButton() {
   auto app = world.StartApp();
   QVERIFY(app->Main()->ShowStepDone());
   QCOMPARE(app->Context().Table().RecordCount(), 15);
-  for (const QString& m : world.shell.messages)
-    QVERIFY2(!m.contains("在线更新"), qPrintable(m));
+  for (const QString& m : world.shell.messages) QVERIFY2(!m.contains("在线更新"), qPrintable(m));
   QVERIFY(!app->Context().noticeFetched);
   QCOMPARE(app->Windows().Get<Tf_informdownload>()->NoticeText(), QString("欢迎使用。"));
 
@@ -142,7 +144,8 @@ void OnlineUpdateTest::aDeadAddressIsSwallowedAtStartAndReportedByTheButton() {
   update->show();
   update->OnlineUpdateClicked();
   QCOMPARE(world.shell.messages.size(), 1);
-  QVERIFY2(world.shell.messages[0].startsWith("在线更新失败："), qPrintable(world.shell.messages[0]));
+  QVERIFY2(world.shell.messages[0].startsWith("在线更新失败："),
+           qPrintable(world.shell.messages[0]));
   QCOMPARE(app->Context().Table().RecordCount(), 15);
 }
 

@@ -71,8 +71,7 @@ void SettingsWindowTest::customIndicatorsAreAddedModifiedAndDeletedInTheFile() {
   set->List()->setCurrentItem(nullptr);
   set->ModifyIndicator();
   set->DeleteIndicator();
-  QCOMPARE(world.shell.messages,
-           (QStringList{"请先选择你要修改的指标", "请先选择你要删除的指标"}));
+  QCOMPARE(world.shell.messages, (QStringList{"请先选择你要修改的指标", "请先选择你要删除的指标"}));
 
   QStringList seen;
   set->List()->setCurrentRow(0);
@@ -122,8 +121,7 @@ void SettingsWindowTest::theReferencePagesShowTheZoneAndShapeTexts() {
   auto app = world.MakeApp();
   auto* set = app->Windows().Get<Tf_set>();
   set->show();
-  const QStringList zone =
-      set->findChild<QPlainTextEdit*>("m_zone")->toPlainText().split('\n');
+  const QStringList zone = set->findChild<QPlainTextEdit*>("m_zone")->toPlainText().split('\n');
   const QString ten(10, ' ');
   QCOMPARE(zone[0], QString("(二区的分区设定)"));
   QCOMPARE(zone[1], "小区<1..17>" + ten + "大区<18..35>");
@@ -172,7 +170,8 @@ void SettingsWindowTest::theColdHotDialogChecksItsValuesAndRewritesTheSummaries(
   QCOMPARE(int(l.frontCold.size() + l.frontWarm.size() + l.frontHot.size()), 35);
   // Every draw got its summary texts, and the first has no window before it.
   const DrawTable& table = app->Context().Table();
-  for (int i = 0; i < table.RecordCount(); ++i) QCOMPARE(int(table.Extras(i).coldhotbone.size()), 8);
+  for (int i = 0; i < table.RecordCount(); ++i)
+    QCOMPARE(int(table.Extras(i).coldhotbone.size()), 8);
   QVERIFY(table.Extras(0).coldhotbtwo.empty());
   QVERIFY(!table.Extras(39).coldhotbtwo.empty());
 

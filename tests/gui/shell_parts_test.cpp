@@ -59,8 +59,8 @@ void ShellPartsTest::longWorkReportsItsResultAndItsError() {
   QVERIFY(ok.ok());
   QCOMPARE(sum, 5050);
   QVERIFY(!box->isVisible());
-  TaskOutcome failed =
-      RunLongTask(*box, "计算中", false, [](TaskControl&) { throw std::runtime_error("磁盘已满"); });
+  TaskOutcome failed = RunLongTask(*box, "计算中", false,
+                                   [](TaskControl&) { throw std::runtime_error("磁盘已满"); });
   QVERIFY(!failed.ok());
   QCOMPARE(failed.error, QString("磁盘已满"));
 }

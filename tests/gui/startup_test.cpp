@@ -35,17 +35,46 @@ void StartupTest::everyWindowIsCreatedInOrderWithItsCaption() {
   TestWorld world;
   auto app = world.MakeApp();
   QVERIFY2(app->Ok(), qPrintable(app->Error()));
-  const QStringList expected = {
-      "Tf_main",         "Tf_tjq",          "Tf_gxsjq",      "Tf_zh",
-      "Tf_fxd",          "Tf_bluefxd",      "Tf_enterblue",  "Tf_selfcond",
-      "Tf_checkreward",  "Tf_help",         "Tf_coldhotset", "Tf_informdownload",
-      "Tf_xgzh",         "Tf_showpic",      "Tf_getchoiceextend", "Tf_zbpx",
-      "Tf_zbpxz",        "Tf_fzsr",         "Tf_set",        "Tf_addselfzb",
-      "Tf_tdsh",         "Tf_getchoiceextend_plus", "Tf_searchgs", "Tf_selfsh_set",
-      "Tf_scfa",         "Tf_selfhns",      "Tf_addsj",      "Tf_zj1",
-      "Tf_fqfw",         "Tf_xtqz",         "Tf_zbzh_set",   "Tf_tyzsd_modify",
-      "Tf_filter_zbpxz", "Tf_wsset",        "Tf_resultjq",   "Tf_collectgs",
-      "Tf_moredb",       "Tf_qh",           "Tf_condchoice", "Tf_groupfilter"};
+  const QStringList expected = {"Tf_main",
+                                "Tf_tjq",
+                                "Tf_gxsjq",
+                                "Tf_zh",
+                                "Tf_fxd",
+                                "Tf_bluefxd",
+                                "Tf_enterblue",
+                                "Tf_selfcond",
+                                "Tf_checkreward",
+                                "Tf_help",
+                                "Tf_coldhotset",
+                                "Tf_informdownload",
+                                "Tf_xgzh",
+                                "Tf_showpic",
+                                "Tf_getchoiceextend",
+                                "Tf_zbpx",
+                                "Tf_zbpxz",
+                                "Tf_fzsr",
+                                "Tf_set",
+                                "Tf_addselfzb",
+                                "Tf_tdsh",
+                                "Tf_getchoiceextend_plus",
+                                "Tf_searchgs",
+                                "Tf_selfsh_set",
+                                "Tf_scfa",
+                                "Tf_selfhns",
+                                "Tf_addsj",
+                                "Tf_zj1",
+                                "Tf_fqfw",
+                                "Tf_xtqz",
+                                "Tf_zbzh_set",
+                                "Tf_tyzsd_modify",
+                                "Tf_filter_zbpxz",
+                                "Tf_wsset",
+                                "Tf_resultjq",
+                                "Tf_collectgs",
+                                "Tf_moredb",
+                                "Tf_qh",
+                                "Tf_condchoice",
+                                "Tf_groupfilter"};
   QStringList names;
   for (QWidget* w : app->Windows().All()) {
     names << w->objectName();
@@ -141,9 +170,9 @@ void StartupTest::theToolbarLaysOutTenEqualButtonsAndOpensTheTrendWindow() {
   const int screenWidth = app->Context().screen.width();
   QCOMPARE(main->width(), screenWidth);
   QCOMPARE(main->pos(), QPoint(0, 0));
-  const QStringList order = {"b_tjq", "b_zh",  "b_fxd",  "b_moredb", "b_zbpx",
+  const QStringList order = {"b_tjq",   "b_zh",  "b_fxd",  "b_moredb", "b_zbpx",
                              "b_gxsjq", "b_set", "b_tdsh", "b_help",   "b_exit"};
-  const QStringList captions = {"统计区", "超强组号", "走势分析", "更多图表", "指标剖析",
+  const QStringList captions = {"统计区",   "超强组号", "走势分析", "更多图表", "指标剖析",
                                 "数据更新", "设置",     "提胆杀号", "帮助",     "退出"};
   int x = -1;
   for (int i = 0; i < order.size(); ++i) {

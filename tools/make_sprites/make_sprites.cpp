@@ -24,15 +24,15 @@ constexpr int kSprites = 10;
 constexpr int kMaskSprite = 9;
 
 const std::array<QColor, 9> kColours = {
-    QColor(220, 30, 35),   // 0 front zone
-    QColor(30, 80, 215),   // 1 back zone
-    QColor(30, 160, 60),   // 2 marked hits
-    QColor(240, 150, 20),  // 3
-    QColor(140, 60, 190),  // 4
-    QColor(120, 120, 120), // 5
-    QColor(225, 200, 30),  // 6
-    QColor(20, 170, 190),  // 7
-    QColor(235, 100, 170)  // 8
+    QColor(220, 30, 35),    // 0 front zone
+    QColor(30, 80, 215),    // 1 back zone
+    QColor(30, 160, 60),    // 2 marked hits
+    QColor(240, 150, 20),   // 3
+    QColor(140, 60, 190),   // 4
+    QColor(120, 120, 120),  // 5
+    QColor(225, 200, 30),   // 6
+    QColor(20, 170, 190),   // 7
+    QColor(235, 100, 170)   // 8
 };
 
 QImage Strip(int size) {

@@ -7,9 +7,9 @@ namespace dlt {
 
 // The installation data (sprites, layout files, help page) that a new data
 // folder is seeded with.
-constexpr const char* kInstallDataFiles[] = {
-    "pic/pic1.bmp", "pic/pic2.bmp", "pic/pic3.bmp",   "pic/pic4.bmp",
-    "help.htm",     "database/lx.hls", "database/wx.hls"};
+constexpr const char* kInstallDataFiles[] = {"pic/pic1.bmp",   "pic/pic2.bmp", "pic/pic3.bmp",
+                                             "pic/pic4.bmp",   "help.htm",     "database/lx.hls",
+                                             "database/wx.hls"};
 
 // The first candidate folder that holds every installation file; empty
 // when none does.

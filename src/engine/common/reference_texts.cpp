@@ -26,8 +26,8 @@ std::vector<std::string> ZoneTextLines() {
     std::string line;
     for (int e = 1; e <= k; ++e) {
       if (e > 1) line += std::string(10, ' ');
-      line += ZoneName(k, e) + "<" + std::to_string(z[e - 1] + 1) + ".." + std::to_string(z[e]) +
-              ">";
+      line +=
+          ZoneName(k, e) + "<" + std::to_string(z[e - 1] + 1) + ".." + std::to_string(z[e]) + ">";
     }
     lines.push_back(line);
     lines.emplace_back();

@@ -9,7 +9,9 @@
 namespace dlt {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view s) {
   auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -160,9 +162,12 @@ bool IsSafeWebAddress(std::string_view address) {
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   size_t rest;
-  if (lower.rfind("http://", 0) == 0) rest = 7;
-  else if (lower.rfind("https://", 0) == 0) rest = 8;
-  else return false;
+  if (lower.rfind("http://", 0) == 0)
+    rest = 7;
+  else if (lower.rfind("https://", 0) == 0)
+    rest = 8;
+  else
+    return false;
   for (char c : address) {
     const auto u = static_cast<unsigned char>(c);
     if (u < 0x20 || u == 0x7f || c == ' ' || c == '"' || c == '\'' || c == '\\' || c == '<' ||

@@ -4,6 +4,8 @@
 
 namespace dlt::gui {
 
-DrawTable& AppContext::Table() const { return *dm->t_basedata; }
+DrawTable& AppContext::Table() const {
+  return *dm->t_basedata;
+}
 
 }  // namespace dlt::gui

@@ -15,7 +15,9 @@ AppSettings::AppSettings(const QString& iniPath) {
     settings_ = std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
 }
 
-QString AppSettings::FilePath() const { return settings_->fileName(); }
+QString AppSettings::FilePath() const {
+  return settings_->fileName();
+}
 
 QVariant AppSettings::Value(const QString& name) const {
   return settings_->value(kGroup + "/" + name);
@@ -62,7 +64,9 @@ void AppSettings::WriteBackColdHot(int window, int cold, int hot) {
   settings_->sync();
 }
 
-QString AppSettings::NoticeUrl() const { return Value("noticeurl").toString().trimmed(); }
+QString AppSettings::NoticeUrl() const {
+  return Value("noticeurl").toString().trimmed();
+}
 
 void AppSettings::SetNoticeUrl(const QString& url) {
   SetValue("noticeurl", url);
@@ -77,7 +81,9 @@ void AppSettings::WriteNotice(const NoticeValues& notice) {
   settings_->sync();
 }
 
-QString AppSettings::Inform() const { return Value("inform").toString(); }
+QString AppSettings::Inform() const {
+  return Value("inform").toString();
+}
 
 std::optional<int> AppSettings::NewVersion() const {
   bool ok = false;
@@ -86,10 +92,16 @@ std::optional<int> AppSettings::NewVersion() const {
   return v;
 }
 
-QString AppSettings::Downloads() const { return Value("downloadie").toString(); }
+QString AppSettings::Downloads() const {
+  return Value("downloadie").toString();
+}
 
-QString AppSettings::ReadIeOnRun() const { return Value("readieonrun").toString(); }
+QString AppSettings::ReadIeOnRun() const {
+  return Value("readieonrun").toString();
+}
 
-void AppSettings::Sync() { settings_->sync(); }
+void AppSettings::Sync() {
+  settings_->sync();
+}
 
 }  // namespace dlt::gui

@@ -75,7 +75,9 @@ DltApp::~DltApp() {
   context_.reset();
 }
 
-Tf_main* DltApp::Main() const { return windows_ ? windows_->Get<Tf_main>() : nullptr; }
+Tf_main* DltApp::Main() const {
+  return windows_ ? windows_->Get<Tf_main>() : nullptr;
+}
 
 void DltApp::Start() {
   if (Tf_main* main = Main()) main->show();

@@ -19,8 +19,10 @@ namespace {
 
 void Save(QWidget* w, const QString& dir, const QString& name) {
   const QString path = dir + "/" + name;
-  if (!w->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-  else std::printf("%s\n", qPrintable(path));
+  if (!w->grab().save(path))
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+  else
+    std::printf("%s\n", qPrintable(path));
 }
 
 void Settle(int ms) {
@@ -74,9 +76,10 @@ void TakeAll(DltApp& app, const QString& dir) {
 }  // namespace
 
 void ScheduleScreenshots(DltApp& app, const QString& dir) {
-  QObject::connect(app.Main(), &Tf_main::showStepFinished, app.Main(),
-                   [&app, dir] { QTimer::singleShot(0, app.Main(), [&app, dir] { TakeAll(app, dir); }); },
-                   Qt::SingleShotConnection);
+  QObject::connect(
+      app.Main(), &Tf_main::showStepFinished, app.Main(),
+      [&app, dir] { QTimer::singleShot(0, app.Main(), [&app, dir] { TakeAll(app, dir); }); },
+      Qt::SingleShotConnection);
 }
 
 }  // namespace dlt::gui

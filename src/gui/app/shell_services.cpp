@@ -17,7 +17,9 @@ bool DesktopShell::Confirm(QWidget* parent, const QString& text) {
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-bool DesktopShell::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopShell::OpenUrl(const QUrl& url) {
+  return QDesktopServices::openUrl(url);
+}
 
 QString DesktopShell::SaveFileName(QWidget* parent, const QString& title, const QString& dir,
                                    const QString& filter) {
@@ -29,6 +31,8 @@ QString DesktopShell::OpenFileName(QWidget* parent, const QString& title, const 
   return QFileDialog::getOpenFileName(parent, title, dir, filter);
 }
 
-int DesktopShell::ExecDialog(QDialog& dialog) { return dialog.exec(); }
+int DesktopShell::ExecDialog(QDialog& dialog) {
+  return dialog.exec();
+}
 
 }  // namespace dlt::gui

@@ -20,7 +20,8 @@ void LoadSprites(AppContext& app) {
       missing << name;
   }
   if (!missing.isEmpty())
-    app.shell.Inform(nullptr, QStringLiteral("缺少图片文件：") + missing.join(QStringLiteral("、")));
+    app.shell.Inform(nullptr,
+                     QStringLiteral("缺少图片文件：") + missing.join(QStringLiteral("、")));
 }
 
 void PrepareHistory(AppContext& app) {

@@ -10,7 +10,9 @@ Tdm::Tdm(QObject* parent) : QObject(parent) {
   ds_basedata->setObjectName("ds_basedata");
 }
 
-Tdm::~Tdm() { Close(); }
+Tdm::~Tdm() {
+  Close();
+}
 
 void Tdm::Open(const std::string& path) {
   ds_basedata->SetTable(nullptr);

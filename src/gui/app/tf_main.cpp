@@ -28,10 +28,11 @@ struct ButtonSpec {
   const char* name;
   const char* caption;
 };
-constexpr ButtonSpec kButtons[] = {
-    {"b_tjq", "统计区"},     {"b_zh", "超强组号"}, {"b_fxd", "走势分析"}, {"b_moredb", "更多图表"},
-    {"b_zbpx", "指标剖析"},  {"b_gxsjq", "数据更新"}, {"b_set", "设置"},   {"b_tdsh", "提胆杀号"},
-    {"b_help", "帮助"},      {"b_exit", "退出"}};
+constexpr ButtonSpec kButtons[] = {{"b_tjq", "统计区"},    {"b_zh", "超强组号"},
+                                   {"b_fxd", "走势分析"},  {"b_moredb", "更多图表"},
+                                   {"b_zbpx", "指标剖析"}, {"b_gxsjq", "数据更新"},
+                                   {"b_set", "设置"},      {"b_tdsh", "提胆杀号"},
+                                   {"b_help", "帮助"},     {"b_exit", "退出"}};
 
 constexpr int kMainHeight = 33;
 

@@ -21,6 +21,8 @@ void Tf_runpic::paintEvent(QPaintEvent*) {
   QPainter(this).drawPixmap(0, 0, picture_);
 }
 
-void Tf_runpic::mousePressEvent(QMouseEvent*) { close(); }
+void Tf_runpic::mousePressEvent(QMouseEvent*) {
+  close();
+}
 
 }  // namespace dlt::gui

@@ -92,6 +92,8 @@ void Tf_showpic::HideBox() {
   cancel_->hide();
 }
 
-QString Tf_showpic::Text() const { return label_->text(); }
+QString Tf_showpic::Text() const {
+  return label_->text();
+}
 
 }  // namespace dlt::gui

@@ -138,16 +138,26 @@ QIcon ToolbarIcon(const QString& button) {
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  if (button == "b_tjq") DrawStatistics(p);
-  else if (button == "b_zh") DrawCombination(p);
-  else if (button == "b_fxd") DrawTrend(p);
-  else if (button == "b_moredb") DrawMoreCharts(p);
-  else if (button == "b_zbpx") DrawAnalysis(p);
-  else if (button == "b_gxsjq") DrawUpdate(p);
-  else if (button == "b_set") DrawSettings(p);
-  else if (button == "b_tdsh") DrawBankersAndKills(p);
-  else if (button == "b_help") DrawHelp(p);
-  else if (button == "b_exit") DrawExit(p);
+  if (button == "b_tjq")
+    DrawStatistics(p);
+  else if (button == "b_zh")
+    DrawCombination(p);
+  else if (button == "b_fxd")
+    DrawTrend(p);
+  else if (button == "b_moredb")
+    DrawMoreCharts(p);
+  else if (button == "b_zbpx")
+    DrawAnalysis(p);
+  else if (button == "b_gxsjq")
+    DrawUpdate(p);
+  else if (button == "b_set")
+    DrawSettings(p);
+  else if (button == "b_tdsh")
+    DrawBankersAndKills(p);
+  else if (button == "b_help")
+    DrawHelp(p);
+  else if (button == "b_exit")
+    DrawExit(p);
   p.end();
   return QIcon(pm);
 }
@@ -176,7 +186,8 @@ QPixmap SplashPicture() {
   small.setBold(false);
   p.setFont(small);
   p.setPen(QColor(255, 240, 230));
-  p.drawText(QRect(0, 205, 400, 30), Qt::AlignCenter, QStringLiteral("走势分析 · 指标剖析 · 超强组号"));
+  p.drawText(QRect(0, 205, 400, 30), Qt::AlignCenter,
+             QStringLiteral("走势分析 · 指标剖析 · 超强组号"));
   p.drawText(QRect(0, 240, 400, 30), Qt::AlignCenter, QStringLiteral("正在启动，请稍候..."));
   return pm;
 }

@@ -22,15 +22,15 @@ bool ReclassifyAndRewrite(AppContext& app, std::optional<int32_t> endQs) {
 
   const ColdHotSettings settings = app.env.coldHot;
   // Not cancellable: a half-done rewrite would mix texts of two settings.
-  const TaskOutcome outcome = RunLongTask(
-      *app.windows->Get<Tf_showpic>(), QStringLiteral("正在更新冷热号统计，请稍候."),
-      /*cancellable=*/false, [&](TaskControl& control) {
-        RewriteAllColdHotSummaries(table, settings, [&](int done, int total) {
-          control.SetTotal(total);
-          control.SetDone(done);
-          return true;
-        });
-      });
+  const TaskOutcome outcome =
+      RunLongTask(*app.windows->Get<Tf_showpic>(), QStringLiteral("正在更新冷热号统计，请稍候."),
+                  /*cancellable=*/false, [&](TaskControl& control) {
+                    RewriteAllColdHotSummaries(table, settings, [&](int done, int total) {
+                      control.SetTotal(total);
+                      control.SetDone(done);
+                      return true;
+                    });
+                  });
   if (!outcome.error.isEmpty()) {
     app.shell.Inform(nullptr, outcome.error);
     return false;

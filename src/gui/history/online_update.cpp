@@ -48,8 +48,8 @@ std::optional<QByteArray> FetchPage(const QUrl& url, int timeoutMs, QString* err
   });
   QMetaObject::Connection cancel;
   if (cancelBox)
-    cancel = QObject::connect(cancelBox, &Tf_showpic::cancelRequested, reply,
-                              &QNetworkReply::abort);
+    cancel =
+        QObject::connect(cancelBox, &Tf_showpic::cancelRequested, reply, &QNetworkReply::abort);
   if (!reply->isFinished()) loop.exec();
   QObject::disconnect(cancel);
 

@@ -57,9 +57,13 @@ void Tf_addselfzb::SetFields(const QString& formula, const QString& name) {
   Edit1->setFocus();
 }
 
-QString Tf_addselfzb::Formula() const { return Edit1->text().trimmed(); }
+QString Tf_addselfzb::Formula() const {
+  return Edit1->text().trimmed();
+}
 
-QString Tf_addselfzb::Name() const { return Edit2->text().trimmed(); }
+QString Tf_addselfzb::Name() const {
+  return Edit2->text().trimmed();
+}
 
 void Tf_addselfzb::Confirm() {
   // The list splits a line at its first space: a formula with one would be

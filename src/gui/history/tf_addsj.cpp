@@ -17,8 +17,8 @@ constexpr int kCellSide = 30;
 constexpr int kPitch = 35;
 
 void Fill(QLabel* label, const QColor& c) {
-  label->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #555;")
-                           .arg(c.name()));
+  label->setStyleSheet(
+      QStringLiteral("background-color: %1; border: 1px solid #555;").arg(c.name()));
 }
 
 }  // namespace
@@ -36,9 +36,15 @@ void BoardCell::SetColour(const QColor& c) {
   Fill(this, c);
 }
 
-void BoardCell::mousePressEvent(QMouseEvent*) { emit clicked(number_); }
-void BoardCell::enterEvent(QEnterEvent*) { emit hovered(number_, true); }
-void BoardCell::leaveEvent(QEvent*) { emit hovered(number_, false); }
+void BoardCell::mousePressEvent(QMouseEvent*) {
+  emit clicked(number_);
+}
+void BoardCell::enterEvent(QEnterEvent*) {
+  emit hovered(number_, true);
+}
+void BoardCell::leaveEvent(QEvent*) {
+  emit hovered(number_, false);
+}
 
 Tf_addsj::Tf_addsj(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
   setObjectName("Tf_addsj");

@@ -76,8 +76,10 @@ bool EditColdHotSettings(AppContext& app, ColdHotZone zone, std::optional<int32_
   auto* dialog = app.windows->Get<Tf_coldhotset>();
   ColdHotSettings& s = app.env.coldHot;
   const bool front = zone == ColdHotZone::Front;
-  if (front) dialog->SetValues(s.qs, s.coldcs, s.hotcs);
-  else dialog->SetValues(s.f_qs, s.f_coldcs, s.f_hotcs);
+  if (front)
+    dialog->SetValues(s.qs, s.coldcs, s.hotcs);
+  else
+    dialog->SetValues(s.f_qs, s.f_coldcs, s.f_hotcs);
   if (app.shell.ExecDialog(*dialog) != QDialog::Accepted || !dialog->Values()) return false;
   const ColdHotInput v = *dialog->Values();
   if (front) {

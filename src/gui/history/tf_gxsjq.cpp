@@ -33,9 +33,11 @@ struct NavSpec {
   const char* hint;
 };
 constexpr NavSpec kNavigator[] = {
-    {"first", "|◀", "第一条记录"},  {"prior", "◀", "上一条记录"},    {"next", "▶", "下一条记录"},
-    {"last", "▶|", "最后一条记录"}, {"delete", "－", "删除记录"},     {"edit", "▲", "修改记录"},
-    {"post", "✔", "确认修改或添加"}, {"cancel", "✘", "放弃修改或添加"}, {"refresh", "↻", "更新数据"}};
+    {"first", "|◀", "第一条记录"},   {"prior", "◀", "上一条记录"},
+    {"next", "▶", "下一条记录"},     {"last", "▶|", "最后一条记录"},
+    {"delete", "－", "删除记录"},    {"edit", "▲", "修改记录"},
+    {"post", "✔", "确认修改或添加"}, {"cancel", "✘", "放弃修改或添加"},
+    {"refresh", "↻", "更新数据"}};
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   auto* b = new QPushButton(caption, parent);
@@ -199,18 +201,22 @@ void Tf_gxsjq::Navigate(const QString& action) {
   if (!app_.dm->IsOpen()) return;
   DrawTable& table = app_.Table();
   if (action == "edit") {
-    if (!table.Empty()) grid_->edit(grid_->currentIndex().isValid()
-                                        ? grid_->currentIndex()
-                                        : grid_->model()->index(table.Position(), 0));
+    if (!table.Empty())
+      grid_->edit(grid_->currentIndex().isValid() ? grid_->currentIndex()
+                                                  : grid_->model()->index(table.Position(), 0));
     return;
   }
   if (action == "post") return grid_->PostEdit();
   if (action == "cancel") return grid_->CancelEdit();
   grid_->CancelEdit();
-  if (action == "first") table.First();
-  else if (action == "prior") table.Prior();
-  else if (action == "next") table.Next();
-  else if (action == "last") table.Last();
+  if (action == "first")
+    table.First();
+  else if (action == "prior")
+    table.Prior();
+  else if (action == "next")
+    table.Next();
+  else if (action == "last")
+    table.Last();
   else if (action == "delete") {
     if (table.Empty() || !app_.shell.Confirm(this, QStringLiteral("删除这条记录吗？"))) return;
     table.Delete();
@@ -248,26 +254,25 @@ void Tf_gxsjq::ImportClicked(bool overwrite) {
     app_.shell.Inform(this, QString::fromStdString(parsed.error));
     return;
   }
-  if (overwrite &&
-      !app_.shell.Confirm(this, QStringLiteral("覆盖导入将删除现有的全部%1期开奖数据，"
-                                               "换成文件中的%2期，确定吗？")
-                                    .arg(app_.Table().RecordCount())
-                                    .arg(parsed.draws.size())))
+  if (overwrite && !app_.shell.Confirm(this, QStringLiteral("覆盖导入将删除现有的全部%1期开奖数据，"
+                                                            "换成文件中的%2期，确定吗？")
+                                                 .arg(app_.Table().RecordCount())
+                                                 .arg(parsed.draws.size())))
     return;
   DetachGrid();
   DrawTable& table = app_.Table();
   int added = 0;
-  const TaskOutcome outcome = RunLongTask(
-      *app_.windows->Get<Tf_showpic>(), QStringLiteral("正在导入，请稍候."), false,
-      [&](TaskControl&) { added = table.ApplyImport(parsed.draws, overwrite); });
+  const TaskOutcome outcome =
+      RunLongTask(*app_.windows->Get<Tf_showpic>(), QStringLiteral("正在导入，请稍候."), false,
+                  [&](TaskControl&) { added = table.ApplyImport(parsed.draws, overwrite); });
   AttachGrid();
   AfterHistoryChanged();
   if (!outcome.error.isEmpty()) {
     app_.shell.Inform(this, outcome.error);
     return;
   }
-  app_.shell.Inform(
-      this, QStringLiteral("导入%1期，现共有%2期").arg(added).arg(table.RecordCount()));
+  app_.shell.Inform(this,
+                    QStringLiteral("导入%1期，现共有%2期").arg(added).arg(table.RecordCount()));
 }
 
 void Tf_gxsjq::ExportClicked() {

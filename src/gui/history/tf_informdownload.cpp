@@ -60,7 +60,9 @@ void Tf_informdownload::ShowNotice() {
   timer_.start(kShowMs);
 }
 
-QString Tf_informdownload::NoticeText() const { return text_->text(); }
+QString Tf_informdownload::NoticeText() const {
+  return text_->text();
+}
 
 void Tf_informdownload::OpenDownloads() {
   for (const std::string& address : SafeDownloadAddresses(downloads_.toStdString())) {

@@ -115,7 +115,8 @@ void Tf_set::LoadList() {
 
 bool Tf_set::SaveList() {
   std::vector<std::string> lines;
-  for (int i = 0; i < lb_selfzb->count(); ++i) lines.push_back(lb_selfzb->item(i)->text().toStdString());
+  for (int i = 0; i < lb_selfzb->count(); ++i)
+    lines.push_back(lb_selfzb->item(i)->text().toStdString());
   std::string error;
   if (!SaveCustomIndicatorLines(ListPath().toStdString(), lines, &error)) {
     app_.shell.Inform(this, QString::fromStdString(error));
@@ -142,8 +143,10 @@ void Tf_set::DeleteIndicator() {
   }
   const int row = lb_selfzb->row(item);
   QListWidgetItem* taken = lb_selfzb->takeItem(row);
-  if (!SaveList()) lb_selfzb->insertItem(row, taken);
-  else delete taken;
+  if (!SaveList())
+    lb_selfzb->insertItem(row, taken);
+  else
+    delete taken;
 }
 
 void Tf_set::ModifyIndicator() {
@@ -163,6 +166,8 @@ void Tf_set::ModifyIndicator() {
   if (!SaveList()) item->setText(before);
 }
 
-void Tf_set::RefreshZoneText() { m_zone->setPlainText(Joined(ZoneTextLines())); }
+void Tf_set::RefreshZoneText() {
+  m_zone->setPlainText(Joined(ZoneTextLines()));
+}
 
 }  // namespace dlt::gui

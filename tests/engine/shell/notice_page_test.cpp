@@ -145,7 +145,7 @@ TEST_F(NoticeDraws, ADrawMissingInsideTheSkippedRangeIsStillAdded) {
 
 TEST_F(NoticeDraws, MalformedEntriesAreSkippedAndCounted) {
   std::string page = PageOf({history[0], history[1]});
-  page += Entry(3, "2009xx10305121822051");  // not digits
+  page += Entry(3, "2009xx10305121822051");   // not digits
   page += Entry(4, "200900103051218360511");  // 36 is no front number
   std::string good = FormatDrawLine(history[2]);
   good.erase(std::remove(good.begin(), good.end(), ' '), good.end());

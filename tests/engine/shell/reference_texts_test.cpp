@@ -28,7 +28,8 @@ TEST(ReferenceTexts, ZoneTextLastZonesAreWiderUpToFifteen) {
   const auto lines = ZoneTextLines();
   const std::string ten(10, ' ');
   // Four zones of 35: 8, 9, 9, 9; fifteen zones: ten of 2, five of 3.
-  EXPECT_EQ(lines[7], "一区<1..8>" + ten + "二区<9..17>" + ten + "三区<18..26>" + ten + "四区<27..35>");
+  EXPECT_EQ(lines[7],
+            "一区<1..8>" + ten + "二区<9..17>" + ten + "三区<18..26>" + ten + "四区<27..35>");
   EXPECT_EQ(lines[39], "(十五区的分区设定)");
   EXPECT_EQ(lines[40].substr(0, lines[40].find(ten)), "一区<1..2>");
   EXPECT_NE(lines[40].find("十五区<33..35>"), std::string::npos);
