@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <random>
+#include <string_view>
 
 #include "common/numbers.h"
-#include "indicators/base_indicators.h"
 #include "indicators/coldhot.h"
-#include "indicators/statistics.h"
 
 namespace dlt {
 namespace {
@@ -25,8 +25,33 @@ struct ThreadCopy {
 };
 thread_local ThreadCopy threadCopy;
 
-bool TabledContextBase(BaseId id) {
-  return id == B::z_ylhz || id == B::z_lwr_lmgs || id == B::z_lwr_wmgs || id == B::z_lwr_rmgs;
+// Bases that count or add up something of each number on its own, so that
+// their value is a constant plus one table entry per number. Only a hint:
+// the table is derived from the base row's computation and checked.
+bool CountsOrSumsEachNumber(BaseId id) {
+  switch (id) {
+    case B::z_hz: case B::z_wh:
+    case B::z_jshe: case B::z_oshe: case B::z_zshe: case B::z_hshe:
+    case B::z_dxqdshe: case B::z_dxqxshe: case B::z_dzxqdshe: case B::z_dzxqzshe:
+    case B::z_dzxqxshe:
+    case B::z_c3yshe: case B::z_c4yshe: case B::z_c5yshe:
+    case B::z_0lhe: case B::z_1lhe: case B::z_2lhe: case B::z_gwhe:
+    case B::z_dsgs: case B::z_jsgs: case B::z_zsgs: case B::z_cmgs: case B::z_nmzs:
+    case B::z_c3y0: case B::z_c3y1: case B::z_c3y2:
+    case B::z_c4y0: case B::z_c4y1: case B::z_c4y2: case B::z_c4y3:
+    case B::z_c5y0: case B::z_c5y1: case B::z_c5y2: case B::z_c5y3: case B::z_c5y4:
+    case B::z_3fq_1qgs: case B::z_3fq_2qgs: case B::z_3fq_3qgs: case B::z_gwgs:
+    case B::z_xjhe: case B::z_djhe: case B::z_xohe: case B::z_dohe:
+    case B::z_xzhe: case B::z_dzhe: case B::z_xhhe: case B::z_dhhe:
+      return true;
+    default:
+      return false;
+  }
+}
+
+Combo Sorted(Combo c) {
+  std::sort(c.begin(), c.end());
+  return c;
 }
 
 }  // namespace
@@ -46,14 +71,36 @@ CandidateTables::CandidateTables(const MemoryHistory& history, const EvalEnv& en
   // that number alone, so the tables follow their definitions exactly.
   const Draw slot = draws_[n_];
   for (int x = 1; x <= kFrontMax; ++x) {
-    draws_[n_].front = {static_cast<uint8_t>(x), static_cast<uint8_t>(x), static_cast<uint8_t>(x),
-                        static_cast<uint8_t>(x), static_cast<uint8_t>(x)};
+    const auto u = static_cast<uint8_t>(x);
+    draws_[n_].front = {u, u, u, u, u};
     const EvalContext ctx = SetupContext(n_);
     numberOmission_[x] = NumberOmission(ctx, 1);
     const ColdWarmHot cwh = ColdWarmHotCounts(ctx);
-    numberClass_[x] = cwh.cold > 0 ? 0 : cwh.warm > 0 ? 1 : 2;
+    classMember_[0][x] = cwh.cold > 0;
+    classMember_[1][x] = cwh.warm > 0;
+    classMember_[2][x] = cwh.hot > 0;
   }
   draws_[n_] = slot;
+
+  // The combinations every shortcut is checked on: the extremes and a
+  // reproducible spread of others.
+  samples_ = {{1, 2, 3, 4, 5},     {31, 32, 33, 34, 35}, {1, 2, 3, 34, 35}, {1, 9, 17, 25, 33},
+              {1, 32, 33, 34, 35}, {1, 2, 3, 4, 35},     {5, 10, 15, 20, 25}};
+  std::mt19937 rng(20240601);
+  std::array<uint8_t, 35> all{};
+  for (int i = 0; i < 35; ++i) all[i] = static_cast<uint8_t>(i + 1);
+  for (int k = 0; k < 400; ++k) {
+    std::shuffle(all.begin(), all.end(), rng);
+    samples_.push_back(Sorted({all[0], all[1], all[2], all[3], all[4]}));
+  }
+  // Every number at every position at least once, for tables indexed by number.
+  for (int x = 1; x <= kFrontMax; ++x) {
+    const auto u = static_cast<uint8_t>(x);
+    samples_.push_back(Sorted({u, static_cast<uint8_t>(x % 35 + 1),
+                               static_cast<uint8_t>((x + 1) % 35 + 1),
+                               static_cast<uint8_t>((x + 2) % 35 + 1),
+                               static_cast<uint8_t>((x + 3) % 35 + 1)}));
+  }
 }
 
 EvalContext CandidateTables::SetupContext(int pos) const {
@@ -89,14 +136,18 @@ int32_t CandidateTables::BaseAtHistory(BaseId id, int pos) const {
   return row.context(SetupContext(pos));
 }
 
-void CandidateTables::Prepare(IndicatorRef ref) {
-  if (ref.family != Family::Omission && ref.family != Family::OmissionAmplitude) return;
-  OmissionTable& t = omission_[static_cast<int>(ref.base)];
-  if (t.ready) return;
+const int32_t* CandidateTables::AddTable(const std::array<int32_t, 36>& t) {
+  tables_.push_back(std::make_unique<std::array<int32_t, 36>>(t));
+  return tables_.back()->data();
+}
+
+const OmissionTable& CandidateTables::PrepareOmission(BaseId id) {
+  OmissionTable& t = omission_[static_cast<int>(id)];
+  if (t.ready) return t;
   t.ready = true;
-  if (n_ == 0) return;
+  if (n_ == 0) return t;
   std::vector<int32_t> values(n_);
-  for (int p = 0; p < n_; ++p) values[p] = BaseAtHistory(ref.base, p);
+  for (int p = 0; p < n_; ++p) values[p] = BaseAtHistory(id, p);
   const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
   const int64_t span = int64_t{*hi} - *lo + 1;
   if (span <= (int64_t{1} << 20)) {
@@ -105,10 +156,9 @@ void CandidateTables::Prepare(IndicatorRef ref) {
     for (int p = 0; p < n_; ++p) t.last[static_cast<size_t>(int64_t{values[p]} - t.lo)] = p;
   } else {
     for (int p = 0; p < n_; ++p) t.sparse.emplace_back(values[p], p);
-    // Sorted by value, the last occurrence of each value kept.
     std::stable_sort(t.sparse.begin(), t.sparse.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::pair<int32_t, int32_t>> unique;
+    std::vector<std::pair<int32_t, int32_t>> unique;  // the last occurrence of each value
     for (const auto& e : t.sparse) {
       if (!unique.empty() && unique.back().first == e.first)
         unique.back().second = e.second;
@@ -121,68 +171,192 @@ void CandidateTables::Prepare(IndicatorRef ref) {
   int32_t before = 0;
   for (int p = n_ - 2; p >= 0 && values[p] != values[n_ - 1]; --p) ++before;
   t.before = before;
+  return t;
 }
 
-void CandidateTables::Start(Candidate& cand, const Combo& c) const {
-  cand.draw = draws_[n_];
-  cand.draw.front = c;
-  cand.previous = n_ > 0 ? &draws_[n_ - 1] : nullptr;
-  cand.have = {};
-  cand.inBuffer = false;
+int32_t CandidateTables::SparseOmission(const OmissionTable& t, int32_t v) const {
+  const auto it = std::lower_bound(t.sparse.begin(), t.sparse.end(), std::make_pair(v, INT32_MIN));
+  return it != t.sparse.end() && it->first == v ? n_ - 1 - it->second : n_;
 }
 
-int32_t CandidateTables::ComputeBase(BaseId id, Candidate& cand) const {
+bool CandidateTables::Agrees(const FastValue& v, BaseId id) {
   const BaseRow& row = BaseIndicatorRow(id);
-  if (row.draw) return row.draw(cand.draw, cand.previous);
-  const auto& f = cand.draw.front;
-  switch (id) {
-    case B::z_ylhz:
-      return numberOmission_[f[0]] + numberOmission_[f[1]] + numberOmission_[f[2]] +
-             numberOmission_[f[3]] + numberOmission_[f[4]];
-    case B::z_lwr_lmgs:
-    case B::z_lwr_wmgs:
-    case B::z_lwr_rmgs: {
-      const int want = static_cast<int>(id) - static_cast<int>(B::z_lwr_lmgs);
-      int32_t count = 0;
-      for (uint8_t x : f) count += numberClass_[x] == want;
-      return count;
+  const Draw slot = draws_[n_];
+  bool agrees = true;
+  for (const Combo& c : samples_) {
+    Candidate cand;
+    Start(cand, c);
+    int32_t expected;
+    if (row.draw) {
+      expected = row.draw(cand.draw, cand.previous);
+    } else {
+      draws_[n_] = cand.draw;
+      expected = row.context(SetupContext(n_));
     }
-    default:
-      return row.context(GenericContext(cand, n_));
+    if (Kernel(v, cand) != expected) {
+      agrees = false;
+      break;
+    }
   }
+  draws_[n_] = slot;
+  return agrees;
 }
 
-int32_t CandidateTables::OmissionOf(const OmissionTable& t, int32_t v) const {
-  if (!t.sparse.empty()) {
-    const auto it = std::lower_bound(t.sparse.begin(), t.sparse.end(), std::make_pair(v, INT32_MIN));
-    return it != t.sparse.end() && it->first == v ? n_ - 1 - it->second : n_;
+FastValue CandidateTables::BaseKernel(BaseId id) {
+  const BaseRow& row = BaseIndicatorRow(id);
+  FastValue v;
+  if (id >= B::z_num1 && id <= B::z_num5) {
+    v.kernel = FastValue::Kernel::Position;
+    v.a = static_cast<int8_t>(static_cast<int>(id) - static_cast<int>(B::z_num1));
+    if (Agrees(v, id)) return v;
   }
-  const uint64_t off = static_cast<uint64_t>(int64_t{v} - t.lo);
-  if (off < t.last.size() && t.last[off] >= 0) return n_ - 1 - t.last[off];
-  return n_;
+  const std::string_view key = row.key;
+  if (key.size() == 4 && (key.starts_with("xh") || key.starts_with("xc")) && key[2] >= '1' &&
+      key[2] <= '5' && key[3] >= '1' && key[3] <= '5') {
+    v.kernel = key[1] == 'h' ? FastValue::Kernel::LineSum : FastValue::Kernel::LineDifference;
+    v.a = static_cast<int8_t>(key[2] - '1');
+    v.b = static_cast<int8_t>(key[3] - '1');
+    if (Agrees(v, id)) return v;
+  }
+  if (id == B::z_ylhz || id == B::z_lwr_lmgs || id == B::z_lwr_wmgs || id == B::z_lwr_rmgs) {
+    v.kernel = FastValue::Kernel::Sum;
+    v.constant = 0;
+    v.table = id == B::z_ylhz ? numberOmission_.data()
+                              : classMember_[static_cast<int>(id) -
+                                             static_cast<int>(B::z_lwr_lmgs)]
+                                    .data();
+    if (Agrees(v, id)) return v;
+  }
+  if (row.draw && CountsOrSumsEachNumber(id)) {
+    const Draw* previous = n_ > 0 ? &draws_[n_ - 1] : nullptr;
+    const auto f = [&](Combo c) {
+      Draw d = draws_[n_];
+      d.front = Sorted(c);
+      return int64_t{row.draw(d, previous)};
+    };
+    std::array<int64_t, 36> t{};
+    const Combo top{31, 32, 33, 34, 35};
+    const int64_t fTop = f(top);
+    for (int x = 1; x <= 30; ++x) t[x] = f({static_cast<uint8_t>(x), 32, 33, 34, 35}) - fTop;
+    for (int y = 32; y <= 35; ++y) {
+      Combo swapped = top;
+      swapped[y - 31] = 30;
+      t[y] = fTop - f(swapped) + t[30];
+    }
+    int64_t constant = fTop;
+    for (int y = 31; y <= 35; ++y) constant -= t[y];
+    std::array<int32_t, 36> table{};
+    bool fits = constant >= INT32_MIN / 8 && constant <= INT32_MAX / 8;
+    for (int x = 0; x <= 35; ++x) {
+      fits = fits && t[x] >= INT32_MIN / 8 && t[x] <= INT32_MAX / 8;
+      table[x] = static_cast<int32_t>(t[x]);
+    }
+    if (fits) {
+      v.kernel = FastValue::Kernel::Sum;
+      v.constant = static_cast<int32_t>(constant);
+      v.table = AddTable(table);
+      if (Agrees(v, id)) return v;
+    }
+  }
+  v = FastValue{};
+  if (row.draw) {
+    v.kernel = FastValue::Kernel::Draw;
+    v.draw = row.draw;
+  } else {
+    v.kernel = FastValue::Kernel::Generic;
+    v.context = row.context;
+  }
+  return v;
 }
 
-int32_t CandidateTables::Value(IndicatorRef ref, Candidate& cand) const {
+FastValue CandidateTables::Compile(IndicatorRef ref) {
   const int i = static_cast<int>(ref.base);
+  FastValue v;
   switch (ref.family) {
     case Family::Base:
-      return Base(ref.base, cand);
+      return BaseKernel(ref.base);
     case Family::Amplitude:
-      return AbsDifference(Base(ref.base, cand), previousValue_[i]);
+      v = BaseKernel(ref.base);
+      v.transform = FastValue::Transform::Amplitude;
+      v.before = previousValue_[i];
+      return v;
     case Family::Omission:
-      return OmissionOf(omission_[i], Base(ref.base, cand));
-    case Family::GlobalOmission:
-      return numberOmission_[cand.draw.front[i - static_cast<int>(B::z_num1)]];
+      v = BaseKernel(ref.base);
+      v.transform = FastValue::Transform::Omission;
+      v.omission = &PrepareOmission(ref.base);
+      return v;
     case Family::OmissionAmplitude:
-      return AbsDifference(OmissionOf(omission_[i], Base(ref.base, cand)), omission_[i].before);
+      v = BaseKernel(ref.base);
+      v.transform = FastValue::Transform::OmissionAmplitude;
+      v.omission = &PrepareOmission(ref.base);
+      v.before = v.omission->before;
+      return v;
+    case Family::GlobalOmission:
+      v.kernel = FastValue::Kernel::PositionTable;
+      v.a = static_cast<int8_t>(i - static_cast<int>(B::z_num1));
+      v.table = numberOmission_.data();
+      return v;
   }
-  return 0;
+  return v;
 }
 
-bool CandidateTables::NeedsGenericContext(IndicatorRef ref) {
-  if (ref.family == Family::GlobalOmission) return false;
-  const BaseRow& row = BaseIndicatorRow(ref.base);
-  return !row.draw && !TabledContextBase(ref.base);
+std::optional<std::pair<int64_t, int64_t>> CandidateTables::Bounds(const FastValue& v) const {
+  std::optional<std::pair<int64_t, int64_t>> k;
+  const int64_t a = v.a, b = v.b;
+  switch (v.kernel) {
+    case FastValue::Kernel::Position:
+      k = {{a + 1, a + 31}};
+      break;
+    case FastValue::Kernel::LineSum:
+      k = {{a + b + 2, a + b + 62}};
+      break;
+    case FastValue::Kernel::LineDifference:
+      if (a > b) k = {{a - b, a - b + 30}};
+      break;
+    case FastValue::Kernel::Sum: {
+      std::array<int32_t, 35> t{};
+      for (int x = 1; x <= 35; ++x) t[x - 1] = v.table[x];
+      std::sort(t.begin(), t.end());
+      int64_t lo = v.constant, hi = v.constant;
+      for (int i = 0; i < 5; ++i) {
+        lo += t[i];
+        hi += t[34 - i];
+      }
+      k = {{lo, hi}};
+      break;
+    }
+    case FastValue::Kernel::PositionTable: {
+      int64_t lo = INT64_MAX, hi = INT64_MIN;
+      for (int x = v.a + 1; x <= v.a + 31; ++x) {
+        lo = std::min<int64_t>(lo, v.table[x]);
+        hi = std::max<int64_t>(hi, v.table[x]);
+      }
+      k = {{lo, hi}};
+      break;
+    }
+    default:
+      break;
+  }
+  switch (v.transform) {
+    case FastValue::Transform::None:
+      return k;
+    case FastValue::Transform::Amplitude:
+      if (!k) return std::nullopt;
+      return {{0, std::max(std::abs(k->first - v.before), std::abs(k->second - v.before))}};
+    case FastValue::Transform::Omission: {
+      if (!k || k->second - k->first > (1 << 16)) return {{0, n_}};
+      int64_t lo = n_, hi = 0;
+      for (int64_t x = k->first; x <= k->second; ++x) {
+        const int32_t o = OmissionOf(*v.omission, static_cast<int32_t>(x));
+        lo = std::min<int64_t>(lo, o);
+        hi = std::max<int64_t>(hi, o);
+      }
+      return {{lo, hi}};
+    }
+    case FastValue::Transform::OmissionAmplitude:
+      return {{0, std::max<int64_t>(v.before, n_ - v.before)}};
+  }
+  return std::nullopt;
 }
 
 }  // namespace dlt

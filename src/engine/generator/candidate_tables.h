@@ -2,56 +2,111 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "common/draw.h"
 #include "generator/combination.h"
 #include "history/memory_history.h"
+#include "indicators/base_indicators.h"
 #include "indicators/eval_context.h"
 #include "indicators/indicator_id.h"
+#include "indicators/statistics.h"
 
 namespace dlt {
 
-// The values of one candidate computed so far; lives on the judging
-// thread's stack, so a judgement allocates nothing.
+// One candidate being judged; lives on the judging thread's stack, so a
+// judgement allocates nothing.
 struct Candidate {
-  Draw draw;                        // the candidate as draw N+1
-  const Draw* previous = nullptr;   // draw N, null for an empty history
-  std::array<int32_t, kBaseIndicatorCount> base;
-  std::array<uint64_t, (kBaseIndicatorCount + 63) / 64> have{};
-  bool inBuffer = false;  // this thread's history copy holds the candidate
+  Draw draw;                       // the candidate as draw N+1
+  const Draw* previous = nullptr;  // draw N, null for an empty history
+  bool inBuffer = false;           // this thread's history copy holds the candidate
 };
 
-// Everything about the history that the value of a catalogue indicator at
-// the candidate needs, computed once: the base values of draw N, the
-// last occurrence of every value of a base series (omissions), the
-// omission of each number (遗漏和值) and the cold/warm/hot class of each
-// number. Read-only once prepared, so any number of threads can use it.
+// Draws since each value of a base series last occurred before the candidate.
+struct OmissionTable {
+  bool ready = false;
+  int32_t lo = 0;
+  std::vector<int32_t> last;                        // dense: value - lo -> index, -1 none
+  std::vector<std::pair<int32_t, int32_t>> sparse;  // wide value ranges: (value, index) sorted
+  int32_t before = 0;                               // the omission at draw N (0 when none)
+};
+
+// How a catalogue value at the candidate is computed, resolved once.
+struct FastValue {
+  enum class Kernel : uint8_t {
+    Position,       // c[a]
+    LineSum,        // c[a] + c[b]
+    LineDifference, // c[a] - c[b]
+    Sum,            // constant + table[c1] + ... + table[c5]: counts and sums of the numbers
+    PositionTable,  // table[c[a]]: the omission of the number at a position
+    Draw,           // the base row's computation on the candidate and draw N
+    Generic,        // the base row's history walk on a copy of the history
+  };
+  enum class Transform : uint8_t {
+    None,
+    Amplitude,          // |v - value at draw N|
+    Omission,           // draws since v last occurred
+    OmissionAmplitude,  // |omission of v - omission at draw N|
+  };
+
+  Kernel kernel = Kernel::Draw;
+  Transform transform = Transform::None;
+  int8_t a = 0, b = 0;  // 0-based positions
+  int32_t constant = 0;
+  const int32_t* table = nullptr;  // 36 entries indexed by number
+  DrawFn draw = nullptr;
+  ContextFn context = nullptr;
+  int32_t before = 0;  // Amplitude: the base at draw N; OmissionAmplitude: its omission
+  const OmissionTable* omission = nullptr;
+};
+
+// Everything about the history that a catalogue value at the candidate
+// needs, computed once: the base values of draw N, the last occurrence of
+// every value of a base series (omissions), the omission of each number
+// (遗漏和值) and the cold/warm/hot class of each number, and per-number
+// tables for the counts and sums. Read-only once prepared, so any number of
+// threads can judge with it.
 class CandidateTables {
  public:
   CandidateTables(const MemoryHistory& history, const EvalEnv& env, int32_t tableTest);
+  CandidateTables(const CandidateTables&) = delete;
+  CandidateTables& operator=(const CandidateTables&) = delete;
 
   int N() const { return n_; }
   int32_t TableTest() const { return tableTest_; }
   const EvalEnv& Env() const { return env_; }
 
-  // Setup, single-threaded: builds what Value(ref) reads.
-  void Prepare(IndicatorRef ref);
+  // Setup, single-threaded: how to compute `ref` at the candidate. Every
+  // shortcut is checked against the base row's own computation first.
+  FastValue Compile(IndicatorRef ref);
+  // Bounds of the value over every valid combination, when known.
+  std::optional<std::pair<int64_t, int64_t>> Bounds(const FastValue& v) const;
 
-  void Start(Candidate& cand, const Combo& c) const;
-  // The catalogue value `ref` at the candidate, as CatalogueValue computes it.
-  int32_t Value(IndicatorRef ref, Candidate& cand) const;
-  int32_t Base(BaseId id, Candidate& cand) const {
-    const int i = static_cast<int>(id);
-    const uint64_t bit = uint64_t{1} << (i & 63);
-    if (cand.have[i >> 6] & bit) return cand.base[i];
-    cand.have[i >> 6] |= bit;
-    return cand.base[i] = ComputeBase(id, cand);
+  void Start(Candidate& cand, const Combo& c) const {
+    cand.draw = draws_[n_];
+    cand.draw.front = c;
+    cand.previous = n_ > 0 ? &draws_[n_ - 1] : nullptr;
+    cand.inBuffer = false;
   }
-  // Whether Value(ref) may need the generic context (a base computed by a
-  // history walk other than the ones tabled here).
-  static bool NeedsGenericContext(IndicatorRef ref);
+
+  // The value at the candidate, exactly as the catalogue computes it.
+  int32_t Eval(const FastValue& v, Candidate& cand) const {
+    const int32_t base = Kernel(v, cand);
+    switch (v.transform) {
+      case FastValue::Transform::None:
+        return base;
+      case FastValue::Transform::Amplitude:
+        return AbsDifference(base, v.before);
+      case FastValue::Transform::Omission:
+        return OmissionOf(*v.omission, base);
+      case FastValue::Transform::OmissionAmplitude:
+        return AbsDifference(OmissionOf(*v.omission, base), v.before);
+    }
+    return base;
+  }
 
   // Setup only: the history with the template candidate slot, at `pos`.
   EvalContext SetupContext(int pos) const;
@@ -60,18 +115,40 @@ class CandidateTables {
   EvalContext GenericContext(Candidate& cand, int pos) const;
 
  private:
-  // Draws since the value last occurred before the candidate.
-  struct OmissionTable {
-    bool ready = false;
-    int32_t lo = 0;
-    std::vector<int32_t> last;                        // dense: value - lo -> index, -1 none
-    std::vector<std::pair<int32_t, int32_t>> sparse;  // wide value ranges: (value, index) sorted
-    int32_t before = 0;                               // the omission at draw N (0 when none)
-  };
-
-  int32_t ComputeBase(BaseId id, Candidate& cand) const;
-  int32_t OmissionOf(const OmissionTable& t, int32_t v) const;
+  int32_t Kernel(const FastValue& v, Candidate& cand) const {
+    const auto& c = cand.draw.front;
+    switch (v.kernel) {
+      case FastValue::Kernel::Position:
+        return c[v.a];
+      case FastValue::Kernel::LineSum:
+        return c[v.a] + c[v.b];
+      case FastValue::Kernel::LineDifference:
+        return c[v.a] - c[v.b];
+      case FastValue::Kernel::Sum:
+        return v.constant + v.table[c[0]] + v.table[c[1]] + v.table[c[2]] + v.table[c[3]] +
+               v.table[c[4]];
+      case FastValue::Kernel::PositionTable:
+        return v.table[c[v.a]];
+      case FastValue::Kernel::Draw:
+        return v.draw(cand.draw, cand.previous);
+      case FastValue::Kernel::Generic:
+        return v.context(GenericContext(cand, n_));
+    }
+    return 0;
+  }
+  int32_t OmissionOf(const OmissionTable& t, int32_t v) const {
+    if (!t.sparse.empty()) return SparseOmission(t, v);
+    const uint64_t off = static_cast<uint64_t>(int64_t{v} - t.lo);
+    if (off < t.last.size() && t.last[off] >= 0) return n_ - 1 - t.last[off];
+    return n_;
+  }
+  int32_t SparseOmission(const OmissionTable& t, int32_t v) const;
   int32_t BaseAtHistory(BaseId id, int pos) const;
+  const OmissionTable& PrepareOmission(BaseId id);
+  // The kernel that computes base `id` without a history walk, verified.
+  FastValue BaseKernel(BaseId id);
+  bool Agrees(const FastValue& v, BaseId id);
+  const int32_t* AddTable(const std::array<int32_t, 36>& t);
 
   std::vector<Draw> draws_;  // the N draws and the template candidate slot
   int n_ = 0;
@@ -81,7 +158,9 @@ class CandidateTables {
   std::array<int32_t, kBaseIndicatorCount> previousValue_{};  // at draw N; 0 when none
   std::array<OmissionTable, kBaseIndicatorCount> omission_;
   std::array<int32_t, 36> numberOmission_{};  // per front number, at the candidate
-  std::array<uint8_t, 36> numberClass_{};     // 0 cold, 1 warm, 2 hot
+  std::array<std::array<int32_t, 36>, 3> classMember_{};  // cold, warm, hot: 1 per member
+  std::vector<std::unique_ptr<std::array<int32_t, 36>>> tables_;  // stable addresses
+  std::vector<Combo> samples_;  // combinations every shortcut is checked on
 };
 
 }  // namespace dlt

@@ -18,6 +18,7 @@
 #include "generator/front_judge.h"
 #include "generator/judge_rules.h"
 #include "generator/value_bitmap.h"
+#include "common/numbers.h"
 #include "indicators/base_indicators.h"
 #include "indicators/indicator.h"
 
@@ -31,12 +32,12 @@ struct Check {
   bool tolerant = false;
   int mark = 0;
   int cost = 0;
-  IndicatorRef ref{};            // Value
+  FastValue value;                     // Value
   const Indicator* generic = nullptr;  // Value without a catalogue id
-  RangeCondition range;          // StdDev, Variation
-  uint64_t group = 0;            // SelfCount: numbers; Tail*: digits
-  uint64_t allowedCounts = 0;    // SelfCount, Tail*
-  ValueBitmap values;            // Value
+  RangeCondition range;                // StdDev, Variation
+  uint64_t group = 0;                  // SelfCount: numbers; Tail*: digits
+  uint64_t allowedCounts = 0;          // SelfCount, Tail*
+  ValueBitmap values;                  // Value
 };
 
 struct CustomCheck {
@@ -46,13 +47,36 @@ struct CustomCheck {
 };
 
 // Cost classes for the order of the non-tolerant tests.
-int CostOf(IndicatorRef ref, const FrontCondition* fc) {
-  if (fc && (fc->kind == ConditionKind::kPosition || fc->kind == ConditionKind::kLineSum ||
-             fc->kind == ConditionKind::kLineDifference))
-    return 1;
-  if (CandidateTables::NeedsGenericContext(ref)) return 5;
-  if (ref.family == Family::Base) return BaseIndicatorRow(ref.base).draw ? 2 : 3;
-  return 3;
+int CostOf(const FastValue& v) {
+  using K = FastValue::Kernel;
+  int cost = 0;
+  switch (v.kernel) {
+    case K::Position:
+    case K::LineSum:
+    case K::LineDifference:
+      cost = 1;
+      break;
+    case K::Sum:
+    case K::PositionTable:
+      cost = 2;
+      break;
+    case K::Draw:
+      cost = 3;
+      break;
+    case K::Generic:
+      cost = 6;
+      break;
+  }
+  return cost + (v.transform == FastValue::Transform::None ? 0 : 1);
+}
+
+// Five distinct numbers of 1..35 in ascending order: what the tables and
+// the bounds assume.
+bool IsValidCombo(const Combo& c) {
+  if (c[0] < 1 || c[4] > kFrontMax) return false;
+  for (int i = 0; i < 4; ++i)
+    if (c[i] >= c[i + 1]) return false;
+  return true;
 }
 
 class FastJudge final : public FrontJudge {
@@ -60,7 +84,8 @@ class FastJudge final : public FrontJudge {
   explicit FastJudge(const JudgeSetup& setup)
       : set_(*setup.set),
         tables_(*setup.history, setup.env, setup.tableTest),
-        pastCombos_(setup.pastCombos) {
+        pastCombos_(setup.pastCombos),
+        reference_(MakeReferenceJudge(setup)) {
     const ConditionSet& set = set_;
     for (int n = 1; n <= kFrontMax; ++n) {
       if (set.InPool(n)) poolMask_ |= uint64_t{1} << n;
@@ -115,7 +140,18 @@ class FastJudge final : public FrontJudge {
         c.allowedCounts = SmallValueMask(e.counts);
         all.push_back(std::move(c));
       }
-    for (Check& c : all) (c.tolerant ? tolerant_ : strict_).push_back(std::move(c));
+    for (Check& c : all) {
+      if (c.tolerant) {
+        tolerant_.push_back(std::move(c));
+        continue;
+      }
+      // A test no valid combination can fail is left out.
+      if (c.kind == CheckKind::Value && !c.generic) {
+        const auto bounds = tables_.Bounds(c.value);
+        if (bounds && c.values.Covers(bounds->first, bounds->second)) continue;
+      }
+      strict_.push_back(std::move(c));
+    }
     std::stable_sort(strict_.begin(), strict_.end(),
                      [](const Check& a, const Check& b) { return a.cost < b.cost; });
 
@@ -132,6 +168,8 @@ class FastJudge final : public FrontJudge {
   }
 
   Verdict Judge(const Combo& c, bool recheck) const override {
+    // Anything but five ascending numbers of 1..35 is judged by the definitions.
+    if (!IsValidCombo(c)) return reference_->Judge(c, recheck);
     uint64_t mask = 0;
     for (uint8_t n : c) mask |= uint64_t{1} << n;
     if (recheck && ((mask & ~poolMask_) != 0 ||
@@ -179,9 +217,8 @@ class FastJudge final : public FrontJudge {
     c.values = ValueBitmap(cond.values);
     Resolution r = ResolveIndicator(fc->key);
     if (r.ok() && r.indicator->CatalogueRef()) {
-      c.ref = *r.indicator->CatalogueRef();
-      tables_.Prepare(c.ref);
-      c.cost = CostOf(c.ref, fc);
+      c.value = tables_.Compile(*r.indicator->CatalogueRef());
+      c.cost = CostOf(c.value);
     } else {
       // Not expected for the table's keys; kept exact all the same.
       c.generic = r.indicator.get();
@@ -198,7 +235,7 @@ class FastJudge final : public FrontJudge {
         if (check.generic)
           v = check.generic->Value(tables_.GenericContext(cand, tables_.N()));
         else
-          v = tables_.Value(check.ref, cand);
+          v = tables_.Eval(check.value, cand);
         return check.values.Contains(v);
       }
       case CheckKind::StdDev:
@@ -224,6 +261,7 @@ class FastJudge final : public FrontJudge {
   const ConditionSet& set_;
   CandidateTables tables_;
   const HistoryComboSet* pastCombos_;
+  std::unique_ptr<FrontJudge> reference_;  // for anything but a valid combination
   uint64_t poolMask_ = 0;
   uint64_t bankerMask_ = 0;
   int bankerCount_ = 0;

@@ -216,10 +216,11 @@ class FastFormulaCompiler {
         op.value = r.indicator->Value(tables_.SetupContext(pos));
         return op;
       }
-      tables_.Prepare(*ref);
+      const FastValue value = tables_.Compile(*ref);
       op.code = Code::ReadFast;
-      op.ref = *ref;
-      if (CandidateTables::NeedsGenericContext(*ref)) out_.expensive_ = true;
+      op.index = static_cast<uint32_t>(out_.values_.size());
+      out_.values_.push_back(value);
+      if (value.kernel == FastValue::Kernel::Generic) out_.expensive_ = true;
       return op;
     }
     op.code = Code::ReadGeneric;
@@ -405,7 +406,7 @@ bool FastFormula::RunRead(const Op& op, Candidate& cand, int32_t& value) const {
       value = op.value;
       return true;
     case Code::ReadFast:
-      value = tables_->Value(op.ref, cand);
+      value = tables_->Eval(values_[op.index], cand);
       return true;
     case Code::ReadGeneric:
       value = op.indicator->Value(tables_->GenericContext(cand, op.pos));
@@ -426,7 +427,7 @@ bool FastFormula::Run(Candidate& cand, int32_t& value) const {
         operand = op.value;
         break;
       case Code::ReadFast:
-        operand = tables_->Value(op.ref, cand);
+        operand = tables_->Eval(values_[op.index], cand);
         break;
       case Code::ReadGeneric:
         operand = op.indicator->Value(tables_->GenericContext(cand, op.pos));

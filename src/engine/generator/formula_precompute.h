@@ -50,8 +50,7 @@ class FastFormula {
     OperatorCode op = kOpNone;
     int32_t value = 0;  // Const
     int32_t pos = 0;    // ReadGeneric
-    uint32_t index = 0; // Call
-    IndicatorRef ref{};
+    uint32_t index = 0; // Call; ReadFast: the value in values_
     const Indicator* indicator = nullptr;
   };
 
@@ -61,6 +60,7 @@ class FastFormula {
 
   const CandidateTables* tables_;
   std::vector<Op> ops_;
+  std::vector<FastValue> values_;
   std::vector<IndicatorPtr> keep_;
   std::vector<std::unique_ptr<FastFormulaCall>> calls_;
   bool readsAhead_ = false;

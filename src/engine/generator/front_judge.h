@@ -75,6 +75,23 @@ std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> co
                               bool recheck, const ProgressFn& progress = {},
                               bool* cancelled = nullptr);
 
+// The accepted combinations of a whole enumeration.
+// (A filter marks every result 0, so the verdicts themselves are not kept.)
+struct EnumerationVerdicts {
+  std::vector<Combo> accepted;  // in the order EnumerateCombos lists them
+  int64_t judged = 0;           // combinations enumerated and judged
+  bool cancelled = false;       // then `accepted` is empty
+};
+
+// EnumerateCombos(pool, bankers) and JudgeAll in one pass on every core:
+// each thread enumerates its own stretch of the generator's order (found by
+// rank, so the stretches are equal) and keeps only what it accepts; the
+// stretches are joined in order. Same result as judging EnumerateCombos'
+// list, without building it.
+EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<int>& pool,
+                                     const std::vector<int>& bankers,
+                                     const ProgressFn& progress = {});
+
 // A back pair (smaller first).
 using BackPair = std::array<uint8_t, 2>;
 

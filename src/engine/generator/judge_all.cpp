@@ -36,9 +36,10 @@ std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> co
     const size_t begin = total * chunk / chunks;
     const size_t end = total * (chunk + 1) / chunks;
     for (size_t i = begin; i < end && !stop.load(std::memory_order_relaxed);) {
+      const size_t blockStart = i;
       const size_t blockEnd = std::min(end, i + kBlock);
       for (; i < blockEnd; ++i) verdicts[i] = judge.Judge(combos[i], recheck);
-      done.fetch_add(kBlock, std::memory_order_relaxed);
+      done.fetch_add(blockEnd - blockStart, std::memory_order_relaxed);
     }
     if (running.fetch_sub(1) == 1) {
       std::lock_guard lock(mutex);
@@ -46,6 +47,11 @@ std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> co
     }
   };
 
+  // The first report comes before any work, so a caller can cancel at once.
+  if (progress && !progress(0, static_cast<int64_t>(total))) {
+    if (cancelled) *cancelled = true;
+    return {};
+  }
   std::vector<std::thread> threads;
   if (!progress) {
     // The calling thread takes the first chunk itself.

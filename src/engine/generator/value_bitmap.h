@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <climits>
 #include <vector>
 
 #include "generator/value_set.h"
@@ -31,6 +32,15 @@ class ValueBitmap {
       const uint64_t off = static_cast<uint64_t>(int64_t{x} - lo_);
       bits_[off >> 6] |= uint64_t{1} << (off & 63);
     }
+  }
+
+  // Whether every integer of lo..hi is in the set.
+  bool Covers(int64_t lo, int64_t hi) const {
+    if (lo > hi) return true;
+    if (hi - lo > kMaxSpan) return false;
+    for (int64_t x = lo; x <= hi; ++x)
+      if (x < INT32_MIN || x > INT32_MAX || !Contains(static_cast<int32_t>(x))) return false;
+    return true;
   }
 
   bool Contains(int32_t x) const {

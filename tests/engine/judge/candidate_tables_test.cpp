@@ -6,6 +6,7 @@
 
 #include "generator/candidate_tables.h"
 #include "history/eval_contexts.h"
+#include "indicators/base_indicators.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"
 #include "support/test_support.h"
@@ -27,7 +28,8 @@ void ExpectCatalogueAgrees(int historySize, const EvalEnv& env, int combos, uint
   MemoryHistory mem;
   mem.Assign(test::RandomHistory(historySize, seed));
   CandidateTables tables(mem, env, 4321);
-  for (const CatalogueEntry& e : Catalogue()) tables.Prepare(e.ref);
+  std::vector<FastValue> values;
+  for (const CatalogueEntry& e : Catalogue()) values.push_back(tables.Compile(e.ref));
 
   std::mt19937 rng(seed);
   std::vector<Draw> copy(mem.Data(), mem.Data() + historySize + 1);
@@ -38,11 +40,18 @@ void ExpectCatalogueAgrees(int historySize, const EvalEnv& env, int combos, uint
     ctx.draws = copy.data();
     Candidate cand;
     tables.Start(cand, c);
-    for (const CatalogueEntry& e : Catalogue()) {
+    for (size_t i = 0; i < Catalogue().size(); ++i) {
+      const CatalogueEntry& e = Catalogue()[i];
       const int32_t expected = IndicatorValue(ctx, e.row.key);
-      ASSERT_EQ(tables.Value(e.ref, cand), expected)
+      const int32_t got = tables.Eval(values[i], cand);
+      ASSERT_EQ(got, expected)
           << e.row.key << " history " << historySize << " combo " << int(c[0]) << " "
           << int(c[1]) << " " << int(c[2]) << " " << int(c[3]) << " " << int(c[4]);
+      // Bounds, where known, hold every value.
+      if (const auto b = tables.Bounds(values[i])) {
+        EXPECT_LE(b->first, got) << e.row.key;
+        EXPECT_GE(b->second, got) << e.row.key;
+      }
     }
   }
 }
@@ -65,6 +74,35 @@ TEST(CandidateTables, ColdHotSettingsAreHonoured) {
   env.coldHot.coldcs = 4;
   env.coldHot.hotcs = 9;
   ExpectCatalogueAgrees(300, env, 60, 6);
+}
+
+// The shortcuts the tables take for counts and sums, positions and lines
+// hold on every combination, not just on the ones they were checked on.
+TEST(CandidateTables, ShortcutsHoldOnEveryCombination) {
+  MemoryHistory mem;
+  mem.Assign(test::RandomHistory(500, 4));
+  CandidateTables tables(mem, EvalEnv{}, 0);
+  std::vector<std::pair<BaseId, FastValue>> shortcuts;
+  for (const BaseRow& row : BaseIndicators()) {
+    if (!row.draw) continue;
+    const FastValue v = tables.Compile({Family::Base, row.id});
+    if (v.kernel != FastValue::Kernel::Draw) shortcuts.emplace_back(row.id, v);
+  }
+  EXPECT_GE(shortcuts.size(), 60u);  // the counts, sums, positions and lines
+  const Draw& previous = mem.At(499);
+  std::vector<int> pool(35);
+  for (int n = 0; n < 35; ++n) pool[n] = n + 1;
+  int mismatches = 0;
+  for (const Combo& c : EnumerateCombos(pool, {})) {
+    Candidate cand;
+    tables.Start(cand, c);
+    for (const auto& [id, v] : shortcuts) {
+      const int32_t expected = BaseIndicatorRow(id).draw(cand.draw, &previous);
+      if (tables.Eval(v, cand) != expected && ++mismatches < 5)
+        ADD_FAILURE() << BaseIndicatorRow(id).key;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
 }
 
 }  // namespace

@@ -1,0 +1,181 @@
+// The whole enumeration judged on every core. The generator lists the
+// combinations by the non-banker numbers it chose, largest first, in
+// descending lexicographic order of that list. Numbering the free pool
+// numbers from the top (j = 0 for the largest), that is the plain
+// lexicographic order of the index sets j1 < j2 < ... < jr, which can be
+// entered at any rank; so every stretch of the order can be enumerated on
+// its own.
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "common/numbers.h"
+#include "generator/front_judge.h"
+
+namespace dlt {
+namespace {
+
+int64_t Binomial(int n, int k) {
+  if (k < 0 || n < k) return 0;
+  int64_t r = 1;
+  for (int i = 1; i <= k; ++i) r = r * (n - k + i) / i;
+  return r;
+}
+
+// The r-subsets of 0..q-1 in lexicographic order, from a given rank.
+class IndexSets {
+ public:
+  IndexSets(int q, int r, int64_t rank) : q_(q), r_(r) {
+    int next = 0;
+    for (int m = 0; m < r_; ++m) {
+      // The smallest first member whose block of later sets holds `rank`.
+      for (;; ++next) {
+        const int64_t block = Binomial(q_ - next - 1, r_ - m - 1);
+        if (rank < block) break;
+        rank -= block;
+      }
+      j_[m] = next++;
+    }
+  }
+  const std::array<int, 5>& Indices() const { return j_; }
+  void Next() {
+    int m = r_ - 1;
+    while (m >= 0 && j_[m] == q_ - r_ + m) --m;
+    if (m < 0) return;
+    ++j_[m];
+    for (int k = m + 1; k < r_; ++k) j_[k] = j_[k - 1] + 1;
+  }
+
+ private:
+  int q_, r_;
+  std::array<int, 5> j_{};
+};
+
+// Both ascending; the combination in ascending order.
+Combo Merge(const uint8_t* a, int na, const uint8_t* b, int nb) {
+  Combo c{};
+  int i = 0, j = 0, n = 0;
+  while (i < na && j < nb) c[n++] = a[i] < b[j] ? a[i++] : b[j++];
+  while (i < na) c[n++] = a[i++];
+  while (j < nb) c[n++] = b[j++];
+  return c;
+}
+
+}  // namespace
+
+EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<int>& pool,
+                                     const std::vector<int>& bankers, const ProgressFn& progress) {
+  EnumerationVerdicts result;
+  // Inputs the generator never makes (numbers out of range, repeats) take
+  // the plain road, which defines the order.
+  std::array<bool, kFrontMax + 1> isBanker{}, inPool{};
+  bool plain = bankers.size() > 5;
+  for (int b : bankers) {
+    if (b < 1 || b > kFrontMax || isBanker[b]) plain = true;
+    if (!plain) isBanker[b] = true;
+  }
+  for (int n : pool) {
+    if (n < 1 || n > kFrontMax || inPool[n]) plain = true;
+    if (!plain) inPool[n] = true;
+  }
+  if (plain || !std::is_sorted(pool.begin(), pool.end())) {
+    const std::vector<Combo> all = EnumerateCombos(pool, bankers);
+    bool cancelled = false;
+    const std::vector<Verdict> v = JudgeAll(judge, all, false, progress, &cancelled);
+    result.cancelled = cancelled;
+    if (cancelled) return result;
+    result.judged = static_cast<int64_t>(all.size());
+    for (size_t i = 0; i < all.size(); ++i)
+      if (v[i].accepted) result.accepted.push_back(all[i]);
+    return result;
+  }
+
+  // The free numbers from the top, and the bankers ascending.
+  std::vector<uint8_t> freeNumbers;
+  for (auto it = pool.rbegin(); it != pool.rend(); ++it)
+    if (!isBanker[*it]) freeNumbers.push_back(static_cast<uint8_t>(*it));
+  std::vector<uint8_t> fixed;
+  for (int n = 1; n <= kFrontMax; ++n)
+    if (isBanker[n]) fixed.push_back(static_cast<uint8_t>(n));
+  const int q = static_cast<int>(freeNumbers.size());
+  const int r = 5 - static_cast<int>(fixed.size());
+  const int64_t total = Binomial(q, r);
+  if (total == 0) return result;
+
+  const int64_t hardware = std::max(1u, std::thread::hardware_concurrency());
+  // A few stretches per thread, handed out in turn, even out uneven speeds.
+  const int64_t stretches = std::min<int64_t>(total, hardware * 8);
+  std::vector<std::vector<Combo>> parts(static_cast<size_t>(stretches));
+  std::atomic<int64_t> nextStretch{0};
+  std::atomic<int64_t> done{0};
+  std::atomic<bool> stop{false};
+  std::atomic<int64_t> running{hardware};
+  std::mutex mutex;
+  std::condition_variable finished;
+
+  const auto work = [&] {
+    for (;;) {
+      const int64_t s = nextStretch.fetch_add(1);
+      if (s >= stretches || stop.load(std::memory_order_relaxed)) break;
+      const int64_t begin = total * s / stretches;
+      const int64_t end = total * (s + 1) / stretches;
+      std::vector<Combo>& part = parts[static_cast<size_t>(s)];
+      part.reserve(static_cast<size_t>(end - begin));  // pages are touched only as filled
+      IndexSets sets(q, r, begin);
+      std::array<uint8_t, 5> chosen{};
+      for (int64_t k = begin; k < end; ++k, sets.Next()) {
+        // Later indices are smaller numbers: read backwards for ascending order.
+        for (int m = 0; m < r; ++m) chosen[m] = freeNumbers[sets.Indices()[r - 1 - m]];
+        const Combo c = Merge(chosen.data(), r, fixed.data(), static_cast<int>(fixed.size()));
+        if (judge.Judge(c, false).accepted) part.push_back(c);
+      }
+      done.fetch_add(end - begin, std::memory_order_relaxed);
+    }
+    if (running.fetch_sub(1) == 1) {
+      std::lock_guard lock(mutex);
+      finished.notify_all();
+    }
+  };
+
+  // The first report comes before any work, so a caller can cancel at once.
+  if (progress && !progress(0, total)) {
+    result.cancelled = true;
+    return result;
+  }
+  std::vector<std::thread> threads;
+  if (!progress) {
+    for (int64_t t = 1; t < hardware; ++t) threads.emplace_back(work);
+    work();
+  } else {
+    for (int64_t t = 0; t < hardware; ++t) threads.emplace_back(work);
+    std::unique_lock lock(mutex);
+    while (running.load() != 0) {
+      finished.wait_for(lock, std::chrono::milliseconds(50));
+      if (running.load() == 0) break;
+      lock.unlock();
+      const bool goOn = progress(std::min(done.load(), total), total);
+      lock.lock();
+      if (!goOn) stop = true;
+    }
+  }
+  for (std::thread& t : threads) t.join();
+  if (stop) {
+    result.cancelled = true;
+    return result;
+  }
+  size_t count = 0;
+  for (const auto& p : parts) count += p.size();
+  result.accepted.reserve(count);
+  for (auto& p : parts) {
+    result.accepted.insert(result.accepted.end(), p.begin(), p.end());
+    std::vector<Combo>().swap(p);
+  }
+  result.judged = total;
+  if (progress) progress(total, total);
+  return result;
+}
+
+}  // namespace dlt
