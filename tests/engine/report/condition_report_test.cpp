@@ -245,6 +245,16 @@ TEST(ConditionCheckReport, EnabledItemsWithoutValuesAreWrong) {
   EXPECT_EQ(lines[10], "错误 自设条件1：（号码组：03，出号个数：）");
 }
 
+TEST(ConditionCheckReport, AFormulaWithoutAValueIsWrong) {
+  ConditionSet set = EmptySet();
+  ASSERT_TRUE(set.AddCustomIndicator({"z_hz+(", Vals({81}), false}));
+  ASSERT_TRUE(set.AddCustomIndicator({"z_hz", Vals({81}), false}));
+  const auto draws = History();
+  const auto lines = ConditionCheckReport(set, CheckLast(draws), CheckMode::kAll);
+  EXPECT_EQ(lines[8], "错误 自定义指标1（z_hz+(）：81，");
+  EXPECT_EQ(lines[9], "正确 自定义指标2（z_hz）：81，");
+}
+
 TEST(ConditionCheckReport, ShapeSwitchesAreMarkedByTheDrawsShape) {
   ConditionSet set = EmptySet();
   set.Switches() = GlobalSwitches{false, true, true};
