@@ -29,8 +29,9 @@ struct Verdict {
   bool operator==(const Verdict&) const = default;
 };
 
-// Everything a judge reads. The pointers must outlive the judge; the judge
-// never changes what they point at.
+// Everything a judge reads. The pointers must outlive the judge, and what
+// they point at must not change while it is used (make a new judge after
+// changing the set or the history); the judge never changes them.
 struct JudgeSetup {
   const ConditionSet* set = nullptr;
   // The in-memory history (N draws, newest last); the candidate becomes draw N+1.

@@ -177,6 +177,50 @@ TEST(JudgeDifferential, FirstDrawsOfAHistory) {
   }
 }
 
+// Whole picker ranges: many tests can never fail and are left out by the
+// fast judge; the verdicts must not change for it.
+TEST(JudgeDifferential, WholeRangesEverywhere) {
+  std::mt19937 rng(12);
+  for (int round = 0; round < 3; ++round) {
+    test::JudgeBench b(test::RandomHistory(round == 0 ? 3000 : round, 30 + round));
+    for (const FrontCondition& fc : FrontConditions()) {
+      if (!fc.Selectable()) continue;
+      ASSERT_TRUE(b.set.SetEnabled(fc.number, true));
+      if (fc.IsRange())
+        ASSERT_TRUE(b.set.SetRangeBounds(fc.number, 0, 99));
+      else
+        ASSERT_TRUE(b.set.SetValues(fc.number, test::ValuesRange(fc.pickerFrom, fc.pickerTo)));
+      if (Chance(rng, 0.2)) {
+        ASSERT_TRUE(b.set.SetTolerant(fc.number, true));
+      }
+    }
+    const auto reference = b.Make(false);
+    const auto fast = b.Make(true);
+    int accepted = 0;
+    for (int k = 0; k < 400; ++k) {
+      const Combo c = RandomCombo(rng);
+      const Verdict expected = reference->Judge(c, false);
+      ASSERT_EQ(fast->Judge(c, false), expected)
+          << "round " << round << " combo " << int(c[0]) << " " << int(c[1]) << " " << int(c[2])
+          << " " << int(c[3]) << " " << int(c[4]);
+      accepted += expected.accepted;
+    }
+    EXPECT_GT(accepted, 0);
+  }
+}
+
+// Anything but five ascending numbers gets the reference's own verdict.
+TEST(JudgeDifferential, CombinationsOutOfOrder) {
+  test::JudgeBench b;
+  b.Enable(75, test::ValuesRange(1, 10));
+  b.Enable(6, test::ValuesRange(0, 1), true);
+  const auto reference = b.Make(false);
+  const auto fast = b.Make(true);
+  for (const Combo& c : {Combo{5, 4, 3, 2, 1}, Combo{1, 1, 2, 3, 4}, Combo{9, 2, 30, 31, 35},
+                         Combo{2, 3, 4, 5, 35}})
+    EXPECT_EQ(fast->Judge(c, true), reference->Judge(c, true));
+}
+
 TEST(JudgeDifferential, FullEnumerationOnAShortHistory) {
   std::mt19937 rng(5);
   test::JudgeBench b(test::RandomHistory(30, 8));
