@@ -30,12 +30,13 @@ inline bool ApplyOperator(OperatorCode code, int32_t acc, int32_t operand, int32
       out = Wrap32(a * b);
       return true;
     case kOpDiv:
-      if (b == 0) return false;
-      out = Wrap32(a / b);  // -2^31 / -1 wraps to -2^31
+      if (operand == 0) return false;
+      // -2^31 / -1 wraps to -2^31; every other quotient fits 32 bits.
+      out = operand == -1 ? Wrap32(-a) : acc / operand;
       return true;
     case kOpMod:
-      if (b == 0) return false;
-      out = Wrap32(a % b);
+      if (operand == 0) return false;
+      out = operand == -1 ? 0 : acc % operand;
       return true;
   }
   return false;

@@ -68,18 +68,10 @@ class FormulaCompiler {
     out_.AddFail(std::move(message));
     return State::Stop;
   }
-  void Emit(OpCode code, OperatorCode op = kOpNone, int32_t value = 0) {
-    CompiledProgram::Op o;
-    o.code = code;
-    o.op = op;
-    o.value = value;
-    out_.Add(o);
-  }
-
+  // After an operand, recorded with the pending operator that applies it.
   State AfterOperand() {
-    Emit(OpCode::Apply, pending_);
     if (AtEnd()) {
-      Emit(OpCode::End);
+      out_.Add(OpCode::End);
       return State::Stop;
     }
     return Current() == ')' ? State::CloseBracket : State::Operator;
@@ -92,7 +84,7 @@ class FormulaCompiler {
     if (!OperandEndsHere()) return Fail(msg::kBadNumber);
     const auto number = ParseNumberToken(text_.substr(start, pos_ - start));
     if (!number) return Fail(msg::kOutOfRange);
-    Emit(OpCode::Const, kOpNone, *number);
+    out_.Add(OpCode::Const, pending_, *number);
     return AfterOperand();
   }
 
@@ -105,7 +97,7 @@ class FormulaCompiler {
     }
     Resolution r = ResolveIndicator(text_.substr(start, pos_ - start));
     if (!r.ok() && !r.error.empty()) return Fail(r.error);
-    out_.AddRead(std::move(r.indicator), offsetActive_, offset_);
+    out_.AddRead(pending_, std::move(r.indicator), offsetActive_, offset_);
     offsetActive_ = false;  // the offset served this one read
     return AfterOperand();
   }
@@ -121,7 +113,8 @@ class FormulaCompiler {
 
   State OpenBracket() {
     if (depth_ == static_cast<int>(openCodes_.size())) return Fail(msg::kTooDeep);
-    Emit(OpCode::Open);
+    // With no pending operator the saved accumulator is never used again.
+    if (pending_ != kOpNone) out_.Add(OpCode::Open);
     openCodes_[depth_++] = pending_;
     pending_ = kOpNone;
     ++pos_;
@@ -133,9 +126,10 @@ class FormulaCompiler {
   State CloseBracket() {
     ++pos_;
     if (depth_ == 0) return Fail(msg::kCloseWithoutOpen);
-    Emit(OpCode::Close, openCodes_[--depth_]);
+    const OperatorCode code = openCodes_[--depth_];
+    if (code != kOpNone) out_.Add(OpCode::Close, code);
     if (AtEnd()) {
-      Emit(OpCode::End);
+      out_.Add(OpCode::End);
       return State::Stop;
     }
     if (IsFormulaOperator(Current())) return State::Operator;
@@ -157,6 +151,25 @@ class FormulaCompiler {
     return State::Name;
   }
 
+  static void NotePlainArguments(CompiledProgram::Call& call) {
+    if (!FoldsLastArgument(call.function) || !call.last->IsSingleOperand()) return;
+    // abs folds only its last argument; plain leading ones have no effect.
+    if (FoldsLeadingArguments(call.function)) {
+      for (const auto& a : call.leading) {
+        if (!a->IsSingleOperand()) return;
+        call.plainOperands.push_back(a->FirstOp());
+      }
+    }
+    call.plainOperands.push_back(call.last->FirstOp());
+    call.plainArguments = call.function != FormulaFunction::Abs || AllSingle(call.leading);
+    if (!call.plainArguments) call.plainOperands.clear();
+  }
+  static bool AllSingle(const std::vector<std::unique_ptr<CompiledProgram>>& programs) {
+    for (const auto& p : programs)
+      if (!p->IsSingleOperand()) return false;
+    return true;
+  }
+
   State FunctionCall(std::string_view name) {
     const auto f = LookupFormulaFunction(name);
     if (!f) return Fail(std::string(name) + msg::kUnknownFunctionSuffix);
@@ -175,14 +188,22 @@ class FormulaCompiler {
       if (call->lastIndicator) call->lastIndicatorError.clear();
     } else {
       call->last = CompileProgram(args.last);
+      NotePlainArguments(*call);
     }
-    const bool splitFailed = args.error != nullptr;
-    out_.AddCall(std::move(call));
     // The call fails at its split error; nothing after it is ever reached.
-    if (splitFailed) return State::Stop;
+    if (args.error) {
+      out_.AddCall(CompiledProgram::kKeepOperand, std::move(call));
+      return State::Stop;
+    }
     pos_ = args.end;
     offsetActive_ = false;
-    if (!OperandEndsHere()) return Fail(msg::kAfterFunction);
+    // The value is computed (its errors come first) but not applied when
+    // the character after ")" is wrong.
+    if (!OperandEndsHere()) {
+      out_.AddCall(CompiledProgram::kKeepOperand, std::move(call));
+      return Fail(msg::kAfterFunction);
+    }
+    out_.AddCall(pending_, std::move(call));
     return AfterOperand();
   }
 
@@ -201,6 +222,7 @@ class FormulaCompiler {
 std::unique_ptr<CompiledProgram> CompileProgram(std::string_view text) {
   auto program = std::make_unique<CompiledProgram>(std::string(text));
   FormulaCompiler(text, *program).Compile();
+  program->Finish();
   return program;
 }
 

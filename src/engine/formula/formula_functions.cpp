@@ -1,8 +1,6 @@
 #include "formula/formula_functions.h"
 
-#include <cmath>
 
-#include "common/rounding.h"
 #include "formula/formula_messages.h"
 
 namespace dlt {
@@ -17,20 +15,6 @@ std::optional<FormulaFunction> LookupFormulaFunction(std::string_view name) {
   if (name == "getylzzf") return FormulaFunction::GetYlzZf;
   if (name == "getzb") return FormulaFunction::GetZb;
   return std::nullopt;
-}
-
-bool FoldsLastArgument(FormulaFunction f) {
-  return f == FormulaFunction::Max || f == FormulaFunction::Min || f == FormulaFunction::Mid ||
-         f == FormulaFunction::Abs;
-}
-
-bool FoldsLeadingArguments(FormulaFunction f) {
-  return f == FormulaFunction::Max || f == FormulaFunction::Min || f == FormulaFunction::Mid;
-}
-
-bool IsHistoryFunction(FormulaFunction f) {
-  return f == FormulaFunction::GetYlz || f == FormulaFunction::GetZf ||
-         f == FormulaFunction::GetYlzZf;
 }
 
 FunctionArguments SplitFunctionArguments(std::string_view text, size_t open, FormulaFunction f) {
@@ -60,56 +44,36 @@ FunctionArguments SplitFunctionArguments(std::string_view text, size_t open, For
   }
 }
 
-FunctionFold::FunctionFold(FormulaFunction f) : f_(f) {
-  switch (f) {
-    case FormulaFunction::Max:
-      result_ = -1;
-      break;
-    case FormulaFunction::Min:
-      result_ = 999999;
-      break;
-    default:
-      result_ = 0;
-  }
+namespace {
+
+// Nearest integer, halves to even: adding and taking away 1.5 * 2^52
+// rounds in the default rounding mode, valid for |x| < 2^51 (tenths of a
+// 32-bit mean stay far below).
+double RoundHalfEvenInline(double x) {
+  constexpr double kShift = 6755399441055744.0;
+  return (x + kShift) - kShift;
 }
 
-void FunctionFold::Add(int32_t v) {
-  switch (f_) {
-    case FormulaFunction::Max:
-      if (v > result_) result_ = v;
-      break;
-    case FormulaFunction::Min:
-      if (v < result_) result_ = v;
-      break;
-    case FormulaFunction::Mid:
-      if (count_ < kMaxMidArguments) values_[count_++] = v;
-      break;
-    case FormulaFunction::Abs:
-      result_ = WrapAbs(v);
-      break;
-    default:
-      break;
-  }
-}
-
-int32_t FunctionFold::Result() const {
-  if (f_ == FormulaFunction::Mid) return count_ > 0 ? MidOfValues(values_.data(), count_) : 0;
-  return result_;
-}
+}  // namespace
 
 int32_t MidOfValues(const int32_t* values, int count) {
   int64_t sum = 0;
   for (int i = 0; i < count; ++i) sum += values[i];
   const float mean = static_cast<float>(sum) / static_cast<float>(count);
-  const double rounded = RoundToDecimals(static_cast<double>(mean), 1);
+  // The mean to one decimal, halves to even, kept in tenths: comparing
+  // distances in tenths as integers orders them exactly as in decimals.
+  const auto tenths = static_cast<int64_t>(RoundHalfEvenInline(static_cast<double>(mean) * 10.0));
+  const auto distance = [tenths](int32_t v) {
+    const int64_t d = int64_t{v} * 10 - tenths;
+    return d < 0 ? -d : d;
+  };
   int32_t best = values[0];
-  double bestDistance = std::fabs(static_cast<double>(values[0]) - rounded);
+  int64_t bestDistance = distance(values[0]);
   for (int i = 1; i < count; ++i) {
-    const double d = std::fabs(static_cast<double>(values[i]) - rounded);
-    if (d < bestDistance) {  // a later value wins only when strictly nearer
-      best = values[i];
-      bestDistance = d;
-    }
+    const int64_t d = distance(values[i]);
+    const bool nearer = d < bestDistance;  // a later value wins only when strictly nearer
+    best = nearer ? values[i] : best;
+    bestDistance = nearer ? d : bestDistance;
   }
   return best;
 }

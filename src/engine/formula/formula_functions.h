@@ -20,10 +20,19 @@ std::optional<FormulaFunction> LookupFormulaFunction(std::string_view name);
 
 // Functions whose last argument is evaluated like the others and folded
 // (max, min, mid, abs); the rest treat the last argument's text specially.
-bool FoldsLastArgument(FormulaFunction f);
+inline bool FoldsLastArgument(FormulaFunction f) {
+  return f == FormulaFunction::Max || f == FormulaFunction::Min || f == FormulaFunction::Mid ||
+         f == FormulaFunction::Abs;
+}
 // Functions that fold the arguments before the last too (max, min, mid).
-bool FoldsLeadingArguments(FormulaFunction f);
-bool IsHistoryFunction(FormulaFunction f);  // getylz, getzf, getylzzf
+inline bool FoldsLeadingArguments(FormulaFunction f) {
+  return f == FormulaFunction::Max || f == FormulaFunction::Min || f == FormulaFunction::Mid;
+}
+// getylz, getzf, getylzzf.
+inline bool IsHistoryFunction(FormulaFunction f) {
+  return f == FormulaFunction::GetYlz || f == FormulaFunction::GetZf ||
+         f == FormulaFunction::GetYlzZf;
+}
 
 constexpr int kMaxMidArguments = 30;
 
@@ -41,22 +50,46 @@ struct FunctionArguments {
 FunctionArguments SplitFunctionArguments(std::string_view text, size_t open, FormulaFunction f);
 
 // Folds the argument values of max, min, mid and abs in written order.
+// Inline: compiled formulas fold on their hot path.
 class FunctionFold {
  public:
-  explicit FunctionFold(FormulaFunction f);
-  void Add(int32_t v);
+  explicit FunctionFold(FormulaFunction f)
+      : f_(f), result_(f == FormulaFunction::Max ? -1 : f == FormulaFunction::Min ? 999999 : 0) {}
+  void Add(int32_t v) {
+    switch (f_) {
+      case FormulaFunction::Max:
+        if (v > result_) result_ = v;
+        break;
+      case FormulaFunction::Min:
+        if (v < result_) result_ = v;
+        break;
+      case FormulaFunction::Mid:
+        if (count_ < kMaxMidArguments) values_[count_++] = v;
+        break;
+      case FormulaFunction::Abs:
+        result_ = WrapAbs(v);
+        break;
+      default:
+        break;
+    }
+  }
   int32_t Result() const;
 
  private:
   FormulaFunction f_;
   int32_t result_;
   int count_ = 0;
-  std::array<int32_t, kMaxMidArguments> values_{};
+  std::array<int32_t, kMaxMidArguments> values_;  // the first count_ are set
 };
 
 // The value of "mid": the first value nearest to the mean, the mean taken
 // in single precision and rounded to one decimal with halves to even.
 int32_t MidOfValues(const int32_t* values, int count);
+
+inline int32_t FunctionFold::Result() const {
+  if (f_ != FormulaFunction::Mid) return result_;
+  return count_ > 0 ? MidOfValues(values_.data(), count_) : 0;
+}
 
 // getzf: abs(value now - value at the previous draw; 0 at the first draw),
 // wrapping like the rest of the language for values near the 32-bit limits.
