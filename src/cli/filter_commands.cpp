@@ -10,7 +10,9 @@
 #include "generator/random_pick.h"
 #include "generator/random_tickets.h"
 #include "generator/result_files.h"
+#include "formula/formula.h"
 #include "generator/ticket_list.h"
+#include "history/eval_contexts.h"
 #include "history/memory_history.h"
 
 namespace dlt::cli {
@@ -65,6 +67,31 @@ struct FilterBase {
     env.engine = engine;
   }
 };
+
+// The judge passes over a custom indicator whose formula fails, and stops
+// at one without values; say so, since nothing else would show it.
+void WarnAboutCustomIndicators(const ConditionSet& set, const FilterBase& base,
+                               CliContext& ctx) {
+  if (!set.CustomIndicatorsEnabled()) return;
+  const auto& entries = set.CustomIndicators();
+  const int last = base.table->LastRealIndex();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const CustomIndicator& entry = entries[i];
+    if (entry.values.Empty()) {
+      if (i + 1 < entries.size())
+        ctx.err << "注意: 自定义指标 " << entry.formula << " 没有取值, 它后面的自定义指标不起作用\n";
+      return;
+    }
+    if (last < 0) continue;
+    EvalContext at = TableContext(*base.table, &base.env.env);
+    at.pos = last;
+    const FormulaResult r = EvaluateFormula(at, entry.formula);
+    if (!r.ok)
+      ctx.err << "注意: 自定义指标 " << entry.formula << " 在最新一期无法计算"
+              << (r.error.empty() ? "" : " (" + r.error + ")")
+              << ", 无法计算时它及其后的自定义指标不起作用\n";
+  }
+}
 
 void LoadFrontFile(const std::string& path, ConditionSet& set, CliContext& ctx) {
   const LoadReport report = LoadFrontSet(path, set);
@@ -136,6 +163,7 @@ void RunFront(const FilterOptions& o, CliContext& ctx) {
     if (!LoadFrontResults(list, o.continueFile, &error)) throw CliError(error);
   }
   FilterBase base(ctx, engine);
+  WarnAboutCustomIndicators(set, base, ctx);
   const RunOutcome out = o.continueFile.empty() ? RunFilter(base.env, set, list)
                                                 : RunContinueFilter(base.env, set, list);
   ThrowUnlessDone(out);
@@ -210,6 +238,7 @@ void AddPickCommand(CLI::App& app, CliContext& ctx) {
     if (!o->zhFile.empty()) LoadFrontFile(o->zhFile, set, ctx);
     ApplyFrontConditionArgs(o->conditions, set);
     FilterBase base(ctx, EngineByName(o->engine));
+    if (o->filtered) WarnAboutCustomIndicators(set, base, ctx);
     ResultList list;
     FilterRequest request;
     request.mode = o->filtered ? FilterMode::kFilteredRandom : FilterMode::kPureRandom;

@@ -30,7 +30,8 @@ std::vector<std::string> Lines(const std::string& out) {
 class FilterCommands : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(RunDlt(dir.path(), {"history", "demo", "--draws", "80", "--seed", "5"}).status, 0);
+    const auto r = RunDlt(dir.path(), {"history", "demo", "--draws", "80", "--seed", "5"});
+    ASSERT_EQ(r.status, 0) << r.err;
   }
   test::CliRun Run(std::vector<std::string> args) { return RunDlt(dir.path(), std::move(args)); }
   void WriteForecast() {
@@ -88,6 +89,14 @@ TEST_F(FilterCommands, PoolBankersAndConditions) {
   EXPECT_EQ(LastLine(r.out), "35");  // 1 and 2 with three of 3..9
   r = Run(Concat({"filter", "--pool", "1-8", "--formula", "z_num1:1"}, shapesOff));
   EXPECT_EQ(LastLine(r.out), "35");
+  EXPECT_TRUE(r.err.empty()) << r.err;
+  r = Run(Concat({"filter", "--pool", "1-8", "--formula", "z_num1+:1", "--formula", "z_num2:2"},
+                 shapesOff));
+  EXPECT_NE(r.err.find("z_num1+ 在最新一期无法计算"), std::string::npos) << r.err;
+  r = Run(Concat({"filter", "--pool", "1-8", "--formula", "z_num1:", "--formula", "z_num2:2"},
+                 shapesOff));
+  EXPECT_NE(r.err.find("没有取值"), std::string::npos) << r.err;
+  EXPECT_EQ(LastLine(r.out), "56") << "an entry without values ends the custom checks";
   r = Run(Concat({"filter", "--pool", "1-8", "--range", "bzc=0-1"}, shapesOff));
   EXPECT_EQ(LastLine(r.out), "0") << "five distinct numbers spread more than 1";
   r = Run({"filter", "--pool", "1-8", "--engine", "reference", "--cond", "red1=1"});

@@ -169,6 +169,7 @@ RunOutcome RunFilter(const FilterEnvironment& env, const ConditionSet& set, Resu
 
 Compaction CompactJudged(std::vector<FrontRecord>& records, std::span<const Verdict> verdicts) {
   const int64_t n = static_cast<int64_t>(records.size());
+  if (verdicts.size() != records.size()) return {0, n};  // not a verdict per record: untouched
   // origin[p]: the original index of the record now at p, for the records
   // not judged yet (positions write..r-1).
   std::vector<int64_t> origin(static_cast<size_t>(n));

@@ -125,7 +125,8 @@ RunOutcome RunBackFilter(const FilterEnvironment& env, const ConditionSet& set, 
 // in its original order. Walks a write position, a scan position and the
 // last unjudged record r: a rejected record is replaced by record r (judged
 // next), a clean one changes places with the first tolerated record before
-// it. `records` ends holding the r records kept.
+// it. `records` ends holding the r records kept. Without exactly one
+// verdict per record nothing is changed.
 struct Compaction {
   int64_t accepted = 0;
   int64_t kept = 0;

@@ -91,6 +91,13 @@ TEST(ContinueCompaction, EverythingRejectedEmptiesTheList) {
   EXPECT_TRUE(list.empty());
   std::vector<FrontRecord> none;
   EXPECT_EQ(CompactJudged(none, {}).kept, 0);
+
+  // A verdict missing: the list stays as it is.
+  std::vector<FrontRecord> two = test::Records({C(1, 2, 3, 4, 6), C(2, 3, 4, 5, 7)});
+  const std::vector<FrontRecord> before = two;
+  const std::vector<Verdict> one = {Reject()};
+  EXPECT_EQ(CompactJudged(two, one).kept, 2);
+  EXPECT_EQ(two, before);
 }
 
 TEST(ContinueCompaction, StaleMarksOfTheOldListDoNotMatter) {
