@@ -198,7 +198,7 @@ void Tf_gxsjq::AfterHistoryChanged() {
 }
 
 void Tf_gxsjq::Navigate(const QString& action) {
-  if (!app_.dm->IsOpen()) return;
+  if (!app_.dm->IsOpen() || !grid_->model()) return;
   DrawTable& table = app_.Table();
   if (action == "edit") {
     if (!table.Empty())
