@@ -23,8 +23,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RegisterColdHotCommands(app, ctx);
   RegisterIndicatorCommands(app, ctx);
   RegisterTicketCommands(app, ctx);
-  RegisterReportCommands(app, ctx);
   RegisterFilterCommands(app, ctx);
+  RegisterValueCommands(app, ctx);
+  RegisterReportCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -36,7 +36,8 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx);
 void RegisterColdHotCommands(CLI::App& app, CliContext& ctx);
 void RegisterIndicatorCommands(CLI::App& app, CliContext& ctx);
 void RegisterTicketCommands(CLI::App& app, CliContext& ctx);
-void RegisterReportCommands(CLI::App& app, CliContext& ctx);
 void RegisterFilterCommands(CLI::App& app, CliContext& ctx);
+void RegisterValueCommands(CLI::App& app, CliContext& ctx);
+void RegisterReportCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace dlt::cli

@@ -1,0 +1,88 @@
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_context.h"
+#include "formula/formula.h"
+#include "history/eval_contexts.h"
+#include "indicators/indicator.h"
+
+namespace dlt::cli {
+namespace {
+
+struct ValueOptions {
+  std::string expression;
+  int32_t draw = 0;  // 0: the last real draw
+  bool all = false;
+  EvalEnv env;
+};
+
+// An indicator key is read as it is written (parameter keys may hold
+// operator characters); anything else is a formula.
+class ValueSource {
+ public:
+  explicit ValueSource(const std::string& expression) {
+    Resolution r = ResolveIndicator(expression);
+    if (r.ok())
+      indicator_ = std::move(r.indicator);
+    else
+      formula_ = CompiledFormula::Compile(expression);
+  }
+  FormulaResult At(const EvalContext& ctx) const {
+    if (!indicator_) return formula_->Evaluate(ctx);
+    FormulaResult r;
+    r.ok = true;
+    r.value = indicator_->Value(ctx);
+    return r;
+  }
+
+ private:
+  IndicatorPtr indicator_;
+  std::shared_ptr<const CompiledFormula> formula_;
+};
+
+std::string FormulaError(const FormulaResult& r) { return "公式有误:" + r.error; }
+
+}  // namespace
+
+void RegisterValueCommands(CLI::App& app, CliContext& ctx) {
+  auto o = std::make_shared<ValueOptions>();
+  auto* cmd = app.add_subcommand("value", "the value of an indicator key or formula at a draw");
+  cmd->add_option("EXPR", o->expression, "indicator key or formula, such as \"[-1]z_hw\"")
+      ->required();
+  auto* draw = cmd->add_option("--draw", o->draw, "draw number QS (default: the last draw)");
+  cmd->add_flag("--all", o->all, "every draw, one \"qs<TAB>value\" line each")->excludes(draw);
+  ColdHotSettings& s = o->env.coldHot;
+  cmd->add_option("--qs", s.qs, "front-zone cold/hot window in draws (0..255)");
+  cmd->add_option("--coldcs", s.coldcs, "front-zone cold threshold");
+  cmd->add_option("--hotcs", s.hotcs, "front-zone hot threshold");
+  cmd->add_option("--f-qs", s.f_qs, "back-zone cold/hot window in draws (0..255)");
+  cmd->add_option("--f-coldcs", s.f_coldcs, "back-zone cold threshold");
+  cmd->add_option("--f-hotcs", s.f_hotcs, "back-zone hot threshold");
+  cmd->callback([&ctx, o] {
+    auto table = ctx.OpenTable();
+    if (table->Empty()) throw CliError("历史数据为空");
+    const ValueSource source(o->expression);
+    if (o->all) {
+      table->First();
+      const EvalContext first = TableContext(*table, &o->env);
+      for (int pos = 0; pos < table->RecordCount(); ++pos) {
+        const FormulaResult r = source.At(first.At(pos));
+        const int32_t qs = table->Draws()[pos].qs;
+        if (!r.ok) throw CliError(FormulaError(r) + "\n出错的期号: " + std::to_string(qs));
+        ctx.out << qs << "\t" << r.value << "\n";
+      }
+      return;
+    }
+    int32_t qs = o->draw;
+    if (qs == 0) {
+      const int last = table->LastRealIndex();
+      if (last < 0) throw CliError("历史数据为空");
+      qs = table->Draws()[last].qs;
+    }
+    if (!table->LocateDraw(qs)) throw CliError("没有第" + std::to_string(qs) + "期的开奖数据");
+    const FormulaResult r = source.At(TableContext(*table, &o->env));
+    if (!r.ok) throw CliError(FormulaError(r));
+    ctx.out << r.value << "\n";
+  });
+}
+
+}  // namespace dlt::cli
