@@ -103,10 +103,10 @@ BENCHMARK(BM_OneInterpreter)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OneCompiled)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
 // Repeated, and the best run of each kept: on a busy machine the best run
 // is the one least disturbed by other work.
-BENCHMARK(BM_FormulaInterpreter)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK(BM_FormulaCompiled)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK(BM_HistoryFunctionInterpreter)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK(BM_HistoryFunctionCompiled)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_FormulaInterpreter)->Unit(benchmark::kMillisecond)->Repetitions(10);
+BENCHMARK(BM_FormulaCompiled)->Unit(benchmark::kMillisecond)->Repetitions(10);
+BENCHMARK(BM_HistoryFunctionInterpreter)->Unit(benchmark::kMillisecond)->Repetitions(10);
+BENCHMARK(BM_HistoryFunctionCompiled)->Unit(benchmark::kMillisecond)->Repetitions(10);
 
 // Prints how many times faster the compiled form is, per pair.
 class RatioReporter : public benchmark::ConsoleReporter {

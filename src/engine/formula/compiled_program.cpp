@@ -1,5 +1,6 @@
 #include "formula/compiled_program.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "formula/formula_arithmetic.h"
@@ -53,6 +54,32 @@ inline int32_t LoadOperand(const CompiledProgram::Op& op, const EvalContext& ctx
       return op.indicator->Value(ctx);
     default:
       return op.indicator->Value(ctx.Moved(op.value));
+  }
+}
+
+// max, min, mid or abs over plain operands; the same folds as FunctionFold
+// without its per-value dispatch.
+bool FoldPlain(const CompiledProgram::Call& call, const EvalContext& at, int32_t& value) {
+  const auto& ops = call.plainOperands;
+  switch (call.function) {
+    case FormulaFunction::Max:
+      value = -1;
+      for (const auto& op : ops) value = std::max(value, LoadOperand(op, at));
+      return true;
+    case FormulaFunction::Min:
+      value = 999999;
+      for (const auto& op : ops) value = std::min(value, LoadOperand(op, at));
+      return true;
+    case FormulaFunction::Mid: {
+      int32_t values[kMaxMidArguments];
+      int count = 0;
+      for (const auto& op : ops) values[count++] = LoadOperand(op, at);
+      value = MidOfValues(values, count);
+      return true;
+    }
+    default:  // abs: only the last argument counts
+      value = WrapAbs(LoadOperand(ops.back(), at));
+      return true;
   }
 }
 
@@ -233,12 +260,8 @@ bool CompiledProgram::RunCall(const Call& call, const EvalContext& ctx, int32_t&
   std::optional<EvalContext> moved;
   if (call.hasOffset) moved.emplace(ctx.Moved(call.offset));
   const EvalContext& at = call.hasOffset ? *moved : ctx;
+  if (call.plainArguments) return FoldPlain(call, at, value);
   FunctionFold fold(call.function);
-  if (call.plainArguments) {
-    for (const Op& op : call.plainOperands) fold.Add(LoadOperand(op, at));
-    value = fold.Result();
-    return true;
-  }
   for (const auto& argument : call.leading) {
     int32_t v = 0;
     if (argument->singleOperand_)
