@@ -34,7 +34,9 @@ struct Scenario {
   ConditionSet set;
 };
 
-ValueSet Range(int from, int to) { return *ValueSet::Range(from, to); }
+ValueSet Range(int from, int to) {
+  return *ValueSet::Range(from, to);
+}
 
 void Enable(ConditionSet& set, const char* stem, int from, int to, bool tolerant = false) {
   const FrontCondition* fc = FindFrontConditionByStem(stem);
@@ -132,7 +134,9 @@ std::map<int, Row>& Rows() {
   return rows;
 }
 
-double Best(double old, double now) { return old == 0 || now < old ? now : old; }
+double Best(double old, double now) {
+  return old == 0 || now < old ? now : old;
+}
 
 using Clock = std::chrono::steady_clock;
 double MsSince(Clock::time_point start) {
@@ -142,7 +146,8 @@ double MsSince(Clock::time_point start) {
 void JudgeSample(benchmark::State& state, bool fast) {
   const World& w = TheWorld();
   const int scenario = static_cast<int>(state.range(0));
-  const auto judge = fast ? MakeFastJudge(w.Setup(scenario)) : MakeReferenceJudge(w.Setup(scenario));
+  const auto judge =
+      fast ? MakeFastJudge(w.Setup(scenario)) : MakeReferenceJudge(w.Setup(scenario));
   Row& row = Rows()[scenario];
   int accepted = 0;
   for (auto _ : state) {
@@ -160,8 +165,12 @@ void JudgeSample(benchmark::State& state, bool fast) {
   state.SetLabel(w.scenarios[scenario].name);
 }
 
-void BM_ReferenceSample(benchmark::State& state) { JudgeSample(state, false); }
-void BM_FastSample(benchmark::State& state) { JudgeSample(state, true); }
+void BM_ReferenceSample(benchmark::State& state) {
+  JudgeSample(state, false);
+}
+void BM_FastSample(benchmark::State& state) {
+  JudgeSample(state, true);
+}
 
 double CpuMsSince(std::clock_t start) {
   return 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
@@ -203,8 +212,8 @@ void BM_FastEnumerateThenJudgeAll(benchmark::State& state) {
     const auto judge = MakeFastJudge(w.Setup(scenario));
     const std::vector<Combo> combos = EnumerateCombos(set.PoolNumbers(), set.BankerNumbers());
     const std::vector<Verdict> verdicts = JudgeAll(*judge, combos, false);
-    accepted = static_cast<int>(
-        std::count_if(verdicts.begin(), verdicts.end(), [](const Verdict& v) { return v.accepted; }));
+    accepted = static_cast<int>(std::count_if(verdicts.begin(), verdicts.end(),
+                                              [](const Verdict& v) { return v.accepted; }));
     row.judgeAllMs = Best(row.judgeAllMs, MsSince(start));
     row.judgeAllCpuMs = Best(row.judgeAllCpuMs, CpuMsSince(cpuStart));
   }
@@ -237,10 +246,11 @@ void PrintSummary() {
     const double ratio = r.fastSampleMs > 0 ? r.referenceMs / r.fastSampleMs : 0;
     const bool agree = r.referenceAccepted == r.fastSampleAccepted &&
                        (r.judgeAllAccepted < 0 || r.judgeAllAccepted == r.fullAccepted);
-    std::printf("%-14s %8d %8.1f ms %6.2f ms %5.0fx %7.1f / %6.1f ms %7.1f / %6.1f ms %4.0f ms  %s\n",
-                w.scenarios[scenario].name, r.fullAccepted, r.referenceMs, r.fastSampleMs, ratio,
-                r.fullMs, r.fullCpuMs, r.judgeAllMs, r.judgeAllCpuMs,
-                w.scenarios[scenario].targetMs, agree ? "yes" : "NO");
+    std::printf(
+        "%-14s %8d %8.1f ms %6.2f ms %5.0fx %7.1f / %6.1f ms %7.1f / %6.1f ms %4.0f ms  %s\n",
+        w.scenarios[scenario].name, r.fullAccepted, r.referenceMs, r.fastSampleMs, ratio, r.fullMs,
+        r.fullCpuMs, r.judgeAllMs, r.judgeAllCpuMs, w.scenarios[scenario].targetMs,
+        agree ? "yes" : "NO");
   }
 }
 

@@ -29,6 +29,7 @@ thread_local ThreadCopy threadCopy;
 // their value is a constant plus one table entry per number. Only a hint:
 // the table is derived from the base row's computation and checked.
 bool CountsOrSumsEachNumber(BaseId id) {
+  // clang-format off
   switch (id) {
     case B::z_hz: case B::z_wh:
     case B::z_jshe: case B::z_oshe: case B::z_zshe: case B::z_hshe:
@@ -47,6 +48,7 @@ bool CountsOrSumsEachNumber(BaseId id) {
     default:
       return false;
   }
+  // clang-format on
 }
 
 Combo Sorted(Combo c) {
@@ -84,7 +86,7 @@ CandidateTables::CandidateTables(const MemoryHistory& history, const EvalEnv& en
 
   // The combinations every shortcut is checked on: the extremes and a
   // reproducible spread of others.
-  samples_ = {{1, 2, 3, 4, 5},     {31, 32, 33, 34, 35}, {1, 2, 3, 34, 35}, {1, 9, 17, 25, 33},
+  samples_ = {{1, 2, 3, 4, 5},     {31, 32, 33, 34, 35}, {1, 2, 3, 34, 35},  {1, 9, 17, 25, 33},
               {1, 32, 33, 34, 35}, {1, 2, 3, 4, 35},     {5, 10, 15, 20, 25}};
   std::mt19937 rng(20240601);
   std::array<uint8_t, 35> all{};
@@ -96,10 +98,9 @@ CandidateTables::CandidateTables(const MemoryHistory& history, const EvalEnv& en
   // Every number at every position at least once, for tables indexed by number.
   for (int x = 1; x <= kFrontMax; ++x) {
     const auto u = static_cast<uint8_t>(x);
-    samples_.push_back(Sorted({u, static_cast<uint8_t>(x % 35 + 1),
-                               static_cast<uint8_t>((x + 1) % 35 + 1),
-                               static_cast<uint8_t>((x + 2) % 35 + 1),
-                               static_cast<uint8_t>((x + 3) % 35 + 1)}));
+    samples_.push_back(
+        Sorted({u, static_cast<uint8_t>(x % 35 + 1), static_cast<uint8_t>((x + 1) % 35 + 1),
+                static_cast<uint8_t>((x + 2) % 35 + 1), static_cast<uint8_t>((x + 3) % 35 + 1)}));
   }
 }
 
@@ -221,10 +222,9 @@ FastValue CandidateTables::BaseKernel(BaseId id) {
   if (id == B::z_ylhz || id == B::z_lwr_lmgs || id == B::z_lwr_wmgs || id == B::z_lwr_rmgs) {
     v.kernel = FastValue::Kernel::Sum;
     v.constant = 0;
-    v.table = id == B::z_ylhz ? numberOmission_.data()
-                              : classMember_[static_cast<int>(id) -
-                                             static_cast<int>(B::z_lwr_lmgs)]
-                                    .data();
+    v.table = id == B::z_ylhz
+                  ? numberOmission_.data()
+                  : classMember_[static_cast<int>(id) - static_cast<int>(B::z_lwr_lmgs)].data();
     if (Agrees(v, id)) return v;
   }
   if (row.draw && CountsOrSumsEachNumber(id)) {

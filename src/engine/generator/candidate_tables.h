@@ -37,13 +37,13 @@ struct OmissionTable {
 // How a catalogue value at the candidate is computed, resolved once.
 struct FastValue {
   enum class Kernel : uint8_t {
-    Position,       // c[a]
-    LineSum,        // c[a] + c[b]
-    LineDifference, // c[a] - c[b]
-    Sum,            // constant + table[c1] + ... + table[c5]: counts and sums of the numbers
-    PositionTable,  // table[c[a]]: the omission of the number at a position
-    Draw,           // the base row's computation on the candidate and draw N
-    Generic,        // the base row's history walk on a copy of the history
+    Position,        // c[a]
+    LineSum,         // c[a] + c[b]
+    LineDifference,  // c[a] - c[b]
+    Sum,             // constant + table[c1] + ... + table[c5]: counts and sums of the numbers
+    PositionTable,   // table[c[a]]: the omission of the number at a position
+    Draw,            // the base row's computation on the candidate and draw N
+    Generic,         // the base row's history walk on a copy of the history
   };
   enum class Transform : uint8_t {
     None,
@@ -157,7 +157,7 @@ class CandidateTables {
   uint64_t id_ = 0;  // tells this tables' thread copies from another's
   std::array<int32_t, kBaseIndicatorCount> previousValue_{};  // at draw N; 0 when none
   std::array<OmissionTable, kBaseIndicatorCount> omission_;
-  std::array<int32_t, 36> numberOmission_{};  // per front number, at the candidate
+  std::array<int32_t, 36> numberOmission_{};              // per front number, at the candidate
   std::array<std::array<int32_t, 36>, 3> classMember_{};  // cold, warm, hot: 1 per member
   std::vector<std::unique_ptr<std::array<int32_t, 36>>> tables_;  // stable addresses
   std::vector<Combo> samples_;  // combinations every shortcut is checked on

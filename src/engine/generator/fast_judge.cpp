@@ -13,12 +13,12 @@
 #include <memory>
 #include <vector>
 
+#include "common/numbers.h"
 #include "generator/candidate_tables.h"
 #include "generator/formula_precompute.h"
 #include "generator/front_judge.h"
 #include "generator/judge_rules.h"
 #include "generator/value_bitmap.h"
-#include "common/numbers.h"
 #include "indicators/base_indicators.h"
 #include "indicators/indicator.h"
 
@@ -172,8 +172,7 @@ class FastJudge final : public FrontJudge {
     if (!IsValidCombo(c)) return reference_->Judge(c, recheck);
     uint64_t mask = 0;
     for (uint8_t n : c) mask |= uint64_t{1} << n;
-    if (recheck && ((mask & ~poolMask_) != 0 ||
-                    std::popcount(mask & bankerMask_) != bankerCount_))
+    if (recheck && ((mask & ~poolMask_) != 0 || std::popcount(mask & bankerMask_) != bankerCount_))
       return {};
     if (notEqualDist_ && HasEqualGaps(c)) return {};
     if (specNext_ && IsSpecialRun(c)) return {};

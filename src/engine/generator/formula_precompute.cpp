@@ -65,8 +65,8 @@ struct FastFormulaCall {
   std::optional<int32_t> OmissionOf(int32_t v, int n) const {
     int32_t p = -1;
     if (!sparseLast.empty()) {
-      const auto it = std::lower_bound(sparseLast.begin(), sparseLast.end(),
-                                       std::make_pair(v, INT32_MIN));
+      const auto it =
+          std::lower_bound(sparseLast.begin(), sparseLast.end(), std::make_pair(v, INT32_MIN));
       if (it != sparseLast.end() && it->first == v) p = it->second;
     } else {
       const uint64_t off = static_cast<uint64_t>(int64_t{v} - lo);
@@ -492,7 +492,7 @@ bool FastFormula::RunCall(const FastFormulaCall& call, Candidate& cand, int32_t&
       const std::optional<int32_t> omission = call.OmissionOf(now, n);
       if (!omission) return false;
       value = call.function == FormulaFunction::GetYlz ? *omission
-                                                        : AbsDifference(*omission, call.before);
+                                                       : AbsDifference(*omission, call.before);
       return true;
     }
     case FastFormulaCall::Mode::Generic: {

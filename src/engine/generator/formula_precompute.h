@@ -35,8 +35,8 @@ class FastFormula {
   // The value at the candidate, or false when the formula fails.
   bool Run(Candidate& cand, int32_t& value) const;
 
-  bool ReadsAhead() const { return readsAhead_; }     // an offset above 0
-  bool ReadsGeneric() const { return readsGeneric_; } // an operand without a table
+  bool ReadsAhead() const { return readsAhead_; }      // an offset above 0
+  bool ReadsGeneric() const { return readsGeneric_; }  // an operand without a table
   // Whether running it costs more than a few table reads.
   bool Expensive() const { return expensive_; }
 
@@ -48,9 +48,9 @@ class FastFormula {
   struct Op {
     Code code = Code::End;
     OperatorCode op = kOpNone;
-    int32_t value = 0;  // Const
-    int32_t pos = 0;    // ReadGeneric
-    uint32_t index = 0; // Call; ReadFast: the value in values_
+    int32_t value = 0;   // Const
+    int32_t pos = 0;     // ReadGeneric
+    uint32_t index = 0;  // Call; ReadFast: the value in values_
     const Indicator* indicator = nullptr;
   };
 

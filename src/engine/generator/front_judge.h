@@ -36,8 +36,8 @@ struct JudgeSetup {
   const ConditionSet* set = nullptr;
   // The in-memory history (N draws, newest last); the candidate becomes draw N+1.
   const MemoryHistory* history = nullptr;
-  EvalEnv env;             // cold/hot settings, grid layout
-  int32_t tableTest = 0;   // `test` of the table's current record (read whatever the source)
+  EvalEnv env;            // cold/hot settings, grid layout
+  int32_t tableTest = 0;  // `test` of the table's current record (read whatever the source)
   // For 不与历史五个主号完全相同: the front numbers of every draw of the table,
   // built by the caller. Null with the switch on: no combination is rejected by it.
   const HistoryComboSet* pastCombos = nullptr;
@@ -72,9 +72,8 @@ using ProgressFn = std::function<bool(int64_t done, int64_t total)>;
 // Judges many combinations on all cores (contiguous chunks, one per hardware
 // thread); the verdicts come back in input order. On cancellation the result
 // is empty and *cancelled (when given) is set.
-std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> combos,
-                              bool recheck, const ProgressFn& progress = {},
-                              bool* cancelled = nullptr);
+std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> combos, bool recheck,
+                              const ProgressFn& progress = {}, bool* cancelled = nullptr);
 
 // The accepted combinations of a whole enumeration.
 // (A filter marks every result 0, so the verdicts themselves are not kept.)

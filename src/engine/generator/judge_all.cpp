@@ -17,8 +17,8 @@ constexpr size_t kBlock = 4096;  // combinations between two looks at the cancel
 
 }  // namespace
 
-std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> combos,
-                              bool recheck, const ProgressFn& progress, bool* cancelled) {
+std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> combos, bool recheck,
+                              const ProgressFn& progress, bool* cancelled) {
   if (cancelled) *cancelled = false;
   const size_t total = combos.size();
   std::vector<Verdict> verdicts(total);
@@ -65,8 +65,8 @@ std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> co
       finished.wait_for(lock, std::chrono::milliseconds(50));
       if (running.load() == 0) break;
       lock.unlock();
-      const bool goOn = progress(static_cast<int64_t>(std::min(done.load(), total)),
-                                 static_cast<int64_t>(total));
+      const bool goOn =
+          progress(static_cast<int64_t>(std::min(done.load(), total)), static_cast<int64_t>(total));
       lock.lock();
       if (!goOn) stop = true;
     }

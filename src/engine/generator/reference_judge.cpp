@@ -53,8 +53,7 @@ class ReferenceJudge final : public FrontJudge {
     if (!CheckIndicator(AloneContext(alone), kGapCountCondition, tally)) return {};
     if (set.Switches().notEqualDist && HasEqualGaps(c)) return {};
     if (set.Switches().specNext && IsSpecialRun(c)) return {};
-    if (set.Switches().notHistory && setup_.pastCombos && setup_.pastCombos->Contains(c))
-      return {};
+    if (set.Switches().notHistory && setup_.pastCombos && setup_.pastCombos->Contains(c)) return {};
 
     // The candidate as draw N+1 of a private copy of the history.
     const MemoryHistory& mem = *setup_.history;
@@ -169,7 +168,7 @@ class ReferenceBackJudge final : public BackJudge {
 
 std::span<const int> CommonConditionOrder() {
   static const std::vector<int> order = [] {
-    std::vector<int> o = {1,  2,  3,  75, 76, 77, 43,  44,  45,  30,  31,  25,  26,  49,
+    std::vector<int> o = {1,  2,  3,  75, 76, 77, 43, 44,  45,  30,  31,  25,  26,  49,
                           50, 59, 61, 62, 73, 38, 81, 107, 108, 109, 113, 116, 117, 118};
     std::vector<bool> listed(kFrontConditionCount + 1, false);
     for (int n : o) listed[n] = true;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
 #include <climits>
+#include <cstdint>
 #include <vector>
 
 #include "generator/value_set.h"

@@ -1,10 +1,11 @@
 // The history tables give every catalogue indicator at the candidate exactly
 // as the catalogue computes it on a history holding the candidate.
+#include "generator/candidate_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "generator/candidate_tables.h"
 #include "history/eval_contexts.h"
 #include "indicators/base_indicators.h"
 #include "indicators/catalogue.h"
@@ -44,9 +45,9 @@ void ExpectCatalogueAgrees(int historySize, const EvalEnv& env, int combos, uint
       const CatalogueEntry& e = Catalogue()[i];
       const int32_t expected = IndicatorValue(ctx, e.row.key);
       const int32_t got = tables.Eval(values[i], cand);
-      ASSERT_EQ(got, expected)
-          << e.row.key << " history " << historySize << " combo " << int(c[0]) << " "
-          << int(c[1]) << " " << int(c[2]) << " " << int(c[3]) << " " << int(c[4]);
+      ASSERT_EQ(got, expected) << e.row.key << " history " << historySize << " combo " << int(c[0])
+                               << " " << int(c[1]) << " " << int(c[2]) << " " << int(c[3]) << " "
+                               << int(c[4]);
       // Bounds, where known, hold every value.
       if (const auto b = tables.Bounds(values[i])) {
         EXPECT_LE(b->first, got) << e.row.key;

@@ -1,10 +1,11 @@
 // Fast formulas give the interpreter's value or failure at the candidate.
+#include "generator/formula_precompute.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "formula/tgs.h"
-#include "generator/formula_precompute.h"
 #include "history/eval_contexts.h"
 #include "support/test_support.h"
 
@@ -24,13 +25,13 @@ const char* const kFormulas[] = {
     "getzb(c_2zbzh:z_num1|z_num2:0)",
     "z_hz/(z_num1-z_num1)",
     "z_hz/(z_num1-3)",
-    "getylz(z_num1/z_c3y0)",     // the walk can meet a failing draw first
-    "getylz(z_hz%z_cmgs)",       // fails at most draws
+    "getylz(z_num1/z_c3y0)",  // the walk can meet a failing draw first
+    "getylz(z_hz%z_cmgs)",    // fails at most draws
     "getzf(z_hz/z_c3y0)",
     "getylzzf(z_num1/z_c5y0)",
-    "getylz([1]z_hz)",           // reads ahead: walked per candidate
+    "getylz([1]z_hz)",  // reads ahead: walked per candidate
     "getylz([-1]z_hz+z_num1)",
-    "[-1]getylz(z_hz)",          // a call at an earlier draw
+    "[-1]getylz(z_hz)",  // a call at an earlier draw
     "[-2]getzf(z_hz)+getzf(z_hz)",
     "[1]z_hz+[-3000]z_num1+[+0]z_num2",
     "[-1]z_lwr_rmgs+z_lwr_lmgs*10+z_ylhz",

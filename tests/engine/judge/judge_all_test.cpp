@@ -2,8 +2,8 @@
 
 #include <atomic>
 #include <chrono>
-#include <thread>
 #include <random>
+#include <thread>
 
 #include "engine/judge/judge_test_support.h"
 #include "generator/front_judge.h"
@@ -60,7 +60,8 @@ TEST(JudgeAll, ProgressReachesTheTotalAndCancelStops) {
 
   bool cancelled = false;
   judge.calls = 0;
-  const auto none = JudgeAll(judge, all, false, [](int64_t, int64_t) { return false; }, &cancelled);
+  const auto none = JudgeAll(
+      judge, all, false, [](int64_t, int64_t) { return false; }, &cancelled);
   EXPECT_TRUE(cancelled);
   EXPECT_TRUE(none.empty());
   EXPECT_EQ(judge.calls.load(), 0);  // the first report comes before any work

@@ -1,8 +1,8 @@
 // Edge cases of judging one combination, run on both judges.
 #include <gtest/gtest.h>
 
-#include "generator/front_judge.h"
 #include "engine/judge/judge_test_support.h"
+#include "generator/front_judge.h"
 
 namespace dlt {
 namespace {

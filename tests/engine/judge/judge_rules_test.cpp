@@ -1,7 +1,8 @@
+#include "generator/judge_rules.h"
+
 #include <gtest/gtest.h>
 
 #include "generator/front_judge.h"
-#include "generator/judge_rules.h"
 
 namespace dlt {
 namespace {

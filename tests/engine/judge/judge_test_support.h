@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <ostream>
 #include <string>
@@ -7,22 +9,24 @@
 
 #include "generator/front_judge.h"
 #include "generator/value_set.h"
-#include <gtest/gtest.h>
-
 #include "support/test_support.h"
 
 namespace dlt {
 // Readable verdicts in failure messages.
 inline void PrintTo(const Verdict& v, std::ostream* os) {
-  *os << "{" << (v.accepted ? "accepted" : "rejected") << ", failures " << v.failures
-      << ", mark " << v.lastMark << "}";
+  *os << "{" << (v.accepted ? "accepted" : "rejected") << ", failures " << v.failures << ", mark "
+      << v.lastMark << "}";
 }
 }  // namespace dlt
 
 namespace dlt::test {
 
-inline ValueSet Values(std::vector<int32_t> v) { return *ValueSet::From(std::move(v)); }
-inline ValueSet ValuesRange(int32_t from, int32_t to) { return *ValueSet::Range(from, to); }
+inline ValueSet Values(std::vector<int32_t> v) {
+  return *ValueSet::From(std::move(v));
+}
+inline ValueSet ValuesRange(int32_t from, int32_t to) {
+  return *ValueSet::Range(from, to);
+}
 
 // A condition set, a history and both judges over them.
 struct JudgeBench {
