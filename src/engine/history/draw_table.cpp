@@ -413,6 +413,9 @@ bool DrawTable::DeleteDraw(int32_t qs) {
 }
 
 int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
+  // The batch opens the transaction, so the derived-field batch inside it
+  // nests instead of committing the import's savepoint half-way.
+  WriteBatch batch(*this);
   Exec("SAVEPOINT import");
   int added = 0;
   try {
