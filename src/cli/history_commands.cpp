@@ -20,7 +20,7 @@ struct HistoryOptions {
   std::string importFile;
   bool overwrite = false;
   std::string exportFile;
-  std::vector<int64_t> addFields;
+  std::vector<std::string> addFields;  // text: "08" is decimal, not octal
   int last = 0;
   int demoCount = 2000;
   uint32_t demoSeed = 1;
@@ -57,9 +57,14 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
   add->add_option("FIELDS", o->addFields, "QS N1 N2 N3 N4 N5 B1 B2")->required()->expected(8);
   add->callback([&ctx, o] {
     std::string error;
-    auto d = ValidateDraw(o->addFields[0], {o->addFields[1], o->addFields[2], o->addFields[3], o->addFields[4],
-                                         o->addFields[5]},
-                          {o->addFields[6], o->addFields[7]}, &error);
+    std::array<int64_t, 8> v{};
+    for (int i = 0; i < 8; ++i) {
+      const std::string& f = o->addFields[i];
+      if (f.empty() || f.size() > 9 || f.find_first_not_of("0123456789") != std::string::npos)
+        throw CliError("不是整数: " + f);
+      v[i] = std::stoll(f, nullptr, 10);
+    }
+    auto d = ValidateDraw(v[0], {v[1], v[2], v[3], v[4], v[5]}, {v[6], v[7]}, &error);
     if (!d) throw CliError(error);
     auto table = ctx.OpenTable();
     if (!table->AppendDraw(*d, &error)) throw CliError(error);

@@ -11,7 +11,7 @@ using test::RunDlt;
 
 TEST(HistoryCommands, AddListAndExport) {
   test::TempDir dir;
-  auto r = RunDlt(dir.path(), {"history", "add", "2009002", "22", "3", "18", "5", "12", "11", "5"});
+  auto r = RunDlt(dir.path(), {"history", "add", "2009002", "22", "03", "18", "05", "12", "11", "05"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(std::filesystem::is_directory(dir.file("save"))) << "the data folder is set up";
   ASSERT_EQ(RunDlt(dir.path(), {"history", "add", "2009001", "1", "2", "3", "4", "5", "1", "2"}).status, 0);
@@ -30,6 +30,8 @@ TEST(HistoryCommands, BadInputFailsWithAMessageAndChangesNothing) {
   auto r = RunDlt(dir.path(), {"history", "add", "2009001", "6", "7", "8", "9", "10", "1", "2"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("数据库中已经存在此期的记录"), std::string::npos);
+  r = RunDlt(dir.path(), {"history", "add", "2009003", "01", "08", "09", "10", "x", "01", "02"});
+  EXPECT_EQ(r.status, 1);
   r = RunDlt(dir.path(), {"history", "add", "2009002", "1", "2", "3", "4", "36", "1", "2"});
   EXPECT_EQ(r.status, 1);
   EXPECT_FALSE(r.err.empty());
