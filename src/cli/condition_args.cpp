@@ -35,7 +35,9 @@ std::optional<int64_t> ParseNonNegative(std::string_view s) {
   return v;
 }
 
-[[noreturn]] void Bad(const std::string& message) { throw CliError(message); }
+[[noreturn]] void Bad(const std::string& message) {
+  throw CliError(message);
+}
 
 // Removes trailing markers ('~', '*') in any order; reports which were there.
 std::string_view TakeMarkers(std::string_view s, bool* tolerant, bool* star) {
@@ -54,8 +56,8 @@ std::string_view TakeMarkers(std::string_view s, bool* tolerant, bool* star) {
 }
 
 // "STEM[~]=VALUES" into its three parts.
-void SplitStem(std::string_view text, const std::string& option, std::string* stem,
-               bool* tolerant, std::string_view* values) {
+void SplitStem(std::string_view text, const std::string& option, std::string* stem, bool* tolerant,
+               std::string_view* values) {
   const size_t eq = text.find('=');
   if (eq == std::string_view::npos)
     Bad(option + " " + std::string(text) + ": 应写成 名称=取值, 如 " +
@@ -94,8 +96,8 @@ void ApplyFrontCond(const std::string& text, ConditionSet& set) {
     Bad(what + ": " + arg.stem + " 是范围条件, 请用 --range " + arg.stem + "=FROM-TO");
   for (int v : arg.values)
     if (v < info.pickerFrom || v > info.pickerTo)
-      Bad(what + ": " + std::string(info.caption) + "的取值必须在" + std::to_string(info.pickerFrom) +
-          "到" + std::to_string(info.pickerTo) + "之间");
+      Bad(what + ": " + std::string(info.caption) + "的取值必须在" +
+          std::to_string(info.pickerFrom) + "到" + std::to_string(info.pickerTo) + "之间");
   std::string error;
   Require(set.SetEnabled(info.number, true, &error), what, error);
   Require(set.SetValues(info.number, MakeValueSet(arg.values, what), &error), what, error);
@@ -303,8 +305,7 @@ std::vector<std::string> ConditionArgs::FrontOnlyGiven() const {
 
 void AddConditionOptions(CLI::App& cmd, ConditionArgs& a, bool withLimit) {
   // One value per occurrence: the option is repeated for more.
-  const auto repeatable = [&](const char* name, std::vector<std::string>& into,
-                              const char* help) {
+  const auto repeatable = [&](const char* name, std::vector<std::string>& into, const char* help) {
     cmd.add_option(name, into, help)->allow_extra_args(false)->group("Conditions");
   };
   repeatable("--cond", a.conds,
@@ -323,15 +324,15 @@ void AddConditionOptions(CLI::App& cmd, ConditionArgs& a, bool withLimit) {
   cmd.add_option("--tolerance", a.tolerance, "FROM-TO: total tolerance (总容错), or off")
       ->group("Conditions");
   if (withLimit)
-    cmd.add_option("--limit", a.limit,
-                   "N: with --back, at most N tolerated violations (1..15)")
+    cmd.add_option("--limit", a.limit, "N: with --back, at most N tolerated violations (1..15)")
         ->group("Conditions");
 }
 
 void ApplyFrontConditionArgs(const ConditionArgs& a, ConditionSet& set) {
   std::string error;
-  if (a.pool) Require(set.SetPool(Numbers(a.pool, kFrontMax, "--pool")), "--pool " + *a.pool,
-                      "号码必须在1到35之间");
+  if (a.pool)
+    Require(set.SetPool(Numbers(a.pool, kFrontMax, "--pool")), "--pool " + *a.pool,
+            "号码必须在1到35之间");
   if (a.banker) {
     const std::vector<int> bankers = Numbers(a.banker, kFrontMax, "--banker");
     if (!set.SetBankers(bankers, &error)) Bad(error);
@@ -356,8 +357,9 @@ void ApplyBackConditionArgs(const ConditionArgs& a, BackConditionSet& set) {
   const std::vector<std::string> frontOnly = a.FrontOnlyGiven();
   if (!frontOnly.empty()) Bad(frontOnly.front() + " 是主区的条件, 不能与 --back 一起使用");
   std::string error;
-  if (a.pool) Require(set.SetPool(Numbers(a.pool, kBackMax, "--pool")), "--pool " + *a.pool,
-                      "号码必须在1到12之间");
+  if (a.pool)
+    Require(set.SetPool(Numbers(a.pool, kBackMax, "--pool")), "--pool " + *a.pool,
+            "号码必须在1到12之间");
   if (a.banker) {
     const std::vector<int> bankers = Numbers(a.banker, kBackMax, "--banker");
     if (!set.SetBankers(bankers, &error)) Bad(error);

@@ -17,8 +17,7 @@ namespace dlt::cli {
 // "1-10,15". Blanks around the pieces are ignored; an empty text gives an
 // empty list. Every value must lie in from..to. Throws CliError naming
 // `what` (the option as typed) otherwise.
-std::vector<int> ParseIntegerList(std::string_view text, int from, int to,
-                                  const std::string& what);
+std::vector<int> ParseIntegerList(std::string_view text, int from, int to, const std::string& what);
 
 // --cond STEM[~]=VALUES
 struct CondArg {

@@ -1,16 +1,15 @@
 #include <CLI/CLI.hpp>
-
 #include <random>
 
 #include "cli/cli_context.h"
 #include "cli/condition_args.h"
+#include "formula/formula.h"
 #include "generator/batch_filter.h"
 #include "generator/condition_files.h"
 #include "generator/filter_run.h"
 #include "generator/random_pick.h"
 #include "generator/random_tickets.h"
 #include "generator/result_files.h"
-#include "formula/formula.h"
 #include "generator/ticket_list.h"
 #include "history/eval_contexts.h"
 #include "history/memory_history.h"
@@ -70,8 +69,7 @@ struct FilterBase {
 
 // The judge passes over a custom indicator whose formula fails, and stops
 // at one without values; say so, since nothing else would show it.
-void WarnAboutCustomIndicators(const ConditionSet& set, const FilterBase& base,
-                               CliContext& ctx) {
+void WarnAboutCustomIndicators(const ConditionSet& set, const FilterBase& base, CliContext& ctx) {
   if (!set.CustomIndicatorsEnabled()) return;
   const auto& entries = set.CustomIndicators();
   const int last = base.table->LastRealIndex();
@@ -79,7 +77,8 @@ void WarnAboutCustomIndicators(const ConditionSet& set, const FilterBase& base,
     const CustomIndicator& entry = entries[i];
     if (entry.values.Empty()) {
       if (i + 1 < entries.size())
-        ctx.err << "注意: 自定义指标 " << entry.formula << " 没有取值, 它后面的自定义指标不起作用\n";
+        ctx.err << "注意: 自定义指标 " << entry.formula
+                << " 没有取值, 它后面的自定义指标不起作用\n";
       return;
     }
     if (last < 0) continue;
@@ -99,8 +98,7 @@ void LoadFrontFile(const std::string& path, ConditionSet& set, CliContext& ctx) 
   if (!report.message.empty()) ctx.err << path << ": " << report.message << "\n";
 }
 
-void SaveCombosOrThrow(const std::vector<Combo>& combos, const std::string& name,
-                       CliContext& ctx) {
+void SaveCombosOrThrow(const std::vector<Combo>& combos, const std::string& name, CliContext& ctx) {
   std::string error, saved;
   if (!SaveCombos(combos, name, &error, &saved)) throw CliError(error);
   ctx.out << "已保存到 " << saved << "\n";
@@ -181,7 +179,8 @@ void AddFilterCommand(CLI::App& app, CliContext& ctx) {
   cmd->add_option("--continue", o->continueFile,
                   "继续过滤: re-judge this result file instead of enumerating");
   cmd->add_option("--out", o->outFile, "result file to write (\".txt\" is added when missing)");
-  cmd->add_option("--save", o->saveFile, "save the conditions in force (*.zh, or *.fh with --back)");
+  cmd->add_option("--save", o->saveFile,
+                  "save the conditions in force (*.zh, or *.fh with --back)");
   cmd->add_flag("--back", o->back, "filter the back-zone pairs (副区过滤)");
   AddEngineOption(*cmd, o->engine);
   AddConditionOptions(*cmd, o->conditions, true);

@@ -73,11 +73,11 @@ TEST_F(FilterCommands, PoolBankersAndConditions) {
   r = Run(Concat({"filter", "--pool", "1-8", "--cond", "red1=1"}, shapesOff));
   EXPECT_EQ(LastLine(r.out), "35");
   // Tolerant with 总容错 0-0 is as strict; with 1-1 only the violators stay.
-  r = Run(Concat({"filter", "--pool", "1-8", "--cond", "red1~=1", "--tolerance", "0-0"},
-                 shapesOff));
+  r = Run(
+      Concat({"filter", "--pool", "1-8", "--cond", "red1~=1", "--tolerance", "0-0"}, shapesOff));
   EXPECT_EQ(LastLine(r.out), "35");
-  r = Run(Concat({"filter", "--pool", "1-8", "--cond", "red1~=1", "--tolerance", "1-1"},
-                 shapesOff));
+  r = Run(
+      Concat({"filter", "--pool", "1-8", "--cond", "red1~=1", "--tolerance", "1-1"}, shapesOff));
   EXPECT_EQ(LastLine(r.out), "21");  // C(8,5) - 35
   r = Run(Concat({"filter", "--pool", "1-8", "--cond", "red1~=1"}, shapesOff));
   EXPECT_EQ(LastLine(r.out), "56");
@@ -107,8 +107,8 @@ TEST_F(FilterCommands, PoolBankersAndConditions) {
 TEST_F(FilterCommands, ContinueFilteringASavedResultFile) {
   auto r = Run(Concat({"filter", "--pool", "1-9", "--out", dir.file("first.txt")}, shapesOff));
   ASSERT_EQ(LastLine(r.out), "126");
-  r = Run(Concat({"filter", "--continue", dir.file("first.txt"), "--pool", "1-9", "--banker",
-                  "9", "--out", dir.file("second")},
+  r = Run(Concat({"filter", "--continue", dir.file("first.txt"), "--pool", "1-9", "--banker", "9",
+                  "--out", dir.file("second")},
                  shapesOff));
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(LastLine(r.out), "70");  // C(8,4)
@@ -144,10 +144,8 @@ TEST_F(FilterCommands, ForecastRecordBlocksEveryFilterAndIsDeleted) {
   ASSERT_EQ(Run(Concat({"filter", "--pool", "1-9", "--out", dir.file("r.txt")}, shapesOff)).status,
             0);
   const std::vector<std::vector<std::string>> commands = {
-      {"filter", "--pool", "1-9"},
-      {"filter", "--continue", dir.file("r.txt")},
-      {"filter", "--back"},
-      {"pick", "--count", "3"},
+      {"filter", "--pool", "1-9"},   {"filter", "--continue", dir.file("r.txt")},
+      {"filter", "--back"},          {"pick", "--count", "3"},
       {"batch", dir.file("any.zh")},
   };
   ASSERT_EQ(Run({"filter", "--pool", "1-9", "--save", dir.file("any.zh")}).status, 0);
@@ -220,8 +218,8 @@ TEST_F(FilterCommands, BadOptionsFailWithAMessage) {
   for (const auto& [args, part] : cases) {
     const auto r = Run(args);
     EXPECT_EQ(r.status, 1) << args[1];
-    EXPECT_NE(r.err.find(part), std::string::npos) << args[1] << " " << args.back() << ": "
-                                                   << r.err;
+    EXPECT_NE(r.err.find(part), std::string::npos)
+        << args[1] << " " << args.back() << ": " << r.err;
     EXPECT_TRUE(r.out.empty()) << r.out;
   }
 }
@@ -236,9 +234,9 @@ TEST_F(FilterCommands, RandomPicks) {
   EXPECT_EQ(Run({"pick", "--count", "5", "--seed", "1"}).out, r.out) << "seeded";
   EXPECT_EQ(LastLine(Run({"pick"}).out), "10") << "the count defaults to 10";
 
-  r = Run(Concat({"pick", "--filtered", "--pool", "1-6", "--count", "10", "--out",
-                  dir.file("picked")},
-                 shapesOff));
+  r = Run(
+      Concat({"pick", "--filtered", "--pool", "1-6", "--count", "10", "--out", dir.file("picked")},
+             shapesOff));
   ASSERT_EQ(r.status, 0) << r.err;
   lines = Lines(r.out);
   EXPECT_EQ(lines.back(), "6") << "C(6,5) accepted, fewer than asked: all of them";

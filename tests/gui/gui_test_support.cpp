@@ -13,6 +13,7 @@ namespace dlt::gui::test {
 void TestWorld::SeedDraws(const std::vector<Draw>& draws) const {
   QDir().mkpath(DataDir() + "/database");
   DrawTable table((DataDir() + "/database/basedata.db").toStdString());
+  WriteBatch batch(table);
   table.ApplyImport(draws, /*overwrite=*/true);
 }
 

@@ -265,7 +265,10 @@ void HistoryWindowTest::theBoardReplacesInAddOrReplaceMode() {
 }
 
 void HistoryWindowTest::exportWritesTheTextLayout() {
-  table_->ApplyImport({D(2009001, {3, 5, 12, 18, 22}, {5, 11})}, false);
+  {
+    WriteBatch batch(*table_);
+    table_->ApplyImport({D(2009001, {3, 5, 12, 18, 22}, {5, 11})}, false);
+  }
   table_->WriteForecast(D(0, {1, 2, 3, 4, 5}, {1, 2}));
   const QString path = world_->dir.path() + "/data";
   world_->shell.files.push_back(path);

@@ -258,6 +258,23 @@ FastValue CandidateTables::BaseKernel(BaseId id) {
       if (Agrees(v, id)) return v;
     }
   }
+  if (row.draw && id == B::z_pd) {
+    // The largest of the numbers' own distances to draw N: ask the row for
+    // each number alone.
+    std::array<int32_t, 36> table{};
+    Draw d = draws_[n_];
+    const Draw* previous = n_ > 0 ? &draws_[n_ - 1] : nullptr;
+    for (int x = 1; x <= kFrontMax; ++x) {
+      const auto u = static_cast<uint8_t>(x);
+      d.front = {u, u, u, u, u};
+      table[x] = row.draw(d, previous);
+    }
+    v = FastValue{};
+    v.kernel = FastValue::Kernel::Max;
+    v.constant = INT32_MIN;
+    v.table = AddTable(table);
+    if (Agrees(v, id)) return v;
+  }
   v = FastValue{};
   if (row.draw) {
     v.kernel = FastValue::Kernel::Draw;
@@ -323,6 +340,15 @@ std::optional<std::pair<int64_t, int64_t>> CandidateTables::Bounds(const FastVal
         hi += t[34 - i];
       }
       k = {{lo, hi}};
+      break;
+    }
+    case FastValue::Kernel::Max: {
+      int64_t lo = INT64_MAX, hi = INT64_MIN;
+      for (int x = 1; x <= 35; ++x) {
+        lo = std::min<int64_t>(lo, v.table[x]);
+        hi = std::max<int64_t>(hi, v.table[x]);
+      }
+      k = {{std::max<int64_t>(lo, v.constant), std::max<int64_t>(hi, v.constant)}};
       break;
     }
     case FastValue::Kernel::PositionTable: {

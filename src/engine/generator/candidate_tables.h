@@ -41,6 +41,7 @@ struct FastValue {
     LineSum,         // c[a] + c[b]
     LineDifference,  // c[a] - c[b]
     Sum,             // constant + table[c1] + ... + table[c5]: counts and sums of the numbers
+    Max,             // max(constant, table[c1], ..., table[c5]): 偏度 against draw N
     PositionTable,   // table[c[a]]: the omission of the number at a position
     Draw,            // the base row's computation on the candidate and draw N
     Generic,         // the base row's history walk on a copy of the history
@@ -127,6 +128,11 @@ class CandidateTables {
       case FastValue::Kernel::Sum:
         return v.constant + v.table[c[0]] + v.table[c[1]] + v.table[c[2]] + v.table[c[3]] +
                v.table[c[4]];
+      case FastValue::Kernel::Max: {
+        int32_t m = v.constant;
+        for (uint8_t x : c) m = v.table[x] > m ? v.table[x] : m;
+        return m;
+      }
       case FastValue::Kernel::PositionTable:
         return v.table[c[v.a]];
       case FastValue::Kernel::Draw:

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -27,8 +28,27 @@ namespace {
 
 enum class CheckKind : uint8_t { Value, StdDev, Variation, SelfCount, TailCount, TailDistinct };
 
+// One flat code per test, so the inner loop dispatches once per test.
+enum class Op : uint8_t {
+  Position,
+  LineSum,
+  LineDifference,
+  Sum,
+  SumOmission,
+  PositionOmission,
+  Max,
+  AnyValue,  // any other catalogue value, through the tables
+  Generic,   // a key without a catalogue id
+  StdDev,
+  Variation,
+  SelfCount,
+  TailCount,
+  TailDistinct,
+};
+
 struct Check {
   CheckKind kind = CheckKind::Value;
+  Op op = Op::AnyValue;
   bool tolerant = false;
   int mark = 0;
   int cost = 0;
@@ -57,6 +77,7 @@ int CostOf(const FastValue& v) {
       cost = 1;
       break;
     case K::Sum:
+    case K::Max:
     case K::PositionTable:
       cost = 2;
       break;
@@ -68,6 +89,80 @@ int CostOf(const FastValue& v) {
       break;
   }
   return cost + (v.transform == FastValue::Transform::None ? 0 : 1);
+}
+
+// Set bits of a ten-bit tail mask (std::popcount may be a library call here).
+constexpr std::array<uint8_t, 1024> kBitCount = [] {
+  std::array<uint8_t, 1024> t{};
+  for (int i = 1; i < 1024; ++i) t[i] = static_cast<uint8_t>(t[i >> 1] + (i & 1));
+  return t;
+}();
+
+// 标准差 of five distinct numbers of 1..35 lies between sqrt(2) and 17.
+bool StdDevCannotFail(const RangeCondition& r) {
+  return r.HasBounds() && *r.from <= 1 && *r.to >= 17;
+}
+
+Op OpOf(const Check& c) {
+  using K = FastValue::Kernel;
+  using T = FastValue::Transform;
+  switch (c.kind) {
+    case CheckKind::StdDev:
+      return Op::StdDev;
+    case CheckKind::Variation:
+      return Op::Variation;
+    case CheckKind::SelfCount:
+      return Op::SelfCount;
+    case CheckKind::TailCount:
+      return Op::TailCount;
+    case CheckKind::TailDistinct:
+      return Op::TailDistinct;
+    case CheckKind::Value:
+      break;
+  }
+  if (c.generic) return Op::Generic;
+  const FastValue& v = c.value;
+  if (v.transform == T::None) {
+    switch (v.kernel) {
+      case K::Position:
+        return Op::Position;
+      case K::LineSum:
+        return Op::LineSum;
+      case K::LineDifference:
+        return Op::LineDifference;
+      case K::Sum:
+        return Op::Sum;
+      case K::Max:
+        return Op::Max;
+      default:
+        return Op::AnyValue;
+    }
+  }
+  if (v.transform == T::Omission && !v.omission->sparse.empty()) return Op::AnyValue;
+  if (v.transform == T::Omission && v.kernel == K::Sum) return Op::SumOmission;
+  if (v.transform == T::Omission && v.kernel == K::Position) return Op::PositionOmission;
+  return Op::AnyValue;
+}
+
+// 离散系数 bounds by exact arithmetic, falling back on the single-precision
+// definition only near a rounding boundary. The coefficient is
+// sqrt(5Q - S^2) / S for the sum S and the sum of squares Q; the single-
+// precision value lies within 2e-3 of it after scaling by 1000.
+bool QuickVariationWithin(const Combo& c, const RangeCondition& range) {
+  if (!range.HasBounds()) return true;
+  int64_t sum = 0, squares = 0;
+  for (uint8_t n : c) {
+    sum += n;
+    squares += int64_t{n} * n;
+  }
+  const double x =
+      std::sqrt(static_cast<double>(5 * squares - sum * sum)) / static_cast<double>(sum) * 1000.0;
+  constexpr double kMargin = 0.01;
+  const double lower = 10.0 * *range.from - 0.5;
+  const double upper = 10.0 * *range.to + 0.5;
+  if (x < lower - kMargin || x > upper + kMargin) return false;
+  if (x > lower + kMargin && x < upper - kMargin) return true;
+  return VariationWithin(c, range);
 }
 
 // Five distinct numbers of 1..35 in ascending order: what the tables and
@@ -140,12 +235,14 @@ class FastJudge final : public FrontJudge {
         c.allowedCounts = SmallValueMask(e.counts);
         all.push_back(std::move(c));
       }
+    for (Check& c : all) c.op = OpOf(c);
     for (Check& c : all) {
       if (c.tolerant) {
         tolerant_.push_back(std::move(c));
         continue;
       }
       // A test no valid combination can fail is left out.
+      if (c.kind == CheckKind::StdDev && StdDevCannotFail(c.range)) continue;
       if (c.kind == CheckKind::Value && !c.generic) {
         const auto bounds = tables_.Bounds(c.value);
         if (bounds && c.values.Covers(bounds->first, bounds->second)) continue;
@@ -181,13 +278,13 @@ class FastJudge final : public FrontJudge {
     Candidate cand;
     tables_.Start(cand, c);
     for (const Check& check : strict_)
-      if (!Passes(check, c, mask, cand)) return {};
+      if (!Passes(check, c, cand)) return {};
 
     int failures = 0;
     int lastMark = 0;
     const int most = tolerance_.enabled ? tolerance_.to : INT32_MAX;
     for (const Check& check : tolerant_) {
-      if (Passes(check, c, mask, cand)) continue;
+      if (Passes(check, c, cand)) continue;
       // More violations can only follow: past the upper bound it is settled.
       if (++failures > most) return {};
       lastMark = check.mark;
@@ -227,31 +324,60 @@ class FastJudge final : public FrontJudge {
     out.push_back(std::move(c));
   }
 
-  bool Passes(const Check& check, const Combo& c, uint64_t mask, Candidate& cand) const {
-    switch (check.kind) {
-      case CheckKind::Value: {
-        int32_t v;
-        if (check.generic)
-          v = check.generic->Value(tables_.GenericContext(cand, tables_.N()));
-        else
-          v = tables_.Eval(check.value, cand);
-        return check.values.Contains(v);
+  // The omission of v from a dense table (see CandidateTables).
+  int32_t DenseOmission(const OmissionTable& t, int32_t v) const {
+    const uint64_t off = static_cast<uint64_t>(int64_t{v} - t.lo);
+    const int n = tables_.N();
+    if (off < t.last.size() && t.last[off] >= 0) return n - 1 - t.last[off];
+    return n;
+  }
+
+  [[gnu::always_inline]] bool Passes(const Check& check, const Combo& c, Candidate& cand) const {
+    const FastValue& v = check.value;
+    switch (check.op) {
+      case Op::Position:
+        return check.values.Contains(c[v.a]);
+      case Op::LineSum:
+        return check.values.Contains(c[v.a] + c[v.b]);
+      case Op::LineDifference:
+        return check.values.Contains(c[v.a] - c[v.b]);
+      case Op::Sum:
+        return check.values.Contains(v.constant + v.table[c[0]] + v.table[c[1]] + v.table[c[2]] +
+                                     v.table[c[3]] + v.table[c[4]]);
+      case Op::SumOmission:
+        return check.values.Contains(DenseOmission(*v.omission, v.constant + v.table[c[0]] +
+                                                                    v.table[c[1]] + v.table[c[2]] +
+                                                                    v.table[c[3]] + v.table[c[4]]));
+      case Op::PositionOmission:
+        return check.values.Contains(DenseOmission(*v.omission, c[v.a]));
+      case Op::Max: {
+        int32_t m = v.constant;
+        for (uint8_t x : c) m = std::max(m, v.table[x]);
+        return check.values.Contains(m);
       }
-      case CheckKind::StdDev:
+      case Op::AnyValue:
+        return check.values.Contains(tables_.Eval(v, cand));
+      case Op::Generic:
+        return check.values.Contains(
+            check.generic->Value(tables_.GenericContext(cand, tables_.N())));
+      case Op::StdDev:
         return StdDevWithin(c, check.range);
-      case CheckKind::Variation:
-        return VariationWithin(c, check.range);
-      case CheckKind::SelfCount:
-        return (check.allowedCounts >> std::popcount(mask & check.group)) & 1;
-      case CheckKind::TailCount: {
+      case Op::Variation:
+        return QuickVariationWithin(c, check.range);
+      case Op::SelfCount: {
+        int hits = 0;
+        for (uint8_t n : c) hits += static_cast<int>((check.group >> n) & 1);
+        return (check.allowedCounts >> hits) & 1;
+      }
+      case Op::TailCount: {
         int hits = 0;
         for (uint8_t n : c) hits += (check.group >> (n % 10)) & 1;
         return (check.allowedCounts >> hits) & 1;
       }
-      case CheckKind::TailDistinct: {
-        uint64_t tails = 0;
-        for (uint8_t n : c) tails |= uint64_t{1} << (n % 10);
-        return (check.allowedCounts >> std::popcount(tails & check.group)) & 1;
+      case Op::TailDistinct: {
+        unsigned tails = 0;
+        for (uint8_t n : c) tails |= 1u << (n % 10);
+        return (check.allowedCounts >> kBitCount[tails & check.group]) & 1;
       }
     }
     return false;

@@ -133,8 +133,7 @@ RunOutcome RunFilter(const FilterEnvironment& env, const ConditionSet& set, Resu
   if (RangeGuard(set, out)) return out;
   if (request.mode != FilterMode::kEnumerate &&
       (request.pickCount < 0 || request.pickCount > kMaxPickCount))
-    return Refused(std::move(out),
-                   "机选注数必须在0到" + std::to_string(kMaxPickCount) + "之间");
+    return Refused(std::move(out), "机选注数必须在0到" + std::to_string(kMaxPickCount) + "之间");
 
   std::mt19937_64 rng(request.seed ? *request.seed : ClockSeed());
   std::vector<FrontRecord> records;

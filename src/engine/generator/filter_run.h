@@ -56,8 +56,8 @@ using BackJudgeFactory = std::function<std::unique_ptr<BackJudge>(const JudgeSet
 // record), the in-memory history the candidates join, the evaluation
 // settings, and where the snapshot ring keeps its files.
 struct FilterEnvironment {
-  DrawTable* table = nullptr;               // required
-  const MemoryHistory* history = nullptr;   // required
+  DrawTable* table = nullptr;              // required
+  const MemoryHistory* history = nullptr;  // required
   EvalEnv env;
   JudgeEngine engine = JudgeEngine::kFast;
   // Snapshot ring of the window and the folder of "hfset0.zh".."hfset4.zh";

@@ -10,11 +10,13 @@
 namespace dlt {
 
 // A value set as a bitmap over its own min..max, for membership tests in
-// the judgement's inner loop. Very wide sets (a few far-apart values) keep
-// a sorted list instead of a huge bitmap.
+// the judgement's inner loop. Sets spanning up to 256 values keep their
+// bits in place (no pointer to follow); very wide sets (a few far-apart
+// values) keep a sorted list instead of a huge bitmap.
 class ValueBitmap {
  public:
   static constexpr int64_t kMaxSpan = int64_t{1} << 20;
+  static constexpr uint64_t kInlineSpan = 256;
 
   ValueBitmap() = default;
   explicit ValueBitmap(const ValueSet& set) {
@@ -27,10 +29,11 @@ class ValueBitmap {
       return;
     }
     span_ = static_cast<uint64_t>(span);
-    bits_.assign((span_ + 63) / 64, 0);
+    if (span_ > kInlineSpan) bits_.assign((span_ + 63) / 64, 0);
+    uint64_t* bits = span_ > kInlineSpan ? bits_.data() : inline_;
     for (int32_t x : v) {
       const uint64_t off = static_cast<uint64_t>(int64_t{x} - lo_);
-      bits_[off >> 6] |= uint64_t{1} << (off & 63);
+      bits[off >> 6] |= uint64_t{1} << (off & 63);
     }
   }
 
@@ -45,13 +48,17 @@ class ValueBitmap {
 
   bool Contains(int32_t x) const {
     const uint64_t off = static_cast<uint64_t>(int64_t{x} - lo_);
-    if (off < span_) return (bits_[off >> 6] >> (off & 63)) & 1;
+    if (off < span_) {
+      const uint64_t word = span_ <= kInlineSpan ? inline_[off >> 6] : bits_[off >> 6];
+      return (word >> (off & 63)) & 1;
+    }
     return !sparse_.empty() && std::binary_search(sparse_.begin(), sparse_.end(), x);
   }
 
  private:
   int64_t lo_ = 0;
   uint64_t span_ = 0;
+  uint64_t inline_[kInlineSpan / 64] = {};
   std::vector<uint64_t> bits_;
   std::vector<int32_t> sparse_;
 };

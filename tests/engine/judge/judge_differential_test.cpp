@@ -223,6 +223,28 @@ TEST(JudgeDifferential, WholeRangesEverywhere) {
   }
 }
 
+// 离散系数 alone, on every combination and bounds around the common values:
+// the fast judge decides most of them by exact arithmetic.
+TEST(JudgeDifferential, VariationOnEveryCombination) {
+  std::vector<int> pool(35);
+  for (int n = 0; n < 35; ++n) pool[n] = n + 1;
+  const std::vector<Combo> all = EnumerateCombos(pool, {});
+  for (const auto& [from, to] : {std::pair{0, 99}, {47, 47}, {36, 52}, {5, 30}}) {
+    test::JudgeBench b(test::RandomHistory(3));
+    ASSERT_TRUE(b.set.SetEnabled(36, true));
+    ASSERT_TRUE(b.set.SetRangeBounds(36, from, to));
+    const std::vector<Verdict> expected = JudgeAll(*b.Make(false), all, false);
+    const std::vector<Verdict> got = JudgeAll(*b.Make(true), all, false);
+    int mismatches = 0, accepted = 0;
+    for (size_t i = 0; i < all.size(); ++i) {
+      mismatches += got[i] != expected[i];
+      accepted += expected[i].accepted;
+    }
+    EXPECT_EQ(mismatches, 0) << from << "-" << to;
+    EXPECT_GT(accepted, 0) << from << "-" << to;
+  }
+}
+
 // Anything but five ascending numbers gets the reference's own verdict.
 TEST(JudgeDifferential, CombinationsOutOfOrder) {
   test::JudgeBench b;

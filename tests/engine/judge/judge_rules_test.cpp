@@ -39,6 +39,18 @@ TEST(JudgeRules, StandardDeviationBounds) {
   EXPECT_FALSE(StdDevWithin({1, 9, 17, 25, 33}, Bounds(12, 99)));
 }
 
+// The fast judge drops a 标准差 test from 1 or less to 17 or more: no
+// combination has a deviation outside those bounds.
+TEST(JudgeRules, EveryDeviationLiesBetweenOneAndSeventeen) {
+  std::vector<int> pool(35);
+  for (int n = 0; n < 35; ++n) pool[n] = n + 1;
+  for (const Combo& c : EnumerateCombos(pool, {})) {
+    ASSERT_TRUE(StdDevWithin(c, Bounds(1, 17)));
+    ASSERT_FALSE(StdDevWithin(c, Bounds(0, 1)));
+  }
+  EXPECT_FALSE(StdDevWithin({1, 2, 3, 34, 35}, Bounds(0, 15)));  // 15.94, the largest
+}
+
 TEST(JudgeRules, BlankBoundAppliesNoTest) {
   RangeCondition r = Bounds(50, 60);
   r.to.reset();

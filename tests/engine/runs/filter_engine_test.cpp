@@ -173,9 +173,9 @@ TEST(FilterEngine, ToleratedResultsFollowCleanOnesAfterContinueFiltering) {
   ASSERT_TRUE(set.SetValues(75, *ValueSet::From({1})));
   ASSERT_TRUE(set.SetTolerant(75, true));
   ResultList list;
-  ASSERT_TRUE(list.AssignCombos({Combo{2, 5, 9, 20, 30}, Combo{3, 6, 9, 21, 31},
-                                 Combo{1, 5, 9, 20, 30}, Combo{4, 8, 12, 16, 33},
-                                 Combo{1, 6, 9, 21, 31}}));
+  ASSERT_TRUE(
+      list.AssignCombos({Combo{2, 5, 9, 20, 30}, Combo{3, 6, 9, 21, 31}, Combo{1, 5, 9, 20, 30},
+                         Combo{4, 8, 12, 16, 33}, Combo{1, 6, 9, 21, 31}}));
   ASSERT_TRUE(RunContinueFilter(bench.env, set, list).Done());
   ASSERT_EQ(list.Count(), 5);
   EXPECT_EQ(list.At(1), (FrontRecord{Combo{1, 5, 9, 20, 30}, 0}));

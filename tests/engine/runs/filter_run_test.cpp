@@ -152,8 +152,8 @@ TEST(FilterRun, RangeGuardsKeepThePreviousList) {
     for (int which = 0; which < 2; ++which) {
       ResultList list;
       list.MutableItems() = before;
-      const RunOutcome out = which == 0 ? RunFilter(bench.env, set, list)
-                                        : RunContinueFilter(bench.env, set, list);
+      const RunOutcome out =
+          which == 0 ? RunFilter(bench.env, set, list) : RunContinueFilter(bench.env, set, list);
       EXPECT_EQ(out.status, RunStatus::kRangeNotSet);
       EXPECT_EQ(out.message, c.message);
       EXPECT_EQ(list.Items(), before);
@@ -193,8 +193,8 @@ TEST(FilterRun, CancelledRunsKeepThePreviousList) {
     asked->store(false);
     ResultList list;
     list.MutableItems() = before;
-    const RunOutcome out = which == 0 ? RunFilter(bench.env, set, list)
-                                      : RunContinueFilter(bench.env, set, list);
+    const RunOutcome out =
+        which == 0 ? RunFilter(bench.env, set, list) : RunContinueFilter(bench.env, set, list);
     EXPECT_EQ(out.status, RunStatus::kCancelled);
     EXPECT_FALSE(out.message.empty());
     EXPECT_EQ(list.Items(), before);
@@ -240,9 +240,8 @@ TEST(FilterRun, ContinueFilteringPutsCleanResultsAheadOfTolerated) {
   // 主号一 tolerant with value 2: results starting with 1 pass by tolerance.
   ConditionSet set = WithRed1({2}, true);
   ResultList list;
-  ASSERT_TRUE(list.AssignCombos({Combo{1, 3, 5, 7, 9}, Combo{1, 4, 6, 8, 10},
-                                 Combo{2, 3, 5, 7, 9}, Combo{3, 4, 5, 6, 8},
-                                 Combo{2, 4, 6, 8, 10}}));
+  ASSERT_TRUE(list.AssignCombos({Combo{1, 3, 5, 7, 9}, Combo{1, 4, 6, 8, 10}, Combo{2, 3, 5, 7, 9},
+                                 Combo{3, 4, 5, 6, 8}, Combo{2, 4, 6, 8, 10}}));
   const RunOutcome out = RunContinueFilter(bench.env, set, list);
   ASSERT_TRUE(out.Done());
   EXPECT_EQ(out.accepted, 5);
@@ -261,8 +260,8 @@ TEST(FilterRun, ReCheckRejectsNumbersOutsideThePool) {
   for (int n = 1; n <= 34; ++n) pool.push_back(n);
   ASSERT_TRUE(set.SetPool(pool));
   ResultList list;
-  ASSERT_TRUE(list.AssignCombos({Combo{1, 2, 3, 4, 35}, Combo{1, 2, 3, 4, 6},
-                                 Combo{5, 6, 7, 8, 35}, Combo{9, 10, 11, 12, 13}}));
+  ASSERT_TRUE(list.AssignCombos({Combo{1, 2, 3, 4, 35}, Combo{1, 2, 3, 4, 6}, Combo{5, 6, 7, 8, 35},
+                                 Combo{9, 10, 11, 12, 13}}));
   const RunOutcome out = RunContinueFilter(bench.env, set, list);
   ASSERT_TRUE(out.Done());
   EXPECT_EQ(out.judged, 4);

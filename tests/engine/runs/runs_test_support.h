@@ -30,8 +30,12 @@ class FunctionJudge : public FrontJudge {
   std::atomic<int64_t>* calls_;
 };
 
-inline Verdict Accept(int lastMark = 0) { return Verdict{true, lastMark != 0 ? 1 : 0, lastMark}; }
-inline Verdict Reject() { return Verdict{false, 0, 0}; }
+inline Verdict Accept(int lastMark = 0) {
+  return Verdict{true, lastMark != 0 ? 1 : 0, lastMark};
+}
+inline Verdict Reject() {
+  return Verdict{false, 0, 0};
+}
 
 // A stand-in condition judged like the real ones read their set: 主号一
 // (condition 75) restricts the first number when it applies, a tolerant one

@@ -11,6 +11,11 @@ namespace {
 using test::MakeDraw;
 using test::TempDir;
 
+void Store(DrawTable& table, const std::vector<Draw>& draws, bool overwrite) {
+  WriteBatch batch(table);
+  table.ApplyImport(draws, overwrite);
+}
+
 // One entry of the draw-data section: key, draw number, seven two-digit numbers.
 std::string Entry(int n, const std::string& digits) {
   char key[16];
@@ -94,7 +99,7 @@ class NoticeDraws : public ::testing::Test {
 };
 
 TEST_F(NoticeDraws, NewDrawsAreAppendedAndExistingOnesSkipped) {
-  table.ApplyImport({history.begin(), history.begin() + 5}, false);
+  Store(table, {history.begin(), history.begin() + 5}, false);
   // The page starts with a draw the table does not hold, then repeats stored ones.
   std::vector<Draw> page = {history[6], history[2], history[3], history[7], history[8]};
   const auto r = ApplyNoticeDraws(table, PageOf(page));
@@ -110,7 +115,7 @@ TEST_F(NoticeDraws, NewDrawsAreAppendedAndExistingOnesSkipped) {
 }
 
 TEST_F(NoticeDraws, AStoredFirstEntrySkipsAheadToTheDrawsAfterTheLastStoredOne) {
-  table.ApplyImport({history.begin(), history.begin() + 8}, false);
+  Store(table, {history.begin(), history.begin() + 8}, false);
   // The page lists draws 3..12: entry 1 (draw 3) is stored at record 3,
   // the last stored draw is record 8, so entries 2..6 are passed over.
   const std::vector<Draw> page(history.begin() + 2, history.end());
@@ -123,7 +128,7 @@ TEST_F(NoticeDraws, AStoredFirstEntrySkipsAheadToTheDrawsAfterTheLastStoredOne) 
 }
 
 TEST_F(NoticeDraws, TheSkipAheadStepsBackOverReservedDraws) {
-  table.ApplyImport({history.begin(), history.begin() + 4}, false);
+  Store(table, {history.begin(), history.begin() + 4}, false);
   table.WriteForecast(MakeDraw(0, {1, 2, 3, 4, 5}, {1, 2}));
   const std::vector<Draw> page(history.begin(), history.begin() + 6);
   const auto r = ApplyNoticeDraws(table, PageOf(page));
@@ -135,7 +140,7 @@ TEST_F(NoticeDraws, TheSkipAheadStepsBackOverReservedDraws) {
 TEST_F(NoticeDraws, ADrawMissingInsideTheSkippedRangeIsStillAdded) {
   std::vector<Draw> stored(history.begin(), history.begin() + 8);
   stored.erase(stored.begin() + 4);  // a gap: draw 5 was never stored
-  table.ApplyImport(stored, false);
+  Store(table, stored, false);
   const auto r = ApplyNoticeDraws(table, PageOf(history));
   EXPECT_EQ(r.gapsFilled, 1);
   EXPECT_EQ(r.added, 5) << "the gap and draws 9..12";
@@ -169,7 +174,7 @@ TEST_F(NoticeDraws, TheWalkEndsAtTheFirstMissingKeyAndNeedsTheSection) {
 }
 
 TEST_F(NoticeDraws, TheCursorStaysWhereItWas) {
-  table.ApplyImport({history.begin(), history.begin() + 5}, false);
+  Store(table, {history.begin(), history.begin() + 5}, false);
   table.LocateDraw(history[1].qs);
   ApplyNoticeDraws(table, PageOf(history));
   EXPECT_EQ(table.CurrentDraw().qs, history[1].qs);
