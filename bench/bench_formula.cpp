@@ -47,9 +47,9 @@ const History& TheHistory() {
 void SetPerEvaluation(benchmark::State& state, int64_t perIteration) {
   state.SetItemsProcessed(state.iterations() * perIteration);
   // Seconds per evaluation (printed with an SI prefix, "n" for nanoseconds).
-  state.counters["per_eval"] = benchmark::Counter(
-      static_cast<double>(state.iterations() * perIteration),
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per_eval"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * perIteration),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void RunInterpreter(benchmark::State& state, const std::vector<std::string>& formulas, int step) {
@@ -85,8 +85,12 @@ void RunCompiled(benchmark::State& state, const std::vector<std::string>& formul
   SetPerEvaluation(state, evaluations);
 }
 
-void BM_FormulaInterpreter(benchmark::State& state) { RunInterpreter(state, kFormulas, 1); }
-void BM_FormulaCompiled(benchmark::State& state) { RunCompiled(state, kFormulas, 1); }
+void BM_FormulaInterpreter(benchmark::State& state) {
+  RunInterpreter(state, kFormulas, 1);
+}
+void BM_FormulaCompiled(benchmark::State& state) {
+  RunCompiled(state, kFormulas, 1);
+}
 void BM_HistoryFunctionInterpreter(benchmark::State& state) {
   RunInterpreter(state, kHistoryFormulas, 10);
 }
@@ -131,8 +135,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
  private:
   void Ratio(const std::string& slow, const std::string& fast, const char* what) {
     if (!perEval_.count(slow) || !perEval_.count(fast) || perEval_[fast] <= 0) return;
-    std::printf("%s: interpreter %.1f ns, compiled %.1f ns per evaluation (best runs): %.1f times faster\n",
-                what, perEval_[slow] * 1e9, perEval_[fast] * 1e9, perEval_[slow] / perEval_[fast]);
+    std::printf(
+        "%s: interpreter %.1f ns, compiled %.1f ns per evaluation (best runs): %.1f times faster\n",
+        what, perEval_[slow] * 1e9, perEval_[fast] * 1e9, perEval_[slow] / perEval_[fast]);
   }
   std::map<std::string, double> perEval_;
 };

@@ -39,7 +39,9 @@ class ValueSource {
   std::shared_ptr<const CompiledFormula> formula_;
 };
 
-std::string FormulaError(const FormulaResult& r) { return "公式有误:" + r.error; }
+std::string FormulaError(const FormulaResult& r) {
+  return "公式有误:" + r.error;
+}
 
 }  // namespace
 

@@ -98,8 +98,7 @@ void CompiledProgram::Add(OpCode code, uint8_t op, int32_t value) {
   ops_.push_back(o);
 }
 
-void CompiledProgram::AddRead(uint8_t op, IndicatorPtr indicator, bool hasOffset,
-                              int32_t offset) {
+void CompiledProgram::AddRead(uint8_t op, IndicatorPtr indicator, bool hasOffset, int32_t offset) {
   if (!indicator) return Add(OpCode::Const, op, kNoValue);
   // Base indicators of the draw and its predecessor are called directly.
   DrawFn drawFn = nullptr;
@@ -164,19 +163,18 @@ void CompiledProgram::Finish() {
         break;
     }
   }
-  singleOperand_ = ops_.size() == 1 && ops_[0].op == kOpNone &&
-                   ops_[0].code != OpCode::Call && ops_[0].code != OpCode::Open &&
-                   ops_[0].code != OpCode::Close && ops_[0].code != OpCode::Fail;
+  singleOperand_ = ops_.size() == 1 && ops_[0].op == kOpNone && ops_[0].code != OpCode::Call &&
+                   ops_[0].code != OpCode::Open && ops_[0].code != OpCode::Close &&
+                   ops_[0].code != OpCode::Fail;
 }
 
-bool CompiledProgram::Run(const EvalContext& ctx, int32_t& value,
-                          const std::string*& error) const {
+bool CompiledProgram::Run(const EvalContext& ctx, int32_t& value, const std::string*& error) const {
   return Execute(ctx, value, error);
 }
 
 // Inlined into Evaluate, which runs once per draw on the filter's hot path.
 [[gnu::always_inline]] inline bool CompiledProgram::Execute(const EvalContext& ctx, int32_t& value,
-                                                 const std::string*& error) const {
+                                                            const std::string*& error) const {
   if (singleOperand_) {
     value = LoadOperand(ops_[0], ctx);
     return true;
@@ -187,21 +185,21 @@ bool CompiledProgram::Run(const EvalContext& ctx, int32_t& value,
 
 // An operand loaded and applied with a fixed operator (the operator switch
 // folds away).
-#define DLT_APPLY(BASE, CODE, LOAD)                                            \
-  case int{BASE} + int{CODE}:                                                          \
+#define DLT_APPLY(BASE, CODE, LOAD)                                                           \
+  case int{BASE} + int{CODE}:                                                                 \
     if (!ApplyOperator(CODE, accumulator, (LOAD), accumulator)) return DivisionByZero(error); \
     break;
-#define DLT_APPLY_ALL(BASE, LOAD)                                                   \
-  DLT_APPLY(BASE, kOpNone, LOAD)                                                    \
-  DLT_APPLY(BASE, kOpAdd, LOAD)                                                     \
-  DLT_APPLY(BASE, kOpSub, LOAD)                                                     \
+#define DLT_APPLY_ALL(BASE, LOAD) \
+  DLT_APPLY(BASE, kOpNone, LOAD)  \
+  DLT_APPLY(BASE, kOpAdd, LOAD)   \
+  DLT_APPLY(BASE, kOpSub, LOAD)   \
   DLT_APPLY(BASE, kOpMul, LOAD) DLT_APPLY(BASE, kOpDiv, LOAD) DLT_APPLY(BASE, kOpMod, LOAD)
-#define DLT_CLOSE(CODE)                                                        \
-  case int{kCloseBase} + int{CODE}: {                                                  \
-    const int32_t inner = accumulator;                                         \
-    accumulator = saved[--depth];                                              \
+#define DLT_CLOSE(CODE)                                                                      \
+  case int{kCloseBase} + int{CODE}: {                                                        \
+    const int32_t inner = accumulator;                                                       \
+    accumulator = saved[--depth];                                                            \
     if (!ApplyOperator(CODE, accumulator, inner, accumulator)) return DivisionByZero(error); \
-    break;                                                                     \
+    break;                                                                                   \
   }
 
   const Op* const end = ops_.data() + ops_.size();

@@ -31,11 +31,11 @@ class CompiledProgram : public CompiledFormula {
     ReadOffset,  // operand := indicator at the draw `value` records away
     ReadDraw,    // Read of a base indicator computed from the draw and the one before
     ReadDrawOffset,
-    Call,        // operand := function call `index`
-    Open,        // push the accumulator
-    Close,       // operand := accumulator; accumulator := popped
-    Fail,        // error `index`
-    End          // the value is the accumulator
+    Call,   // operand := function call `index`
+    Open,   // push the accumulator
+    Close,  // operand := accumulator; accumulator := popped
+    Fail,   // error `index`
+    End     // the value is the accumulator (dropped by Finish: the list simply ends)
   };
   // Operator of an operation: an OperatorCode, or kKeepOperand for an
   // operand that is read but never applied (a scanning error follows it).
@@ -56,10 +56,10 @@ class CompiledProgram : public CompiledFormula {
     bool hasOffset = false;
     int32_t offset = 0;
     std::vector<std::unique_ptr<CompiledProgram>> leading;
-    std::string splitError;                // set when splitting failed after `leading`
+    std::string splitError;                 // set when splitting failed after `leading`
     std::unique_ptr<CompiledProgram> last;  // max, min, mid, abs and the history functions
-    IndicatorPtr lastIndicator;            // getzb
-    std::string lastIndicatorError;        // getzb: a malformed parameter
+    IndicatorPtr lastIndicator;             // getzb
+    std::string lastIndicatorError;         // getzb: a malformed parameter
     // max, min, mid and abs whose arguments are all plain operands (which
     // cannot fail): the operands to fold, read without running programs.
     bool plainArguments = false;

@@ -8,9 +8,15 @@ namespace dlt {
 
 // Signed 32-bit arithmetic that wraps around as on a 32-bit machine
 // (computed wider, then truncated), never undefined behaviour.
-inline int32_t Wrap32(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
-inline int32_t WrapAbs(int32_t v) { return Wrap32(v < 0 ? -static_cast<int64_t>(v) : v); }
-inline int32_t WrapSub(int32_t a, int32_t b) { return Wrap32(static_cast<int64_t>(a) - b); }
+inline int32_t Wrap32(int64_t v) {
+  return static_cast<int32_t>(static_cast<uint32_t>(v));
+}
+inline int32_t WrapAbs(int32_t v) {
+  return Wrap32(v < 0 ? -static_cast<int64_t>(v) : v);
+}
+inline int32_t WrapSub(int32_t a, int32_t b) {
+  return Wrap32(static_cast<int64_t>(a) - b);
+}
 
 // acc (code) operand; code kOpNone gives the operand itself. "/" truncates
 // toward zero and "%" takes the dividend's sign. False for a zero divisor.

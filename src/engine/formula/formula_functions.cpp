@@ -1,6 +1,5 @@
 #include "formula/formula_functions.h"
 
-
 #include "formula/formula_messages.h"
 
 namespace dlt {

@@ -54,7 +54,10 @@ FunctionArguments SplitFunctionArguments(std::string_view text, size_t open, For
 class FunctionFold {
  public:
   explicit FunctionFold(FormulaFunction f)
-      : f_(f), result_(f == FormulaFunction::Max ? -1 : f == FormulaFunction::Min ? 999999 : 0) {}
+      : f_(f),
+        result_(f == FormulaFunction::Max   ? -1
+                : f == FormulaFunction::Min ? 999999
+                                            : 0) {}
   void Add(int32_t v) {
     switch (f_) {
       case FormulaFunction::Max:

@@ -8,8 +8,12 @@ namespace dlt {
 
 // Character classes of the formula scan. Letters are ASCII only: a name
 // must start with one, though any byte may follow.
-inline bool IsFormulaDigit(char c) { return c >= '0' && c <= '9'; }
-inline bool IsFormulaLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+inline bool IsFormulaDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+inline bool IsFormulaLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 inline bool IsFormulaOperator(char c) {
   return c == '+' || c == '-' || c == '*' || c == '/' || c == '%';
 }

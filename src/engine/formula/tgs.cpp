@@ -182,8 +182,7 @@ tgs::State tgs::CloseBracketState() {
 tgs::State tgs::OffsetState() {
   ++position_;  // past "["
   token_.clear();
-  while (!AtEnd() &&
-         (IsFormulaDigit(Current()) || Current() == '-' || Current() == '+')) {
+  while (!AtEnd() && (IsFormulaDigit(Current()) || Current() == '-' || Current() == '+')) {
     token_ += Current();
     ++position_;
   }

@@ -61,9 +61,9 @@ class tgs {
   bool EvaluateArgument(std::string_view text, int32_t& value);
 
   std::string formula_;
-  size_t position_ = 0;        // 0-based index of the character looked at
-  EvalContext startingDraw_;   // where the evaluation began; offsets return here
-  EvalContext current_;        // the draw operands are read at
+  size_t position_ = 0;       // 0-based index of the character looked at
+  EvalContext startingDraw_;  // where the evaluation began; offsets return here
+  EvalContext current_;       // the draw operands are read at
   std::string token_;
   OperatorCode pendingOperator_ = kOpNone;
   int32_t accumulator_ = 0;

@@ -15,21 +15,51 @@
 namespace dlt {
 namespace {
 
-const char* const kNames[] = {"z_num1", "z_num2", "z_num3", "z_num4", "z_num5", "f_num1",
-                              "f_num2", "test",   "z_hz",   "z_hw",   "z_jsgs", "z_ac",
-                              "xh21",   "zzz",    "z_num1yl"};
-const char* const kFunctions[] = {"max", "min", "mid", "abs", "getylz", "getzf", "getylzzf",
-                                  "getzb", "foo"};
+const char* const kNames[] = {"z_num1", "z_num2", "z_num3", "z_num4", "z_num5",
+                              "f_num1", "f_num2", "test",   "z_hz",   "z_hw",
+                              "z_jsgs", "z_ac",   "xh21",   "zzz",    "z_num1yl"};
+const char* const kFunctions[] = {"max",   "min",      "mid",   "abs", "getylz",
+                                  "getzf", "getylzzf", "getzb", "foo"};
 const char* const kOperators[] = {"+", "-", "*", "/", "%"};
-const char* const kOffsets[] = {"[-1]", "[1]", "[-2]", "[+3]", "[-3000]", "[0]", "[5000]",
-                                "[-2147483648]"};
+const char* const kOffsets[] = {"[-1]",    "[1]", "[-2]",   "[+3]",
+                                "[-3000]", "[0]", "[5000]", "[-2147483648]"};
 const char* const kBadOffsets[] = {"[]", "[--1]", "[2147483648]", "[1+]"};
-const char* const kSoup[] = {"1",      "0",      "7",      "12",      "2147483647", "2147483648",
-                             "z_num1", "z_num3", "f_num2", "test",    "z_hz",       "zzz",
-                             "+",      "-",      "*",      "/",       "%",          "(",
-                             ")",      "[-1]",   "[1]",    "[]",      "[",          "]",
-                             "max(",   "mid(",   "abs(",   "getylz(", "getzb(",     "foo(",
-                             ",",      " ",      "a",      "_",       "中",         "[-1]z_num2",
+const char* const kSoup[] = {"1",
+                             "0",
+                             "7",
+                             "12",
+                             "2147483647",
+                             "2147483648",
+                             "z_num1",
+                             "z_num3",
+                             "f_num2",
+                             "test",
+                             "z_hz",
+                             "zzz",
+                             "+",
+                             "-",
+                             "*",
+                             "/",
+                             "%",
+                             "(",
+                             ")",
+                             "[-1]",
+                             "[1]",
+                             "[]",
+                             "[",
+                             "]",
+                             "max(",
+                             "mid(",
+                             "abs(",
+                             "getylz(",
+                             "getzb(",
+                             "foo(",
+                             ",",
+                             " ",
+                             "a",
+                             "_",
+                             "中",
+                             "[-1]z_num2",
                              "(0-2147483647-1)"};
 
 class FormulaGenerator {
@@ -190,8 +220,8 @@ TEST_F(CompiledFormulaAgrees, OnRandomFormulasAtManyDraws) {
     // The history functions walk far back; keep their draws near the start.
     const bool walks = text.find("get") != std::string::npos;
     const int spread = walks ? 200 : kDraws;
-    std::vector<EvalContext> contexts = {TableAt(0), TableAt(1), TableAt(kDraws - 1),
-                                         MemoryAt(0), MemoryAt(kDraws)};
+    std::vector<EvalContext> contexts = {TableAt(0), TableAt(1), TableAt(kDraws - 1), MemoryAt(0),
+                                         MemoryAt(kDraws)};
     for (int k = 0; k < 3; ++k) {
       contexts.push_back(TableAt(anyDraw(rng) % spread));
       contexts.push_back(MemoryAt(anyDraw(rng) % spread));
@@ -224,8 +254,9 @@ TEST_F(CompiledFormulaAgrees, OnRandomFormulasAtManyDraws) {
 
 TEST_F(CompiledFormulaAgrees, OnDataDependentErrors) {
   // The divisor is zero at some draws only.
-  const char* const texts[] = {"100/(z_num2-z_num1-1)", "1%(test)", "getylz(10/test)",
-                               "max(1,5/test)+1", "[-1]z_num1/(z_num1%2)", "mid(1,2,3/test)"};
+  const char* const texts[] = {"100/(z_num2-z_num1-1)", "1%(test)",
+                               "getylz(10/test)",       "max(1,5/test)+1",
+                               "[-1]z_num1/(z_num1%2)", "mid(1,2,3/test)"};
   for (const char* text : texts) {
     const auto compiled = CompiledFormula::Compile(text);
     int failures = 0, successes = 0;
@@ -247,7 +278,8 @@ TEST_F(CompiledFormulaAgrees, OnDataDependentErrors) {
 TEST_F(CompiledFormulaAgrees, OneCompiledFormulaServesManyThreads) {
   const auto compiled = CompiledFormula::Compile("(z_hz+[-1]z_num1)%10+getylz(z_num1)");
   std::vector<FormulaResult> expected(kDraws);
-  for (int pos = 0; pos < kDraws; ++pos) expected[pos] = EvaluateFormula(TableAt(pos), compiled->Text());
+  for (int pos = 0; pos < kDraws; ++pos)
+    expected[pos] = EvaluateFormula(TableAt(pos), compiled->Text());
   std::vector<std::thread> threads;
   std::atomic<int> mismatches{0};
   for (int t = 0; t < 4; ++t) {

@@ -99,7 +99,8 @@ TEST(FormulaFunctions, ArgumentsSplitAtTheFirstCommaOrBracket) {
   a = SplitFunctionArguments("max(1,2", 3, FormulaFunction::Max);
   EXPECT_STREQ(a.error, msg::kBadFunctionBody);
   EXPECT_EQ(a.leading.size(), 1u) << "the arguments before still count";
-  EXPECT_STREQ(SplitFunctionArguments("abs(", 3, FormulaFunction::Abs).error, msg::kBadFunctionBody);
+  EXPECT_STREQ(SplitFunctionArguments("abs(", 3, FormulaFunction::Abs).error,
+               msg::kBadFunctionBody);
 }
 
 TEST(FormulaFunctions, MidCountsItsArguments) {

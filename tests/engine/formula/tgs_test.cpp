@@ -1,9 +1,10 @@
+#include "formula/tgs.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "formula/formula_messages.h"
-#include "formula/tgs.h"
 #include "formula_test_support.h"
 #include "history/eval_contexts.h"
 #include "indicators/indicator.h"
