@@ -1,11 +1,37 @@
 #include "gui/generator/tf_zh.h"
 
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "gui/app/app_context.h"
+#include "gui/generator/zh_back_page.h"
+#include "gui/generator/zh_front_page.h"
+#include "gui/generator/zh_match_page.h"
+#include "gui/generator/zh_session.h"
+
 namespace dlt::gui {
 
-Tf_zh::Tf_zh(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+Tf_zh::Tf_zh(AppContext& app, QWidget* parent)
+    : QWidget(parent), app_(app), session_(std::make_unique<ZhSession>()) {
   setObjectName("Tf_zh");
   setWindowTitle(QStringLiteral("超强组号"));
-  resize(640, 420);
+  resize(1000, 700);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  p_hmzh = new QTabWidget(this);
+  p_hmzh->setObjectName("p_hmzh");
+  layout->addWidget(p_hmzh);
+  front_ = new ZhFrontPage(app, *session_, *this);
+  front_->setObjectName("ts_zqgl");
+  back_ = new ZhBackPage(app, *session_, *this);
+  back_->setObjectName("ts_fqgl");
+  match_ = new ZhMatchPage(app, *session_, *this);
+  match_->setObjectName("ts_sqpp");
+  p_hmzh->addTab(front_, QStringLiteral("主区过滤"));
+  p_hmzh->addTab(back_, QStringLiteral("副区过滤"));
+  p_hmzh->addTab(match_, QStringLiteral("双区匹配"));
 }
+
+Tf_zh::~Tf_zh() = default;
 
 }  // namespace dlt::gui

@@ -1,19 +1,39 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+
+class QTabWidget;
 
 namespace dlt::gui {
 
 struct AppContext;
+struct ZhSession;
+class ZhFrontPage;
+class ZhBackPage;
+class ZhMatchPage;
 
-// Created at start with its caption; its pages are built with its feature.
+// The combination generator "超强组号": the page control `p_hmzh` with the
+// front-zone filter, the back-zone filter and the two-zone matching. The
+// pages share one session (conditions and lists).
 class Tf_zh : public QWidget {
   Q_OBJECT
  public:
   explicit Tf_zh(AppContext& app, QWidget* parent = nullptr);
+  ~Tf_zh() override;
+
+  ZhSession& Session() { return *session_; }
+  ZhFrontPage& FrontPage() { return *front_; }
+  ZhBackPage& BackPage() { return *back_; }
+  ZhMatchPage& MatchPage() { return *match_; }
 
  private:
   AppContext& app_;
+  std::unique_ptr<ZhSession> session_;
+  QTabWidget* p_hmzh = nullptr;
+  ZhFrontPage* front_ = nullptr;
+  ZhBackPage* back_ = nullptr;
+  ZhMatchPage* match_ = nullptr;
 };
 
 }  // namespace dlt::gui
