@@ -143,14 +143,14 @@ RunOutcome RunFilter(const FilterEnvironment& env, const ConditionSet& set, Resu
     out.accepted = static_cast<int64_t>(records.size());
   } else {
     auto run = PrepareFrontJudge(env, set);
-    const std::vector<Combo> combos = EnumerateCombos(set.PoolNumbers(), set.BankerNumbers());
-    bool cancelled = false;
-    const std::vector<Verdict> verdicts =
-        JudgeAll(*run->judge, combos, false, env.progress, &cancelled);
-    if (cancelled || verdicts.size() != combos.size()) return Cancelled(out);
-    out.judged = static_cast<int64_t>(combos.size());
-    for (size_t i = 0; i < combos.size(); ++i)
-      if (verdicts[i].accepted) records.push_back({combos[i], 0});
+    // Enumerated and judged in one pass on every core: the list of all
+    // combinations is never built.
+    const EnumerationVerdicts verdicts = JudgeEnumeration(
+        *run->judge, set.PoolNumbers(), set.BankerNumbers(), env.progress);
+    if (verdicts.cancelled) return Cancelled(out);
+    out.judged = verdicts.judged;
+    records.reserve(verdicts.accepted.size());
+    for (const Combo& c : verdicts.accepted) records.push_back({c, 0});
     out.accepted = static_cast<int64_t>(records.size());
     if (request.mode == FilterMode::kFilteredRandom)
       KeepRandomRecords(records, request.pickCount, rng);
