@@ -83,6 +83,23 @@ bool FoldPlain(const CompiledProgram::Call& call, const EvalContext& at, int32_t
   }
 }
 
+// getylz and getzf of one base indicator: the walk reads the draws
+// directly, with the same definitions as CheckedValueOmission and
+// CheckedWrappedAmplitude (a base indicator cannot fail).
+bool DrawSeriesValue(FormulaFunction f, DrawFn fn, const EvalContext& at, int32_t& value) {
+  const Draw* draws = at.draws;
+  const auto valueAt = [&](int p) { return fn(draws[p], p > 0 ? &draws[p - 1] : nullptr); };
+  const int32_t now = valueAt(at.pos);
+  if (f == FormulaFunction::GetYlz) {
+    int32_t count = 0;
+    for (int p = at.pos - 1; p >= 0 && valueAt(p) != now; --p) ++count;
+    value = count;
+    return true;
+  }
+  value = WrapAbs(WrapSub(now, at.pos > 0 ? valueAt(at.pos - 1) : 0));  // GetZf
+  return true;
+}
+
 bool DivisionByZero(const std::string*& error) {
   error = &kDivisionByZeroText;
   return false;
@@ -284,6 +301,9 @@ bool CompiledProgram::RunCall(const Call& call, const EvalContext& ctx, int32_t&
   }
   if (IsHistoryFunction(call.function)) {
     const CompiledProgram& last = *call.last;
+    if (last.singleOperand_ && last.ops_[0].code == OpCode::ReadDraw &&
+        (call.function == FormulaFunction::GetYlz || call.function == FormulaFunction::GetZf))
+      return DrawSeriesValue(call.function, last.ops_[0].drawFn, at, value);
     const auto series = [&](const EvalContext& c) -> std::optional<int32_t> {
       if (last.singleOperand_) return LoadOperand(last.ops_[0], c);
       int32_t v = 0;
