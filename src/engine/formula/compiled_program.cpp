@@ -5,13 +5,13 @@
 
 #include "formula/formula_arithmetic.h"
 #include "formula/formula_messages.h"
+#include "formula/formula_scan.h"
 
 namespace dlt {
 
 namespace {
 
 const std::string kDivisionByZeroText = formula_messages::kDivisionByZero;
-constexpr int kMaxOpenBrackets = 5;
 
 // One dispatch per operation: the loading kinds that apply their operand
 // at once get one code per operator.

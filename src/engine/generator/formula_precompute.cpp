@@ -7,11 +7,11 @@
 #include "formula/compiled_program.h"
 #include "formula/formula_arithmetic.h"
 #include "formula/formula_functions.h"
+#include "formula/formula_scan.h"
 
 namespace dlt {
 
 namespace {
-constexpr int kMaxOpenBrackets = 5;
 constexpr int64_t kMaxDenseSpan = int64_t{1} << 20;
 
 // The draw an offset moves to from `pos`, stopping at the first draw and at
@@ -124,69 +124,61 @@ struct FastFormulaCall {
   }
 };
 
-// Mirrors the formula language's compiler (formula_compiler.cpp) state for
-// state; only what an operand binds to differs. Messages are not kept: a
-// judge only needs to know that a formula failed.
+// Records the scan's actions as fast operations: an operand is loaded,
+// then applied by its own operation. Messages are not kept: a judge only
+// needs to know that a formula failed.
 class FastFormulaCompiler {
  public:
-  FastFormulaCompiler(std::string_view text, int pos, CandidateTables& tables, FastFormula& out)
-      : text_(text), pos0_(pos), tables_(tables), out_(out) {}
+  FastFormulaCompiler(int pos, CandidateTables& tables, FastFormula& out)
+      : pos0_(pos), tables_(tables), out_(out) {}
 
-  void Compile() {
-    if (PrecheckFormula(text_)) {
-      Fail();
-      return;
+  void Fail(std::string_view) { Emit(Code::Fail); }
+  void Number(OperatorCode, int32_t value) { Emit(Code::Const, kOpNone, value); }
+  bool Read(OperatorCode, std::string_view name, bool hasOffset, int32_t offset) {
+    const Op read = BindRead(name, PositionAfterOffset(hasOffset, offset));
+    if (read.code == Code::Fail) {
+      Emit(Code::Fail);
+      return false;
     }
-    State state = OperandState(text_[0]);
-    if (state == State::Stop) Fail();
-    while (state != State::Stop) {
-      switch (state) {
-        case State::Number:
-          state = Number();
-          break;
-        case State::Name:
-          state = Name();
-          break;
-        case State::Operator:
-          state = Operator();
-          break;
-        case State::OpenBracket:
-          state = OpenBracket();
-          break;
-        case State::CloseBracket:
-          state = CloseBracket();
-          break;
-        case State::Offset:
-          state = Offset();
-          break;
-        case State::Stop:
-          break;
-      }
+    out_.ops_.push_back(read);
+    return true;
+  }
+  void AfterOperand(OperatorCode pending) { Emit(Code::Apply, pending); }
+  void End() { Emit(Code::End); }
+  void Open(OperatorCode) { Emit(Code::Open); }
+  void Close(OperatorCode code) { Emit(Code::Close, code); }
+
+  void Call(FormulaFunction f, const FunctionArguments& args, bool hasOffset, int32_t offset,
+            std::optional<OperatorCode>) {
+    auto call = std::make_unique<FastFormulaCall>();
+    call->function = f;
+    call->at = PositionAfterOffset(hasOffset, offset);
+    for (std::string_view a : args.leading)
+      call->leading.push_back(FastFormula::Compile(a, call->at, tables_));
+    if (args.error) {
+      call->splitFailed = true;
+    } else if (f == FormulaFunction::GetZb) {
+      call->mode = FastFormulaCall::Mode::Indicator;
+      call->read = BindRead(args.last, call->at);
+    } else if (FoldsLastArgument(f)) {
+      call->mode = FastFormulaCall::Mode::Fold;
+      call->last = FastFormula::Compile(args.last, call->at, tables_);
+    } else {
+      BindHistoryFunction(*call, args.last);
     }
+    for (const auto& a : call->leading) out_.expensive_ |= a->Expensive();
+    if (call->last) out_.expensive_ |= call->last->Expensive();
+    Op op;
+    op.code = Code::Call;
+    op.index = static_cast<uint32_t>(out_.calls_.size());
+    out_.calls_.push_back(std::move(call));
+    out_.ops_.push_back(op);
   }
 
  private:
   using Code = FastFormula::Code;
   using Op = FastFormula::Op;
-  enum class State { Number, Name, Operator, OpenBracket, CloseBracket, Offset, Stop };
 
-  bool AtEnd() const { return cursor_ >= text_.size(); }
-  char Current() const { return AtEnd() ? '\0' : text_[cursor_]; }
-  bool OperandEndsHere() const {
-    return AtEnd() || IsFormulaOperator(Current()) || Current() == ')';
-  }
-  static State OperandState(char c) {
-    if (IsFormulaDigit(c)) return State::Number;
-    if (IsFormulaLetter(c)) return State::Name;
-    if (c == '(') return State::OpenBracket;
-    if (c == '[') return State::Offset;
-    return State::Stop;
-  }
-
-  State Fail() {
-    Emit(Code::Fail);
-    return State::Stop;
-  }
   void Emit(Code code, OperatorCode op = kOpNone, int32_t value = 0) {
     Op o;
     o.code = code;
@@ -232,127 +224,10 @@ class FastFormulaCompiler {
     return op;
   }
 
-  int PositionAfterOffset() {
-    if (!offsetActive_) return pos0_;
-    if (offset_ > 0) out_.readsAhead_ = true;
-    return MovedPosition(pos0_, offset_, tables_.N());
-  }
-
-  State AfterOperand() {
-    Emit(Code::Apply, pending_);
-    if (AtEnd()) {
-      Emit(Code::End);
-      return State::Stop;
-    }
-    return Current() == ')' ? State::CloseBracket : State::Operator;
-  }
-
-  State Number() {
-    const size_t start = cursor_;
-    ++cursor_;
-    while (!AtEnd() && IsFormulaDigit(Current())) ++cursor_;
-    if (!OperandEndsHere()) return Fail();
-    const auto number = ParseNumberToken(text_.substr(start, cursor_ - start));
-    if (!number) return Fail();
-    Emit(Code::Const, kOpNone, *number);
-    return AfterOperand();
-  }
-
-  State Name() {
-    const size_t start = cursor_;
-    if (!AtEnd()) ++cursor_;
-    while (!OperandEndsHere()) {
-      if (Current() == '(') return FunctionCall(text_.substr(start, cursor_ - start));
-      ++cursor_;
-    }
-    const Op read = BindRead(text_.substr(start, cursor_ - start), PositionAfterOffset());
-    if (read.code == Code::Fail) return Fail();
-    out_.ops_.push_back(read);
-    offsetActive_ = false;
-    return AfterOperand();
-  }
-
-  State Operator() {
-    pending_ = OperatorCodeOf(Current());
-    offsetActive_ = false;
-    ++cursor_;
-    const State next = AtEnd() ? State::Stop : OperandState(Current());
-    if (next == State::Stop) return Fail();
-    return next;
-  }
-
-  State OpenBracket() {
-    if (depth_ == kMaxOpenBrackets) return Fail();
-    Emit(Code::Open);
-    openCodes_[depth_++] = pending_;
-    pending_ = kOpNone;
-    ++cursor_;
-    const State next = AtEnd() ? State::Stop : OperandState(Current());
-    if (next == State::Stop) return Fail();
-    return next;
-  }
-
-  State CloseBracket() {
-    ++cursor_;
-    if (depth_ == 0) return Fail();
-    Emit(Code::Close, openCodes_[--depth_]);
-    if (AtEnd()) {
-      Emit(Code::End);
-      return State::Stop;
-    }
-    if (IsFormulaOperator(Current())) return State::Operator;
-    if (Current() == ')') return State::CloseBracket;
-    return Fail();
-  }
-
-  State Offset() {
-    ++cursor_;
-    const size_t start = cursor_;
-    while (!AtEnd() && (IsFormulaDigit(Current()) || Current() == '-' || Current() == '+'))
-      ++cursor_;
-    if (Current() != ']') return Fail();
-    const char* error = nullptr;
-    const auto offset = ParseOffsetToken(text_.substr(start, cursor_ - start), &error);
-    if (!offset) return Fail();
-    offsetActive_ = true;
-    offset_ = *offset;
-    ++cursor_;
-    return State::Name;
-  }
-
-  State FunctionCall(std::string_view name) {
-    const auto f = LookupFormulaFunction(name);
-    if (!f) return Fail();
-    const FunctionArguments args = SplitFunctionArguments(text_, cursor_, *f);
-    auto call = std::make_unique<FastFormulaCall>();
-    call->function = *f;
-    call->at = PositionAfterOffset();
-    for (std::string_view a : args.leading)
-      call->leading.push_back(FastFormula::Compile(a, call->at, tables_));
-    if (args.error) {
-      call->splitFailed = true;
-    } else if (*f == FormulaFunction::GetZb) {
-      call->mode = FastFormulaCall::Mode::Indicator;
-      call->read = BindRead(args.last, call->at);
-    } else if (FoldsLastArgument(*f)) {
-      call->mode = FastFormulaCall::Mode::Fold;
-      call->last = FastFormula::Compile(args.last, call->at, tables_);
-    } else {
-      BindHistoryFunction(*call, args.last);
-    }
-    for (const auto& a : call->leading) out_.expensive_ |= a->Expensive();
-    if (call->last) out_.expensive_ |= call->last->Expensive();
-    const bool splitFailed = call->splitFailed;
-    Op op;
-    op.code = Code::Call;
-    op.index = static_cast<uint32_t>(out_.calls_.size());
-    out_.calls_.push_back(std::move(call));
-    out_.ops_.push_back(op);
-    if (splitFailed) return State::Stop;
-    cursor_ = args.end;
-    offsetActive_ = false;
-    if (!OperandEndsHere()) return Fail();
-    return AfterOperand();
+  int PositionAfterOffset(bool hasOffset, int32_t offset) {
+    if (!hasOffset) return pos0_;
+    if (offset > 0) out_.readsAhead_ = true;
+    return MovedPosition(pos0_, offset, tables_.N());
   }
 
   void BindHistoryFunction(FastFormulaCall& call, std::string_view argument) {
@@ -378,16 +253,9 @@ class FastFormulaCompiler {
     call.BuildTable(*program, tables_);
   }
 
-  std::string_view text_;
   int pos0_;
   CandidateTables& tables_;
   FastFormula& out_;
-  size_t cursor_ = 0;
-  OperatorCode pending_ = kOpNone;
-  bool offsetActive_ = false;
-  int32_t offset_ = 0;
-  int depth_ = 0;
-  std::array<OperatorCode, kMaxOpenBrackets> openCodes_{};
 };
 
 FastFormula::FastFormula(const CandidateTables& tables) : tables_(&tables) {}
@@ -396,7 +264,8 @@ FastFormula::~FastFormula() = default;
 std::unique_ptr<FastFormula> FastFormula::Compile(std::string_view text, int pos,
                                                   CandidateTables& tables) {
   std::unique_ptr<FastFormula> f(new FastFormula(tables));
-  FastFormulaCompiler(text, pos, tables, *f).Compile();
+  FastFormulaCompiler builder(pos, tables, *f);
+  FormulaScan(text, builder).Run();
   return f;
 }
 
