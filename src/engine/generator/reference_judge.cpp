@@ -12,6 +12,25 @@
 namespace dlt {
 namespace {
 
+// A private copy of the history with its candidate slot (draw N + 1), which
+// the caller fills with the candidate.
+std::vector<Draw> HistoryWithCandidateSlot(const JudgeSetup& setup) {
+  const MemoryHistory& mem = *setup.history;
+  return std::vector<Draw>(mem.Data(), mem.Data() + mem.Count() + 1);
+}
+
+// The evaluation context of the candidate: the last draw of `draws`.
+EvalContext CandidateContext(const JudgeSetup& setup, const std::vector<Draw>& draws) {
+  EvalContext ctx;
+  ctx.source = Source::Memory;
+  ctx.draws = draws.data();
+  ctx.count = static_cast<int>(draws.size());
+  ctx.pos = ctx.count - 1;
+  ctx.tableTest = setup.tableTest;
+  ctx.env = &setup.env;
+  return ctx;
+}
+
 // Counts a violation: tolerant ones are tallied, any other ends the judgement.
 class Tally {
  public:
@@ -56,17 +75,9 @@ class ReferenceJudge final : public FrontJudge {
     if (set.Switches().notHistory && setup_.pastCombos && setup_.pastCombos->Contains(c)) return {};
 
     // The candidate as draw N+1 of a private copy of the history.
-    const MemoryHistory& mem = *setup_.history;
-    const int n = mem.Count();
-    std::vector<Draw> draws(mem.Data(), mem.Data() + n + 1);
-    draws[n].front = c;
-    EvalContext ctx;
-    ctx.source = Source::Memory;
-    ctx.draws = draws.data();
-    ctx.count = n + 1;
-    ctx.pos = n;
-    ctx.tableTest = setup_.tableTest;
-    ctx.env = &setup_.env;
+    std::vector<Draw> draws = HistoryWithCandidateSlot(setup_);
+    draws.back().front = c;
+    const EvalContext ctx = CandidateContext(setup_, draws);
 
     for (int number : CommonConditionOrder())
       if (!CheckIndicator(ctx, number, tally)) return {};
@@ -136,17 +147,9 @@ class ReferenceBackJudge final : public BackJudge {
 
   Verdict Judge(const BackPair& pair) const override {
     const BackConditionSet& back = setup_.set->Back();
-    const MemoryHistory& mem = *setup_.history;
-    const int n = mem.Count();
-    std::vector<Draw> draws(mem.Data(), mem.Data() + n + 1);
-    draws[n].back = pair;
-    EvalContext ctx;
-    ctx.source = Source::Memory;
-    ctx.draws = draws.data();
-    ctx.count = n + 1;
-    ctx.pos = n;
-    ctx.tableTest = setup_.tableTest;
-    ctx.env = &setup_.env;
+    std::vector<Draw> draws = HistoryWithCandidateSlot(setup_);
+    draws.back().back = pair;
+    const EvalContext ctx = CandidateContext(setup_, draws);
 
     Tally tally;
     for (const BackCondition& bc : BackConditions()) {
