@@ -34,4 +34,8 @@ Tf_zh::Tf_zh(AppContext& app, QWidget* parent)
 
 Tf_zh::~Tf_zh() = default;
 
+void Tf_zh::FrontListChanged() {
+  front_->RefreshList();
+}
+
 }  // namespace dlt::gui

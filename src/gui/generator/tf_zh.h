@@ -26,6 +26,9 @@ class Tf_zh : public QWidget {
   ZhFrontPage& FrontPage() { return *front_; }
   ZhBackPage& BackPage() { return *back_; }
   ZhMatchPage& MatchPage() { return *match_; }
+  // The front list was changed outside the front page (the batch filter):
+  // shows it again.
+  void FrontListChanged();
 
  private:
   AppContext& app_;

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+
+#include "generator/condition_list_lines.h"
+#include "generator/value_set.h"
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace dlt::gui {
+
+struct AppContext;
+struct ZhSession;
+struct ZhFrontDialogs;
+
+// The three lists of the front set on their pages of PageControl2:
+// 自设条件 (cb_selfcond, lb_selfcond), 尾数设置 (cb_wsset, lb_wsset) and
+// 自定义指标 (cb_selfzb, e_selfzb, e_selfzbqz, lb_selfzb). Entries live in
+// the session's set; the list boxes show them, one line per entry.
+class ZhConditionLists : public QObject {
+  Q_OBJECT
+ public:
+  ZhConditionLists(AppContext& app, ZhSession& session, ZhFrontDialogs& dialogs, QWidget* owner);
+
+  void BuildSelfConditions(QWidget* page);
+  void BuildTailSettings(QWidget* page);
+  void BuildCustomIndicators(QWidget* page);
+
+  // Shows the set again; every line is written in `wording` (a loaded set
+  // uses the file's wording, entries added here the window's).
+  void Refresh(ListLineWording wording);
+
+ private:
+  void RefreshControls();
+  void AddSelfCondition();
+  void DeleteSelfCondition();
+  void AddTailSetting();
+  void DeleteTailSetting();
+  void PickCustomValues();
+  void AddCustomIndicator();
+  void DeleteCustomIndicator();
+  void Inform(const std::string& text);
+
+  AppContext& app_;
+  ZhSession& session_;
+  ZhFrontDialogs& dialogs_;
+  QWidget* owner_;
+  QCheckBox* cb_selfcond = nullptr;
+  QListWidget* lb_selfcond = nullptr;
+  QPushButton* b_addanyzh = nullptr;
+  QPushButton* b_selfcondsub = nullptr;
+  QCheckBox* cb_wsset = nullptr;
+  QListWidget* lb_wsset = nullptr;
+  QPushButton* b_wsset_add = nullptr;
+  QPushButton* b_wsset_delete = nullptr;
+  QCheckBox* cb_selfzb = nullptr;
+  QLineEdit* e_selfzb = nullptr;
+  QPushButton* b_fzsr = nullptr;
+  QLineEdit* e_selfzbqz = nullptr;
+  QPushButton* b_selfzb = nullptr;
+  QCheckBox* cb_selfzbrc = nullptr;
+  QPushButton* b_addselfzb = nullptr;
+  QPushButton* b_deleteselfzb = nullptr;
+  QListWidget* lb_selfzb = nullptr;
+  ValueSet pendingValues_;  // 取值 of the custom indicator being typed
+};
+
+}  // namespace dlt::gui

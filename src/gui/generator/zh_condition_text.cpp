@@ -1,0 +1,26 @@
+#include "gui/generator/zh_condition_text.h"
+
+namespace dlt::gui {
+
+QString ValuesText(const ValueSet& values) {
+  QString text;
+  for (int32_t v : values.Values()) text += QString::number(v) + QStringLiteral("  ");
+  return text;
+}
+
+QString NumbersText(std::span<const int> numbers) {
+  QString text;
+  for (int n : numbers) text += QStringLiteral("%1  ").arg(n, 2, 10, QLatin1Char('0'));
+  return text;
+}
+
+std::optional<int> BoundFromText(const QString& text) {
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty()) return std::nullopt;
+  bool ok = false;
+  const int value = trimmed.toInt(&ok);
+  if (!ok) return std::nullopt;
+  return value;
+}
+
+}  // namespace dlt::gui

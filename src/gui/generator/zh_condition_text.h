@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "generator/value_set.h"
+
+namespace dlt::gui {
+
+// The value edits: each value in decimal followed by two blanks ("0  2  3  ").
+QString ValuesText(const ValueSet& values);
+// The pool and banker memos: each number with two digits followed by two
+// blanks ("01  02  ").
+QString NumbersText(std::span<const int> numbers);
+// A bound edit's text: blank (after trimming) gives nullopt; otherwise the
+// digits it holds.
+std::optional<int> BoundFromText(const QString& text);
+
+}  // namespace dlt::gui
