@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include "generator/condition_files.h"
 #include "generator/condition_list_lines.h"
 #include "generator/filter_run.h"
+#include "generator/forecast_writes.h"
 #include "generator/result_files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
@@ -137,6 +139,9 @@ class ZhFrontTest : public QObject {
   void theExitHookSavesThisWindowsSet();
   void refusedAddsShowAMessage();
   void aCancelledRunKeepsTheList();
+  void theRandomModes();
+  void theForecastRecordBlocksTheFilter();
+  void showingStartsOnTheFirstTabs();
 };
 
 void ZhFrontTest::conditionGroupsComeFromTheTable() {
@@ -585,6 +590,76 @@ void ZhFrontTest::aCancelledRunKeepsTheList() {
   QCOMPARE(f.Session().front.Count(), 1);
   QCOMPARE(f.Session().front.At(1).numbers, (Combo{1, 2, 3, 4, 6}));
   QVERIFY(!f.Get<QPushButton>("b_contfilter")->isEnabled());
+}
+
+void ZhFrontTest::theRandomModes() {
+  Fixture f;
+  QVERIFY(!f.Get<QPushButton>("b_xzsgl")->isEnabled());
+  QVERIFY(!f.Get<QLineEdit>("me_jxzh")->isEnabled());
+  f.Get<QRadioButton>("rb_jxzh")->click();
+  QCOMPARE(f.Get<QPushButton>("b_filter")->text(), QString("机选组号"));
+  QCOMPARE(f.Get<QPushButton>("b_xzsgl")->text(), QString("过滤后机选"));
+  QCOMPARE(f.Get<QLineEdit>("me_jxzh")->text(), QString("10"));
+  QVERIFY(f.Get<QPushButton>("b_xzsgl")->isEnabled());
+  QVERIFY(!f.Get<QRadioButton>("rb_xzjz")->isEnabled());
+  // Pure random: the conditions are ignored.
+  f.Check("cb_dsgs");
+  f.dialogs.picks.push_back(std::vector<int>{5});
+  f.Click("b_dsgs");
+  f.Get<QLineEdit>("me_jxzh")->setText("25");
+  f.Click("b_filter");
+  QCOMPARE(f.Session().front.Count(), 25);
+  // A blank count means 10.
+  f.Get<QLineEdit>("me_jxzh")->clear();
+  f.Click("b_filter");
+  QCOMPARE(f.Session().front.Count(), 10);
+  // Filtered random with a count above the accepted ones keeps them all.
+  f.Get<QLineEdit>("me_jxzh")->setText("9999");
+  f.Click("b_xzsgl");
+  const int64_t expected = f.EngineCount(f.Session().set);
+  QCOMPARE(int64_t(f.Session().front.Count()), expected);
+  for (int n = 1; n <= f.Session().front.Count(); ++n) {
+    const Combo& c = f.Session().front.At(n).numbers;
+    QVERIFY(std::all_of(c.begin(), c.end(), [](int x) { return x >= 18; }));
+  }
+  f.Get<QRadioButton>("rb_cgzh")->click();
+  QCOMPARE(f.Get<QPushButton>("b_filter")->text(), QString("常规过滤 "));
+  QVERIFY(f.Get<QLineEdit>("me_jxzh")->text().isEmpty());
+  QVERIFY(!f.Get<QPushButton>("b_xzsgl")->isEnabled());
+}
+
+void ZhFrontTest::theForecastRecordBlocksTheFilter() {
+  Fixture f;
+  f.dialogs.typed.push_back(Typed({"1", "2", "3", "4", "6"}));
+  f.Click("b_tjzh");
+  DrawTable& table = f.app->Context().Table();
+  WriteComboForecast(table, Combo{3, 8, 13, 21, 30});
+  QVERIFY(table.HasForecast());
+  f.Click("b_filter");
+  QCOMPARE(f.world.shell.messages.back(), QString::fromUtf8(kForecastGuardMessage));
+  QVERIFY(!table.HasForecast());
+  QCOMPARE(f.Session().front.Count(), 1);
+  // "No": the graphical entry in its forecast mode.
+  f.world.shell.confirmAnswer = false;
+  QString title;
+  f.world.shell.dialogHandlers.push_back([&](QDialog& d) {
+    title = d.windowTitle();
+    d.reject();
+  });
+  f.Click("b_addtoprodict");
+  QCOMPARE(title, QString("添加到预测区"));
+  QVERIFY(!table.HasForecast());
+}
+
+void ZhFrontTest::showingStartsOnTheFirstTabs() {
+  Fixture f;
+  f.zh->hide();
+  f.Get<QTabWidget>("PageControl2")->setCurrentIndex(4);
+  f.Get<QTabWidget>("p_hmzh")->setCurrentIndex(2);
+  f.zh->show();
+  QCOMPARE(f.Get<QTabWidget>("PageControl2")->currentIndex(), 0);
+  QCOMPARE(f.Get<QTabWidget>("p_hmzh")->currentIndex(), 0);
+  QCOMPARE(f.zh->pos(), QPoint(0, 62));
 }
 
 QTEST_MAIN(ZhFrontTest)

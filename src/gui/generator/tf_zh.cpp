@@ -34,6 +34,13 @@ Tf_zh::Tf_zh(AppContext& app, QWidget* parent)
 
 Tf_zh::~Tf_zh() = default;
 
+void Tf_zh::showEvent(QShowEvent* event) {
+  move(0, 62);
+  p_hmzh->setCurrentIndex(0);
+  front_->ShowFirstTab();
+  QWidget::showEvent(event);
+}
+
 void Tf_zh::FrontListChanged() {
   front_->RefreshList();
 }

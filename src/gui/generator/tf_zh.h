@@ -30,6 +30,10 @@ class Tf_zh : public QWidget {
   // shows it again.
   void FrontListChanged();
 
+ protected:
+  // Every show starts on "主区过滤" and "常规1" at the top left.
+  void showEvent(QShowEvent* event) override;
+
  private:
   AppContext& app_;
   std::unique_ptr<ZhSession> session_;

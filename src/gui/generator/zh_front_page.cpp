@@ -222,6 +222,10 @@ void ZhFrontPage::RefreshConditions(bool loaded) {
   settings_->Refresh();
 }
 
+void ZhFrontPage::ShowFirstTab() {
+  PageControl2->setCurrentIndex(0);
+}
+
 void ZhFrontPage::RefreshList() {
   if (session_.front.Page() == 0 || session_.front.Page() > session_.front.PageCount())
     session_.front.FirstPage();

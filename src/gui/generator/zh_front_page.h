@@ -43,6 +43,8 @@ class ZhFrontPage : public QWidget {
   // Shows the front list again from page 1 (after a run or a batch).
   void RefreshList();
   ZhFrontGrid& Grid() { return *grid_; }
+  // Makes "常规1" the visible tab of PageControl2.
+  void ShowFirstTab();
 
  private:
   QWidget* BuildActions();
