@@ -28,7 +28,7 @@ Draw D(int32_t qs, std::array<uint8_t, 5> f, std::array<uint8_t, 2> b) {
   return d;
 }
 
-void Type(Tf_gxsjq* w, const char* qs, const char* zh, const char* spec) {
+void Type(Tf_gxsjq* w, const char* qs, const char* zh, const char* backNumbers) {
   auto set = [w](const char* name, const char* text) {
     auto* e = w->findChild<QLineEdit*>(name);
     e->clear();
@@ -37,7 +37,7 @@ void Type(Tf_gxsjq* w, const char* qs, const char* zh, const char* spec) {
   };
   set("e_qs", qs);
   set("e_zh", zh);
-  set("e_spec", spec);
+  set("e_spec", backNumbers);
 }
 
 }  // namespace

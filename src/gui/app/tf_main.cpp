@@ -24,11 +24,11 @@
 namespace dlt::gui {
 namespace {
 
-struct ButtonSpec {
+struct ToolbarButton {
   const char* name;
   const char* caption;
 };
-constexpr ButtonSpec kButtons[] = {{"b_tjq", "统计区"},    {"b_zh", "超强组号"},
+constexpr ToolbarButton kButtons[] = {{"b_tjq", "统计区"},    {"b_zh", "超强组号"},
                                    {"b_fxd", "走势分析"},  {"b_moredb", "更多图表"},
                                    {"b_zbpx", "指标剖析"}, {"b_gxsjq", "数据更新"},
                                    {"b_set", "设置"},      {"b_tdsh", "提胆杀号"},
@@ -46,11 +46,11 @@ Tf_main::Tf_main(AppContext& app, QWidget* parent)
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
-  for (const ButtonSpec& spec : kButtons) {
+  for (const ToolbarButton& button : kButtons) {
     auto* b = new QToolButton(this);
-    b->setObjectName(spec.name);
-    b->setText(QString::fromUtf8(spec.caption));
-    b->setIcon(ToolbarIcon(spec.name));
+    b->setObjectName(button.name);
+    b->setText(QString::fromUtf8(button.caption));
+    b->setIcon(ToolbarIcon(button.name));
     b->setIconSize(QSize(24, 24));
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setAutoRaise(true);

@@ -27,12 +27,12 @@
 namespace dlt::gui {
 namespace {
 
-struct NavSpec {
+struct NavigatorEntry {
   const char* action;
   const char* symbol;
   const char* hint;
 };
-constexpr NavSpec kNavigator[] = {
+constexpr NavigatorEntry kNavigator[] = {
     {"first", "|◀", "第一条记录"},   {"prior", "◀", "上一条记录"},
     {"next", "▶", "下一条记录"},     {"last", "▶|", "最后一条记录"},
     {"delete", "－", "删除记录"},    {"edit", "▲", "修改记录"},
@@ -69,7 +69,7 @@ Tf_gxsjq::Tf_gxsjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   auto* navRow = new QHBoxLayout(navigator);
   navRow->setContentsMargins(0, 0, 0, 0);
   navRow->setSpacing(1);
-  for (const NavSpec& n : kNavigator) {
+  for (const NavigatorEntry& n : kNavigator) {
     auto* b = new QToolButton(navigator);
     b->setObjectName(QStringLiteral("nav_%1").arg(n.action));
     b->setText(QString::fromUtf8(n.symbol));
