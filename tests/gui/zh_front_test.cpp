@@ -22,6 +22,8 @@
 #include "generator/result_files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
+#include "gui/generator/picker_tile.h"
+#include "gui/generator/tf_getchoiceextend.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/zh_front_dialogs.h"
 #include "gui/generator/zh_front_page.h"
@@ -142,6 +144,7 @@ class ZhFrontTest : public QObject {
   void theRandomModes();
   void theForecastRecordBlocksTheFilter();
   void showingStartsOnTheFirstTabs();
+  void pickingThroughTheRealPicker();
 };
 
 void ZhFrontTest::conditionGroupsComeFromTheTable() {
@@ -660,6 +663,53 @@ void ZhFrontTest::showingStartsOnTheFirstTabs() {
   QCOMPARE(f.Get<QTabWidget>("PageControl2")->currentIndex(), 0);
   QCOMPARE(f.Get<QTabWidget>("p_hmzh")->currentIndex(), 0);
   QCOMPARE(f.zh->pos(), QPoint(0, 62));
+}
+
+void ZhFrontTest::pickingThroughTheRealPicker() {
+  TestWorld world;
+  world.SeedDraws(History(60));
+  auto app = world.MakeApp();
+  auto* zh = app->Windows().Get<Tf_zh>();
+  zh->show();
+  zh->findChild<QCheckBox*>("cb_dsgs")->click();
+  world.shell.dialogHandlers.push_back([](QDialog& d) {
+    auto* picker = qobject_cast<Tf_getchoiceextend*>(&d);
+    QVERIFY(picker);
+    QCOMPARE(picker->First(), 0);
+    QCOMPARE(picker->Last(), 5);
+    QTest::mouseClick(picker->Tile(4), Qt::LeftButton);
+    QTest::mouseClick(picker->Tile(1), Qt::LeftButton);
+    QTest::mouseClick(d.findChild<QPushButton*>("b_ok"), Qt::LeftButton);
+  });
+  QTest::mouseClick(zh->findChild<QPushButton*>("b_dsgs"), Qt::LeftButton);
+  QCOMPARE(world.shell.dialogsRun, 1);
+  QCOMPARE(zh->findChild<QLineEdit*>("e_dsgs")->text(), QString("1  4  "));
+  QCOMPARE(zh->Session().set.Indicator(1).values.Values(), (std::vector<int32_t>{1, 4}));
+
+  // The sum picker opens on the current values with the newest draw's sum.
+  const DrawTable& table = app->Context().Table();
+  const Draw& newest = table.Draws()[size_t(table.LastRealIndex())];
+  const int sum =
+      newest.front[0] + newest.front[1] + newest.front[2] + newest.front[3] + newest.front[4];
+  zh->findChild<QCheckBox*>("cb_hmhz")->click();
+  int shownCurrent = -1;
+  world.shell.dialogHandlers.push_back([&](QDialog& d) {
+    auto* picker = qobject_cast<Tf_getchoiceextend*>(&d);
+    QVERIFY(picker);
+    shownCurrent = picker->Current();
+    QTest::mouseClick(d.findChild<QPushButton*>("b_selall"), Qt::LeftButton);
+    QTest::mouseClick(d.findChild<QPushButton*>("b_ok"), Qt::LeftButton);
+  });
+  QTest::mouseClick(zh->findChild<QPushButton*>("b_hmhz"), Qt::LeftButton);
+  QCOMPARE(shownCurrent, sum);
+  QCOMPARE(zh->Session().set.Indicator(25).values.Size(), 121);
+  // 取消 changes nothing.
+  world.shell.dialogHandlers.push_back([](QDialog& d) {
+    QTest::mouseClick(d.findChild<QPushButton*>("b_selnone"), Qt::LeftButton);
+    QTest::mouseClick(d.findChild<QPushButton*>("b_cancel"), Qt::LeftButton);
+  });
+  QTest::mouseClick(zh->findChild<QPushButton*>("b_hmhz"), Qt::LeftButton);
+  QCOMPARE(zh->Session().set.Indicator(25).values.Size(), 121);
 }
 
 QTEST_MAIN(ZhFrontTest)
