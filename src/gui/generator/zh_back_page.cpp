@@ -46,6 +46,12 @@ QString Root(const AppContext& app) {
   return QString::fromStdString(app.folder.Root());
 }
 
+QStringList Header() {
+  QStringList header;
+  for (const std::string& h : BackList::Header()) header << Q(h);
+  return header;
+}
+
 // The data-update grid shows the forecast record: let it see the change.
 void TableChanged(AppContext& app) {
   if (app.dm && app.dm->ds_basedata) app.dm->ds_basedata->Refresh();
@@ -73,7 +79,8 @@ ZhBackPage::ZhBackPage(AppContext& app, ZhSession& session, Tf_zh& window, QWidg
   layout->addWidget(BuildConditions(), 0);
   layout->addWidget(BuildList(), 1);
   ShowConditions();
-  ShowList();
+  // The window keeps its own caption until the list changes.
+  model_->Show(Header(), session_.back.Count());
 }
 
 QWidget* ZhBackPage::BuildConditions() {
@@ -344,9 +351,7 @@ void ZhBackPage::LoadSet() {
 // --- the back list ------------------------------------------------------------
 
 void ZhBackPage::ShowList() {
-  QStringList header;
-  for (const std::string& h : BackList::Header()) header << Q(h);
-  model_->Show(header, session_.back.Count());
+  model_->Show(Header(), session_.back.Count());
   window_.setWindowTitle(Q(session_.back.Caption()));
 }
 

@@ -46,6 +46,14 @@ QString Root(const AppContext& app) {
   return QString::fromStdString(app.folder.Root());
 }
 
+// The grid header; the ninth column "中奖情况" only after a prize check.
+QStringList Header(bool withPrize) {
+  QStringList header;
+  const auto& names = TicketList::Header();
+  for (size_t i = 0; i < names.size() - (withPrize ? 0 : 1); ++i) header << Q(names[i]);
+  return header;
+}
+
 // The data-update grid shows the forecast record: let it see the change.
 void TableChanged(AppContext& app) {
   if (app.dm && app.dm->ds_basedata) app.dm->ds_basedata->Refresh();
@@ -131,15 +139,13 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   connect(b[6], &QPushButton::clicked, this, [this] { ClearForecast(); });
   connect(b[7], &QPushButton::clicked, this, [this] { Print(); });
   connect(b[8], &QPushButton::clicked, this, [this] { CheckPrizes(); });
-  ShowList();
+  // The window keeps its own caption until the list changes.
+  model_->Show(Header(false), session_.tickets.Count());
 }
 
 void ZhMatchPage::ShowList(bool withPrize) {
   withPrize_ = withPrize;
-  QStringList header;
-  const auto& names = TicketList::Header();
-  for (size_t i = 0; i < names.size() - (withPrize ? 0 : 1); ++i) header << Q(names[i]);
-  model_->Show(header, session_.tickets.Count());
+  model_->Show(Header(withPrize), session_.tickets.Count());
   window_.setWindowTitle(Q(session_.tickets.Caption()));
 }
 
