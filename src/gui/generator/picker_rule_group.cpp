@@ -90,17 +90,17 @@ PickerRuleGroup::PickerRuleGroup(bool longList, QWidget* parent)
   auto* boundsRow = new QHBoxLayout;
   boundsRow->addWidget(BoundsRow(change_, "change", QStringLiteral("变化量"), changeDigits, false));
   boundsRow->addWidget(BoundsRow(range_, "qzfw", QStringLiteral("取值范围"), rangeDigits, false));
-  boundsRow->addWidget(
-      BoundsRow(twoDrawMean_, "twojz", QStringLiteral("二期均值"), rangeDigits, true));
   boundsRow->addStretch();
   layout->addLayout(boundsRow);
 
   choose_ = new QPushButton(QStringLiteral(" 按条件选择  "), this);
   choose_->setObjectName("b_choose");
-  auto* buttonRow = new QHBoxLayout;
-  buttonRow->addWidget(choose_);
-  buttonRow->addStretch();
-  layout->addLayout(buttonRow);
+  auto* meanRow = new QHBoxLayout;
+  meanRow->addWidget(
+      BoundsRow(twoDrawMean_, "twojz", QStringLiteral("二期均值"), rangeDigits, true));
+  meanRow->addStretch();
+  meanRow->addWidget(choose_);
+  layout->addLayout(meanRow);
   Reset();
 }
 

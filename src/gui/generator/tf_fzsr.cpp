@@ -1,6 +1,7 @@
 #include "gui/generator/tf_fzsr.h"
 
 #include <QEvent>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -137,6 +138,8 @@ QListWidget* Tf_fzsr::AddList(const char* name, const QString& title, const QStr
   list->setObjectName(name);
   list->addItems(lines);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Codes and explanations line up only in a fixed-pitch font.
+  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   list->viewport()->installEventFilter(this);
   pages_->addTab(list, title);
   lists_ << list;
