@@ -350,6 +350,20 @@ void ZhDialogsTest::checkListEnablesOnlyItsRangeInTwentyColumns() {
   });
   const auto picked = PickValues(app->Context(), nullptr, request);
   QCOMPARE(*picked, (std::vector<int>{640}));
+
+  // A range wider than the 181 tiles goes to the check list as well.
+  PickRequest wide;
+  wide.first = 0;
+  wide.last = 1000;
+  wide.selected = {999};
+  world.shell.dialogHandlers.push_back([&](QDialog& d) {
+    QCOMPARE(d.objectName(), QString("Tf_getchoiceextend_plus"));
+    QListWidget* list = Child<QListWidget>(d, "CheckListBox1");
+    QVERIFY(list->item(1000)->flags() & Qt::ItemIsEnabled);
+    list->item(200)->setCheckState(Qt::Checked);
+    Click(d, "b_ok");
+  });
+  QCOMPARE(*PickValues(app->Context(), nullptr, wide), (std::vector<int>{200, 999}));
 }
 
 void ZhDialogsTest::checkListTailAndLargeDivisorRules() {

@@ -24,7 +24,10 @@ T* Dialog(AppContext& app) {
 }  // namespace
 
 std::optional<std::vector<int>> PickValues(AppContext& app, QWidget*, const PickRequest& request) {
-  if (request.checkList) {
+  // The tiles reach 0..180 only; a wider range goes to the long check list
+  // rather than losing the values beyond the last tile.
+  const bool tilesFit = request.first >= 0 && request.last < Tf_getchoiceextend::kTileCount;
+  if (request.checkList || !tilesFit) {
     auto* dialog = Dialog<Tf_getchoiceextend_plus>(app);
     if (!dialog) return std::nullopt;
     dialog->Prepare(request.first, request.last, request.current.value_or(0));
