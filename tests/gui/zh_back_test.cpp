@@ -113,6 +113,7 @@ class ZhBackTest : public QObject {
   void checkReportAsksForDrawAndMode();
   void batchOfOneFileEqualsOneFilter();
   void batchDialogKeepsItsFileList();
+  void batchSkipsAMissingFileAndContinuesWithTheNext();
 
  private:
   FilterEnvironment Env();
@@ -670,6 +671,8 @@ void ZhBackTest::batchOfOneFileEqualsOneFilter() {
   std::string error;
   QVERIFY2(SaveFrontSet(file, path.toStdString(), &error), error.c_str());
 
+  auto* contfilter = Child<QPushButton>(window_, "b_contfilter");
+  QVERIFY(contfilter && !contfilter->isEnabled());
   shell_->files = {path};
   shell_->dialogHandlers.push_back([](QDialog& d) {
     Click(&d, "b_add");
@@ -687,6 +690,7 @@ void ZhBackTest::batchOfOneFileEqualsOneFilter() {
   QVERIFY(RunFilter(Env(), loaded, expected).Done());
   QVERIFY(expected.Count() > 0);
   QCOMPARE(session_->front.Combos(), expected.Combos());
+  QVERIFY(contfilter->isEnabled());
   // The window's set is the file's set, as after loading it.
   QVERIFY(session_->set.Indicator(25).values == loaded.Indicator(25).values);
   QVERIFY(window_->windowTitle().contains(
@@ -719,6 +723,40 @@ void ZhBackTest::batchDialogKeepsItsFileList() {
     Click(&d, "Button3");
   });
   RunBatchFilter(app_->Context(), *session_, *window_);
+}
+
+void ZhBackTest::batchSkipsAMissingFileAndContinuesWithTheNext() {
+  ConditionSet first;
+  QVERIFY(first.SetEnabled(2, true));
+  QVERIFY(first.SetValues(2, *ValueSet::From({2, 3})));
+  ConditionSet second;
+  QVERIFY(second.SetEnabled(25, true));
+  QVERIFY(second.SetValues(25, *ValueSet::Range(70, 110)));
+  QVERIFY(second.SetEnabled(1, true));
+  QVERIFY(second.SetValues(1, *ValueSet::From({2})));
+  QVERIFY(second.SetTolerant(1, true));
+  const QString save = QString::fromStdString(app_->Context().folder.SaveDir());
+  QVERIFY(SaveFrontSet(first, (save + "/first.zh").toStdString()));
+  QVERIFY(SaveFrontSet(second, (save + "/second.zh").toStdString()));
+
+  shell_->files = {save + "/missing.zh", save + "/first.zh", save + "/second.zh"};
+  shell_->dialogHandlers.push_back([](QDialog& d) {
+    for (int i = 0; i < 3; ++i) Click(&d, "b_add");
+    Click(&d, "Button2");
+  });
+  RunBatchFilter(app_->Context(), *session_, *window_);
+  // A missing file is passed over without a message.
+  QCOMPARE(shell_->messages, QStringList{"批量过滤完毕"});
+
+  ConditionSet set;
+  QVERIFY(LoadFrontSet((save + "/first.zh").toStdString(), set).ok);
+  ResultList expected;
+  QVERIFY(RunFilter(Env(), set, expected).Done());
+  QVERIFY(LoadFrontSet((save + "/second.zh").toStdString(), set).ok);
+  QVERIFY(RunContinueFilter(Env(), set, expected).Done());
+  QVERIFY(expected.Count() > 0);
+  QCOMPARE(session_->front.Combos(), expected.Combos());
+  QVERIFY(session_->set.IsTolerant(1));
 }
 
 QTEST_MAIN(ZhBackTest)

@@ -1,6 +1,8 @@
 #include "gui/generator/zh_tools.h"
 
+#include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -103,6 +105,13 @@ void RunBatchFilter(AppContext& app, ZhSession& session, Tf_zh& window) {
     if (!step.message.empty()) app.shell.Inform(&window, Q(step.path + ": " + step.message));
   session.set = set;
   session.front = list;
+  // A list that came from a run can be filtered further, as after 常规过滤.
+  const bool ran = std::any_of(batch.steps.begin(), batch.steps.end(), [](const BatchStep& s) {
+    return s.kind == BatchStepKind::kFiltered;
+  });
+  if (ran)
+    if (auto* contfilter = window.findChild<QPushButton*>("b_contfilter"))
+      contfilter->setEnabled(true);
   session.front.FirstPage();
   window.FrontPage().RefreshConditions(true);
   window.FrontPage().RefreshList();
