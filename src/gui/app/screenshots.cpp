@@ -10,6 +10,7 @@
 #include "gui/app/dlt_app.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
+#include "gui/generator/zh_front_screenshots.h"
 #include "gui/history/tf_addsj.h"
 #include "gui/history/tf_gxsjq.h"
 #include "gui/history/tf_set.h"
@@ -70,6 +71,8 @@ void TakeAll(DltApp& app, const QString& dir) {
     Settle(200);
     Save(settings, dir, "set_shapes.png");
   }
+  settings->close();
+  TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);
   main->close();
 }
 

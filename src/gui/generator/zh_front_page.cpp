@@ -72,20 +72,20 @@ ZhFrontPage::ZhFrontPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   lists_->BuildTailSettings(groups_->Page(QStringLiteral("尾数设置")));
   lists_->BuildCustomIndicators(groups_->Page(QStringLiteral("自定义指标")));
   topLayout->addWidget(PageControl2, 1);
-  auto* side = new QWidget(top);
-  auto* sideLayout = new QVBoxLayout(side);
-  sideLayout->setContentsMargins(0, 0, 0, 0);
-  settings_ = new ZhFrontSettings(app, session, *dialogs_, side);
-  sideLayout->addWidget(settings_);
-  sideLayout->addWidget(BuildActions());
-  sideLayout->addStretch(1);
-  topLayout->addWidget(side);
+  settings_ = new ZhFrontSettings(app, session, *dialogs_, top);
+  topLayout->addWidget(settings_, 0, Qt::AlignTop);
   splitter->addWidget(top);
 
-  grid_ = new ZhFrontGrid(app, session, *dialogs_, splitter);
-  splitter->addWidget(grid_);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
+  // The list below, with the modes and the run buttons beside it.
+  auto* bottom = new QWidget(splitter);
+  auto* bottomLayout = new QHBoxLayout(bottom);
+  bottomLayout->setContentsMargins(0, 0, 0, 0);
+  grid_ = new ZhFrontGrid(app, session, *dialogs_, bottom);
+  bottomLayout->addWidget(grid_, 1);
+  bottomLayout->addWidget(BuildActions(), 0, Qt::AlignTop);
+  splitter->addWidget(bottom);
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 1);
 
   connect(settings_, &ZhFrontSettings::frontReset, this, [this] { RefreshConditions(false); });
   connect(grid_, &ZhFrontGrid::captionChanged, &window_, &QWidget::setWindowTitle);
