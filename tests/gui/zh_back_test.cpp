@@ -22,6 +22,7 @@
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/zh_back_page.h"
+#include "gui/generator/zh_back_values.h"
 #include "gui/generator/zh_session.h"
 #include "gui/generator/zh_tools.h"
 #include "gui_test_support.h"
@@ -97,6 +98,7 @@ class ZhBackTest : public QObject {
   void cleanup();
   void backConditionsAreBuiltFromTheConditionTable();
   void backFilterCountEqualsTheEngine();
+  void pickersGetTheNewestRealDrawsValue();
   void pickedValuesFillTheSetAndTheEdit();
   void tooManyBackBankersAreClearedWithTheMessage();
   void backResetAndConditionFileRoundTrip();
@@ -238,6 +240,28 @@ void ZhBackTest::backFilterCountEqualsTheEngine() {
   QCOMPARE(shell_->messages.last(), QString::fromUtf8(kForecastGuardMessage));
   QVERIFY(!app_->Context().Table().HasForecast());
   QCOMPARE(session_->back.Items(), expected.Items());
+}
+
+void ZhBackTest::pickersGetTheNewestRealDrawsValue() {
+  DrawTable& table = app_->Context().Table();
+  const Draw newest = table.Draws().back();
+  const EvalEnv& env = app_->Context().env;
+  QCOMPARE(NewestBackValue(table, env, *FindBackCondition(1)), std::optional<int>(newest.back[0]));
+  QCOMPARE(NewestBackValue(table, env, *FindBackCondition(5)),
+           std::optional<int>(newest.back[0] + newest.back[1]));
+  // 副号一遗漏: draws since the newest draw's first back number was last the first one.
+  int omission = 0;
+  for (int i = table.RecordCount() - 2;
+       i >= 0 && table.Draws()[size_t(i)].back[0] != newest.back[0]; --i)
+    ++omission;
+  QCOMPARE(NewestBackValue(table, env, *FindBackCondition(7)), std::optional<int>(omission));
+  // A forecast record after the newest draw is not history.
+  Draw f;
+  f.qs = kForecastQs;
+  f.front = {1, 2, 3, 4, 5};
+  f.back = {11, 12};
+  table.PutDraw(f);
+  QCOMPARE(NewestBackValue(table, env, *FindBackCondition(1)), std::optional<int>(newest.back[0]));
 }
 
 void ZhBackTest::pickedValuesFillTheSetAndTheEdit() {
