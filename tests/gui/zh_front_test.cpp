@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,6 +45,7 @@ struct ScriptedDialogs {
   std::vector<PickRequest> requests;
   std::deque<SelfCondition> selfConditions;
   std::deque<std::array<std::string, 7>> typed;
+  std::deque<TailSetting> tailSettings;
 
   void Install(ZhFrontDialogs& d) {
     d.pick = [this](QWidget*, const PickRequest& r) -> std::optional<std::vector<int>> {
@@ -57,6 +59,12 @@ struct ScriptedDialogs {
       if (selfConditions.empty()) return std::nullopt;
       auto e = selfConditions.front();
       selfConditions.pop_front();
+      return e;
+    };
+    d.tailSetting = [this](QWidget*) -> std::optional<TailSetting> {
+      if (tailSettings.empty()) return std::nullopt;
+      auto e = tailSettings.front();
+      tailSettings.pop_front();
       return e;
     };
     d.editNumbers =
@@ -145,6 +153,8 @@ class ZhFrontTest : public QObject {
   void theForecastRecordBlocksTheFilter();
   void showingStartsOnTheFirstTabs();
   void pickingThroughTheRealPicker();
+  void tailSettingsAndEntriesFromOtherWindows();
+  void memosMenuAndReports();
 };
 
 void ZhFrontTest::conditionGroupsComeFromTheTable() {
@@ -710,6 +720,86 @@ void ZhFrontTest::pickingThroughTheRealPicker() {
   });
   QTest::mouseClick(zh->findChild<QPushButton*>("b_hmhz"), Qt::LeftButton);
   QCOMPARE(zh->Session().set.Indicator(25).values.Size(), 121);
+}
+
+void ZhFrontTest::tailSettingsAndEntriesFromOtherWindows() {
+  Fixture f;
+  QVERIFY(!f.Get<QPushButton>("b_wsset_add")->isEnabled());
+  f.Check("cb_wsset");
+  TailSetting tail;
+  tail.digits = {3};
+  tail.counts = *ValueSet::From({2});
+  tail.distinct = false;
+  for (int i = 0; i < 21; ++i) f.dialogs.tailSettings.push_back(tail);
+  const int before = f.world.shell.messages.size();
+  for (int i = 0; i < 21; ++i) f.Click("b_wsset_add");
+  QCOMPARE(int(f.Session().set.TailSettings().size()), 20);
+  QCOMPARE(f.Get<QListWidget>("lb_wsset")->count(), 20);
+  QCOMPARE(f.world.shell.messages.size(), before + 1);
+  QCOMPARE(f.Get<QListWidget>("lb_wsset")->item(0)->text(),
+           QString::fromStdString(TailSettingLine(tail, ListLineWording::kAdded)));
+  f.Get<QListWidget>("lb_wsset")->clearSelection();
+  f.Click("b_wsset_delete");
+  QCOMPARE(f.world.shell.messages.back(), QString("请先在中间的列表框中选择一项要删除的数据"));
+  f.Get<QListWidget>("lb_wsset")->setCurrentRow(19);
+  f.Click("b_wsset_delete");
+  QCOMPARE(int(f.Session().set.TailSettings().size()), 19);
+  QCOMPARE(f.Get<QListWidget>("lb_wsset")->count(), 19);
+  // The tail setting takes part in the filter exactly as the engine has it.
+  f.Click("b_filter");
+  QCOMPARE(int64_t(f.Session().front.Count()), f.EngineCount(f.Session().set));
+
+  // Loaded lines keep their wording when another window appends an entry.
+  f.Uncheck("cb_wsset");
+  f.Check("cb_selfcond");
+  SelfCondition first;
+  first.numbers = {2, 4};
+  first.counts = *ValueSet::From({1});
+  f.dialogs.selfConditions.push_back(first);
+  f.Click("b_addanyzh");
+  const QString path = f.world.dir.path() + "/lines.zh";
+  f.world.shell.files.push_back(path);
+  f.Click("b_save");
+  f.world.shell.files.push_back(path);
+  f.Click("b_load");
+  SelfCondition second;
+  second.numbers = {7, 8, 9};
+  second.counts = *ValueSet::From({0});
+  QVERIFY(f.Session().set.AddSelfCondition(second));
+  f.zh->FrontSetChanged();
+  auto* lines = f.Get<QListWidget>("lb_selfcond");
+  QCOMPARE(lines->count(), 2);
+  QCOMPARE(lines->item(0)->text(),
+           QString::fromStdString(SelfConditionLine(first, ListLineWording::kLoaded)));
+  QCOMPARE(lines->item(1)->text(),
+           QString::fromStdString(SelfConditionLine(second, ListLineWording::kAdded)));
+}
+
+void ZhFrontTest::memosMenuAndReports() {
+  Fixture f;
+  // A click on the pool memo opens the pool picker.
+  f.dialogs.picks.push_back(std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8});
+  auto* memo = f.Get<QPlainTextEdit>("m_zqkxhm");
+  QTest::mouseClick(memo->viewport(), Qt::LeftButton);
+  QCOMPARE(f.dialogs.requests.back().owner, -2);
+  QCOMPARE(f.dialogs.requests.back().last, 35);
+  QCOMPARE(memo->toPlainText(), QString("01  02  03  04  05  06  07  08  "));
+  QCOMPARE(f.Session().set.PoolNumbers(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+  // 恢复操作 drops the menu with its four items.
+  f.Click("b_hfoper");
+  auto* menu = f.zh->findChild<QMenu*>("pm");
+  QVERIFY(menu);
+  QTRY_VERIFY(menu->isVisible());
+  QCOMPARE(menu->actions().size(), 4);
+  QCOMPARE(menu->actions()[3]->text(), QString("恢复上一次过滤条件"));
+  menu->close();
+  // The list report opens database/showcond.txt.
+  f.Click("b_showcond");
+  QCOMPARE(f.world.shell.opened.size(), size_t(1));
+  QVERIFY(f.world.shell.opened.back().toLocalFile().endsWith("database/showcond.txt"));
+  QFile report(f.world.shell.opened.back().toLocalFile());
+  QVERIFY(report.open(QIODevice::ReadOnly));
+  QVERIFY(!report.readAll().isEmpty());
 }
 
 QTEST_MAIN(ZhFrontTest)

@@ -45,4 +45,8 @@ void Tf_zh::FrontListChanged() {
   front_->RefreshList();
 }
 
+void Tf_zh::FrontSetChanged() {
+  front_->ShowChangedSet();
+}
+
 }  // namespace dlt::gui

@@ -29,6 +29,9 @@ class Tf_zh : public QWidget {
   // The front list was changed outside the front page (the batch filter):
   // shows it again.
   void FrontListChanged();
+  // Another window appended a self condition or a custom indicator to the
+  // front set: shows it.
+  void FrontSetChanged();
 
  protected:
   // Every show starts on "主区过滤" and "常规1" at the top left.

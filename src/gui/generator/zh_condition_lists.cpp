@@ -182,6 +182,25 @@ void ZhConditionLists::Refresh(ListLineWording wording) {
   RefreshControls();
 }
 
+namespace {
+
+template <class Entry, class LineFn>
+void SyncLines(QListWidget* list, const std::vector<Entry>& entries, LineFn line) {
+  if (list->count() > static_cast<int>(entries.size())) list->clear();
+  for (size_t i = static_cast<size_t>(list->count()); i < entries.size(); ++i)
+    list->addItem(QString::fromStdString(line(entries[i], ListLineWording::kAdded)));
+}
+
+}  // namespace
+
+void ZhConditionLists::ShowAppended() {
+  const ConditionSet& set = session_.set;
+  SyncLines(lb_selfcond, set.SelfConditions(), SelfConditionLine);
+  SyncLines(lb_wsset, set.TailSettings(), TailSettingLine);
+  SyncLines(lb_selfzb, set.CustomIndicators(), CustomIndicatorLine);
+  RefreshControls();
+}
+
 void ZhConditionLists::AddSelfCondition() {
   auto entry = dialogs_.selfCondition(owner_);
   if (!entry) return;

@@ -33,6 +33,10 @@ class ZhConditionLists : public QObject {
   // Shows the set again; every line is written in `wording` (a loaded set
   // uses the file's wording, entries added here the window's).
   void Refresh(ListLineWording wording);
+  // Shows entries appended to the set elsewhere (other windows add self
+  // conditions and custom indicators): lines already shown keep their
+  // wording, the new ones get the window's.
+  void ShowAppended();
 
  private:
   void RefreshControls();

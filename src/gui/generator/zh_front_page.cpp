@@ -191,10 +191,9 @@ QWidget* ZhFrontPage::BuildActions() {
           [this] { ShowConditionListReport(app_, session_, this); });
   connect(b_condcheck, &QPushButton::clicked, this,
           [this] { ShowConditionCheckReport(app_, session_, this); });
-  connect(b_groupfilter, &QPushButton::clicked, this, [this] {
-    RunBatchFilter(app_, session_, window_);
-    RefreshList();
-  });
+  // The batch shows its list and caption itself.
+  connect(b_groupfilter, &QPushButton::clicked, this,
+          [this] { RunBatchFilter(app_, session_, window_); });
   rb_cgzh->setChecked(true);
   SetRandomMode(false);
   return box;
@@ -219,6 +218,12 @@ void ZhFrontPage::Inform(const QString& text) {
 void ZhFrontPage::RefreshConditions(bool loaded) {
   groups_->Refresh();
   lists_->Refresh(loaded ? ListLineWording::kLoaded : ListLineWording::kAdded);
+  settings_->Refresh();
+}
+
+void ZhFrontPage::ShowChangedSet() {
+  groups_->Refresh();
+  lists_->ShowAppended();
   settings_->Refresh();
 }
 

@@ -40,6 +40,9 @@ class ZhFrontPage : public QWidget {
   // Shows the whole front set again; `loaded` writes the list lines in the
   // wording of a loaded file.
   void RefreshConditions(bool loaded);
+  // Shows the set after another window changed it (appended a self
+  // condition or a custom indicator); shown list lines keep their wording.
+  void ShowChangedSet();
   // Shows the front list again from page 1 (after a run or a batch).
   void RefreshList();
   ZhFrontGrid& Grid() { return *grid_; }
