@@ -304,6 +304,23 @@ void ZhFrontTest::filterCountMatchesTheEngine() {
            QColor(206, 255, 255));
   QCOMPARE(model->data(model->index(0, 0), Qt::BackgroundRole).value<QBrush>().color(),
            QColor(251, 232, 210));
+  QCOMPARE(model->data(model->index(0, 0), Qt::ForegroundRole).value<QBrush>().color(),
+           QColor(Qt::blue));
+
+  // Continue filtering marks the records that passed only by tolerance;
+  // they follow the clean ones and their label is painted red.
+  f.Click("b_contfilter");
+  const ResultList& list = f.Session().front;
+  QCOMPARE(int64_t(list.Count()), expected);
+  int firstMarked = 0;
+  for (int n = 1; n <= list.Count() && !firstMarked; ++n)
+    if (list.At(n).mark != 0) firstMarked = n;
+  QVERIFY(firstMarked > 0);
+  for (int n = firstMarked; n <= list.Count(); ++n) QVERIFY(list.At(n).mark != 0);
+  f.Click("b_zh_lastpage");
+  const int row = model->rowCount() - 1;
+  QCOMPARE(model->data(model->index(row, 0), Qt::ForegroundRole).value<QBrush>().color(),
+           QColor(Qt::red));
 }
 
 void ZhFrontTest::rangeWithABlankBoundStopsTheFilter() {
