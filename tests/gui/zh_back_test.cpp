@@ -388,6 +388,10 @@ void ZhBackTest::backListEditsAreCheckedAndSelectionIsRequired() {
 }
 
 void ZhBackTest::backListSavesLoadsAndFeedsTheForecast() {
+  // An empty list has no pair for the forecast.
+  Click(back_, "Button17");
+  QCOMPARE(shell_->messages, QStringList{QString::fromUtf8(kNoBackResultsMessage)});
+  QVERIFY(!app_->Context().Table().HasForecast());
   QVERIFY(session_->back.Assign({P(1, 2), P(3, 11), P(7, 12)}));
   window_->BackPage().ShowList();
   const QString name = world_->dir.path() + "/pairs";
@@ -565,6 +569,19 @@ void ZhBackTest::prizeCheckRefusesAnUnreadableDraw() {
   // Cancel grades nothing either.
   Click(match_, "Button14");
   QCOMPARE(shell_->messages.size(), 1);
+
+  // An empty list gives the summary with every count 0.
+  session_->tickets.Clear();
+  const Draw& draw = app_->Context().Table().Draws().back();
+  shell_->dialogHandlers.push_back([&draw](QDialog& d) {
+    d.findChild<QLineEdit*>("me_qs")->setText(QString::number(draw.qs));
+    d.accept();
+  });
+  Click(match_, "Button14");
+  QCOMPARE(shell_->messages.size(), 1);
+  QCOMPARE(Child<QPlainTextEdit>(match_, "m_reward")->toPlainText(),
+           QString("一等奖:0个;二等奖:0个;三等奖:0个;四等奖:0个;五等奖:0个;六等奖:0个;"
+                   "七等奖:0个;八等奖:0个;未中奖:0个"));
 }
 
 void ZhBackTest::randomTicketsTakeTheCountEdit() {
