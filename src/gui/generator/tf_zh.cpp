@@ -32,7 +32,8 @@ Tf_zh::Tf_zh(AppContext& app, QWidget* parent)
   p_hmzh->addTab(match_, QStringLiteral("双区匹配"));
 }
 
-Tf_zh::~Tf_zh() = default;
+// The pages read the session to their last paint, so they go before it.
+Tf_zh::~Tf_zh() { delete p_hmzh; }
 
 void Tf_zh::showEvent(QShowEvent* event) {
   move(0, 62);
