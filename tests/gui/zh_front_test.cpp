@@ -22,6 +22,7 @@
 #include "generator/forecast_writes.h"
 #include "generator/result_files.h"
 #include "gui/app/app_context.h"
+#include "gui/app/startup_steps.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/picker_tile.h"
 #include "gui/generator/tf_getchoiceextend.h"
@@ -542,6 +543,20 @@ void ZhFrontTest::theExitHookSavesThisWindowsSet() {
   f.Get<QAction>("n_exitset")->trigger();
   QVERIFY(f.Session().set == saved);
   QCOMPARE(f.Get<QLineEdit>("e_ac")->text(), QString("3  4  "));
+
+  // The main window's close step: this set becomes exitset.zh and the
+  // snapshot of the run is deleted.
+  f.dialogs.picks.push_back(std::vector<int>{4});
+  f.Click("b_ac");
+  f.Click("b_filter");
+  const ConditionSet atClose = f.Session().set;
+  QVERIFY(QFile::exists(QString::fromStdString(ctx.folder.Path("hfset0.zh"))));
+  const CloseStepReport report = CloseDown(ctx);
+  QVERIFY(report.conditionSetSaved);
+  QCOMPARE(report.snapshotsDeleted, 1);
+  ConditionSet exitSet;
+  QVERIFY(LoadFrontSet(path.toStdString(), exitSet).ok);
+  QVERIFY(exitSet == atClose);
 }
 
 void ZhFrontTest::refusedAddsShowAMessage() {
