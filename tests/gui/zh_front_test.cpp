@@ -607,6 +607,27 @@ void ZhFrontTest::refusedAddsShowAMessage() {
   f.Get<QListWidget>("lb_selfzb")->clearSelection();
   f.Click("b_deleteselfzb");
   QCOMPARE(f.world.shell.messages.back(), QString("请先在自定义指标列表框中选择一项要删除的指标"));
+
+  // A formula beyond the 200 bytes a condition file holds is refused and
+  // stays in the edit; the list stops at 100 entries.
+  const int shown = f.world.shell.messages.size();
+  f.Get<QLineEdit>("e_selfzb")->setText(QString("z_hz+") + QString(196, QChar('1')));
+  f.Click("b_addselfzb");
+  QCOMPARE(f.world.shell.messages.size(), shown + 1);
+  QCOMPARE(int(f.Session().set.CustomIndicators().size()), 1);
+  QVERIFY(!f.Get<QLineEdit>("e_selfzb")->text().isEmpty());
+  for (int i = 0; i < 100; ++i) {
+    f.Get<QLineEdit>("e_selfzb")->setText(QString("z_hz+%1").arg(i));
+    f.Click("b_addselfzb");
+  }
+  QCOMPARE(int(f.Session().set.CustomIndicators().size()), 100);
+  QCOMPARE(f.Get<QListWidget>("lb_selfzb")->count(), 100);
+  QCOMPARE(f.world.shell.messages.size(), shown + 2);
+  f.Uncheck("cb_selfzb");
+  QVERIFY(f.Session().set.CustomIndicators().empty());
+  QCOMPARE(f.Get<QListWidget>("lb_selfzb")->count(), 0);
+  QVERIFY(f.Get<QLineEdit>("e_selfzb")->text().isEmpty());
+  QVERIFY(!f.Get<QLineEdit>("e_selfzb")->isEnabled());
 }
 
 void ZhFrontTest::aCancelledRunKeepsTheList() {
