@@ -156,6 +156,7 @@ class ZhFrontTest : public QObject {
   void pickingThroughTheRealPicker();
   void tailSettingsAndEntriesFromOtherWindows();
   void memosMenuAndReports();
+  void badFilesLoseNothing();
 };
 
 void ZhFrontTest::conditionGroupsComeFromTheTable() {
@@ -853,6 +854,48 @@ void ZhFrontTest::memosMenuAndReports() {
   QFile report(f.world.shell.opened.back().toLocalFile());
   QVERIFY(report.open(QIODevice::ReadOnly));
   QVERIFY(!report.readAll().isEmpty());
+}
+
+void ZhFrontTest::badFilesLoseNothing() {
+  Fixture f;
+  f.dialogs.typed.push_back(Typed({"1", "2", "3", "4", "6"}));
+  f.Click("b_tjzh");
+  // A result file with a number out of range: the list stays, the line is named.
+  const QString bad = f.world.dir.path() + "/bad.txt";
+  {
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("01 02 03 04 05 \r\n01 02 03 04 36 \r\n");
+  }
+  f.world.shell.files.push_back(bad);
+  f.Click("b_loadzh");
+  QCOMPARE(f.Session().front.Count(), 1);
+  QVERIFY(f.world.shell.messages.back().contains("36"));
+  QVERIFY(!f.Get<QPushButton>("b_contfilter")->isEnabled());
+
+  // A condition file that is not one: a message, and the set is as after 重置.
+  f.Check("cb_dsgs");
+  f.dialogs.picks.push_back(std::vector<int>{1});
+  f.Click("b_dsgs");
+  const QString junk = f.world.dir.path() + "/junk.zh";
+  {
+    QFile file(junk);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1000, 'x'));
+  }
+  const int shown = f.world.shell.messages.size();
+  f.world.shell.files.push_back(junk);
+  f.Click("b_load");
+  QCOMPARE(f.world.shell.messages.size(), shown + 1);
+  ConditionSet fresh;
+  QVERIFY(f.Session().set == fresh);
+  QVERIFY(!f.Get<QCheckBox>("cb_dsgs")->isChecked());
+  QVERIFY(f.Get<QLineEdit>("e_dsgs")->text().isEmpty());
+  // Cancelling the dialogs changes nothing.
+  f.Click("b_load");
+  f.Click("b_loadzh");
+  QCOMPARE(f.Session().front.Count(), 1);
+  QCOMPARE(f.world.shell.messages.size(), shown + 1);
 }
 
 QTEST_MAIN(ZhFrontTest)
