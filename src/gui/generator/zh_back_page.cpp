@@ -27,6 +27,7 @@
 #include "gui/generator/value_pickers.h"
 #include "gui/generator/zh_back_record_model.h"
 #include "gui/generator/zh_back_values.h"
+#include "gui/generator/zh_list_files.h"
 #include "gui/generator/zh_session.h"
 #include "gui/history/draw_table_model.h"
 #include "history/draw_table.h"
@@ -380,45 +381,35 @@ void ZhBackPage::EditPair() {
   const BackPair& p = session_.back.At(k);
   const auto texts = EditNumbers(
       app_, this, {"1", "2", "3", "4", "5", std::to_string(p[0]), std::to_string(p[1])});
-  if (!texts) return;
-  std::string error;
-  if (!session_.back.ReplaceTyped(k, {(*texts)[5], (*texts)[6]}, &error)) {
-    app_.shell.Inform(this, Q(error));
+  if (!texts || !RunListStep(app_, this, [&](std::string* error) {
+        return session_.back.ReplaceTyped(k, {(*texts)[5], (*texts)[6]}, error);
+      }))
     return;
-  }
   ShowList();
 }
 
 void ZhBackPage::AppendPair() {
   const auto texts = EditNumbers(app_, this, {});
-  if (!texts) return;
-  std::string error;
-  if (!session_.back.AppendTyped({(*texts)[5], (*texts)[6]}, &error)) {
-    app_.shell.Inform(this, Q(error));
+  if (!texts || !RunListStep(app_, this, [&](std::string* error) {
+        return session_.back.AppendTyped({(*texts)[5], (*texts)[6]}, error);
+      }))
     return;
-  }
   ShowList();
 }
 
 void ZhBackPage::SavePairs() {
-  const QString name = app_.shell.SaveFileName(this, QStringLiteral("保存副区组号结果"), Root(app_),
-                                               QStringLiteral("组号结果文件(*.txt)"));
-  if (name.isEmpty()) return;
-  std::string error;
-  if (!SaveBackResults(session_.back, name.toStdString(), &error))
-    app_.shell.Inform(this, Q(error));
+  SaveListFile(app_, this, QStringLiteral("保存副区组号结果"),
+               [&](const std::string& path, std::string* error) {
+                 return SaveBackResults(session_.back, path, error);
+               });
 }
 
 void ZhBackPage::LoadPairs() {
-  const QString name = app_.shell.OpenFileName(this, QStringLiteral(" 打开副区组号结果存储文件"),
-                                               Root(app_), QStringLiteral("组号结果文件(*.txt)"));
-  if (name.isEmpty()) return;
-  std::string error;
-  if (!LoadBackResults(session_.back, name.toStdString(), &error)) {
-    app_.shell.Inform(this, Q(error));
-    return;
-  }
-  ShowList();
+  if (LoadListFile(app_, this, QStringLiteral(" 打开副区组号结果存储文件"),
+                   [&](const std::string& path, std::string* error) {
+                     return LoadBackResults(session_.back, path, error);
+                   }))
+    ShowList();
 }
 
 void ZhBackPage::PairToForecast() {

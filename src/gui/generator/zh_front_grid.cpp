@@ -3,7 +3,6 @@
 #include <QBrush>
 #include <QColor>
 #include <QDialog>
-#include <QDir>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,6 +20,7 @@
 #include "gui/app/tdm.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/zh_front_dialogs.h"
+#include "gui/generator/zh_list_files.h"
 #include "gui/generator/zh_session.h"
 #include "gui/history/draw_table_model.h"
 #include "gui/history/tf_addsj.h"
@@ -32,7 +32,11 @@ namespace {
 const QColor kHeaderBack(255, 203, 179);
 const QColor kLabelBack(251, 232, 210);
 const QColor kCellBack(206, 255, 255);
-const QString kResultFilter = QStringLiteral("组号结果文件(*.txt)");
+
+// The five front texts of the combination dialog's seven edits.
+std::array<std::string, 5> FrontTexts(const std::array<std::string, 7>& typed) {
+  return {typed[0], typed[1], typed[2], typed[3], typed[4]};
+}
 
 QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
   auto* b = new QPushButton(caption, parent);
@@ -198,42 +202,39 @@ void ZhFrontGrid::EditRecord() {
   for (size_t i = 0; i < 5; ++i) initial[i] = std::to_string(c[i]);
   const auto typed = dialogs_.editNumbers(this, initial);
   if (!typed) return;
-  std::string error;
   // The numbers are checked and sorted, so a typo never enters the list.
-  if (!session_.front.ReplaceTyped(
-          n, {(*typed)[0], (*typed)[1], (*typed)[2], (*typed)[3], (*typed)[4]}, &error))
-    return Inform(QString::fromStdString(error));
+  if (!RunListStep(app_, this, [&](std::string* error) {
+        return session_.front.ReplaceTyped(n, FrontTexts(*typed), error);
+      }))
+    return;
   ShowPage();
 }
 
 void ZhFrontGrid::AppendRecord() {
   const auto typed = dialogs_.editNumbers(this, {});
   if (!typed) return;
-  std::string error;
-  if (!session_.front.AppendTyped({(*typed)[0], (*typed)[1], (*typed)[2], (*typed)[3], (*typed)[4]},
-                                  &error))
-    return Inform(QString::fromStdString(error));
+  if (!RunListStep(app_, this, [&](std::string* error) {
+        return session_.front.AppendTyped(FrontTexts(*typed), error);
+      }))
+    return;
   if (session_.front.Page() == 0) session_.front.FirstPage();
   ShowPage();
 }
 
 void ZhFrontGrid::SaveList() {
-  const QString name = app_.shell.SaveFileName(this, QStringLiteral("保存组号结果"),
-                                               QDir::currentPath(), kResultFilter);
-  if (name.isEmpty()) return;
-  std::string error;
-  if (!SaveFrontResults(session_.front, name.toStdString(), &error))
-    Inform(QString::fromStdString(error));
+  SaveListFile(app_, this, QStringLiteral("保存组号结果"),
+               [&](const std::string& path, std::string* error) {
+                 return SaveFrontResults(session_.front, path, error);
+               });
 }
 
 void ZhFrontGrid::LoadList() {
-  const QString name = app_.shell.OpenFileName(this, QStringLiteral(" 打开组号结果存储文件"),
-                                               QDir::currentPath(), kResultFilter);
-  if (name.isEmpty()) return;
-  std::string error;
   // A bad file leaves the list as it was and names the line at fault.
-  if (!LoadFrontResults(session_.front, name.toStdString(), &error))
-    return Inform(QString::fromStdString(error));
+  if (!LoadListFile(app_, this, QStringLiteral(" 打开组号结果存储文件"),
+                    [&](const std::string& path, std::string* error) {
+                      return LoadFrontResults(session_.front, path, error);
+                    }))
+    return;
   session_.front.FirstPage();
   ShowPage();
   emit listLoaded();

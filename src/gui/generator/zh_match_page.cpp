@@ -27,6 +27,7 @@
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/value_pickers.h"
 #include "gui/generator/zh_back_record_model.h"
+#include "gui/generator/zh_list_files.h"
 #include "gui/generator/zh_session.h"
 #include "gui/history/draw_table_model.h"
 #include "history/draw_table.h"
@@ -39,11 +40,6 @@ QString Q(const std::string& s) {
 }
 QString Q(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// The program's folder stands for the current directory of the file dialogs.
-QString Root(const AppContext& app) {
-  return QString::fromStdString(app.folder.Root());
 }
 
 // The grid header; the ninth column "中奖情况" only after a prize check.
@@ -225,45 +221,35 @@ void ZhMatchPage::EditTicket() {
   for (int i = 0; i < 5; ++i) initial[i] = std::to_string(t.front[i]);
   for (int i = 0; i < 2; ++i) initial[5 + i] = std::to_string(t.back[i]);
   const auto texts = EditNumbers(app_, this, initial);
-  if (!texts) return;
-  std::string error;
-  if (!session_.tickets.ReplaceTyped(k, *texts, &error)) {
-    app_.shell.Inform(this, Q(error));
+  if (!texts || !RunListStep(app_, this, [&](std::string* error) {
+        return session_.tickets.ReplaceTyped(k, *texts, error);
+      }))
     return;
-  }
   ShowList(withPrize_);
 }
 
 void ZhMatchPage::AppendTicket() {
   const auto texts = EditNumbers(app_, this, {});
-  if (!texts) return;
-  std::string error;
-  if (!session_.tickets.AppendTyped(*texts, &error)) {
-    app_.shell.Inform(this, Q(error));
+  if (!texts || !RunListStep(app_, this, [&](std::string* error) {
+        return session_.tickets.AppendTyped(*texts, error);
+      }))
     return;
-  }
   ShowList(withPrize_);
 }
 
 void ZhMatchPage::SaveTickets() {
-  const QString name = app_.shell.SaveFileName(this, QStringLiteral("保存组号结果"), Root(app_),
-                                               QStringLiteral("组号结果文件(*.txt)"));
-  if (name.isEmpty()) return;
-  std::string error;
-  if (!SaveTicketResults(session_.tickets, name.toStdString(), &error))
-    app_.shell.Inform(this, Q(error));
+  SaveListFile(app_, this, QStringLiteral("保存组号结果"),
+               [&](const std::string& path, std::string* error) {
+                 return SaveTicketResults(session_.tickets, path, error);
+               });
 }
 
 void ZhMatchPage::LoadTickets() {
-  const QString name = app_.shell.OpenFileName(this, QStringLiteral(" 打开组号结果存储文件"),
-                                               Root(app_), QStringLiteral("组号结果文件(*.txt)"));
-  if (name.isEmpty()) return;
-  std::string error;
-  if (!LoadTicketResults(session_.tickets, name.toStdString(), &error)) {
-    app_.shell.Inform(this, Q(error));
-    return;
-  }
-  ShowList();
+  if (LoadListFile(app_, this, QStringLiteral(" 打开组号结果存储文件"),
+                   [&](const std::string& path, std::string* error) {
+                     return LoadTicketResults(session_.tickets, path, error);
+                   }))
+    ShowList();
 }
 
 void ZhMatchPage::TicketToForecast() {
