@@ -13,18 +13,12 @@
 
 #include "common/numbers.h"
 #include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 
 namespace dlt::gui {
 
 namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
 
 QLineEdit* RangeEdit(QWidget* parent, const char* name, const QString& text) {
   auto* e = new QLineEdit(parent);
@@ -56,7 +50,7 @@ Tf_fqfw::Tf_fqfw(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
   auto* rangeRow = new QHBoxLayout;
   fromEdit_ = RangeEdit(this, "me_zbqzfrom", QStringLiteral("  1"));
   toEdit_ = RangeEdit(this, "me_zbqzto", QStringLiteral(" 16"));
-  QPushButton* apply = Button(this, "b_apply", QStringLiteral("应用"));
+  QPushButton* apply = NamedButton(this, "b_apply", QStringLiteral("应用"));
   connect(apply, &QPushButton::clicked, this, &Tf_fqfw::Apply);
   rangeRow->addWidget(fromEdit_);
   rangeRow->addWidget(new QLabel(QStringLiteral("<=指标取值范围<="), this));
@@ -86,7 +80,7 @@ Tf_fqfw::Tf_fqfw(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
   memo_->setReadOnly(true);
   layout->addWidget(memo_, 1);
 
-  QPushButton* close = Button(this, "b_close", QStringLiteral("关闭"));
+  QPushButton* close = NamedButton(this, "b_close", QStringLiteral("关闭"));
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(close, 0, Qt::AlignRight);
 }

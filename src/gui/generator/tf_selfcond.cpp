@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/generator/picker_study_aid.h"
 #include "gui/generator/value_pickers.h"
@@ -29,13 +30,6 @@ constexpr QuickChoice kQuickChoices[] = {
     {"除四余一数", 4, 1}, {"除四余二数", 4, 2}, {"除四余三数", 4, 3}, {"除五余零数", 5, 0},
     {"除五余一数", 5, 1}, {"除五余二数", 5, 2}, {"除五余三数", 5, 3}, {"除五余四数", 5, 4},
 };
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
 
 }  // namespace
 
@@ -65,7 +59,7 @@ Tf_selfcond::Tf_selfcond(AppContext& app, QWidget* parent) : QDialog(parent), ap
   countEdit_ = new QLineEdit(this);
   countEdit_->setObjectName("e_choosegs");
   countEdit_->setReadOnly(true);
-  countButton_ = Button(this, "b_choosegs", QStringLiteral("  ...  "));
+  countButton_ = NamedButton(this, "b_choosegs", QStringLiteral("  ...  "));
   connect(countButton_, &QPushButton::clicked, this, &Tf_selfcond::PickCounts);
   countRow->addWidget(countLabel_);
   countRow->addWidget(countEdit_, 1);
@@ -85,13 +79,13 @@ Tf_selfcond::Tf_selfcond(AppContext& app, QWidget* parent) : QDialog(parent), ap
   layout->addLayout(quickRow);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* all = Button(this, "b_selall", QStringLiteral("全选"));
+  QPushButton* all = NamedButton(this, "b_selall", QStringLiteral("全选"));
   connect(all, &QPushButton::clicked, this, &Tf_selfcond::SelectAll);
-  QPushButton* reset = Button(this, "b_reset", QStringLiteral("复位"));
+  QPushButton* reset = NamedButton(this, "b_reset", QStringLiteral("复位"));
   connect(reset, &QPushButton::clicked, this, &Tf_selfcond::ResetBoxes);
-  QPushButton* study = Button(this, "b_filterzs", QStringLiteral("过滤助手"));
+  QPushButton* study = NamedButton(this, "b_filterzs", QStringLiteral("过滤助手"));
   connect(study, &QPushButton::clicked, this, &Tf_selfcond::Study);
-  QPushButton* ok = Button(this, "b_ok", QStringLiteral("确定"));
+  QPushButton* ok = NamedButton(this, "b_ok", QStringLiteral("确定"));
   connect(ok, &QPushButton::clicked, this, &Tf_selfcond::TryAccept);
   for (QPushButton* b : {all, reset, study, ok}) buttons->addWidget(b);
   layout->addLayout(buttons);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/generator/picker_study_aid.h"
 #include "gui/generator/tf_selfcond.h"
@@ -16,16 +17,7 @@
 
 namespace dlt::gui {
 
-namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 Tf_wsset::Tf_wsset(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
   setObjectName("Tf_wsset");
@@ -50,7 +42,7 @@ Tf_wsset::Tf_wsset(AppContext& app, QWidget* parent) : QDialog(parent), app_(app
   countEdit_ = new QLineEdit(this);
   countEdit_->setObjectName("e_choosegs");
   countEdit_->setReadOnly(true);
-  QPushButton* pick = Button(this, "b_choosegs", QStringLiteral("  ...  "));
+  QPushButton* pick = NamedButton(this, "b_choosegs", QStringLiteral("  ...  "));
   connect(pick, &QPushButton::clicked, this, &Tf_wsset::PickCounts);
   countRow->addWidget(new QLabel(QStringLiteral("出现个数选择"), this));
   countRow->addWidget(countEdit_, 1);
@@ -69,13 +61,13 @@ Tf_wsset::Tf_wsset(AppContext& app, QWidget* parent) : QDialog(parent), app_(app
   layout->addLayout(boxRow);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* all = Button(this, "b_selall", QStringLiteral("全选"));
+  QPushButton* all = NamedButton(this, "b_selall", QStringLiteral("全选"));
   connect(all, &QPushButton::clicked, this, &Tf_wsset::SelectAll);
-  QPushButton* reset = Button(this, "b_reset", QStringLiteral("复位"));
+  QPushButton* reset = NamedButton(this, "b_reset", QStringLiteral("复位"));
   connect(reset, &QPushButton::clicked, this, &Tf_wsset::ResetBoxes);
-  QPushButton* study = Button(this, "b_filterzs", QStringLiteral("过滤助手"));
+  QPushButton* study = NamedButton(this, "b_filterzs", QStringLiteral("过滤助手"));
   connect(study, &QPushButton::clicked, this, &Tf_wsset::Study);
-  QPushButton* ok = Button(this, "b_ok", QStringLiteral("确定"));
+  QPushButton* ok = NamedButton(this, "b_ok", QStringLiteral("确定"));
   connect(ok, &QPushButton::clicked, this, &Tf_wsset::TryAccept);
   for (QPushButton* b : {all, reset, study, ok}) buttons->addWidget(b);
   layout->addLayout(buttons);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
 
 namespace dlt::gui {
 
@@ -17,13 +18,6 @@ const QStringList& Numerals() {
   static const QStringList n = {"三", "四",   "五",   "六",   "七",   "八",  "九",
                                 "十", "十一", "十二", "十三", "十四", "十五"};
   return n;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
 }
 
 void SelectFirst(QListWidget* list) {
@@ -86,8 +80,8 @@ Tf_zj1::Tf_zj1(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
   grid->addWidget(usable_, 1, 2);
 
   auto* middle = new QVBoxLayout;
-  QPushButton* left = Button(this, "b_left", QStringLiteral("<<"));
-  QPushButton* right = Button(this, "b_right", QStringLiteral(">>"));
+  QPushButton* left = NamedButton(this, "b_left", QStringLiteral("<<"));
+  QPushButton* right = NamedButton(this, "b_right", QStringLiteral(">>"));
   connect(left, &QPushButton::clicked, this, &Tf_zj1::MoveIn);
   connect(right, &QPushButton::clicked, this, &Tf_zj1::MoveOut);
   middle->addStretch();
@@ -96,7 +90,7 @@ Tf_zj1::Tf_zj1(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
   middle->addStretch();
   grid->addLayout(middle, 1, 1);
 
-  QPushButton* close = Button(this, "b_close", QStringLiteral("关闭"));
+  QPushButton* close = NamedButton(this, "b_close", QStringLiteral("关闭"));
   connect(close, &QPushButton::clicked, this, &Tf_zj1::CloseAndApply);
   grid->addWidget(close, 2, 2, Qt::AlignRight);
   setFixedSize(sizeHint());

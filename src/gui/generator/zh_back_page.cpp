@@ -21,6 +21,7 @@
 #include "generator/ticket_matching.h"
 #include "generator/value_list_text.h"
 #include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
 #include "gui/generator/tf_zh.h"
@@ -56,12 +57,6 @@ QStringList Header() {
 // The data-update grid shows the forecast record: let it see the change.
 void TableChanged(AppContext& app) {
   if (app.dm && app.dm->ds_basedata) app.dm->ds_basedata->Refresh();
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  return b;
 }
 
 QPlainTextEdit* Memo(QWidget* parent, const char* name) {
@@ -135,8 +130,8 @@ QWidget* ZhBackPage::BuildConditions() {
   connect(combo_f_rcnum, &QComboBox::currentIndexChanged, this, [this] { ToleranceChanged(); });
 
   auto* numbers = new QGridLayout;
-  auto* b_fqkxhm = Button(box, "b_fqkxhm", QStringLiteral("副区可选号码"));
-  auto* b_fqdm = Button(box, "b_fqdm", QStringLiteral("副区胆码"));
+  auto* b_fqkxhm = NamedButton(box, "b_fqkxhm", QStringLiteral("副区可选号码"));
+  auto* b_fqdm = NamedButton(box, "b_fqdm", QStringLiteral("副区胆码"));
   m_fqkxhm = Memo(box, "m_fqkxhm");
   m_fqdm = Memo(box, "m_fqdm");
   numbers->addWidget(b_fqkxhm, 0, 0);
@@ -151,10 +146,10 @@ QWidget* ZhBackPage::BuildConditions() {
   m_fqdm->viewport()->installEventFilter(this);
 
   auto* actions = new QHBoxLayout;
-  auto* Button15 = Button(box, "Button15", QStringLiteral("重置"));
-  auto* b_bluefilter = Button(box, "b_bluefilter", QStringLiteral("开始过滤 "));
-  auto* b_savefq = Button(box, "b_savefq", QStringLiteral("保存条件  "));
-  auto* b_loadfq = Button(box, "b_loadfq", QStringLiteral("  载入条件  "));
+  auto* Button15 = NamedButton(box, "Button15", QStringLiteral("重置"));
+  auto* b_bluefilter = NamedButton(box, "b_bluefilter", QStringLiteral("开始过滤 "));
+  auto* b_savefq = NamedButton(box, "b_savefq", QStringLiteral("保存条件  "));
+  auto* b_loadfq = NamedButton(box, "b_loadfq", QStringLiteral("  载入条件  "));
   for (QPushButton* b : {Button15, b_bluefilter, b_savefq, b_loadfq}) actions->addWidget(b);
   column->addLayout(actions);
   column->addStretch();
@@ -191,7 +186,7 @@ QWidget* ZhBackPage::BuildList() {
   }};
   std::array<QPushButton*, 7> b{};
   for (size_t i = 0; i < captions.size(); ++i) {
-    b[i] = Button(box, captions[i].first, captions[i].second);
+    b[i] = NamedButton(box, captions[i].first, captions[i].second);
     buttons->addWidget(b[i], static_cast<int>(i / 4), static_cast<int>(i % 4));
   }
   column->addLayout(buttons);

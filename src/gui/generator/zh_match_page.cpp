@@ -20,6 +20,7 @@
 #include "generator/result_files.h"
 #include "generator/ticket_matching.h"
 #include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
 #include "gui/app/window_set.h"
@@ -55,12 +56,6 @@ void TableChanged(AppContext& app) {
   if (app.dm && app.dm->ds_basedata) app.dm->ds_basedata->Refresh();
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  return b;
-}
-
 }  // namespace
 
 ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWidget* parent)
@@ -74,7 +69,7 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   for (MatchStyle s : {MatchStyle::Order, MatchStyle::Random, MatchStyle::Full})
     cb_sqzh_style->addItem(Q(MatchStyleName(s)));
   top->addWidget(cb_sqzh_style);
-  auto* b_kszh = Button(this, "b_kszh", QStringLiteral("开始匹配"));
+  auto* b_kszh = NamedButton(this, "b_kszh", QStringLiteral("开始匹配"));
   top->addWidget(b_kszh);
   top->addSpacing(24);
   me_zh_jxzh = new QLineEdit(this);
@@ -83,7 +78,7 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   me_zh_jxzh->setText("10");
   me_zh_jxzh->setMaximumWidth(60);
   top->addWidget(me_zh_jxzh);
-  auto* b_zh_jxhm = Button(this, "b_zh_jxhm", QStringLiteral("机选组号"));
+  auto* b_zh_jxhm = NamedButton(this, "b_zh_jxhm", QStringLiteral("机选组号"));
   top->addWidget(b_zh_jxhm);
   top->addStretch();
   layout->addLayout(top);
@@ -119,7 +114,7 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   }};
   std::array<QPushButton*, 9> b{};
   for (size_t i = 0; i < b.size(); ++i) {
-    b[i] = Button(this, captions[i].first, captions[i].second);
+    b[i] = NamedButton(this, captions[i].first, captions[i].second);
     buttons->addWidget(b[i], static_cast<int>(i / 5), static_cast<int>(i % 5));
   }
   layout->addLayout(buttons);

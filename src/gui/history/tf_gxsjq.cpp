@@ -12,6 +12,7 @@
 
 #include "gui/app/app_context.h"
 #include "gui/app/long_task.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
 #include "gui/app/tf_showpic.h"
@@ -38,12 +39,6 @@ constexpr NavigatorEntry kNavigator[] = {
     {"delete", "－", "删除记录"},    {"edit", "▲", "修改记录"},
     {"post", "✔", "确认修改或添加"}, {"cancel", "✘", "放弃修改或添加"},
     {"refresh", "↻", "更新数据"}};
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  return b;
-}
 
 }  // namespace
 
@@ -81,11 +76,11 @@ Tf_gxsjq::Tf_gxsjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   }
   navRow->addStretch();
 
-  auto* online = Button(page, "b_online", QStringLiteral("在线更新"));
-  auto* appendImport = Button(page, "b_appendimport", QStringLiteral("记事本追加导入"));
-  auto* overwriteImport = Button(page, "b_overwriteimport", QStringLiteral("记事本覆盖导入"));
-  auto* exportButton = Button(page, "b_export", QStringLiteral("导出到记事本"));
-  b_fullrefresh = Button(page, "b_fullrefresh", QStringLiteral("计算字段完全更新"));
+  auto* online = NamedButton(page, "b_online", QStringLiteral("在线更新"));
+  auto* appendImport = NamedButton(page, "b_appendimport", QStringLiteral("记事本追加导入"));
+  auto* overwriteImport = NamedButton(page, "b_overwriteimport", QStringLiteral("记事本覆盖导入"));
+  auto* exportButton = NamedButton(page, "b_export", QStringLiteral("导出到记事本"));
+  b_fullrefresh = NamedButton(page, "b_fullrefresh", QStringLiteral("计算字段完全更新"));
   b_fullrefresh->hide();
 
   auto* addGroup = new QGroupBox(QStringLiteral("数据添加"), page);
@@ -99,8 +94,8 @@ Tf_gxsjq::Tf_gxsjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   e_spec = new QLineEdit(addGroup);
   e_spec->setObjectName("e_spec");
   e_spec->setInputMask(QStringLiteral("00-00;_"));
-  auto* add = Button(addGroup, "b_add", QStringLiteral("添加"));
-  auto* graphical = Button(addGroup, "b_graphicaladd", QStringLiteral("图形化添加"));
+  auto* add = NamedButton(addGroup, "b_add", QStringLiteral("添加"));
+  auto* graphical = NamedButton(addGroup, "b_graphicaladd", QStringLiteral("图形化添加"));
   auto* addRow = new QHBoxLayout(addGroup);
   addRow->addWidget(new QLabel(QStringLiteral("期数"), addGroup));
   addRow->addWidget(e_qs);
@@ -265,9 +260,9 @@ void Tf_gxsjq::ImportClicked(bool overwrite) {
   const TaskOutcome outcome =
       RunLongTask(*app_.windows->Get<Tf_showpic>(), QStringLiteral("正在导入，请稍候."), false,
                   [&](TaskControl&) {
-        WriteBatch batch(table);  // one commit for the whole file
-        added = table.ApplyImport(parsed.draws, overwrite);
-      });
+                    WriteBatch batch(table);  // one commit for the whole file
+                    added = table.ApplyImport(parsed.draws, overwrite);
+                  });
   AttachGrid();
   AfterHistoryChanged();
   if (!outcome.error.isEmpty()) {
