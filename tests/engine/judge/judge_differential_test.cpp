@@ -12,22 +12,7 @@
 namespace dlt {
 namespace {
 
-const char* const kFormulas[] = {
-    "getylz(z_hz)",
-    "getzf(z_hw)",
-    "getylzzf(z_ac)",
-    "[-1]z_hz+z_num1",
-    "(z_hz+z_num1)%10",
-    "max(z_num1,z_num2)",
-    "mid(z_num1,z_num3,z_num5)",
-    "getylz(z_jsgs)",
-    "c_fq_0_4_1",
-    "getzb(c_2zbzh:z_num1|z_num2:0)",
-    "z_hz/(z_num1-z_num1)",
-    "z_hz/(z_num1-3)",
-    "getylz(z_num1/z_c3y0)",
-    "getzf(z_hz/z_c3y0)",
-    "getylzzf(z_num1/z_c5y0)",
+const std::vector<std::string> kFormulas = test::FormulaSamples({
     "getylz([1]z_jsgs)",
     "[-1]getylz(z_hz)",
     "z_lwr_rmgs+z_ylhz%7",
@@ -37,7 +22,7 @@ const char* const kFormulas[] = {
     "nosuchkey+1000",
     "abs(z_num1-z_num5)",
     "z_hz-100",
-};
+});
 
 int Uniform(std::mt19937& rng, int lo, int hi) {
   return std::uniform_int_distribution<int>(lo, hi)(rng);

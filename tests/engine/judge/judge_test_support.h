@@ -21,6 +21,31 @@ inline void PrintTo(const Verdict& v, std::ostream* os) {
 
 namespace dlt::test {
 
+// Custom formulas the fast path must agree on: the benchmark's ten
+// indicators, then formulas that fail at some draws or at every one, plus
+// `extra`.
+inline std::vector<std::string> FormulaSamples(std::vector<std::string> extra) {
+  std::vector<std::string> all = {
+      "getylz(z_hz)",
+      "getzf(z_hw)",
+      "getylzzf(z_ac)",
+      "[-1]z_hz+z_num1",
+      "(z_hz+z_num1)%10",
+      "max(z_num1,z_num2)",
+      "mid(z_num1,z_num3,z_num5)",
+      "getylz(z_jsgs)",
+      "c_fq_0_4_1",
+      "getzb(c_2zbzh:z_num1|z_num2:0)",
+      "z_hz/(z_num1-z_num1)",
+      "z_hz/(z_num1-3)",
+      "getylz(z_num1/z_c3y0)",  // the walk can meet a failing draw first
+      "getzf(z_hz/z_c3y0)",
+      "getylzzf(z_num1/z_c5y0)",
+  };
+  all.insert(all.end(), extra.begin(), extra.end());
+  return all;
+}
+
 inline ValueSet Values(std::vector<int32_t> v) {
   return *ValueSet::From(std::move(v));
 }
