@@ -9,16 +9,7 @@ namespace dlt {
 namespace {
 
 using test::FilterBench;
-
-ConditionSet Red1Set(std::vector<int32_t> values, bool tolerant = false) {
-  ConditionSet set;
-  EXPECT_TRUE(set.SetEnabled(75, true));
-  EXPECT_TRUE(set.SetValues(75, *ValueSet::From(std::move(values))));
-  if (tolerant) {
-    EXPECT_TRUE(set.SetTolerant(75, true));
-  }
-  return set;
-}
+using test::WithRed1;
 
 std::string SaveSet(const FilterBench& bench, const std::string& name, const ConditionSet& set) {
   const std::string path = bench.dir.file(name);
@@ -30,7 +21,7 @@ std::string SaveSet(const FilterBench& bench, const std::string& name, const Con
 TEST(BatchFilter, OneFileEqualsLoadingItAndFiltering) {
   FilterBench bench(40);
   bench.env.makeFrontJudge = test::MiniJudgeFactory();
-  ConditionSet saved = Red1Set({4, 9});
+  ConditionSet saved = WithRed1({4, 9});
   const std::vector<int> pool = {1, 4, 5, 6, 9, 10, 11, 12, 20, 30};
   ASSERT_TRUE(saved.SetPool(pool));
   const std::string path = SaveSet(bench, "one.zh", saved);
@@ -56,9 +47,9 @@ TEST(BatchFilter, OneFileEqualsLoadingItAndFiltering) {
 TEST(BatchFilter, LaterFilesContinueAndMissingOnesAreSkipped) {
   FilterBench bench(40);
   bench.env.makeFrontJudge = test::MiniJudgeFactory();
-  const std::string wide = SaveSet(bench, "wide.zh", Red1Set({1, 2, 3}));
+  const std::string wide = SaveSet(bench, "wide.zh", WithRed1({1, 2, 3}));
   // The second file narrows under tolerance: 主号一 2 tolerated.
-  const std::string narrow = SaveSet(bench, "narrow.zh", Red1Set({2}, true));
+  const std::string narrow = SaveSet(bench, "narrow.zh", WithRed1({2}, true));
   ConditionSet bankerSet;
   const std::vector<int> banker = {2};
   ASSERT_TRUE(bankerSet.SetBankers(banker));
@@ -91,7 +82,7 @@ TEST(BatchFilter, UnreadableFilesAreReportedAndPassedOver) {
   bench.env.makeFrontJudge = test::MiniJudgeFactory();
   const std::string bad = bench.dir.file("bad.zh");
   test::WriteBytes(bad, "not a condition file");
-  const std::string good = SaveSet(bench, "good.zh", Red1Set({30}));
+  const std::string good = SaveSet(bench, "good.zh", WithRed1({30}));
 
   ConditionSet set;
   ResultList list;
@@ -110,8 +101,8 @@ TEST(BatchFilter, ForecastRecordIsDeletedAndTheNextFileFilters) {
   FilterBench bench(40);
   bench.env.makeFrontJudge = test::MiniJudgeFactory();
   bench.table->WriteForecast(test::MakeDraw(0, {1, 2, 3, 4, 5}, {1, 2}));
-  const std::string a = SaveSet(bench, "a.zh", Red1Set({31}));
-  const std::string b = SaveSet(bench, "b.zh", Red1Set({30, 31}));
+  const std::string a = SaveSet(bench, "a.zh", WithRed1({31}));
+  const std::string b = SaveSet(bench, "b.zh", WithRed1({30, 31}));
   ConditionSet set;
   ResultList list;
   const BatchOutcome batch = RunBatchFilter(bench.env, {a, b}, set, list);
@@ -127,7 +118,7 @@ TEST(BatchFilter, CancellationStopsTheBatch) {
   FilterBench bench(40);
   bench.env.makeFrontJudge = test::MiniJudgeFactory();
   bench.env.progress = [](int64_t, int64_t) { return false; };
-  const std::string a = SaveSet(bench, "a.zh", Red1Set({31}));
+  const std::string a = SaveSet(bench, "a.zh", WithRed1({31}));
   ConditionSet set;
   ResultList list;
   ASSERT_TRUE(list.AssignCombos({Combo{1, 2, 3, 4, 6}}));

@@ -16,16 +16,7 @@ namespace dlt {
 namespace {
 
 using test::FilterBench;
-
-ConditionSet WithRed1(std::vector<int32_t> values, bool tolerant = false) {
-  ConditionSet set;
-  EXPECT_TRUE(set.SetEnabled(75, true));
-  EXPECT_TRUE(set.SetValues(75, *ValueSet::From(std::move(values))));
-  if (tolerant) {
-    EXPECT_TRUE(set.SetTolerant(75, true));
-  }
-  return set;
-}
+using test::WithRed1;
 
 TEST(FilterRun, EnumeratesThePoolAroundTheBankersInOrder) {
   FilterBench bench(30);

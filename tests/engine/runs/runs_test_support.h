@@ -30,6 +30,17 @@ class FunctionJudge : public FrontJudge {
   std::atomic<int64_t>* calls_;
 };
 
+// Condition 75 (主号一) enabled with `values`.
+inline ConditionSet WithRed1(std::vector<int32_t> values, bool tolerant = false) {
+  ConditionSet set;
+  EXPECT_TRUE(set.SetEnabled(75, true));
+  EXPECT_TRUE(set.SetValues(75, *ValueSet::From(std::move(values))));
+  if (tolerant) {
+    EXPECT_TRUE(set.SetTolerant(75, true));  // braces: the macro hides an if
+  }
+  return set;
+}
+
 inline Verdict Accept(int lastMark = 0) {
   return Verdict{true, lastMark != 0 ? 1 : 0, lastMark};
 }
