@@ -83,21 +83,13 @@ bool FoldPlain(const CompiledProgram::Call& call, const EvalContext& at, int32_t
   }
 }
 
-// getylz and getzf of one base indicator: the walk reads the draws
-// directly, with the same definitions as CheckedValueOmission and
-// CheckedWrappedAmplitude (a base indicator cannot fail).
-bool DrawSeriesValue(FormulaFunction f, DrawFn fn, const EvalContext& at, int32_t& value) {
-  const Draw* draws = at.draws;
-  const auto valueAt = [&](int p) { return fn(draws[p], p > 0 ? &draws[p - 1] : nullptr); };
-  const int32_t now = valueAt(at.pos);
-  if (f == FormulaFunction::GetYlz) {
-    int32_t count = 0;
-    for (int p = at.pos - 1; p >= 0 && valueAt(p) != now; --p) ++count;
-    value = count;
-    return true;
-  }
-  value = WrapAbs(WrapSub(now, at.pos > 0 ? valueAt(at.pos - 1) : 0));  // GetZf
-  return true;
+// A history function of one base indicator: the shared definitions over a
+// series read straight from the draws (a base indicator cannot fail).
+int32_t DrawSeriesValue(FormulaFunction f, DrawFn fn, const EvalContext& at) {
+  const auto series = [fn](const EvalContext& c) -> std::optional<int32_t> {
+    return DrawValue(fn, c);
+  };
+  return *HistoryFunctionValue(f, at, series);
 }
 
 bool DivisionByZero(const std::string*& error) {
@@ -301,9 +293,10 @@ bool CompiledProgram::RunCall(const Call& call, const EvalContext& ctx, int32_t&
   }
   if (IsHistoryFunction(call.function)) {
     const CompiledProgram& last = *call.last;
-    if (last.singleOperand_ && last.ops_[0].code == OpCode::ReadDraw &&
-        (call.function == FormulaFunction::GetYlz || call.function == FormulaFunction::GetZf))
-      return DrawSeriesValue(call.function, last.ops_[0].drawFn, at, value);
+    if (last.singleOperand_ && last.ops_[0].code == OpCode::ReadDraw) {
+      value = DrawSeriesValue(call.function, last.ops_[0].drawFn, at);
+      return true;
+    }
     const auto series = [&](const EvalContext& c) -> std::optional<int32_t> {
       if (last.singleOperand_) return LoadOperand(last.ops_[0], c);
       int32_t v = 0;

@@ -141,7 +141,6 @@ NoticeUpdateResult ApplyNoticeDraws(DrawTable& table, std::string_view page) {
   }
   if (!fresh.empty()) {
     CursorGuard keep(table);
-    WriteBatch batch(table);  // one commit for the whole update
     r.added = table.ApplyImport(fresh, /*overwrite=*/false);
   }
   return r;

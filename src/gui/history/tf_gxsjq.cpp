@@ -259,10 +259,7 @@ void Tf_gxsjq::ImportClicked(bool overwrite) {
   int added = 0;
   const TaskOutcome outcome =
       RunLongTask(*app_.windows->Get<Tf_showpic>(), QStringLiteral("正在导入，请稍候."), false,
-                  [&](TaskControl&) {
-                    WriteBatch batch(table);  // one commit for the whole file
-                    added = table.ApplyImport(parsed.draws, overwrite);
-                  });
+                  [&](TaskControl&) { added = table.ApplyImport(parsed.draws, overwrite); });
   AttachGrid();
   AfterHistoryChanged();
   if (!outcome.error.isEmpty()) {

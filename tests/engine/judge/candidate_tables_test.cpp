@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "generator/random_tickets.h"
 #include "history/eval_contexts.h"
 #include "indicators/base_indicators.h"
 #include "indicators/catalogue.h"
@@ -15,16 +16,6 @@
 namespace dlt {
 namespace {
 
-Combo RandomCombo(std::mt19937& rng) {
-  std::array<int, 35> all{};
-  for (int i = 0; i < 35; ++i) all[i] = i + 1;
-  std::shuffle(all.begin(), all.end(), rng);
-  Combo c{};
-  for (int i = 0; i < 5; ++i) c[i] = static_cast<uint8_t>(all[i]);
-  std::sort(c.begin(), c.end());
-  return c;
-}
-
 void ExpectCatalogueAgrees(int historySize, const EvalEnv& env, int combos, uint32_t seed) {
   MemoryHistory mem;
   mem.Assign(test::RandomHistory(historySize, seed));
@@ -32,7 +23,7 @@ void ExpectCatalogueAgrees(int historySize, const EvalEnv& env, int combos, uint
   std::vector<FastValue> values;
   for (const CatalogueEntry& e : Catalogue()) values.push_back(tables.Compile(e.ref));
 
-  std::mt19937 rng(seed);
+  std::mt19937_64 rng(seed);
   std::vector<Draw> copy(mem.Data(), mem.Data() + historySize + 1);
   for (int k = 0; k < combos; ++k) {
     const Combo c = RandomCombo(rng);

@@ -8,6 +8,7 @@
 
 #include "engine/judge/judge_test_support.h"
 #include "generator/front_judge.h"
+#include "generator/random_tickets.h"
 
 namespace dlt {
 namespace {
@@ -24,15 +25,15 @@ const std::vector<std::string> kFormulas = test::FormulaSamples({
     "z_hz-100",
 });
 
-int Uniform(std::mt19937& rng, int lo, int hi) {
+int Uniform(std::mt19937_64& rng, int lo, int hi) {
   return std::uniform_int_distribution<int>(lo, hi)(rng);
 }
-bool Chance(std::mt19937& rng, double p) {
+bool Chance(std::mt19937_64& rng, double p) {
   return std::bernoulli_distribution(p)(rng);
 }
 
 // Each value of lo..hi with probability `density`.
-ValueSet RandomValues(std::mt19937& rng, int lo, int hi, double density) {
+ValueSet RandomValues(std::mt19937_64& rng, int lo, int hi, double density) {
   std::vector<int32_t> v;
   for (int x = lo; x <= hi; ++x)
     if (Chance(rng, density)) v.push_back(x);
@@ -44,7 +45,7 @@ struct Options {
   double enable = 0.12;
 };
 
-void Randomise(ConditionSet& set, std::mt19937& rng, const Options& o) {
+void Randomise(ConditionSet& set, std::mt19937_64& rng, const Options& o) {
   for (const FrontCondition& fc : FrontConditions()) {
     if (!fc.Selectable() || !Chance(rng, fc.IsRange() ? 0.3 : o.enable)) continue;
     ASSERT_TRUE(set.SetEnabled(fc.number, true));
@@ -110,16 +111,6 @@ void Randomise(ConditionSet& set, std::mt19937& rng, const Options& o) {
   }
 }
 
-Combo RandomCombo(std::mt19937& rng) {
-  std::array<int, 35> all{};
-  for (int i = 0; i < 35; ++i) all[i] = i + 1;
-  std::shuffle(all.begin(), all.end(), rng);
-  Combo c{};
-  for (int i = 0; i < 5; ++i) c[i] = static_cast<uint8_t>(all[i]);
-  std::sort(c.begin(), c.end());
-  return c;
-}
-
 struct Tally {
   int judged = 0, accepted = 0, tolerated = 0;
 };
@@ -127,7 +118,7 @@ struct Tally {
 // Both judges on `combos` random combinations of each of `sets` random sets.
 Tally Compare(const std::vector<Draw>& draws, int sets, int combos, uint32_t seed,
               const Options& o) {
-  std::mt19937 rng(seed);
+  std::mt19937_64 rng(seed);
   Tally tally;
   for (int s = 0; s < sets; ++s) {
     test::JudgeBench b(draws);
@@ -179,7 +170,7 @@ TEST(JudgeDifferential, FirstDrawsOfAHistory) {
 // Whole picker ranges: many tests can never fail and are left out by the
 // fast judge; the verdicts must not change for it.
 TEST(JudgeDifferential, WholeRangesEverywhere) {
-  std::mt19937 rng(12);
+  std::mt19937_64 rng(12);
   for (int round = 0; round < 3; ++round) {
     test::JudgeBench b(test::RandomHistory(round == 0 ? 3000 : round, 30 + round));
     for (const FrontCondition& fc : FrontConditions()) {
@@ -243,7 +234,7 @@ TEST(JudgeDifferential, CombinationsOutOfOrder) {
 }
 
 TEST(JudgeDifferential, FullEnumerationOnAShortHistory) {
-  std::mt19937 rng(5);
+  std::mt19937_64 rng(5);
   test::JudgeBench b(test::RandomHistory(30, 8));
   // A mixed set: history-free, previous-draw, omission and formula conditions.
   // 大数个数 and 奇数个数 come first and keep about a fifth, so the reference is quick.
