@@ -8,3 +8,9 @@ if(DLT_SANITIZE)
   target_compile_options(dlt_common_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(dlt_common_flags INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Rebuilds of several checkouts share compiled objects when ccache is present.
+find_program(DLT_CCACHE ccache)
+if(DLT_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${DLT_CCACHE})
+endif()
