@@ -1,0 +1,76 @@
+#include "trend/indicator_panel.h"
+
+#include "trend/chart_builder.h"
+
+namespace dlt {
+
+PanelGeometry GeometryOf(PanelLayout layout, int height) {
+  const double h = height;
+  switch (layout) {
+    case PanelLayout::Whole:
+      return {h - 40, h - 60};
+    case PanelLayout::UpperHalf:
+      return {h / 2 - 30, h / 2 - 50};
+    case PanelLayout::LowerHalf:
+      return {h - 30, h / 2 - 50};
+    case PanelLayout::UpperThird:
+      return {h / 3 - 30, h / 3 - 50};
+    case PanelLayout::MiddleThird:
+      return {2 * h / 3 - 30, h / 3 - 50};
+    case PanelLayout::LowerThird:
+      return {h - 30, h / 3 - 50};
+  }
+  return {h - 40, h - 60};
+}
+
+ChartPanel IndicatorPanel(const IndicatorPanelSpec& spec, const TextMetrics& metrics) {
+  ChartPanel panel;
+  panel.title = spec.title;
+  tcoordinate& c = panel.coord;
+  const ValueAxis axis = IndicatorValueAxis(spec.min, spec.max);
+  const PanelGeometry g = GeometryOf(spec.layout, spec.height);
+  c.originY = g.originY;
+  c.plotHeight = g.plotHeight;
+  c.plotWidth = spec.width - 60;
+  c.yMin = axis.yMin;
+  c.yMax = axis.yMax;
+  c.yMinorUnits = axis.yMinorUnits;
+  c.yMajorUnits = axis.yMajorUnits;
+  c.yLabels = axis.labels;
+  c.xFirst = spec.anchor;
+  c.xLast = spec.anchor + spec.span;
+  c.xLabels = IssueLabels(spec.draws, spec.anchor, spec.span);
+  c.originX = metrics.Width(c.yLabels.empty() ? std::string() : c.yLabels.front()) + 10;
+  AddAxes(panel, metrics);
+  AddReferenceLine(panel, (static_cast<double>(c.yMin) + c.yMax) / 2, colours::kPurple);
+
+  std::vector<std::optional<int32_t>> plotted;
+  std::vector<std::string> labels;
+  for (const auto& v : spec.values) {
+    plotted.push_back(v ? std::optional<int32_t>(*v * 10) : std::nullopt);
+    labels.push_back(v ? std::to_string(*v) : std::string());
+  }
+  AddSeries(panel, spec.anchor, plotted, labels, SeriesStyle{}, metrics);
+
+  const int lastShown = spec.anchor + static_cast<int>(spec.values.size()) - 1;
+  const int lastDraw = static_cast<int>(spec.draws.size()) - 1;
+  if (!spec.values.empty() && lastShown == lastDraw && spec.draws[lastDraw].qs == kForecastQs)
+    AddColumnBox(panel, lastShown, colours::kRed, LineStyle::Dot);
+  return panel;
+}
+
+const std::vector<std::string>& PeriodTexts() {
+  static const std::vector<std::string> texts = {"显示36期", "显示45期", "显示54期", "显示60期",
+                                                 "显示66期"};
+  return texts;
+}
+
+int PeriodOfText(const std::string& text) {
+  static const int periods[] = {36, 45, 54, 60, 66};
+  const auto& texts = PeriodTexts();
+  for (size_t i = 0; i < texts.size(); ++i)
+    if (texts[i] == text) return periods[i];
+  return 0;
+}
+
+}  // namespace dlt

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "common/draw.h"
+#include "trend/chart_panel.h"
+
+namespace dlt {
+
+// Where a panel sits in its picture (H the picture height): the whole
+// picture, the upper or lower half, or one of three thirds.
+enum class PanelLayout { Whole = 0, UpperHalf, LowerHalf, UpperThird, MiddleThird, LowerThird };
+
+// Origin y and plot height of a layout in a picture of height `height`.
+struct PanelGeometry {
+  double originY = 0, plotHeight = 0;
+};
+PanelGeometry GeometryOf(PanelLayout layout, int height);
+
+// One indicator panel (drawIndicatorPanel): the values of the draws from
+// `anchor` on (index into `draws`, one value per draw, at most span + 1)
+// over [min, max] plotted times ten, x from the anchor to anchor + span with
+// the issue of every third draw as label, a dashed purple line at the middle
+// of the range, blue discs of radius 5 joined by black lines and labelled
+// with their values, and a dotted red box around the forecast record when it
+// is the last draw plotted.
+struct IndicatorPanelSpec {
+  std::span<const Draw> draws;
+  int anchor = 0;
+  int span = 36;
+  std::vector<std::optional<int32_t>> values;
+  int32_t min = 0, max = 0;
+  std::string title;
+  PanelLayout layout = PanelLayout::Whole;
+  int width = 0, height = 0;
+};
+ChartPanel IndicatorPanel(const IndicatorPanelSpec& spec, const TextMetrics& metrics);
+
+// The period box texts "显示36期" .. "显示66期" and the draws they give (any
+// other text gives 0).
+const std::vector<std::string>& PeriodTexts();
+int PeriodOfText(const std::string& text);
+
+}  // namespace dlt
