@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "cli_test_support.h"
+
+namespace dlt {
+namespace {
+
+using test::RunDlt;
+
+std::string Line(const std::string& title, std::vector<std::string> values) {
+  std::string line = title;
+  for (const std::string& v : values) line += "\t" + v;
+  return line + "\n";
+}
+
+std::vector<std::string> Repeat(std::vector<std::string> head, const std::string& v, int n) {
+  head.insert(head.end(), n, v);
+  return head;
+}
+
+TEST(OmissionCommand, BackZoneRowsOfAHandComputedRange) {
+  test::TempDir dir;
+  for (auto draw : {std::vector<std::string>{"2009001", "1", "2", "3", "4", "5", "1", "2"},
+                    {"2009002", "6", "7", "8", "9", "10", "1", "3"},
+                    {"2009003", "11", "12", "13", "14", "15", "4", "5"}}) {
+    draw.insert(draw.begin(), {"history", "add"});
+    ASSERT_EQ(RunDlt(dir.path(), draw).status, 0);
+  }
+  const auto r = RunDlt(dir.path(), {"omission", "--zone", "back"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string none = "9999";
+  EXPECT_EQ(r.out, Line("出现次数", Repeat({"2", "1", "1", "1", "1"}, "0", 7)) +
+                       Line("最大遗漏", Repeat({"0", none, "1", "2", "2"}, none, 7)) +
+                       Line("平均遗漏", Repeat({"0", none, "1", "2", "2"}, none, 7)) +
+                       Line("上次遗漏", Repeat({"0", none, "1", "2", "2"}, none, 7)) +
+                       Line("本次遗漏", Repeat({"1", "2", "1", "0", "0"}, "3", 7)));
+  // A range of the first two draws, given in either order.
+  const auto part =
+      RunDlt(dir.path(), {"omission", "--zone", "back", "--from", "2009002", "--to", "2009001"});
+  ASSERT_EQ(part.status, 0) << part.err;
+  EXPECT_NE(part.out.find(Line("本次遗漏", Repeat({"0", "1", "0"}, "2", 9))), std::string::npos)
+      << part.out;
+}
+
+TEST(OmissionCommand, DefaultRangeIsTheLastHundredDraws) {
+  test::TempDir dir;
+  ASSERT_EQ(RunDlt(dir.path(), {"history", "demo", "--draws", "150", "--seed", "4"}).status, 0);
+  const auto list = RunDlt(dir.path(), {"history", "list"});
+  // The 51st draw opens the last hundred.
+  const size_t line51 = [&] {
+    size_t pos = 0;
+    for (int i = 0; i < 50; ++i) pos = list.out.find('\n', pos) + 1;
+    return pos;
+  }();
+  const std::string qs51 = list.out.substr(line51, 7);
+  for (const char* zone : {"front", "tail"}) {
+    const auto byDefault = RunDlt(dir.path(), {"omission", "--zone", zone});
+    const auto explicitRange = RunDlt(dir.path(), {"omission", "--zone", zone, "--from", qs51});
+    ASSERT_EQ(byDefault.status, 0) << byDefault.err;
+    EXPECT_EQ(byDefault.out, explicitRange.out);
+    EXPECT_NE(
+        byDefault.out,
+        RunDlt(dir.path(), {"omission", "--zone", zone, "--from", list.out.substr(0, 7)}).out);
+  }
+}
+
+TEST(OmissionCommand, BadInputFails) {
+  test::TempDir dir;
+  EXPECT_EQ(RunDlt(dir.path(), {"omission"}).status, 1);  // empty history
+  ASSERT_EQ(
+      RunDlt(dir.path(), {"history", "add", "2009001", "1", "2", "3", "4", "5", "1", "2"}).status,
+      0);
+  const auto missing = RunDlt(dir.path(), {"omission", "--from", "2009999"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.out.empty());
+  EXPECT_NE(missing.err.find("2009999"), std::string::npos) << missing.err;
+  EXPECT_EQ(RunDlt(dir.path(), {"omission", "--zone", "middle"}).status, 1);
+}
+
+}  // namespace
+}  // namespace dlt
