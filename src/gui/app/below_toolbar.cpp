@@ -8,17 +8,15 @@
 namespace dlt::gui {
 namespace {
 
-// Before the window manager has framed a window its frame is unknown: a
-// title bar of this height is assumed.
+// Before the window manager has framed a window its frame is unknown: room
+// for a title bar of this height is kept.
 constexpr int kAssumedTitleBar = 32;
 
 QMargins FrameMargins(const QWidget& w) {
   const QRect frame = w.frameGeometry();
   const QRect inner = w.geometry();
-  QMargins m(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-             frame.bottom() - inner.bottom());
-  if (m.isNull() && !w.testAttribute(Qt::WA_WState_Visible)) m.setTop(kAssumedTitleBar);
-  return m;
+  return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                  frame.right() - inner.right(), frame.bottom() - inner.bottom());
 }
 
 class MaximiseBelowToolbar : public QObject {
@@ -64,7 +62,8 @@ QRect AreaBelowToolbar(const QWidget& window) {
 }
 
 void PlaceBelowToolbar(QWidget& window, QSize preferred) {
-  const QRect area = AreaBelowToolbar(window);
+  QRect area = AreaBelowToolbar(window);
+  if (FrameMargins(window).isNull()) area.setTop(area.top() + kAssumedTitleBar);
   window.resize(preferred.boundedTo(area.size()).expandedTo(window.minimumSize()));
   window.move(0, kFeatureWindowTop);
 }
