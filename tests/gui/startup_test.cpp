@@ -8,6 +8,7 @@
 #include "gui/app/app_settings.h"
 #include "gui/app/startup_steps.h"
 #include "gui/app/tdm.h"
+#include "gui/app/text_file_viewer.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
 #include "gui_test_support.h"
@@ -27,7 +28,7 @@ class StartupTest : public QObject {
   void theDataFolderIsSeededWithTheInstallationData();
   void theToolbarLaysOutTenEqualButtonsAndOpensTheTrendWindow();
   void theUpdateWindowAndTheAnalysisWindowsCloseEachOther();
-  void helpWithoutTheHelpFileSaysSoAndOpensThePage();
+  void helpOpensTheHelpPageOrShowsItWithoutADesktopProgram();
   void theCloseStepSavesTheSetDeletesSnapshotsAndOpensOnlyWebAddresses();
   void theCloseStepSavesTheConditionSetThroughTheGeneratorHook();
 };
@@ -211,25 +212,30 @@ void StartupTest::theUpdateWindowAndTheAnalysisWindowsCloseEachOther() {
   QVERIFY(!w.Find("Tf_gxsjq")->isVisible());
 }
 
-void StartupTest::helpWithoutTheHelpFileSaysSoAndOpensThePage() {
+void StartupTest::helpOpensTheHelpPageOrShowsItWithoutADesktopProgram() {
   TestWorld world;
   auto app = world.StartApp();
-  world.shell.messages.clear();
-  world.shell.opened.clear();
-  app->Main()->Button("b_help")->click();
-  QCOMPARE(world.shell.messages, QStringList{"帮助文件丢失"});
-  QCOMPARE(world.shell.opened.size(), size_t(1));
-  QCOMPARE(world.shell.opened[0], QUrl::fromLocalFile(world.DataDir() + "/help.htm"));
-
-  QFile chm(world.DataDir() + "/database/help.chm");
-  QVERIFY(chm.open(QIODevice::WriteOnly));
-  chm.close();
+  const QString page = world.DataDir() + "/help.htm";
   world.shell.messages.clear();
   world.shell.opened.clear();
   app->Main()->Button("b_help")->click();
   QVERIFY(world.shell.messages.isEmpty());
-  QCOMPARE(world.shell.opened.size(), size_t(2));
-  QCOMPARE(world.shell.opened[0], QUrl::fromLocalFile(chm.fileName()));
+  QCOMPARE(world.shell.opened, std::vector<QUrl>{QUrl::fromLocalFile(page)});
+
+  // No program for it on the desktop: the program's own viewer shows the page.
+  world.shell.openSucceeds = false;
+  app->Main()->Button("b_help")->click();
+  auto* viewer = app->Main()->findChild<TextFileViewer*>();
+  QVERIFY(viewer && viewer->isVisible());
+  QCOMPARE(viewer->Path(), page);
+  QVERIFY(viewer->ShownText().contains("大乐透析星台 使用说明"));
+  QVERIFY2(!viewer->ShownText().contains("<h1>"), "the page is rendered, not its source");
+  QVERIFY(world.shell.messages.isEmpty());
+  viewer->close();
+
+  QVERIFY(QFile::remove(page));
+  app->Main()->Button("b_help")->click();
+  QCOMPARE(world.shell.messages, QStringList{"帮助文件丢失"});
 }
 
 void StartupTest::theCloseStepSavesTheSetDeletesSnapshotsAndOpensOnlyWebAddresses() {

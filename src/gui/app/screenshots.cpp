@@ -71,6 +71,9 @@ void TakeAll(DltApp& app, const QString& dir) {
     tabs->setCurrentIndex(2);
     Settle(200);
     Save(settings, dir, "set_shapes.png");
+    tabs->setCurrentIndex(3);
+    Settle(200);
+    Save(settings, dir, "set_notice.png");
   }
   settings->close();
   TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);

@@ -14,6 +14,7 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/startup_steps.h"
 #include "gui/app/tdm.h"
+#include "gui/app/text_file_viewer.h"
 #include "gui/app/tf_showpic.h"
 #include "gui/app/toolbar_icons.h"
 #include "gui/app/window_set.h"
@@ -29,10 +30,10 @@ struct ToolbarButton {
   const char* caption;
 };
 constexpr ToolbarButton kButtons[] = {{"b_tjq", "统计区"},    {"b_zh", "超强组号"},
-                                   {"b_fxd", "走势分析"},  {"b_moredb", "更多图表"},
-                                   {"b_zbpx", "指标剖析"}, {"b_gxsjq", "数据更新"},
-                                   {"b_set", "设置"},      {"b_tdsh", "提胆杀号"},
-                                   {"b_help", "帮助"},     {"b_exit", "退出"}};
+                                      {"b_fxd", "走势分析"},  {"b_moredb", "更多图表"},
+                                      {"b_zbpx", "指标剖析"}, {"b_gxsjq", "数据更新"},
+                                      {"b_set", "设置"},      {"b_tdsh", "提胆杀号"},
+                                      {"b_help", "帮助"},     {"b_exit", "退出"}};
 
 constexpr int kMainHeight = 33;
 
@@ -147,13 +148,12 @@ void Tf_main::ShowDataUpdate() {
 }
 
 void Tf_main::ShowHelp() {
-  const QString chm = QString::fromStdString(app_.folder.Path("database/help.chm"));
-  if (QFile::exists(chm))
-    app_.shell.OpenUrl(QUrl::fromLocalFile(chm));
+  // The help is the page help.htm of the data folder, seeded at start.
+  const QString page = QString::fromStdString(app_.folder.Path("help.htm"));
+  if (QFile::exists(page))
+    OpenDocument(app_.shell, this, page);
   else
     app_.shell.Inform(this, QStringLiteral("帮助文件丢失"));
-  const QString page = QString::fromStdString(app_.folder.Path("help.htm"));
-  if (QFile::exists(page)) app_.shell.OpenUrl(QUrl::fromLocalFile(page));
 }
 
 void Tf_main::RunCloseStep() {

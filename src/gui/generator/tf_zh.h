@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 #include <memory>
 
@@ -40,7 +41,10 @@ class Tf_zh : public QWidget {
  private:
   AppContext& app_;
   std::unique_ptr<ZhSession> session_;
+  static constexpr QSize kPreferredSize{1340, 700};
+
   QTabWidget* p_hmzh = nullptr;
+  bool placed_ = false;
   ZhFrontPage* front_ = nullptr;
   ZhBackPage* back_ = nullptr;
   ZhMatchPage* match_ = nullptr;
