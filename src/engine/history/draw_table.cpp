@@ -63,8 +63,9 @@ std::string DbMessage(sqlite3* db, int code) {
       return "数据库文件已损坏或不是数据库文件";
     case SQLITE_READONLY:
     case SQLITE_PERM:
+      return "无法写入数据库文件(没有权限)";
     case SQLITE_CANTOPEN:
-      return "无法写入数据库文件(没有权限或文件夹不存在)";
+      return "无法打开数据库文件(没有权限或文件夹不存在)";
     default:
       return std::string("数据库错误: ") + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
   }
