@@ -3,8 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <fstream>
-#include <sstream>
+
+#include "common/file_io.h"
 
 namespace dlt {
 namespace {
@@ -58,6 +58,15 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
+std::string CutText(std::string_view utf8, size_t maxChars) {
+  size_t chars = 0;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    if ((static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80) continue;  // inside a character
+    if (chars++ == maxChars) return std::string(utf8.substr(0, i)) + "...";
+  }
+  return std::string(utf8);
+}
+
 std::optional<std::string> Utf8ToGbk(std::string_view utf8) { return Convert("GBK", "UTF-8", utf8); }
 
 std::optional<std::string> GbkToUtf8(std::string_view gbk) { return Convert("UTF-8", "GBK", gbk); }
@@ -68,18 +77,7 @@ bool WriteGbkText(const std::string& path, std::string_view utf8, std::string* e
     if (error) *error = "文本含有无法用GBK编码的字符";
     return false;
   }
-  std::ofstream f(path, std::ios::binary | std::ios::trunc);
-  if (!f) {
-    if (error) *error = "无法写入文件: " + path;
-    return false;
-  }
-  f.write(gbk->data(), static_cast<std::streamsize>(gbk->size()));
-  f.close();
-  if (!f) {
-    if (error) *error = "无法写入文件: " + path;
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(path, *gbk, error);
 }
 
 bool WriteGbkLines(const std::string& path, const std::vector<std::string>& lines,
@@ -107,14 +105,9 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, std::string* error) {
-  std::ifstream f(path, std::ios::binary);
-  if (!f) {
-    if (error) *error = "无法打开文件: " + path;
-    return std::nullopt;
-  }
-  std::stringstream ss;
-  ss << f.rdbuf();
-  std::string raw = ss.str();
+  auto bytes = ReadRegularFile(path, kMaxTextFileBytes, error);
+  if (!bytes) return std::nullopt;
+  std::string raw = std::move(*bytes);
   if (raw.size() >= 3 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
   if (!IsValidUtf8(raw)) {
     auto utf8 = GbkToUtf8(raw);

@@ -66,7 +66,8 @@ std::unique_ptr<FrontJudge> MakeFastJudge(const JudgeSetup& setup);
 // remaining selectable numbers ascending.
 std::span<const int> CommonConditionOrder();
 
-// Called now and then with (done, total); returning false cancels.
+// Called now and then with (done, total), first with (0, total) and last
+// with (total, total); returning false, the last time too, cancels.
 using ProgressFn = std::function<bool(int64_t done, int64_t total)>;
 
 // Judges many combinations on all cores (contiguous chunks, one per hardware
