@@ -62,31 +62,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 }
 
 std::vector<dlt::fuzz::Seed> dlt::fuzz::Seeds() {
-  const char* const formulas[] = {
-      "z_hz",
-      "(z_hz+z_num1)%10",
-      "2+3*4-1",
-      "(0-7)/2+(0-7)%2",
-      "1+(2*(3+(4*(5+(6)))))",
-      "[-1]z_num1+[2]f_num2-test",
-      "max(z_num1,[-1]z_num2,3)+min(f_num1,f_num2)",
-      "mid(1,2,3,z_num4)*abs(0-z_ac)",
-      "getylz(z_num1)+getzf(z_hw)-getylzzf(z_jsgs)",
-      "[-2]getzb(z_num2)+getzb(7,z_num2)",
-      "z_num1yl%3",
-      // broken ones
-      "z_hz+*foo(",
-      "z_hz/0",
-      "((((((1))))))",
-      "2147483647+1",
-      "[2147483648]z_num1",
-      "Z_HZ",
-      "z_hz\xe3\x80\x80",
-      "max(1,2",
-      "mid(1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31)",
+  return {
+      {"seed-indicator", "z_hz"},
+      {"seed-brackets", "(z_hz+z_num1)%10"},
+      {"seed-left-to-right", "2+3*4-1"},
+      {"seed-negative-division", "(0-7)/2+(0-7)%2"},
+      {"seed-five-deep", "1+(2*(3+(4*(5+(6)))))"},
+      {"seed-offsets", "[-1]z_num1+[2]f_num2-test"},
+      {"seed-max-min", "max(z_num1,[-1]z_num2,3)+min(f_num1,f_num2)"},
+      {"seed-mid-abs", "mid(1,2,3,z_num4)*abs(0-z_ac)"},
+      {"seed-history-functions", "getylz(z_num1)+getzf(z_hw)-getylzzf(z_jsgs)"},
+      {"seed-getzb", "[-2]getzb(z_num2)+getzb(7,z_num2)"},
+      {"seed-family", "z_num1yl%3"},
+      {"seed-parameterised", "c_cz_1+c_hz_16"},
+      {"seed-unparsable", "z_hz+*foo("},
+      {"seed-zero-divisor", "z_hz/0"},
+      {"seed-six-deep", "((((((1))))))"},
+      {"seed-overflow", "2147483647+1"},
+      {"seed-offset-too-large", "[2147483648]z_num1"},
+      {"seed-unknown-key", "Z_HZ"},
+      {"seed-full-width-blank", "z_hz\xe3\x80\x80"},
+      {"seed-unclosed-call", "max(1,2"},
+      {"seed-mid-too-many",
+       "mid(1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31)"},
   };
-  std::vector<Seed> seeds;
-  int n = 0;
-  for (const char* f : formulas) seeds.push_back({"seed-" + std::to_string(++n), f});
-  return seeds;
 }
