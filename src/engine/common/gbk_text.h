@@ -30,6 +30,11 @@ bool WriteGbkText(const std::string& path, std::string_view utf8, std::string* e
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path,
                                                       std::string* error = nullptr);
 
+// The bytes of a text file as UTF-8 text: a leading UTF-8 byte-order mark
+// dropped, valid UTF-8 taken as it is, anything else read as GBK; nullopt
+// when it is neither.
+std::optional<std::string> DecodeFileText(std::string raw);
+
 // Splits text at LF, dropping a CR before it; a final empty piece is dropped.
 std::vector<std::string> SplitLines(std::string_view text);
 
