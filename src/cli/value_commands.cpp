@@ -1,5 +1,6 @@
 #include <CLI/CLI.hpp>
 
+#include "analysis/series_fill.h"
 #include "cli/cli_context.h"
 #include "formula/formula.h"
 #include "history/eval_contexts.h"
@@ -13,30 +14,6 @@ struct ValueOptions {
   int32_t draw = 0;  // 0: the last real draw
   bool all = false;
   EvalEnv env;
-};
-
-// An indicator key is read as it is written (parameter keys may hold
-// operator characters); anything else is a formula.
-class ValueSource {
- public:
-  explicit ValueSource(const std::string& expression) {
-    Resolution r = ResolveIndicator(expression);
-    if (r.ok())
-      indicator_ = std::move(r.indicator);
-    else
-      formula_ = CompiledFormula::Compile(expression);
-  }
-  FormulaResult At(const EvalContext& ctx) const {
-    if (!indicator_) return formula_->Evaluate(ctx);
-    FormulaResult r;
-    r.ok = true;
-    r.value = indicator_->Value(ctx);
-    return r;
-  }
-
- private:
-  IndicatorPtr indicator_;
-  std::shared_ptr<const CompiledFormula> formula_;
 };
 
 std::string FormulaError(const FormulaResult& r) {
@@ -62,7 +39,7 @@ void RegisterValueCommands(CLI::App& app, CliContext& ctx) {
   cmd->callback([&ctx, o] {
     auto table = ctx.OpenTable();
     if (table->Empty()) throw CliError("历史数据为空");
-    const ValueSource source(o->expression);
+    const ExpressionSource source(o->expression);
     if (o->all) {
       table->First();
       const EvalContext first = TableContext(*table, &o->env);
