@@ -1,15 +1,13 @@
 #include "gui/generator/picker_study_aid.h"
 
-#include <QEvent>
 #include <QStringList>
-#include <algorithm>
+#include <tuple>
 
 #include "formula/formula.h"
 #include "generator/judge_rules.h"
-#include "gui/analysis/tf_zbpxz.h"
+#include "gui/analysis/analysis_handoff.h"
 #include "gui/app/app_context.h"
 #include "gui/app/shell_services.h"
-#include "gui/app/window_set.h"
 #include "history/draw_table.h"
 #include "history/eval_contexts.h"
 #include "indicators/catalogue.h"
@@ -28,42 +26,12 @@ QString JoinNumbers(const std::vector<int>& numbers) {
 }
 
 void RangeOfValues(StudySeries& s) {
-  if (s.values.empty()) {
-    s.from = 0;
-    s.to = 4;
-    return;
-  }
-  const auto [lo, hi] = std::minmax_element(s.values.begin(), s.values.end());
-  s.from = *lo;
-  s.to = *hi;
-  if (s.to == s.from) s.to = s.from + 4;
+  std::tie(s.from, s.to) = AnalysisRangeOf(s.values);
 }
 
 Combo FrontOf(const Draw& d) {
   return d.front;
 }
-
-// The analysis window is shared with the toolbar, which shows it without
-// modality; it is made modal for one showing only.
-class ModalForOneShowing : public QObject {
- public:
-  explicit ModalForOneShowing(QWidget* window) : QObject(window), window_(window) {
-    window->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == window_ && event->type() == QEvent::Hide) {
-      window_->removeEventFilter(this);
-      window_->setWindowModality(Qt::NonModal);
-      deleteLater();
-    }
-    return false;
-  }
-
- private:
-  QWidget* window_;
-};
 
 }  // namespace
 
@@ -128,32 +96,21 @@ StudySeries ComputeStudySeries(const DrawTable& table, const EvalEnv& env,
 bool RunStudyAid(AppContext& app, QWidget* parent, const StudySubject& subject) {
   if (subject.kind == StudySubject::Kind::kNone) return false;
   DrawTable& table = app.Table();
-  if (table.RecordCount() == 0) {
-    app.shell.Inform(parent, QStringLiteral("没有开奖数据，无法剖析"));
-    return false;
-  }
+  if (table.RecordCount() == 0) return OpenIndicatorAnalysis(app, parent, {});
   const StudySeries series = ComputeStudySeries(table, app.env, subject);
   if (!series.ok()) {
     app.shell.Inform(parent, series.error);
     return false;
   }
-  for (int i = 0; i < static_cast<int>(series.values.size()); ++i)
-    table.SetScratch(ScratchField::Test, i, series.values[i]);
-  table.Last();
-  table.MoveBy(-36);
-
-  auto* analysis = app.windows ? app.windows->Get<Tf_zbpxz>() : nullptr;
-  if (!analysis) return false;
-  // Hidden first so that its show handler runs again on the new series.
-  analysis->hide();
-  analysis->setWindowTitle(series.caption);
-  analysis->setProperty("rangeFrom", series.from);
-  analysis->setProperty("rangeTo", series.to);
-  analysis->setWindowModality(Qt::ApplicationModal);
-  new ModalForOneShowing(analysis);
-  analysis->show();
-  analysis->raise();
-  return true;
+  AnalysisSeries handed;
+  handed.values = series.values;
+  handed.caption = series.caption;
+  handed.from = series.from;
+  handed.to = series.to;
+  if (subject.kind == StudySubject::Kind::kIndicator) handed.key = subject.key;
+  if (subject.kind == StudySubject::Kind::kFormula) handed.formula = subject.formula;
+  handed.modal = true;
+  return OpenIndicatorAnalysis(app, parent, handed);
 }
 
 }  // namespace dlt::gui

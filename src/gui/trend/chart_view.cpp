@@ -33,7 +33,8 @@ ChartView::ChartView(ShellServices& shell, const SpritePainter* sprites, QWidget
 
 void ChartView::SetSource(Source source) {
   source_ = std::move(source);
-  Redraw();
+  stale_ = true;
+  if (isVisible()) Redraw();
 }
 
 void ChartView::Redraw() {

@@ -25,6 +25,7 @@ class ChartView : public QWidget {
 
   ChartView(ShellServices& shell, const SpritePainter* sprites, QWidget* parent = nullptr);
 
+  // The chart is computed when the view is next shown or redrawn.
   void SetSource(Source source);
   // Computes the chart again (the crosshair is reset).
   void Redraw();

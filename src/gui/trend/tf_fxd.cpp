@@ -1,11 +1,241 @@
 #include "gui/trend/tf_fxd.h"
 
-namespace dlt::gui {
+#include <QActionGroup>
+#include <QMenu>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 
-Tf_fxd::Tf_fxd(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+#include "gui/app/app_context.h"
+#include "gui/trend/fxd_chart_specs.h"
+#include "gui/trend/fxd_context.h"
+#include "gui/trend/fxd_data_tables_page.h"
+#include "gui/trend/fxd_distribution_page.h"
+#include "gui/trend/fxd_event_page.h"
+#include "gui/trend/fxd_omission_page.h"
+#include "trend/distribution_chart.h"
+
+namespace dlt::gui {
+namespace {
+
+// A page whose feature comes later: empty, with its name.
+class EmptyPage : public FxdPage {
+ public:
+  using FxdPage::FxdPage;
+  void Fill() override {}
+};
+
+QAction* MenuItem(QMenu* menu, QActionGroup* group, const char* name, const QString& caption,
+                  bool checked) {
+  QAction* a = menu->addAction(caption);
+  a->setObjectName(name);
+  a->setCheckable(true);
+  a->setChecked(checked);
+  group->addAction(a);
+  return a;
+}
+
+}  // namespace
+
+Tf_fxd::Tf_fxd(AppContext& app, QWidget* parent)
+    : QWidget(parent), app_(app), fxd_(std::make_unique<FxdContext>(app)) {
   setObjectName("Tf_fxd");
   setWindowTitle(QStringLiteral("走势分析"));
-  resize(640, 420);
+  if (app.screen.isValid())
+    setGeometry(0, 60, app.screen.width(), std::max(app.screen.height() - 90, 400));
+  else
+    resize(1200, 760);
+  BuildMenu();
+  BuildPages();
+}
+
+Tf_fxd::~Tf_fxd() = default;
+
+void Tf_fxd::BuildMenu() {
+  pm1 = new QMenu(this);
+  pm1->setObjectName("pm1");
+  fxd_->pm1 = pm1;
+  auto* modes = new QActionGroup(this);
+  const char* names[] = {"pm_item_ballnum", "pm_item_ball", "pm_item_squarenum", "pm_item_square"};
+  for (int m = 0; m < 4; ++m) {
+    QAction* a =
+        MenuItem(pm1, modes, names[m], QString::fromStdString(DisplayModeTexts()[m]), m == 0);
+    connect(a, &QAction::triggered, this, [this, m] { SetDisplayMode(m); });
+  }
+  pm1->addSeparator();
+  scrollState_ = new QActionGroup(this);
+  connect(MenuItem(pm1, scrollState_, "pm_item_startmove", QStringLiteral("开始滚动"), false),
+          &QAction::triggered, this, [this] { SetScrolling(true); });
+  connect(MenuItem(pm1, scrollState_, "N_stopmove", QStringLiteral("停止滚动"), true),
+          &QAction::triggered, this, [this] { SetScrolling(false); });
+  pm1->addSeparator();
+  auto* direction = new QActionGroup(this);
+  connect(MenuItem(pm1, direction, "N_scroll_down", QStringLiteral("向下滚动"), true),
+          &QAction::triggered, this, [this] { scrollDown_ = true; });
+  connect(MenuItem(pm1, direction, "n_scroll_up", QStringLiteral("向上滚动"), false),
+          &QAction::triggered, this, [this] { scrollDown_ = false; });
+  pm1->addSeparator();
+  auto* speed = new QActionGroup(this);
+  const struct {
+    const char* name;
+    const char* caption;
+    int ms;
+  } speeds[] = {{"pm_item_slow", "慢速", 1000},
+                {"pm_item_mid", "中速", 800},
+                {"pm_item_quick", "快速", 500},
+                {"pm_item_veryquick", "特快", 200}};
+  for (const auto& s : speeds) {
+    const int ms = s.ms;
+    connect(MenuItem(pm1, speed, s.name, QString::fromUtf8(s.caption), ms == 1000),
+            &QAction::triggered, this, [this, ms] { SetScrollInterval(ms); });
+  }
+}
+
+void Tf_fxd::BuildPages() {
+  auto* layout = new QVBoxLayout(this);
+  pc_redfxd = new QTabWidget(this);
+  pc_redfxd->setObjectName("pc_redfxd");
+  pc_redfxd->setDocumentMode(true);
+  layout->addWidget(pc_redfxd);
+  FxdContext& fxd = *fxd_;
+
+  front_ = new OmissionGridPage(fxd, GridPageKind::Front);
+  back_ = new OmissionGridPage(fxd, GridPageKind::Back);
+  tail_ = new OmissionGridPage(fxd, GridPageKind::Tail);
+  distribution_ = new DistributionChartPage(fxd);
+  auto chart = [&fxd](ChartPageSpec spec) { return new ChartPage(fxd, std::move(spec)); };
+  auto events = [&fxd](bool back, EventChartPage::Names names) {
+    return new EventChartPage(fxd, back, names);
+  };
+  const struct {
+    const char* caption;
+    const char* sheet;
+    FxdPage* page;
+  } pages[] = {
+      {"常规数据表", "ts_cgd", new DataTablesPage(fxd)},
+      {"行列式", "ts_hns", new EmptyPage},
+      {"主号分布图", "ts_redfbd", distribution_},
+      {"主区遗漏图表", "ts_zhyltb", front_},
+      {"副区遗漏图表", "ts_fqyltb", back_},
+      {"主区尾数遗漏图表", "ts_ws_zqyltb", tail_},
+      {"线和线差图", "ts_jhjcd", chart(LineChartSpec())},
+      {"常规系列", "ts_cgxl", chart(RegularSeriesSpec())},
+      {"和值系列", "ts_hzxl", chart(SumSeriesSpec())},
+      {"遗漏系列", "ts_ylxl", chart(OmissionSeriesSpec())},
+      {"转换法杀号", "ts_zhb", new EmptyPage},
+      {"扩展系列一", "ts_extend", new EmptyPage},
+      {"扩展系列二", "ts_extend2", new EmptyPage},
+      {"组合形态走势", "ts_zbzhxt", new EmptyPage},
+      {"组合形态图表", "ts_zhxtdb", new EmptyPage},
+      {"指标拼图", "ts_zbzhdb", new EmptyPage},
+      {"主号遗漏走势", "ts_dgqzylzs",
+       events(false, {"i_dgqzylzs",
+                      "cb_dgqzylzs",
+                      {"", "", "Button18", "Button48", "Button49", "Button50"},
+                      "Button42"})},
+      {"副号遗漏走势", "ts_fhylzs",
+       events(true, {"i_fhylzs",
+                     "cb_fhylzs",
+                     {"", "", "Button19", "Button20", "Button21", "Button43"},
+                     "Button44"})},
+      {"主区余数图", "ts_ysd", chart(RemainderChartSpec())},
+      {"间隔分析", "ts_jgd", chart(GapChartSpec())},
+      {"离中量", "ts_average", chart(DispersionChartSpec())},
+  };
+  for (const auto& p : pages) {
+    p.page->setObjectName(p.sheet);
+    pc_redfxd->addTab(p.page, QString::fromUtf8(p.caption));
+  }
+  pc_redfxd->setCurrentIndex(1);  // "行列式"
+  connect(pc_redfxd, &QTabWidget::currentChanged, this, [this] { FillCurrentPage(); });
+
+  for (OmissionGridPage* grid : {front_, tail_})
+    connect(grid, &OmissionGridPage::forecastChanged, this, &Tf_fxd::ForecastChanged);
+
+  auto timer = [this](const char* name, QWidget* page) {
+    auto* t = new QTimer(this);
+    t->setObjectName(name);
+    t->setInterval(1000);
+    connect(t, &QTimer::timeout, this, [this, t, page] { ScrollTick(t, page); });
+    return t;
+  };
+  t_redfbd_scroll = timer("t_redfbd_scroll", distribution_);
+  t_zhyltb_scroll = timer("t_zhyltb_scroll", front_);
+  t_ws_zqyltb_scroll = timer("t_ws_zqyltb_scroll", tail_);
+}
+
+bool Tf_fxd::ShowPage(const QString& sheet) {
+  for (int i = 0; i < pc_redfxd->count(); ++i)
+    if (pc_redfxd->widget(i)->objectName() == sheet) {
+      if (pc_redfxd->currentIndex() == i)
+        FillCurrentPage();
+      else
+        pc_redfxd->setCurrentIndex(i);
+      return true;
+    }
+  return false;
+}
+
+void Tf_fxd::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (!e->spontaneous()) FormShow();
+}
+
+void Tf_fxd::FormShow() {
+  for (OmissionGridPage* grid : {front_, back_, tail_}) grid->FillIssueLists();
+  FillCurrentPage();
+}
+
+void Tf_fxd::FillCurrentPage() {
+  if (auto* page = qobject_cast<FxdPage*>(pc_redfxd->currentWidget())) page->Fill();
+}
+
+void Tf_fxd::SetDisplayMode(int mode) {
+  fxd_->displayMode = mode;
+  QWidget* page = pc_redfxd->currentWidget();
+  if (page == front_ || page == back_ || page == tail_ || page == distribution_) FillCurrentPage();
+}
+
+QTimer* Tf_fxd::ActiveScrollTimer() const {
+  QWidget* page = pc_redfxd->currentWidget();
+  if (page == distribution_) return t_redfbd_scroll;
+  if (page == front_) return t_zhyltb_scroll;
+  if (page == tail_) return t_ws_zqyltb_scroll;
+  return nullptr;
+}
+
+void Tf_fxd::SetScrolling(bool on) {
+  if (QTimer* t = ActiveScrollTimer()) {
+    if (on)
+      t->start();
+    else
+      t->stop();
+  }
+}
+
+void Tf_fxd::SetScrollInterval(int ms) {
+  if (QTimer* t = ActiveScrollTimer()) t->setInterval(ms);
+}
+
+void Tf_fxd::ScrollTick(QTimer* timer, QWidget* page) {
+  if (pc_redfxd->currentWidget() != page) {
+    // Leaving the page stops its scrolling.
+    timer->stop();
+    if (QAction* stop = pm1->findChild<QAction*>("N_stopmove")) stop->setChecked(true);
+    return;
+  }
+  if (page == distribution_)
+    distribution_->ScrollStep(scrollDown_);
+  else
+    static_cast<OmissionGridPage*>(page)->ScrollStep(scrollDown_);
+}
+
+void Tf_fxd::ForecastChanged() {
+  front_->SyncForecastItem();
+  tail_->SyncForecastItem();
+  front_->Fill();
 }
 
 }  // namespace dlt::gui

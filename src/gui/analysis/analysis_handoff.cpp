@@ -1,0 +1,130 @@
+#include "gui/analysis/analysis_handoff.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QLineEdit>
+#include <algorithm>
+#include <tuple>
+
+#include "gui/analysis/tf_zbpx.h"
+#include "gui/analysis/tf_zbpxz.h"
+#include "gui/app/app_context.h"
+#include "gui/app/shell_services.h"
+#include "gui/app/window_set.h"
+#include "history/draw_table.h"
+#include "history/eval_contexts.h"
+#include "indicators/catalogue.h"
+#include "indicators/indicator.h"
+
+namespace dlt::gui {
+namespace {
+
+// The analysis window is shared with the toolbar, which shows it without
+// modality; it is made modal for one showing only.
+class ModalForOneShowing : public QObject {
+ public:
+  explicit ModalForOneShowing(QWidget* window) : QObject(window), window_(window) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Hide) {
+      window_->removeEventFilter(this);
+      window_->setWindowModality(Qt::NonModal);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
+
+// The launcher's controls, once it has them.
+bool FillLauncher(Tf_zbpx* launcher, const IndicatorRequest& r) {
+  if (!launcher) return false;
+  auto* key = launcher->findChild<QLineEdit*>("e_yyzb");
+  auto* name = launcher->findChild<QLineEdit*>("e_zbmm");
+  auto* from = launcher->findChild<QLineEdit*>("me_zbqzfrom");
+  auto* to = launcher->findChild<QLineEdit*>("me_zbqzto");
+  auto* ownKey = launcher->findChild<QAbstractButton*>("rb_yyzb");
+  auto* start = launcher->findChild<QAbstractButton*>("b_ok");
+  if (!key || !name || !from || !to || !ownKey || !start) return false;
+  key->setText(QString::fromStdString(r.key));
+  name->setText(r.label);
+  from->setText(QString::number(r.min));
+  to->setText(QString::number(r.max));
+  ownKey->setChecked(true);
+  start->click();
+  return true;
+}
+
+}  // namespace
+
+std::pair<int32_t, int32_t> AnalysisRangeOf(const std::vector<int32_t>& values) {
+  if (values.empty()) return {0, 4};
+  const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
+  return {*lo, *hi == *lo ? *lo + 4 : *hi};
+}
+
+bool OpenIndicatorAnalysis(AppContext& app, QWidget* parent, const AnalysisSeries& series) {
+  DrawTable& table = app.Table();
+  if (table.RecordCount() == 0) {
+    app.shell.Inform(parent, QStringLiteral("没有开奖数据，无法剖析"));
+    return false;
+  }
+  const int count = std::min<int>(table.RecordCount(), static_cast<int>(series.values.size()));
+  for (int i = 0; i < count; ++i) table.SetScratch(ScratchField::Test, i, series.values[i]);
+  table.Last();
+  table.MoveBy(-36);
+
+  auto* analysis = app.windows ? app.windows->Get<Tf_zbpxz>() : nullptr;
+  if (!analysis) return false;
+  analysis->hide();
+  analysis->setWindowTitle(series.caption);
+  analysis->setProperty("rangeFrom", series.from);
+  analysis->setProperty("rangeTo", series.to);
+  analysis->setProperty("indicatorKey", QString::fromStdString(series.key));
+  analysis->setProperty("formula", QString::fromStdString(series.formula));
+  if (series.modal) {
+    analysis->setWindowModality(Qt::ApplicationModal);
+    new ModalForOneShowing(analysis);
+  }
+  analysis->show();
+  analysis->raise();
+  return true;
+}
+
+IndicatorRequest RequestForKey(const std::string& key) {
+  IndicatorRequest r;
+  r.key = key;
+  if (const tsetaccostr* row = FindCatalogueRow(key)) {
+    r.label = QString::fromStdString(row->label);
+    r.min = row->min;
+    r.max = row->max;
+  }
+  return r;
+}
+
+bool AnalyseIndicator(AppContext& app, QWidget* parent, const IndicatorRequest& request) {
+  if (FillLauncher(app.windows ? app.windows->Get<Tf_zbpx>() : nullptr, request)) return true;
+  const DrawTable& table = app.Table();
+  AnalysisSeries s;
+  const EvalContext ctx = TableContext(table, &app.env);
+  const Resolution r = ResolveIndicator(request.key);
+  for (int i = 0; i < table.RecordCount(); ++i)
+    s.values.push_back(r.ok() ? r.indicator->Value(ctx.At(i)) : kNoValue);
+  s.caption = request.label.isEmpty() ? QString::fromStdString(request.key) : request.label;
+  if (request.min == 0 && request.max == 0) {
+    // No catalogue range: the range of the values met.
+    std::tie(s.from, s.to) = AnalysisRangeOf(s.values);
+  } else {
+    s.from = request.min;
+    s.to = request.max;
+  }
+  s.key = request.key;
+  return OpenIndicatorAnalysis(app, parent, s);
+}
+
+}  // namespace dlt::gui

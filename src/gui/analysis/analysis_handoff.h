@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+namespace dlt::gui {
+
+struct AppContext;
+
+// A series handed to the indicator analysis window Tf_zbpxz: one value per
+// draw of the history (oldest first), its caption and value range, and the
+// catalogue key or formula it came from (both empty for a series of its own,
+// such as omission events), which the analysis remembers for its transfer.
+struct AnalysisSeries {
+  std::vector<int32_t> values;
+  QString caption;
+  int32_t from = 0, to = 0;
+  std::string key;
+  std::string formula;
+  bool modal = false;  // "过滤助手": modal for this one showing
+};
+
+// Smallest .. largest of the values, largest = smallest + 4 when they are
+// equal; 0 .. 4 without values.
+std::pair<int32_t, int32_t> AnalysisRangeOf(const std::vector<int32_t>& values);
+
+// Writes the values into the scratch field `test`, moves the history 36
+// draws back from its end, and shows Tf_zbpxz with the caption, range and
+// remembered key or formula (hidden first, so that its show handler runs on
+// the new series). An empty history is refused with a message. False when
+// nothing was shown.
+bool OpenIndicatorAnalysis(AppContext& app, QWidget* parent, const AnalysisSeries& series);
+
+// "指标剖析" of a catalogue indicator: the launcher Tf_zbpx gets the key,
+// label and range and starts the analysis ("开始剖析"). Until the launcher has
+// its controls, the series of the key over the whole history goes straight
+// to the analysis window with the same caption and range.
+struct IndicatorRequest {
+  std::string key;
+  QString label;
+  int32_t min = 0, max = 0;
+};
+bool AnalyseIndicator(AppContext& app, QWidget* parent, const IndicatorRequest& request);
+// The request of a catalogue key: its label and range (empty and 0..0 when
+// the key is not in the catalogue).
+IndicatorRequest RequestForKey(const std::string& key);
+
+}  // namespace dlt::gui

@@ -1,0 +1,323 @@
+#include "gui/trend/fxd_omission_page.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
+#include "gui/app/shell_services.h"
+#include "gui/trend/omission_grid_model.h"
+#include "history/draw_table.h"
+#include "trend/column_order.h"
+
+namespace dlt::gui {
+namespace {
+
+// The object names of one grid page's controls.
+struct PageNames {
+  const char* grid;
+  const char* from;
+  const char* to;
+  const char* partitions;
+  int defaultPartitions;
+  const char* order;  // empty: natural order only
+  const char* filter;
+  const char* refresh;
+  std::vector<std::pair<const char*, const char*>> zones;  // radio name, caption
+};
+
+PageNames NamesOf(GridPageKind kind) {
+  switch (kind) {
+    case GridPageKind::Front:
+      return {"sg_zhyltb",
+              "cb_zhyltb_startfrom",
+              "cb_zhyltb_to",
+              "cb_fq",
+              3,
+              "cb_sortaccofq",
+              "cb_specshow",
+              "b_zhyltb",
+              {{"rb_show_zh", "主号"}, {"rb_show_spec", "副号"}, {"rb_show_zhspec", "主号和副号"}}};
+    case GridPageKind::Back:
+      return {"sg_fqyltb", "cb_fqyltb_startfrom", "cb_fqyltb_to", "cb_f_fq", 2,
+              "",          "cb_f_specshow",       "b_fqyltb",     {}};
+    case GridPageKind::Tail:
+      break;
+  }
+  return {"sg_ws_zqyltb",
+          "cb_ws_startfrom",
+          "cb_ws_to",
+          "cb_ws_fq",
+          2,
+          "cb_ws_sortaccofq",
+          "cb_ws_specshow",
+          "b_ws_zqyltb",
+          {{"rb_ws_show_zh", "主号"}, {"rb_ws_show_zhspec", "主号和特别号"}}};
+}
+
+const QString kForecastItem = QStringLiteral("9999999");
+
+QComboBox* Combo(QWidget* parent, const char* name) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(name);
+  return c;
+}
+
+}  // namespace
+
+OmissionGridPage::OmissionGridPage(FxdContext& fxd, GridPageKind kind, QWidget* parent)
+    : FxdPage(parent), fxd_(fxd) {
+  look_.kind = kind;
+  const PageNames names = NamesOf(kind);
+  auto* layout = new QVBoxLayout(this);
+  model_ = new OmissionGridModel(this);
+  grid_ = new QTableView(this);
+  grid_->setObjectName(names.grid);
+  grid_->setModel(model_);
+  grid_->setItemDelegate(new OmissionGridDelegate(*model_, fxd_, look_, grid_));
+  grid_->verticalHeader()->hide();
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
+  grid_->horizontalHeader()->setStyleSheet(
+      QStringLiteral("QHeaderView::section { background-color: rgb(255,203,179); color: black; "
+                     "border: 1px solid #c0c0c0; padding: 2px; }"));
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setShowGrid(true);
+  grid_->viewport()->installEventFilter(this);
+  layout->addWidget(grid_, 1);
+
+  auto* box = new QGroupBox(this);
+  auto* row = new QHBoxLayout(box);
+  from_ = Combo(box, names.from);
+  to_ = Combo(box, names.to);
+  row->addWidget(from_);
+  row->addWidget(new QLabel(QStringLiteral("<=分析区域<="), box));
+  row->addWidget(to_);
+  row->addSpacing(12);
+  row->addWidget(new QLabel(QStringLiteral("分区"), box));
+  partitions_ = Combo(box, names.partitions);
+  for (int p = 2; p <= 15; ++p) partitions_->addItem(QString::number(p));
+  partitions_->setCurrentText(QString::number(names.defaultPartitions));
+  row->addWidget(partitions_);
+  if (*names.order) {
+    row->addWidget(new QLabel(QStringLiteral("按类型排序"), box));
+    order_ = Combo(box, names.order);
+    for (const std::string& t : ColumnOrderTexts()) order_->addItem(QString::fromStdString(t));
+    row->addWidget(order_);
+  }
+  row->addWidget(new QLabel(QStringLiteral("按类型显示"), box));
+  filter_ = Combo(box, names.filter);
+  for (const std::string& t : TypeFilterTexts()) filter_->addItem(QString::fromStdString(t));
+  row->addWidget(filter_);
+  if (!names.zones.empty()) {
+    zone_ = new QButtonGroup(this);
+    for (size_t i = 0; i < names.zones.size(); ++i) {
+      auto* rb = new QRadioButton(QString::fromUtf8(names.zones[i].second), box);
+      rb->setObjectName(names.zones[i].first);
+      zone_->addButton(rb, static_cast<int>(i));
+      row->addWidget(rb);
+    }
+    zone_->button(0)->setChecked(true);
+    connect(zone_, &QButtonGroup::idClicked, this, [this] { Fill(); });
+  }
+  auto* refresh = NamedButton(box, names.refresh, QStringLiteral("刷新"));
+  connect(refresh, &QPushButton::clicked, this, [this] { Fill(); });
+  row->addWidget(refresh);
+  row->addStretch();
+  layout->addWidget(box);
+  for (QComboBox* c : {from_, to_, partitions_, order_, filter_})
+    if (c) connect(c, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
+
+  if (kind == GridPageKind::Front) {
+    pm2_ = new QMenu(this);
+    pm2_->setObjectName("pm2");
+    const struct {
+      const char* name;
+      const char* caption;
+      void (OmissionGridPage::*slot)();
+    } items[] = {{"n_clearxh", "清除选号区", &OmissionGridPage::ClearSelection},
+                 {"n_xhtoyc", "将选号导入到预测区", &OmissionGridPage::ImportSelection},
+                 {"n_clearyc", "清除预测区", &OmissionGridPage::ClearForecast}};
+    for (const auto& item : items) {
+      QAction* a = pm2_->addAction(QString::fromUtf8(item.caption));
+      a->setObjectName(item.name);
+      connect(a, &QAction::triggered, this, item.slot);
+    }
+  }
+}
+
+OmissionGridSpec OmissionGridPage::SpecFromControls() const {
+  OmissionGridSpec spec;
+  const int zone = zone_ ? zone_->checkedId() : 0;
+  switch (look_.kind) {
+    case GridPageKind::Front:
+      spec.kind = zone == 1   ? OmissionGridKind::FrontBackNumbers
+                  : zone == 2 ? OmissionGridKind::FrontWithBack
+                              : OmissionGridKind::Front;
+      break;
+    case GridPageKind::Back:
+      spec.kind = OmissionGridKind::Back;
+      break;
+    case GridPageKind::Tail:
+      spec.kind = zone == 1 ? OmissionGridKind::TailWithBack : OmissionGridKind::Tail;
+      break;
+  }
+  // The boxes list issues; an issue not in the history (stale after an edit) falls back to its
+  // place.
+  const DrawTable& table = fxd_.Table();
+  auto indexOf = [&](const QComboBox* box) {
+    const int i = table.IndexOf(box->currentText().toInt());
+    return i >= 0 ? i : box->currentIndex();
+  };
+  spec.first = indexOf(from_);
+  spec.last = indexOf(to_);
+  spec.order = order_ ? order_->currentIndex() : 0;
+  spec.partitions = partitions_->currentText().toInt();
+  return spec;
+}
+
+void OmissionGridPage::Fill() {
+  const OmissionGridSpec spec = SpecFromControls();
+  look_.typeFilter = filter_->currentIndex();
+  look_.backNumbers = spec.kind == OmissionGridKind::FrontBackNumbers;
+  model_->SetGrid(ComputeOmissionGrid(fxd_.Table().Draws(), spec));
+  SetColumnWidths();
+  const QModelIndex last = model_->index(model_->rowCount() - 1, 1);
+  grid_->setCurrentIndex(last);
+  grid_->scrollToBottom();
+  grid_->setFocus();
+}
+
+void OmissionGridPage::SetColumnWidths() {
+  const QFontMetrics fm = grid_->fontMetrics();
+  const int columns = model_->Grid().Columns();
+  const int issue = fm.horizontalAdvance(QStringLiteral("2009001")) + 16;
+  grid_->setColumnWidth(0, issue);
+  const int client = grid_->viewport()->width();
+  int drawColumn = 0, value = 64;
+  switch (look_.kind) {
+    case GridPageKind::Front:
+      drawColumn = fm.horizontalAdvance(QStringLiteral("01 02 03 04 05 06 07 08")) + 20;
+      value = (client - issue - drawColumn) / std::max(columns, 1) - 1;
+      break;
+    case GridPageKind::Back:
+      drawColumn = fm.horizontalAdvance(QStringLiteral("01 02 03 04 05 06")) + 20;
+      value = (client - issue) / 12 - 10;
+      break;
+    case GridPageKind::Tail:
+      drawColumn = fm.horizontalAdvance(QStringLiteral("0 1 2 3 4 5 6 7 8 9")) + 20;
+      break;
+  }
+  value = std::max(value, fm.horizontalAdvance(QStringLiteral("9999")) + 4);
+  for (int c = 1; c <= columns; ++c) grid_->setColumnWidth(c, value);
+  grid_->setColumnWidth(model_->DrawColumn(), drawColumn);
+}
+
+void OmissionGridPage::FillIssueLists() {
+  const DrawTable& table = fxd_.Table();
+  QStringList issues;
+  issues.reserve(table.RecordCount());
+  for (const Draw& d : table.Draws()) issues << QString::number(d.qs);
+  for (QComboBox* box : {from_, to_}) {
+    const QSignalBlocker block(box);
+    box->clear();
+    box->addItems(issues);
+  }
+  const QSignalBlocker blockFrom(from_), blockTo(to_);
+  from_->setCurrentIndex(issues.isEmpty() ? -1 : DefaultGridStart(static_cast<int>(issues.size())));
+  to_->setCurrentIndex(static_cast<int>(issues.size()) - 1);
+}
+
+void OmissionGridPage::SyncForecastItem() {
+  const QSignalBlocker block(to_);
+  const bool exists = fxd_.Table().HasForecast();
+  const bool listed = to_->count() > 0 && to_->itemText(to_->count() - 1) == kForecastItem;
+  if (exists && !listed) to_->addItem(kForecastItem);
+  if (!exists && listed) to_->removeItem(to_->count() - 1);
+  to_->setCurrentIndex(to_->count() - 1);
+}
+
+void OmissionGridPage::ScrollStep(bool down) {
+  QScrollBar* bar = grid_->verticalScrollBar();
+  bar->setValue(bar->value() + (down ? 1 : -1));
+}
+
+void OmissionGridPage::ClearSelection() {
+  for (int v = 1; v <= 40; ++v) fxd_.marks[v] = 0;
+  grid_->viewport()->update();
+}
+
+void OmissionGridPage::ImportSelection() {
+  std::vector<int> chosen;
+  for (int v = 1; v <= 35; ++v)
+    if (fxd_.marks[v]) chosen.push_back(v);
+  if (chosen.size() != 5) {
+    fxd_.app.shell.Inform(
+        this, QStringLiteral("选号区红号个数应为") + QString::number(5) + QStringLiteral("个"));
+    return;
+  }
+  Draw forecast;
+  for (int k = 0; k < 5; ++k) forecast.front[k] = static_cast<uint8_t>(chosen[k]);
+  forecast.back = {1, 2};
+  {
+    CursorGuard keep(fxd_.Table());
+    fxd_.Table().WriteForecast(forecast);
+  }
+  emit forecastChanged();
+}
+
+void OmissionGridPage::ClearForecast() {
+  DrawTable& table = fxd_.Table();
+  if (!table.HasForecast()) return;
+  table.DeleteForecast();
+  emit forecastChanged();
+}
+
+void OmissionGridPage::ClickSelectionRow(int column, bool left, QPoint globalPos) {
+  const int value = model_->ValueOf(column);
+  if (look_.kind == GridPageKind::Front) {
+    if (!left) {
+      pm2_->popup(globalPos + QPoint(5, 0));
+      return;
+    }
+    if (value >= 1 && value <= 40) fxd_.marks[value] = fxd_.marks[value] ? 0 : 1;
+  } else if (look_.kind == GridPageKind::Tail) {
+    if (left)
+      fxd_.marks[41 + value] = static_cast<uint8_t>((fxd_.marks[41 + value] + 1) % 4);
+    else
+      for (int t = 0; t <= 9; ++t) fxd_.marks[41 + t] = 0;
+  }
+  grid_->viewport()->update();
+}
+
+bool OmissionGridPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    auto* e = static_cast<QMouseEvent*>(event);
+    const QModelIndex index = grid_->indexAt(e->position().toPoint());
+    const bool left = e->button() == Qt::LeftButton;
+    const bool selectable = look_.kind != GridPageKind::Back && index.isValid() &&
+                            index.row() == model_->SelectionRow() &&
+                            model_->IsValueColumn(index.column());
+    if (selectable) {
+      ClickSelectionRow(index.column(), left, e->globalPosition().toPoint());
+    } else if (e->button() == Qt::RightButton) {
+      fxd_.OpenDisplayMenu(e->globalPosition().toPoint());
+      return true;
+    }
+  }
+  return FxdPage::eventFilter(watched, event);
+}
+
+}  // namespace dlt::gui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace dlt::gui {
+
+struct AppContext;
+
+// The pictures of the trend window for `make screenshots`: the front
+// omission grid (fxd_omission.png), the distribution chart
+// (fxd_distribution.png), data table 1 (fxd_table1.png), the line chart
+// (fxd_lines.png) and the gap chart (fxd_gaps.png).
+void TakeTrendPictures(AppContext& app, const QString& dir,
+                       void (*save)(QWidget*, const QString&, const QString&), void (*settle)(int));
+
+}  // namespace dlt::gui

@@ -1,0 +1,103 @@
+#include "gui/trend/omission_grid_delegate.h"
+
+#include <QPainter>
+
+#include "gui/trend/fxd_context.h"
+#include "gui/trend/omission_grid_model.h"
+#include "trend/column_order.h"
+#include "trend/distribution_chart.h"
+
+namespace dlt::gui {
+namespace {
+
+const QColor kHeader(255, 203, 179);
+const QColor kStatOdd(176, 240, 182), kStatEven(236, 176, 240);
+const QColor kGroupFirst(255, 219, 247), kGroupSecond(231, 239, 255);
+const QColor kHitText(252, 254, 216), kOmissionText(53, 96, 142);
+const QColor kBackDisc(190, 39, 35);
+
+// Text centred horizontally, 4 pixels below the cell top.
+void CellText(QPainter& p, const QRect& cell, const QString& text, const QColor& colour) {
+  p.setPen(colour);
+  p.drawText(cell.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop, text);
+}
+
+}  // namespace
+
+void OmissionGridDelegate::PaintMarker(QPainter& p, const QRect& cell, int colour) const {
+  if (look_.kind == GridPageKind::Back) {
+    const int side = cell.height();
+    const QRectF disc(cell.center().x() - side / 2.0, cell.top(), side, side);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBackDisc);
+    p.drawEllipse(disc.adjusted(1, 1, -1, -1));
+    p.restore();
+    return;
+  }
+  fxd_.sprites.Paint(p, cell, ShowsBall(fxd_.displayMode) ? 2 : 1, colour);
+}
+
+void OmissionGridDelegate::PaintSelectionCell(QPainter& p, const QRect& cell, int value) const {
+  int colour = -1;
+  if (look_.kind == GridPageKind::Front && value >= 1 && value <= 40 && fxd_.marks[value])
+    colour = look_.backNumbers ? 1 : 0;
+  if (look_.kind == GridPageKind::Tail && value >= 0 && value <= 9 && fxd_.marks[41 + value])
+    colour = fxd_.marks[41 + value] - 1;
+  if (colour < 0) return;
+  PaintMarker(p, cell, colour);
+  if (ShowsNumber(fxd_.displayMode)) CellText(p, cell, QString::number(value), Qt::white);
+}
+
+void OmissionGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+  QPainter& p = *painter;
+  const QRect cell = option.rect;
+  const int row = index.row(), col = index.column();
+  const QString text = index.data().toString();
+  const OmissionGrid& grid = model_.Grid();
+  p.save();
+
+  if (const int k = model_.StatisticRow(row); k >= 0) {
+    // Statistic rows alternate by their place under the header row.
+    const int gridRow = row + 1;
+    p.fillRect(cell, gridRow % 2 ? kStatOdd : kStatEven);
+    CellText(p, cell, text, Qt::black);
+  } else if (row == model_.SelectionRow()) {
+    if (look_.kind == GridPageKind::Back) {
+      p.fillRect(cell, kHeader);
+      CellText(p, cell, text, Qt::black);
+    } else {
+      p.fillRect(cell, Qt::white);
+      if (col == 0) CellText(p, cell, text, Qt::blue);
+      if (model_.IsValueColumn(col)) PaintSelectionCell(p, cell, model_.ValueOf(col));
+    }
+  } else if (col == 0) {
+    p.fillRect(cell, Qt::white);
+    CellText(p, cell, text, Qt::blue);
+  } else if (col == model_.DrawColumn()) {
+    p.fillRect(cell, Qt::white);
+    CellText(p, cell, text, QColor(0, 128, 0));
+  } else {
+    const int group = GroupOfPosition(grid.backgroundBounds, col - 1);
+    p.fillRect(cell, group % 2 ? kGroupSecond : kGroupFirst);
+    const int value = model_.ValueOf(col);
+    if (PassesTypeFilter(look_.typeFilter, value)) {
+      const OmissionCell& c = grid.Cell(row, col - 1);
+      if (c.Hit()) {
+        PaintMarker(p, cell, c.marker);
+        if (ShowsNumber(fxd_.displayMode)) CellText(p, cell, text, kHitText);
+      } else {
+        CellText(p, cell, text, kOmissionText);
+      }
+    }
+  }
+  if (option.state & QStyle::State_HasFocus) {
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.drawRect(cell.adjusted(0, 0, -1, -1));
+  }
+  p.restore();
+}
+
+}  // namespace dlt::gui
