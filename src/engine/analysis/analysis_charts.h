@@ -76,8 +76,7 @@ Chart BallGridChart(const AnalysisView& view, const BallGridSpec& spec, const Te
 // min, min + s, ... then min + 1, min + 1 + s, ...; groups by (v - min) mod s.
 const std::vector<std::string>& DistributionStyleTexts();
 constexpr int kDefaultDistributionStyle = 1;  // "图二"
-inline constexpr const char* kDistributionTooWide =
-    "数据分布图中，最大值与最小值之差不能大于100。";
+inline constexpr const char* kDistributionTooWide = "数据分布图中，最大值与最小值之差不能大于100。";
 struct DistributionRows {
   std::vector<int32_t> values;
   std::vector<int> groupBounds;
@@ -120,8 +119,8 @@ constexpr int kOccurrencePage = 35;
 // coloured by BarColourOf, the current omission or its share of the window
 // over each bar, and the statistic rows below.
 constexpr int kOmissionStatsPage = 29;
-Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windowSize,
-                         bool percent, int width, int height, const TextMetrics& metrics);
+Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windowSize, bool percent,
+                         int width, int height, const TextMetrics& metrics);
 
 // "按期数分段走势": the newest 20 segments at most, oldest at the left, the
 // statistic as a polyline with its values written, each labelled with its

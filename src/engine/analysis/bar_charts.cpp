@@ -23,8 +23,9 @@ ChartPanel PositionPanel(int n, const std::vector<std::string>& xLabels, int32_t
   c.yMinorUnits = axis.yMinorUnits;
   c.yMajorUnits = axis.yMajorUnits;
   c.yLabels = axis.labels;
-  c.originX = originX > 0 ? originX
-                          : metrics.Width(c.yLabels.empty() ? std::string() : c.yLabels.back()) + 14;
+  c.originX = originX > 0
+                  ? originX
+                  : metrics.Width(c.yLabels.empty() ? std::string() : c.yLabels.back()) + 14;
   c.plotWidth = width - c.originX - 20;
   c.xFirst = 0;
   c.xLast = n + 1;
@@ -56,8 +57,8 @@ Chart BarChart(const std::vector<BarItem>& items, int windowSize, bool percent,
   }
   const int n = static_cast<int>(items.size());
   const int32_t hi = Highest(counts);
-  ChartPanel panel = PositionPanel(n, labels, 0, hi + std::max(hi / 10, 1), height - 40, height - 70,
-                                   width, 0, title, metrics);
+  ChartPanel panel = PositionPanel(n, labels, 0, hi + std::max(hi / 10, 1), height - 40,
+                                   height - 70, width, 0, title, metrics);
   const tcoordinate& c = panel.coord;
   const double barWidth = std::max(c.xScale * 0.6, 2.0);
   for (int i = 0; i < n; ++i) {
@@ -70,8 +71,8 @@ Chart BarChart(const std::vector<BarItem>& items, int windowSize, bool percent,
   return chart;
 }
 
-Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windowSize,
-                         bool percent, int width, int height, const TextMetrics& metrics) {
+Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windowSize, bool percent,
+                         int width, int height, const TextMetrics& metrics) {
   Chart chart;
   chart.width = width;
   chart.height = height;
@@ -84,8 +85,8 @@ Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windo
   for (const auto& s : stats) currents.push_back(s.current);
   const int n = static_cast<int>(stats.size());
   const int32_t hi = Highest(currents);
-  ChartPanel panel = PositionPanel(n, {}, 0, hi + std::max(hi / 10, 1), tableTop - 8,
-                                   tableTop - 40, width, titleWidth + 16, "", metrics);
+  ChartPanel panel = PositionPanel(n, {}, 0, hi + std::max(hi / 10, 1), tableTop - 8, tableTop - 40,
+                                   width, titleWidth + 16, "", metrics);
   const tcoordinate& c = panel.coord;
   const double barWidth = std::max(c.xScale * 0.6, 2.0);
   static const ChartColour barColours[] = {colours::kBlack, ChartColour{237, 160, 18},
@@ -128,8 +129,8 @@ Chart SegmentChart(const std::vector<Segment>& segments, const std::string& titl
   }
   if (hi == lo) hi = lo + 4;
   const double line = metrics.Height("0");
-  ChartPanel panel = PositionPanel(n, labels, lo, hi, height - 30 - line, height - 60 - line,
-                                   width, 0, title, metrics);
+  ChartPanel panel = PositionPanel(n, labels, lo, hi, height - 30 - line, height - 60 - line, width,
+                                   0, title, metrics);
   const tcoordinate& c = panel.coord;
   std::vector<std::optional<int32_t>> plotted;
   std::vector<std::string> texts;

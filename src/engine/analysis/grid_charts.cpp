@@ -56,8 +56,8 @@ Chart BallGridChart(const AnalysisView& view, const BallGridSpec& spec,
     const int d = view.anchor + static_cast<int>(i);
     const double x = left + i * cellW;
     if (d < static_cast<int>(view.draws.size()) && view.draws[d].qs == kForecastQs)
-      panel.items.push_back(ChartBox{x, top, cellW, c.plotHeight, std::nullopt, colours::kRed,
-                                     LineStyle::Dot});
+      panel.items.push_back(
+          ChartBox{x, top, cellW, c.plotHeight, std::nullopt, colours::kRed, LineStyle::Dot});
     if (r < 0 || r >= rows) continue;
     panel.items.push_back(ChartSprite{x + 1, top + r * cellH + 1, cellW - 2, cellH - 2, 2, 0});
     if (d < static_cast<int>(view.series.size()))
@@ -73,9 +73,9 @@ Chart BallGridChart(const AnalysisView& view, const BallGridSpec& spec,
 }
 
 const std::vector<std::string>& DistributionStyleTexts() {
-  static const std::vector<std::string> texts = {
-      "图一", "图二", "图三", "图四", "图五", "图六", "图七", "图八",
-      "图九", "图十", "图十一", "图十二", "图十三", "图十四", "图十五"};
+  static const std::vector<std::string> texts = {"图一",   "图二",   "图三",   "图四",   "图五",
+                                                 "图六",   "图七",   "图八",   "图九",   "图十",
+                                                 "图十一", "图十二", "图十三", "图十四", "图十五"};
   return texts;
 }
 
@@ -99,8 +99,8 @@ BallGridSpec DistributionGrid(const AnalysisView& view, int32_t min, int32_t max
   spec.groupBounds = order.groupBounds;
   for (int d = view.anchor; d <= view.LastShown(); ++d) {
     const auto it = std::find(order.values.begin(), order.values.end(), view.series[d]);
-    spec.rowOfDraw.push_back(it == order.values.end() ? -1
-                                                      : static_cast<int>(it - order.values.begin()));
+    spec.rowOfDraw.push_back(
+        it == order.values.end() ? -1 : static_cast<int>(it - order.values.begin()));
   }
   spec.title = "数据分布图";
   return spec;

@@ -10,8 +10,8 @@
 namespace dlt {
 
 const std::vector<std::string>& NearWindowTexts() {
-  static const std::vector<std::string> texts = {"5",  "10", "15", "20",  "25",  "30",
-                                                 "40", "50", "60", "70",  "80",  "90",
+  static const std::vector<std::string> texts = {"5",   "10",  "15",  "20",  "25",  "30",
+                                                 "40",  "50",  "60",  "70",  "80",  "90",
                                                  "100", "150", "200", "250", "300", "所有"};
   return texts;
 }

@@ -82,7 +82,7 @@ OmissionTable ComputeOmissionTable(std::span<const Draw> draws, std::span<const 
     t.stats.push_back(byValue[t.columns[c] - spec.from]);
     const OmissionTableRow* lastRow = t.rows.empty() ? nullptr : &t.rows.back();
     t.current.push_back(!lastRow || lastRow->hitColumn == static_cast<int>(c) ? 0
-                                                                               : lastRow->cells[c]);
+                                                                              : lastRow->cells[c]);
   }
   return t;
 }

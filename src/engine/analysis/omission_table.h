@@ -26,17 +26,17 @@ inline constexpr const char* kTableTooWide =
 
 struct OmissionTableRow {
   int32_t qs = 0;
-  std::string issue;     // "预测区" for the forecast record
-  std::string drawText;  // "03 05 12 18 22 | 05 11 "
-  int32_t value = 0;     // the series value of the draw
-  int hitColumn = -1;    // the column holding the value, -1 when outside the range
+  std::string issue;           // "预测区" for the forecast record
+  std::string drawText;        // "03 05 12 18 22 | 05 11 "
+  int32_t value = 0;           // the series value of the draw
+  int hitColumn = -1;          // the column holding the value, -1 when outside the range
   std::vector<int32_t> cells;  // per column: the value on a hit, else the omission count
 };
 
 struct OmissionTable {
-  std::string error;          // kTableTooWide; nothing else is filled then
-  std::vector<int> columns;   // the value of each column, in column order
-  std::vector<int> bounds;    // cumulative group sizes of the order
+  std::string error;         // kTableTooWide; nothing else is filled then
+  std::vector<int> columns;  // the value of each column, in column order
+  std::vector<int> bounds;   // cumulative group sizes of the order
   std::vector<OmissionTableRow> rows;
   std::vector<ValueOmissionStats> stats;  // per column, over the rows' draws
   std::vector<int32_t> current;           // "本次遗漏" per column

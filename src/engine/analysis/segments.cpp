@@ -43,8 +43,8 @@ int32_t SegmentValue(std::span<const int32_t> values, SegmentStatistic statistic
     case SegmentStatistic::Mean: {
       int64_t sum = 0;
       for (int32_t v : values) sum += v;
-      return static_cast<int32_t>(statistic == SegmentStatistic::Sum ? sum
-                                                                     : DivRoundHalfEven(sum, count));
+      return static_cast<int32_t>(
+          statistic == SegmentStatistic::Sum ? sum : DivRoundHalfEven(sum, count));
     }
     case SegmentStatistic::Largest:
       return *std::max_element(values.begin(), values.end());

@@ -86,8 +86,8 @@ Chart MeanChart(const AnalysisView& view, const std::array<bool, 6>& lines,
   spec.max = view.to;
   ChartPanel panel = IndicatorPanel(spec, metrics);
   static const std::array<ChartColour, 6> colours = {
-      colours::kBlack, colours::kGreen,         ChartColour{163, 64, 191},
-      ChartColour{248, 134, 7}, colours::kRed, colours::kBlue};
+      colours::kBlack,          colours::kGreen, ChartColour{163, 64, 191},
+      ChartColour{248, 134, 7}, colours::kRed,   colours::kBlue};
   for (int line = 0; line < 6; ++line) {
     if (!lines[line]) continue;
     std::vector<std::optional<int32_t>> plotted;
@@ -197,9 +197,8 @@ Chart ChangeChart(const AnalysisView& view, const TextMetrics& metrics) {
   chart.panels.push_back(IndicatorPanel(value, metrics));
 
   IndicatorPanelSpec change = PanelOf(view, layouts[1]);
-  change.values = PageValues(view, [&](int d) {
-    return AbsDifference(view.series[d], d > 0 ? view.series[d - 1] : 0);
-  });
+  change.values = PageValues(
+      view, [&](int d) { return AbsDifference(view.series[d], d > 0 ? view.series[d - 1] : 0); });
   change.min = 0;
   change.max = std::max(OwnRange(change.values).second, std::max(view.to - view.from, 1));
   change.title = "变化量";
@@ -259,7 +258,8 @@ std::vector<ValueOmissionEntry> SingleValueOmissions(std::span<const Draw> draws
     entries.push_back({d, draws[d].qs, d - previous - 1});
     previous = d;
   }
-  if (n > 0 && series[n - 1] != value) entries.push_back({n - 1, draws[n - 1].qs, n - 1 - previous});
+  if (n > 0 && series[n - 1] != value)
+    entries.push_back({n - 1, draws[n - 1].qs, n - 1 - previous});
   constexpr size_t kMaxEntries = 10000;
   if (entries.size() > kMaxEntries) entries.erase(entries.begin(), entries.end() - kMaxEntries);
   return entries;
@@ -310,8 +310,8 @@ Chart SingleValueChart(const std::vector<ValueOmissionEntry>& entries, int first
     for (int i = first; i <= last; ++i) {
       const std::string qs = std::to_string(entries[i].qs);
       if (qs.size() > 4)
-        AddText(panel, {PlotX(c, i - first + 1), c.originY + 5 + metrics.Height(qs)},
-                qs.substr(4), colours::kBlack, HAlign::Centre, VAlign::Top);
+        AddText(panel, {PlotX(c, i - first + 1), c.originY + 5 + metrics.Height(qs)}, qs.substr(4),
+                colours::kBlack, HAlign::Centre, VAlign::Top);
     }
     AddReferenceLine(panel, (static_cast<double>(c.yMin) + c.yMax) / 2, colours::kPurple);
     std::vector<std::optional<int32_t>> plotted;

@@ -26,8 +26,8 @@ TEST(Segments, LengthsOfTheNewestSegmentAndTheStatistics) {
   struct Case {
     int length, adjustment, first;
   };
-  for (const Case c : {Case{5, 1, 4}, Case{5, 5, 5}, Case{5, 10, 5}, Case{5, -3, 3}, Case{10, 0, 10},
-                       Case{2, -10, 2}})
+  for (const Case c : {Case{5, 1, 4}, Case{5, 5, 5}, Case{5, 10, 5}, Case{5, -3, 3},
+                       Case{10, 0, 10}, Case{2, -10, 2}})
     EXPECT_EQ(FirstSegmentLength(c.length, c.adjustment), c.first)
         << c.length << " " << c.adjustment;
 
@@ -88,7 +88,7 @@ TEST(RunChart, BaseSeriesRangesAndThresholds) {
     EXPECT_EQ(r.suffix, c.suffix);
   }
   // A constant derived series is shown over min .. min + 4.
-  const RunSeries flat = ComputeRunSeries(std::vector<int32_t>(6, 3), {RunBase::Amplitude}, 0, 9);
+  const RunSeries flat = ComputeRunSeries(std::vector<int32_t>(6, 3), {RunBase::Omission}, 0, 9);
   EXPECT_EQ(flat.shownMin, 0);
   EXPECT_EQ(flat.shownMax, 4);
 }
@@ -98,8 +98,10 @@ TEST(RunChart, SignalsAndTheGridLayout) {
   const std::vector<bool> rise = SignalBits(base, RunSignal::RiseFall, 0);
   EXPECT_EQ(rise, (std::vector<bool>{0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 1}));
   EXPECT_EQ(SignalBits(base, RunSignal::OddEven, 0)[2], true);
-  EXPECT_EQ(SignalBits({1, 4}, RunSignal::PrimeComposite, 0), (std::vector<bool>{0, 1}));
-  EXPECT_EQ(SignalBits({4, 5}, RunSignal::BigSmall, 5), (std::vector<bool>{1, 0}));
+  EXPECT_EQ(SignalBits(std::vector<int32_t>{1, 4}, RunSignal::PrimeComposite, 0),
+            (std::vector<bool>{0, 1}));
+  EXPECT_EQ(SignalBits(std::vector<int32_t>{4, 5}, RunSignal::BigSmall, 5),
+            (std::vector<bool>{1, 0}));
 
   const std::vector<Draw> draws = Numbered(11);
   const auto grid = SignalGrid(draws, rise);
@@ -149,9 +151,9 @@ TEST(Transfer, AllowedValuesFormulaTextAndRefusals) {
     std::string formula;
   };
   const Case cases[] = {
-      {{RunBase::Regular}, "z_hz+1"},           {{RunBase::Amplitude}, "getzf(z_hz+1)"},
-      {{RunBase::Omission}, "getylz(z_hz+1)"},  {{RunBase::OmissionAmplitude}, "getylzzf(z_hz+1)"},
-      {{RunBase::Tail}, "z_hz+1%10"},           {{RunBase::Remainder, 7}, "z_hz+1%7"},
+      {{RunBase::Regular}, "z_hz+1"},          {{RunBase::Amplitude}, "getzf(z_hz+1)"},
+      {{RunBase::Omission}, "getylz(z_hz+1)"}, {{RunBase::OmissionAmplitude}, "getylzzf(z_hz+1)"},
+      {{RunBase::Tail}, "z_hz+1%10"},          {{RunBase::Remainder, 7}, "z_hz+1%7"},
   };
   for (const Case& c : cases) EXPECT_EQ(TransferFormula("z_hz+1", c.base), c.formula);
   EXPECT_EQ(AnalysedText("z_hz", "z_hz+1"), "z_hz");
@@ -215,7 +217,8 @@ TEST(AnalysisCharts, MeansAndRowOrders) {
   ASSERT_EQ(entries.size(), omissions.size());
   for (size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].omission, omissions[i]);
   EXPECT_EQ(entries.back().qs, 2010009);
-  EXPECT_EQ(SingleValueOmissions(draws, {0, 0, 0, 0, 5}, 5).front().omission, 4);
+  EXPECT_EQ(SingleValueOmissions(draws, std::vector<int32_t>{0, 0, 0, 0, 5}, 5).front().omission,
+            4);
 }
 
 TEST(AnalysisCharts, ComponentsAndTheirClasses) {
@@ -224,10 +227,14 @@ TEST(AnalysisCharts, ComponentsAndTheirClasses) {
     Component component;
   };
   const Case cases[] = {
-      {"尾号", {ComponentKind::Tail, 10}},        {"小大", {ComponentKind::SmallBig, 2}},
-      {"三区", {ComponentKind::Zones, 3}},        {"十五区", {ComponentKind::Zones, 15}},
-      {"除四余数", {ComponentKind::Remainder, 4}}, {"除十一余数", {ComponentKind::Remainder, 11}},
-      {"十六区", {}},                             {"余数", {}},
+      {"尾号", {ComponentKind::Tail, 10}},
+      {"小大", {ComponentKind::SmallBig, 2}},
+      {"三区", {ComponentKind::Zones, 3}},
+      {"十五区", {ComponentKind::Zones, 15}},
+      {"除四余数", {ComponentKind::Remainder, 4}},
+      {"除十一余数", {ComponentKind::Remainder, 11}},
+      {"十六区", {}},
+      {"余数", {}},
   };
   for (const Case& c : cases) EXPECT_EQ(ComponentOfName(c.name), c.component) << c.name;
   const Component zones{ComponentKind::Zones, 3};
@@ -244,7 +251,8 @@ TEST(FieldGroups, AMissingFileIsCreatedAndEditsAreKept) {
   const std::string path = FieldGroupsPath(dir.path(), 4);
   auto groups = LoadFieldGroups(path, 4);
   ASSERT_TRUE(groups);
-  for (const auto& chart : *groups) EXPECT_EQ(chart, (std::vector<std::string>{"01", "02", "03", "04"}));
+  for (const auto& chart : *groups)
+    EXPECT_EQ(chart, (std::vector<std::string>{"01", "02", "03", "04"}));
   EXPECT_EQ(test::ReadBytes(path).substr(0, 8), "01\r\n02\r\n");
   (*groups)[9][3] = "04 05 06 第四组";
   ASSERT_TRUE(SaveFieldGroups(path, *groups));

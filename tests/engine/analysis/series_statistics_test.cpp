@@ -34,8 +34,7 @@ TEST(SeriesFill, ValuesErrorsAndTheRefusedRange) {
   const SeriesFill ok = FillSeries(HistoryOf(draws, env), "  (z_num1+z_num5)%7 ");
   ASSERT_TRUE(ok.ok()) << ok.error;
   ASSERT_EQ(ok.values.size(), 40u);
-  for (int i = 0; i < 40; ++i)
-    EXPECT_EQ(ok.values[i], (draws[i].front[0] + draws[i].front[4]) % 7);
+  for (int i = 0; i < 40; ++i) EXPECT_EQ(ok.values[i], (draws[i].front[0] + draws[i].front[4]) % 7);
 
   const SeriesFill broken = FillSeries(HistoryOf(draws, env), "z_hz+");
   EXPECT_EQ(broken.error.rfind("公式有误:", 0), 0u);
