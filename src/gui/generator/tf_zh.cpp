@@ -33,7 +33,9 @@ Tf_zh::Tf_zh(AppContext& app, QWidget* parent)
 }
 
 // The pages read the session to their last paint, so they go before it.
-Tf_zh::~Tf_zh() { delete p_hmzh; }
+Tf_zh::~Tf_zh() {
+  delete p_hmzh;
+}
 
 void Tf_zh::showEvent(QShowEvent* event) {
   move(0, 62);
@@ -48,6 +50,11 @@ void Tf_zh::FrontListChanged() {
 
 void Tf_zh::FrontSetChanged() {
   front_->ShowChangedSet();
+}
+
+void Tf_zh::CustomIndicatorTransferred() {
+  front_->ShowChangedSet();
+  front_->ClearCustomIndicatorEntry();
 }
 
 }  // namespace dlt::gui

@@ -43,6 +43,8 @@ class ZhFrontPage : public QWidget {
   // Shows the set after another window changed it (appended a self
   // condition or a custom indicator); shown list lines keep their wording.
   void ShowChangedSet();
+  // Empties the custom indicator being typed (formula, values, 容错).
+  void ClearCustomIndicatorEntry();
   // Shows the front list again from page 1 (after a run or a batch).
   void RefreshList();
   ZhFrontGrid& Grid() { return *grid_; }
