@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -211,6 +212,33 @@ void AnalysisWindowTest::everyTabDraws() {
   QCOMPARE(table->model()->columnCount(), 3 + 32);
   QCOMPARE(table->currentIndex().row(), 99);  // on the first value column of the last row
   QCOMPARE(table->currentIndex().column(), 3);
+
+  // 数据分布图 refuses a span of 100 or more and goes back to 0..35.
+  QWidget* distribution = ShowTab(*analysis, "数据分布图");
+  Child<QLineEdit>(distribution, "e_fbd_max")->setText("100");
+  Click(distribution, "b_fbd_update");
+  QCOMPARE(world.shell.messages.value(0), QString("数据分布图中，最大值与最小值之差不能大于100。"));
+  QCOMPARE(Child<QLineEdit>(distribution, "e_fbd_max")->text(), QString("35"));
+
+  // 修改田野图: the editor shows the chart's four groups and its texts are stored.
+  QWidget* field = ShowTab(*analysis, "田野走势图");
+  const QString path = world.DataDir() + "/database/tyzsd4.txt";
+  QVERIFY(QFile::exists(path));
+  world.shell.dialogHandlers.push_back([](QDialog& d) {
+    QCOMPARE(Child<QLineEdit>(&d, "e_tyd_1")->text(), QString("01"));
+    QVERIFY(!Child<QLineEdit>(&d, "e_tyd_5")->isEnabled());
+    Child<QLineEdit>(&d, "e_tyd_2")->setText("05 06 07");
+    Click(&d, "b_tyd_modify");
+  });
+  Click(field, "b_tyd_modify");
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll().left(16), QByteArray("01\r\n05 06 07\r\n03"));
+  const Chart& groups = Child<ChartView>(field, "im_tyzsd")->CurrentChart();
+  bool shown = false;
+  for (const ChartText& t : groups.panels.front().ItemsOf<ChartText>())
+    shown |= t.text == "05 06 07";
+  QVERIFY(shown);
 }
 
 void AnalysisWindowTest::pagingJumpingAndScrolling() {

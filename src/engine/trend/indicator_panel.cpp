@@ -40,7 +40,9 @@ ChartPanel IndicatorPanel(const IndicatorPanelSpec& spec, const TextMetrics& met
   c.xFirst = spec.anchor;
   c.xLast = spec.anchor + spec.span;
   c.xLabels = IssueLabels(spec.draws, spec.anchor, spec.span);
-  c.originX = metrics.Width(c.yLabels.empty() ? std::string() : c.yLabels.front()) + 10;
+  c.originX = spec.originX
+                  ? *spec.originX
+                  : metrics.Width(c.yLabels.empty() ? std::string() : c.yLabels.front()) + 10;
   AddAxes(panel, metrics);
   AddReferenceLine(panel, (static_cast<double>(c.yMin) + c.yMax) / 2, colours::kPurple);
 

@@ -143,8 +143,7 @@ void Tf_zbpx::showEvent(QShowEvent* event) {
 bool Tf_zbpx::Start() {
   const bool ownKey = rb_yyzb->isChecked();
   const QString text = (ownKey ? e_yyzb : e_selfzb)->text().trimmed();
-  DrawTable& table = app_.Table();
-  table.First();
+  const DrawTable& table = app_.Table();
   const SeriesFill fill = FillSeries(TableContext(table, &app_.env), text.toStdString());
   if (!fill.ok()) {
     app_.shell.Inform(this, QString::fromStdString(fill.error));

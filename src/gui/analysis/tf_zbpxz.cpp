@@ -1,5 +1,6 @@
 #include "gui/analysis/tf_zbpxz.h"
 
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -53,14 +54,11 @@ Tf_zbpxz::Tf_zbpxz(AppContext& app, QWidget* parent)
 
 Tf_zbpxz::~Tf_zbpxz() = default;
 
-ZbpxzTab* Tf_zbpxz::Tab(const QString& caption) const {
-  for (int i = 0; i < tabs_->count(); ++i)
-    if (tabs_->tabText(i) == caption) return pages_[i];
-  return nullptr;
-}
-
 void Tf_zbpxz::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // A window restored by the window system keeps its state; only showing it
+  // on a series starts over.
+  if (event->spontaneous()) return;
   ZbpxzContext& z = *z_;
   z.caption = windowTitle();
   if (property("rangeFrom").isValid()) z.from = property("rangeFrom").toInt();

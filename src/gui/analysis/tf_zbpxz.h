@@ -25,8 +25,6 @@ class Tf_zbpxz : public QWidget {
 
   ZbpxzContext& Context() { return *z_; }
   QTabWidget* Tabs() const { return tabs_; }
-  // The tab of a caption ("信号图"), null when none.
-  ZbpxzTab* Tab(const QString& caption) const;
   // The scrolling of the chart tabs (popup pm_zsd).
   ZbpxzScroller& Scroller() const { return *scroller_; }
 

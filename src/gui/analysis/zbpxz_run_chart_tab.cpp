@@ -119,7 +119,7 @@ class RunChartTab : public ChartTab {
     grid_->setModel(model_);
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
-    grid_->horizontalHeader()->setDefaultSectionSize(56);
+    grid_->horizontalHeader()->setDefaultSectionSize(66);
     grid_->verticalHeader()->setDefaultSectionSize(18);
     grid_->setFixedHeight(6 * 18 + 22);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -153,8 +153,9 @@ class RunChartTab : public ChartTab {
     Compute();
     const std::vector<bool> bits = SignalBits(run_.values, Signal(), Threshold());
     model_->Set(SignalGrid(z_.Table().Draws(), bits), Signal(), style_->currentIndex() == 1);
-    grid_->scrollToBottom();
-    grid_->horizontalScrollBar()->setValue(grid_->horizontalScrollBar()->maximum());
+    // The grid ends on its last column.
+    if (const int columns = model_->columnCount(); columns > 0)
+      grid_->scrollTo(model_->index(0, columns - 1));
     const QSignalBlocker quiet(bar_);
     bar_->setRange(0, z_.Table().RecordCount());
     bar_->setValue(z_.Anchor());
