@@ -15,7 +15,7 @@ const QColor kCountText(53, 96, 142);
 
 }  // namespace
 
-void OmissionTableModel::SetTable(OmissionTable table) {
+void OmissionTableModel::SetTable(OmissionDistribution table) {
   beginResetModel();
   table_ = std::move(table);
   endResetModel();
@@ -32,7 +32,7 @@ int OmissionTableModel::ValueColumn(int column) const {
 
 int OmissionTableModel::rowCount(const QModelIndex& parent) const {
   if (parent.isValid() || !table_.ok() || table_.columns.empty()) return 0;
-  return DrawRows() + static_cast<int>(OmissionTableSummaryTitles().size());
+  return DrawRows() + static_cast<int>(OmissionDistributionSummaryTitles().size());
 }
 
 int OmissionTableModel::columnCount(const QModelIndex& parent) const {
@@ -44,12 +44,12 @@ QVariant OmissionTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || role != Qt::DisplayRole) return {};
   const int row = index.row(), col = index.column();
   if (const int s = SummaryRow(row); s >= 0) {
-    if (col == 0) return QString::fromStdString(OmissionTableSummaryTitles()[s]);
+    if (col == 0) return QString::fromStdString(OmissionDistributionSummaryTitles()[s]);
     if (const int v = ValueColumn(col); v >= 0)
-      return QString::fromStdString(OmissionTableSummary(table_, s, v));
+      return QString::fromStdString(OmissionDistributionSummary(table_, s, v));
     return {};
   }
-  const OmissionTableRow& r = table_.rows[row];
+  const OmissionDistributionRow& r = table_.rows[row];
   switch (col) {
     case 0:
       return QString::fromStdString(r.issue);
@@ -77,7 +77,7 @@ void OmissionTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
   const QRect cell = option.rect;
   const int row = index.row(), col = index.column();
   const QString text = index.data().toString();
-  const OmissionTable& t = model_.Table();
+  const OmissionDistribution& t = model_.Table();
   p.save();
   const int v = model_.ValueColumn(col);
   if (const int s = model_.SummaryRow(row); s >= 0) {
@@ -120,7 +120,7 @@ void OmissionTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
 void OmissionTableView::paintEvent(QPaintEvent* e) {
   QTableView::paintEvent(e);
   if (!look_.polyline) return;
-  const OmissionTable& t = model_.Table();
+  const OmissionDistribution& t = model_.Table();
   QPainter p(viewport());
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(Qt::red, 1.5));

@@ -4,7 +4,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
-#include "analysis/omission_table.h"
+#include "analysis/omission_distribution.h"
 
 namespace dlt::gui {
 
@@ -28,8 +28,8 @@ class OmissionTableModel : public QAbstractTableModel {
   static constexpr int kFixedColumns = 3;
 
   using QAbstractTableModel::QAbstractTableModel;
-  void SetTable(OmissionTable table);
-  const OmissionTable& Table() const { return table_; }
+  void SetTable(OmissionDistribution table);
+  const OmissionDistribution& Table() const { return table_; }
   int DrawRows() const { return static_cast<int>(table_.rows.size()); }
   // 0..5 for the summary rows, -1 for a draw row.
   int SummaryRow(int row) const;
@@ -42,7 +42,7 @@ class OmissionTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  OmissionTable table_;
+  OmissionDistribution table_;
 };
 
 class OmissionTableDelegate : public QStyledItemDelegate {

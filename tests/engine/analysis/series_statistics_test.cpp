@@ -4,8 +4,8 @@
 
 #include <random>
 
+#include "analysis/omission_distribution.h"
 #include "analysis/omission_stats.h"
-#include "analysis/omission_table.h"
 #include "analysis/series_fill.h"
 #include "common/rounding.h"
 #include "indicators/eval_context.h"
@@ -145,17 +145,17 @@ TEST(OmissionStatistics, BarColoursAndSorting) {
             (std::vector<int32_t>{0, 2, 1, 3}));  // ties keep their order
 }
 
-TEST(OmissionTable, CellsSummaryRowsAndTheWidthLimit) {
+TEST(OmissionDistribution, CellsSummaryRowsAndTheWidthLimit) {
   std::vector<Draw> draws = Numbered(8);
   draws[7].qs = kForecastQs;
   const std::vector<int32_t> series = {2, 3, 2, 4, 4, 1, 3, 2};
-  OmissionTableSpec spec;
+  OmissionDistributionSpec spec;
   spec.first = 2;
   spec.last = 7;
   spec.from = 1;
   spec.to = 4;
   spec.order = 1;  // 按质合: 1 2 3 | 4
-  const OmissionTable t = ComputeOmissionTable(draws, series, spec);
+  const OmissionDistribution t = ComputeOmissionDistribution(draws, series, spec);
   ASSERT_TRUE(t.ok());
   EXPECT_EQ(t.columns, (std::vector<int>{1, 2, 3, 4}));
   EXPECT_EQ(t.bounds, (std::vector<int>{3, 4}));
@@ -178,18 +178,18 @@ TEST(OmissionTable, CellsSummaryRowsAndTheWidthLimit) {
             (d.front[0] < 10 ? "0" : "") + std::to_string(d.front[0]) + " ");
   const std::vector<std::string> current = {"2", "0", "1", "3"};  // the hit of the last row is 0
   for (int c = 0; c < 4; ++c) {
-    EXPECT_EQ(OmissionTableSummary(t, 0, c), std::to_string(t.columns[c]));
-    EXPECT_EQ(OmissionTableSummary(t, 5, c), current[c]) << "column " << c;
+    EXPECT_EQ(OmissionDistributionSummary(t, 0, c), std::to_string(t.columns[c]));
+    EXPECT_EQ(OmissionDistributionSummary(t, 5, c), current[c]) << "column " << c;
   }
-  EXPECT_EQ(OmissionTableSummary(t, 1, 3), "2");  // 4 twice in the rows' draws
+  EXPECT_EQ(OmissionDistributionSummary(t, 1, 3), "2");  // 4 twice in the rows' draws
 
   spec.from = 0;
   spec.to = 200;  // 201 values
-  const OmissionTable wide = ComputeOmissionTable(draws, series, spec);
+  const OmissionDistribution wide = ComputeOmissionDistribution(draws, series, spec);
   EXPECT_EQ(wide.error, kTableTooWide);
   EXPECT_TRUE(wide.rows.empty());
   spec.to = 199;
-  EXPECT_TRUE(ComputeOmissionTable(draws, series, spec).ok());
+  EXPECT_TRUE(ComputeOmissionDistribution(draws, series, spec).ok());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "analysis/omission_table.h"
+#include "analysis/omission_distribution.h"
 
 #include <algorithm>
 
@@ -8,13 +8,13 @@
 
 namespace dlt {
 
-const std::vector<std::string>& OmissionTableSummaryTitles() {
+const std::vector<std::string>& OmissionDistributionSummaryTitles() {
   static const std::vector<std::string> titles = {"选号区",   "出现次数", "最大遗漏",
                                                   "平均遗漏", "上次遗漏", "本次遗漏"};
   return titles;
 }
 
-std::string OmissionTableSummary(const OmissionTable& table, int row, int column) {
+std::string OmissionDistributionSummary(const OmissionDistribution& table, int row, int column) {
   const ValueOmissionStats& s = table.stats[column];
   switch (row) {
     case 0:
@@ -40,9 +40,10 @@ std::string DrawNumbersText(const Draw& d) {
   return s;
 }
 
-OmissionTable ComputeOmissionTable(std::span<const Draw> draws, std::span<const int32_t> series,
-                                   const OmissionTableSpec& spec) {
-  OmissionTable t;
+OmissionDistribution ComputeOmissionDistribution(std::span<const Draw> draws,
+                                                 std::span<const int32_t> series,
+                                                 const OmissionDistributionSpec& spec) {
+  OmissionDistribution t;
   if (static_cast<int64_t>(spec.to) - spec.from + 1 > kMaxTableValues) {
     t.error = kTableTooWide;
     return t;
@@ -56,13 +57,13 @@ OmissionTable ComputeOmissionTable(std::span<const Draw> draws, std::span<const 
   last = std::min(last, n - 1);
   const size_t columns = t.columns.size();
   for (int d = first; d <= last; ++d) {
-    OmissionTableRow row;
+    OmissionDistributionRow row;
     row.qs = draws[d].qs;
     row.issue = IssueText(row.qs);
     row.drawText = DrawNumbersText(draws[d]);
     row.value = series[d];
     row.cells.resize(columns);
-    const OmissionTableRow* previous = t.rows.empty() ? nullptr : &t.rows.back();
+    const OmissionDistributionRow* previous = t.rows.empty() ? nullptr : &t.rows.back();
     for (size_t c = 0; c < columns; ++c) {
       const int32_t v = t.columns[c];
       if (row.value == v) {
@@ -80,7 +81,7 @@ OmissionTable ComputeOmissionTable(std::span<const Draw> draws, std::span<const 
       OmissionStatistics(series.first(n), first, last, spec.from, spec.to);
   for (size_t c = 0; c < columns; ++c) {
     t.stats.push_back(byValue[t.columns[c] - spec.from]);
-    const OmissionTableRow* lastRow = t.rows.empty() ? nullptr : &t.rows.back();
+    const OmissionDistributionRow* lastRow = t.rows.empty() ? nullptr : &t.rows.back();
     t.current.push_back(!lastRow || lastRow->hitColumn == static_cast<int>(c) ? 0
                                                                               : lastRow->cells[c]);
   }
