@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/window_set.h"
@@ -322,6 +323,25 @@ void TrendWindowTest::displayModesRedrawTheMarkers() {
   Child<QComboBox>(board, "cb_fbd")->setCurrentIndex(3);
   for (const ChartSprite& s : ChartOf(board, "i_fbd").panels[0].ItemsOf<ChartSprite>())
     QCOMPARE(s.index, 0);
+  // Scrolling steps the board one draw per tick and stops when its page is left.
+  const int anchor = app->Context().Table().Position();
+  Trigger(w->DisplayMenu(), "pm_item_startmove");
+  auto* timer = Child<QTimer>(w, "t_redfbd_scroll");
+  QVERIFY(timer->isActive());
+  Trigger(w->DisplayMenu(), "pm_item_quick");
+  QCOMPARE(timer->interval(), 500);
+  QMetaObject::invokeMethod(timer, "timeout");
+  QCOMPARE(app->Context().Table().Position(), anchor + 1);
+  Trigger(w->DisplayMenu(), "n_scroll_up");
+  QMetaObject::invokeMethod(timer, "timeout");
+  QMetaObject::invokeMethod(timer, "timeout");
+  QCOMPARE(app->Context().Table().Position(), anchor - 1);
+  Sheet(*w, "ts_cgd");
+  QMetaObject::invokeMethod(timer, "timeout");
+  QVERIFY(!timer->isActive());
+  QVERIFY(Child<QAction>(w->DisplayMenu(), "N_stopmove")->isChecked());
+  QCOMPARE(app->Context().Table().Position(), anchor - 1);
+
   // The grids repaint in the chosen mode: a square and a ball differ on screen.
   QWidget* grid = Sheet(*w, "ts_zhyltb");
   auto* view = Child<QTableView>(grid, "sg_zhyltb");

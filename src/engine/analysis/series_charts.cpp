@@ -58,18 +58,12 @@ const std::vector<PanelLayout>& StripLayouts(size_t strips) {
   return strips <= 1 ? one : strips == 2 ? two : three;
 }
 
-// Labels narrower than the widest one would push it out of the picture:
-// the plot starts right of the widest y label.
+// The plot starts right of the widest y label.
 double LeftEdge(int32_t min, int32_t max, const TextMetrics& metrics) {
   double widest = 0;
   for (const std::string& l : IndicatorValueAxis(min, max).labels)
     widest = std::max(widest, metrics.Width(l));
   return widest + 12;
-}
-
-ChartPanel Panel(IndicatorPanelSpec spec, const TextMetrics& metrics) {
-  spec.originX = LeftEdge(spec.min, spec.max, metrics);
-  return IndicatorPanel(spec, metrics);
 }
 
 Chart Sized(const AnalysisView& view) {
@@ -98,7 +92,7 @@ Chart MeanChart(const AnalysisView& view, const std::array<bool, 6>& lines,
   IndicatorPanelSpec spec = PanelOf(view, PanelLayout::Whole);
   spec.min = view.from;
   spec.max = view.to;
-  ChartPanel panel = Panel(spec, metrics);
+  ChartPanel panel = IndicatorPanel(spec, metrics);
   static const std::array<ChartColour, 6> colours = {
       colours::kBlack,          colours::kGreen, ChartColour{163, 64, 191},
       ChartColour{248, 134, 7}, colours::kRed,   colours::kBlue};
@@ -163,7 +157,7 @@ Chart RemainderStripsChart(const AnalysisView& view, const std::vector<int>& div
     spec.min = 0;
     spec.max = n - 1;
     spec.title = "除" + std::to_string(n) + "余数";
-    chart.panels.push_back(Panel(spec, metrics));
+    chart.panels.push_back(IndicatorPanel(spec, metrics));
   }
   return chart;
 }
@@ -195,7 +189,7 @@ Chart FeatureChart(const AnalysisView& view, const TextMetrics& metrics) {
     spec.min = 0;
     spec.max = 1;
     spec.title = strips[i].title;
-    chart.panels.push_back(Panel(spec, metrics));
+    chart.panels.push_back(IndicatorPanel(spec, metrics));
   }
   return chart;
 }
@@ -208,7 +202,7 @@ Chart ChangeChart(const AnalysisView& view, const TextMetrics& metrics) {
   value.min = view.from;
   value.max = view.to;
   value.title = "指标值";
-  chart.panels.push_back(Panel(value, metrics));
+  chart.panels.push_back(IndicatorPanel(value, metrics));
 
   IndicatorPanelSpec change = PanelOf(view, layouts[1]);
   change.values = PageValues(
@@ -216,14 +210,14 @@ Chart ChangeChart(const AnalysisView& view, const TextMetrics& metrics) {
   change.min = 0;
   change.max = std::max(OwnRange(change.values).second, std::max(view.to - view.from, 1));
   change.title = "变化量";
-  chart.panels.push_back(Panel(change, metrics));
+  chart.panels.push_back(IndicatorPanel(change, metrics));
 
   IndicatorPanelSpec tail = PanelOf(view, layouts[2]);
   tail.values = PageValues(view, [&](int d) { return ((view.series[d] % 10) + 10) % 10; });
   tail.min = 0;
   tail.max = 9;
   tail.title = "尾数";
-  chart.panels.push_back(Panel(tail, metrics));
+  chart.panels.push_back(IndicatorPanel(tail, metrics));
   return chart;
 }
 
@@ -241,7 +235,7 @@ Chart OmissionValueChart(const AnalysisView& view, std::span<const int32_t> omis
     });
     std::tie(spec.min, spec.max) = OwnRange(spec.values);
     spec.title = titles[i];
-    chart.panels.push_back(Panel(spec, metrics));
+    chart.panels.push_back(IndicatorPanel(spec, metrics));
   }
   return chart;
 }
@@ -257,7 +251,7 @@ Chart RunSeriesChart(const AnalysisView& view, const RunSeries& run, const std::
   spec.min = run.shownMin;
   spec.max = run.shownMax;
   spec.title = title;
-  chart.panels.push_back(Panel(spec, metrics));
+  chart.panels.push_back(IndicatorPanel(spec, metrics));
   return chart;
 }
 

@@ -1,5 +1,7 @@
 #include "trend/indicator_panel.h"
 
+#include <algorithm>
+
 #include "trend/chart_builder.h"
 
 namespace dlt {
@@ -40,9 +42,10 @@ ChartPanel IndicatorPanel(const IndicatorPanelSpec& spec, const TextMetrics& met
   c.xFirst = spec.anchor;
   c.xLast = spec.anchor + spec.span;
   c.xLabels = IssueLabels(spec.draws, spec.anchor, spec.span);
-  c.originX = spec.originX
-                  ? *spec.originX
-                  : metrics.Width(c.yLabels.empty() ? std::string() : c.yLabels.front()) + 10;
+  // Room for the widest y label, so that no label starts left of the picture.
+  double widest = 0;
+  for (const std::string& l : c.yLabels) widest = std::max(widest, metrics.Width(l));
+  c.originX = widest + 10;
   AddAxes(panel, metrics);
   AddReferenceLine(panel, (static_cast<double>(c.yMin) + c.yMax) / 2, colours::kPurple);
 

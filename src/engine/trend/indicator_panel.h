@@ -39,8 +39,6 @@ struct IndicatorPanelSpec {
   std::string title;
   PanelLayout layout = PanelLayout::Whole;
   int width = 0, height = 0;
-  // The left edge of the plot area; by default the first y label's width + 10.
-  std::optional<double> originX;
 };
 ChartPanel IndicatorPanel(const IndicatorPanelSpec& spec, const TextMetrics& metrics);
 

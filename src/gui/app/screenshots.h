@@ -7,8 +7,9 @@ namespace dlt::gui {
 class DltApp;
 
 // After the main window's first show: pictures of the main window, the
-// data-update window, the graphical entry and the settings window are
-// written as PNG files into `dir`, then the program ends.
+// data-update window, the graphical entry, the settings window, the
+// generator and the trend window are written as PNG files into `dir`, then
+// the program ends.
 void ScheduleScreenshots(DltApp& app, const QString& dir);
 
 }  // namespace dlt::gui

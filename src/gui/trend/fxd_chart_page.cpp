@@ -39,6 +39,7 @@ ChartPage::ChartPage(FxdContext& fxd, ChartPageSpec spec, QWidget* parent)
       grid->addWidget(rb, static_cast<int>(i) / spec_.optionColumns,
                       static_cast<int>(i) % spec_.optionColumns);
     }
+    grid->setColumnStretch(spec_.optionColumns, 1);
     options_->button(0)->setChecked(true);
     connect(options_, &QButtonGroup::idClicked, this, [this] { picture_->Redraw(); });
     boxLayout->addLayout(grid);

@@ -83,6 +83,7 @@ void DataTablesPage::FillTable(int tableNo) {
     grid->setColumnWidth(
         c, fm.horizontalAdvance(model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
                16);
+  grid->setColumnWidth(0, fm.horizontalAdvance(QStringLiteral("2009001")) + 16);
   for (const WidthRule& rule : RulesOf(tableNo))
     for (int c = rule.first; c <= rule.last; ++c)
       grid->setColumnWidth(c, fm.horizontalAdvance(QString::fromUtf8(rule.sample)) + 12);

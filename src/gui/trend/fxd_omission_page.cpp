@@ -220,7 +220,8 @@ void OmissionGridPage::SetColumnWidths() {
       drawColumn = fm.horizontalAdvance(QStringLiteral("0 1 2 3 4 5 6 7 8 9")) + 20;
       break;
   }
-  value = std::max(value, fm.horizontalAdvance(QStringLiteral("9999")) + 4);
+  // The columns share the width; a narrow window still shows two digits.
+  value = std::max(value, fm.horizontalAdvance(QStringLiteral("99")) + 6);
   for (int c = 1; c <= columns; ++c) grid_->setColumnWidth(c, value);
   grid_->setColumnWidth(model_->DrawColumn(), drawColumn);
 }

@@ -92,7 +92,7 @@ TEST(ChartDrawer, IndicatorPanelPlacesAxesPointsAndForecastBox) {
   spec.layout = PanelLayout::UpperHalf;
   const ChartPanel p = IndicatorPanel(spec, metrics);
   const tcoordinate& c = p.coord;
-  EXPECT_DOUBLE_EQ(c.originX, 2 * 7 + 10);  // "10" + 10
+  EXPECT_DOUBLE_EQ(c.originX, 2 * 7 + 10);  // the widest label "59" + 10
   EXPECT_DOUBLE_EQ(c.originY, 170);
   EXPECT_DOUBLE_EQ(c.plotHeight, 150);
   EXPECT_DOUBLE_EQ(c.plotWidth, 740);
