@@ -46,5 +46,6 @@ void RegisterFilterCommands(CLI::App& app, CliContext& ctx);
 void RegisterValueCommands(CLI::App& app, CliContext& ctx);
 void RegisterReportCommands(CLI::App& app, CliContext& ctx);
 void RegisterTrendCommands(CLI::App& app, CliContext& ctx);
+void RegisterAnalysisCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace dlt::cli

@@ -1,5 +1,6 @@
 #include <CLI/CLI.hpp>
 
+#include "analysis/series_fill.h"
 #include "cli/cli_context.h"
 #include "cli/eval_env_args.h"
 #include "common/gbk_text.h"
@@ -17,30 +18,6 @@ struct ValueOptions {
   bool all = false;
   EvalEnvArgs envArgs;
   EvalEnv env;
-};
-
-// An indicator key is read as it is written (parameter keys may hold
-// operator characters); anything else is a formula.
-class ValueSource {
- public:
-  explicit ValueSource(const std::string& expression) {
-    Resolution r = ResolveIndicator(expression);
-    if (r.ok())
-      indicator_ = std::move(r.indicator);
-    else
-      formula_ = CompiledFormula::Compile(expression);
-  }
-  FormulaResult At(const EvalContext& ctx) const {
-    if (!indicator_) return formula_->Evaluate(ctx);
-    FormulaResult r;
-    r.ok = true;
-    r.value = indicator_->Value(ctx);
-    return r;
-  }
-
- private:
-  IndicatorPtr indicator_;
-  std::shared_ptr<const CompiledFormula> formula_;
 };
 
 std::string FormulaError(const FormulaResult& r) {
@@ -65,7 +42,7 @@ void RegisterValueCommands(CLI::App& app, CliContext& ctx) {
     // read -999 for every draw) is refused before any draw is read.
     if (!ResolveIndicator(o->expression).ok())
       if (auto problem = CheckFormula(o->expression)) throw CliError(*problem);
-    const ValueSource source(o->expression);
+    const ExpressionSource source(o->expression);
     if (o->all) {
       table->First();
       const EvalContext first = TableContext(*table, &o->env);

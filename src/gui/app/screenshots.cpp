@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <cstdio>
 
+#include "gui/analysis/zbpxz_screenshots.h"
 #include "gui/app/dlt_app.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
@@ -78,6 +79,7 @@ void TakeAll(DltApp& app, const QString& dir) {
   settings->close();
   TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);
   TakeTrendPictures(app.Context(), dir, &Save, &Settle);
+  TakeAnalysisPictures(app.Context(), dir, &Save, &Settle);
   main->close();
 }
 

@@ -61,4 +61,9 @@ void Tf_zh::FrontSetChanged() {
   front_->ShowChangedSet();
 }
 
+void Tf_zh::CustomIndicatorTransferred() {
+  front_->ShowChangedSet();
+  front_->ClearCustomIndicatorEntry();
+}
+
 }  // namespace dlt::gui

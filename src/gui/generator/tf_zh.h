@@ -33,6 +33,9 @@ class Tf_zh : public QWidget {
   // Another window appended a self condition or a custom indicator to the
   // front set: shows it.
   void FrontSetChanged();
+  // A custom indicator was transferred from the indicator analysis: shows
+  // it and clears the entry fields (e_selfzb, e_selfzbqz, cb_selfzbrc).
+  void CustomIndicatorTransferred();
 
  protected:
   // Every show starts on "主区过滤" and "常规1" at the top left.

@@ -202,6 +202,13 @@ void ZhConditionLists::ShowAppended() {
   RefreshControls();
 }
 
+void ZhConditionLists::ClearCustomEntry() {
+  e_selfzb->clear();
+  e_selfzbqz->clear();
+  pendingValues_ = ValueSet();
+  cb_selfzbrc->setChecked(false);
+}
+
 void ZhConditionLists::AddSelfCondition() {
   auto entry = dialogs_.selfCondition(owner_);
   if (!entry) return;

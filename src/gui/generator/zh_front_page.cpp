@@ -227,6 +227,10 @@ void ZhFrontPage::ShowChangedSet() {
   settings_->Refresh();
 }
 
+void ZhFrontPage::ClearCustomIndicatorEntry() {
+  lists_->ClearCustomEntry();
+}
+
 void ZhFrontPage::ShowFirstTab() {
   PageControl2->setCurrentIndex(0);
 }

@@ -45,6 +45,8 @@ class ZhFrontPage : public QWidget {
   // Shows the set after another window changed it (appended a self
   // condition or a custom indicator); shown list lines keep their wording.
   void ShowChangedSet();
+  // Empties the custom indicator being typed (formula, values, 容错).
+  void ClearCustomIndicatorEntry();
   // Shows the front list again from page 1 (after a run or a batch); with
   // the time the runs that made it took.
   void RefreshList(std::optional<int64_t> elapsedMicros = std::nullopt);
