@@ -26,6 +26,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RegisterFilterCommands(app, ctx);
   RegisterValueCommands(app, ctx);
   RegisterReportCommands(app, ctx);
+  RegisterKillnumCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -39,5 +39,6 @@ void RegisterTicketCommands(CLI::App& app, CliContext& ctx);
 void RegisterFilterCommands(CLI::App& app, CliContext& ctx);
 void RegisterValueCommands(CLI::App& app, CliContext& ctx);
 void RegisterReportCommands(CLI::App& app, CliContext& ctx);
+void RegisterKillnumCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace dlt::cli

@@ -14,6 +14,7 @@
 #include "gui/history/tf_addsj.h"
 #include "gui/history/tf_gxsjq.h"
 #include "gui/history/tf_set.h"
+#include "gui/killnum/killnum_screenshots.h"
 
 namespace dlt::gui {
 namespace {
@@ -73,6 +74,7 @@ void TakeAll(DltApp& app, const QString& dir) {
   }
   settings->close();
   TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);
+  TakeKillnumPictures(app.Context(), dir, &Save, &Settle);
   main->close();
 }
 
