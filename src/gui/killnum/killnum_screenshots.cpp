@@ -8,6 +8,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/background_job.h"
 #include "gui/app/window_set.h"
+#include "gui/killnum/tdsh_page.h"
 #include "gui/killnum/tf_scfa.h"
 #include "gui/killnum/tf_searchgs.h"
 #include "gui/killnum/tf_tdsh.h"
@@ -42,6 +43,12 @@ void TakeKillnumPictures(AppContext& app, const QString& dir,
   if (!tdsh) return;
   tdsh->show();
   tdsh->resize(1280, 720);
+  // A scheme of different formulas, in memory only: the demo folder keeps its files.
+  tdsh->Page(KillKind::FrontKill)
+      .FillScheme({"[-1]z_hw", "([-1]z_num1+[-2]z_num5)%35+1", "([-1]z_hz*3)%35+1",
+                   "abs([-1]z_num5-[-1]z_num1)", "([-2]z_hw+[-1]z_num3)%35+1",
+                   "max([-1]z_num1,[-2]z_num1)", "([-1]z_num2*[-1]z_num4)%35+1",
+                   "([-3]z_hz+7)%35+1", "[-1]z_num3%10+1", "([-1]z_hw+[-1]z_num5)%35+1"});
   if (auto* grid = tdsh->findChild<QTableView*>("sg_hmsh")) {
     const QModelIndex prediction = grid->model()->index(101, 1);
     grid->scrollTo(prediction);

@@ -206,9 +206,9 @@ QWidget* TdshPage::BuildTools() {
     QString caption;
     std::function<void()> action;
   } tools[] = {
-      {"b_%1_search", QStringLiteral("单个公式搜索"), [this] { SearchFormula(false); }},
-      {"b_%1_bettersearch", QStringLiteral("更优公式搜索"), [this] { SearchFormula(true); }},
-      {"b_%1_optimize", QStringLiteral("优化当前方案"), [this] { OptimiseScheme(); }},
+      {"b_%1_search", QStringLiteral("单个公式搜索"), [this] { OpenSearch(false); }},
+      {"b_%1_bettersearch", QStringLiteral("更优公式搜索"), [this] { OpenSearch(true); }},
+      {"b_%1_optimize", QStringLiteral("优化当前方案"), [this] { OpenOptimisation(); }},
       {"b_%1_jjtj", QStringLiteral("交集统计"), [this] { ShowIntersection(); }},
       {"b_%1_export", banker ? QStringLiteral("导出提胆数据") : QStringLiteral("导出杀号数据"),
        [this] { ExportGrid(); }},

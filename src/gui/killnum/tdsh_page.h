@@ -52,6 +52,9 @@ class TdshPage : public QWidget {
   bool AnalysisDue() const { return due_; }
   // Evaluates the scheme over the rows from the start draw and shows them.
   void RunAnalysis();
+  // Writes texts into slots 1.. of the current scheme (in memory, as the
+  // import does) and shows the analysis.
+  void FillScheme(const std::vector<std::string>& texts);
 
  private:
   void Build();
@@ -74,12 +77,10 @@ class TdshPage : public QWidget {
   void LoadCustomSet();
   void NewCustomSet();
   void ShowCustomSet();
-  // Writes texts into slots 1.. of the current scheme and shows the result.
-  void FillScheme(const std::vector<std::string>& texts);
 
   // The tools (tdsh_page_tools.cpp).
-  void SearchFormula(bool better);
-  void OptimiseScheme();
+  void OpenSearch(bool better);
+  void OpenOptimisation();
   void ShowIntersection();
   void ExportGrid();
   void SortByRate();

@@ -36,7 +36,7 @@ QStringList ToQt(const std::vector<std::string>& lines) {
 // Both searches look at the draws the grid shows, so the rate found can be
 // compared with the grid's; the better one asks for at least one success
 // more than the formula in the edit's slot.
-void TdshPage::SearchFormula(bool better) {
+void TdshPage::OpenSearch(bool better) {
   auto* search = app_.windows->Get<Tf_searchgs>();
   if (!search || !analysis_) return;
   Tf_searchgs::Request request;
@@ -58,7 +58,7 @@ void TdshPage::SearchFormula(bool better) {
   RunAnalysis();
 }
 
-void TdshPage::OptimiseScheme() {
+void TdshPage::OpenOptimisation() {
   auto* optimise = app_.windows->Get<Tf_scfa>();
   if (!optimise || !analysis_) return;
   Tf_scfa::Request request;

@@ -101,10 +101,15 @@ Tf_scfa::Tf_scfa(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
   connect(b_cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(job_, &BackgroundJob::finished, this, &Tf_scfa::Finished);
   connect(tick_, &QTimer::timeout, this, &Tf_scfa::ShowProgress);
-  resize(600, 520);
+  resize(760, 520);
 }
 
-Tf_scfa::~Tf_scfa() = default;
+// The work reads the history and writes the result: it ends before they go.
+Tf_scfa::~Tf_scfa() {
+  disconnect(job_, nullptr, this, nullptr);
+  job_->Cancel();
+  job_->Wait();
+}
 
 void Tf_scfa::Prepare(const Request& request) {
   request_ = request;
@@ -208,10 +213,11 @@ void Tf_scfa::Finished() {
   const OptimiseResult& r = result_;
   for (const AcceptedFormula& f : r.formulas) {
     accepted_ << QString::fromStdString(f.text);
+    // The rate first: long formulas run past the list's edge.
+    const QString text = QString::fromStdString(f.text);
     lb_result->addItem(rb_randsc->isChecked()
-                           ? QString::fromStdString(f.text)
-                           : QStringLiteral("%1    %2%")
-                                 .arg(QString::fromStdString(f.text), RateNumberText(f.rate)));
+                           ? text
+                           : QStringLiteral("%1%    %2").arg(RateNumberText(f.rate), text));
   }
   acceptedCount_ = static_cast<int>(r.formulas.size());
   tested_ = r.tested;

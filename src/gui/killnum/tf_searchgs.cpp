@@ -88,10 +88,15 @@ Tf_searchgs::Tf_searchgs(AppContext& app, QWidget* parent) : QDialog(parent), ap
   connect(b_cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(job_, &BackgroundJob::finished, this, &Tf_searchgs::Finished);
   connect(tick_, &QTimer::timeout, this, &Tf_searchgs::ShowProgress);
-  resize(560, 360);
+  resize(720, 360);
 }
 
-Tf_searchgs::~Tf_searchgs() = default;
+// The work reads the history and writes the result: it ends before they go.
+Tf_searchgs::~Tf_searchgs() {
+  disconnect(job_, nullptr, this, nullptr);
+  job_->Cancel();
+  job_->Wait();
+}
 
 void Tf_searchgs::Prepare(const Request& request) {
   request_ = request;
@@ -190,6 +195,7 @@ void Tf_searchgs::Finished() {
   const SearchResult& r = result_;
   if (r.outcome == SearchOutcome::Found) {
     e_ssgs->setText(QString::fromStdString(r.formula));
+    e_ssgs->setCursorPosition(0);
     e_xdzql->setText(RateNumberText(r.rate));
     if (limitedRun_) e_contwrong->setText(QStringLiteral("实际最大连错：%1").arg(r.longestRun));
   }
