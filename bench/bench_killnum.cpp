@@ -40,9 +40,6 @@ void BM_KillAnalysis60Formulas101Rows(benchmark::State& state) {
     const dlt::KillAnalysis a = dlt::AnalyseScheme(h, {}, formulas, h.DefaultStart());
     benchmark::DoNotOptimize(a.successes.data());
   }
-  state.counters["ms"] =
-      benchmark::Counter(1e3 * static_cast<double>(state.iterations()),
-                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_KillAnalysis60Formulas101Rows)->Unit(benchmark::kMillisecond);
 
