@@ -99,6 +99,7 @@ class TdshTest : public QObject {
   void searchRunsAppliesAndCancels();
   void optimisationRandomFiveFillsTheFirstSlots();
   void predictionLeavesTheGeneratorsPoolAndFormulasAreCollected();
+  void customKillSetLoadsAndBecomesACustomCondition();
   void chooserShowsZeroToNineOnEveryShow();
 };
 
@@ -253,6 +254,34 @@ void TdshTest::predictionLeavesTheGeneratorsPoolAndFormulasAreCollected() {
   auto* collection = w.app->Windows().Get<Tf_collectgs>();
   QCOMPARE(collection->Formulas(), QStringList{"(z_num1+101)%35+1"});
   QCOMPARE(collection->windowTitle(), QString("已收集公式1条"));
+}
+
+void TdshTest::customKillSetLoadsAndBecomesACustomCondition() {
+  World w;
+  const QString scs = w.world.dir.path() + "/tails.scs";
+  std::vector<std::string> lines = {"z_hz%10", "0", "9"};
+  for (int k = 0; k < 1000; ++k) lines.push_back(k % 2 ? "[-1]z_hz%10" : "([-2]z_hz+3)%10");
+  WriteGbkLines(scs.toStdString(), lines);
+  w.tdsh->Tabs()->setCurrentIndex(4);
+  w.world.shell.files.push_back(scs);
+  Click(*w.tdsh, "b_selfsh_load");
+  QCOMPARE(Child<QLineEdit>(*w.tdsh, "e_selfsh_zb")->text(), QString("z_hz%10"));
+  QCOMPARE(w.Cell(0, 3, "sg_selfsh"), QString("指标z_hz%10"));
+  QCOMPARE(w.Cell(101, 1, "sg_selfsh"), QString("预测期"));
+
+  // The prediction's kill list leaves 0..9 without the values killed.
+  const QStringList killed = w.Cell(101, 24, "sg_selfsh").split(' ', Qt::SkipEmptyParts);
+  QCOMPARE(w.Cell(0, 24, "sg_selfsh"), QString("杀z_hz%10列表"));
+  QVERIFY(!killed.isEmpty());
+  Click(*w.tdsh, "b_selfsh_tofilter");
+  const ConditionSet& set = w.app->Windows().Get<Tf_zh>()->Session().set;
+  QVERIFY(set.CustomIndicatorsEnabled());
+  QCOMPARE(set.CustomIndicators().size(), size_t{1});
+  QCOMPARE(set.CustomIndicators()[0].formula, std::string("z_hz%10"));
+  std::vector<int32_t> allowed;
+  for (int v = 0; v <= 9; ++v)
+    if (!killed.contains(QString::number(v))) allowed.push_back(v);
+  QCOMPARE(set.CustomIndicators()[0].values.Values(), allowed);
 }
 
 void TdshTest::chooserShowsZeroToNineOnEveryShow() {

@@ -75,8 +75,9 @@ std::optional<std::vector<std::string>> LoadFormulaSet(const std::string& path,
 bool SaveFormulaSet(const std::string& path, std::span<const std::string> formulas,
                     std::string* error = nullptr);
 
-// The name a save dialog's answer is written under: ".txt" (or another
-// extension) appended unless the name already contains it.
+// The name a save dialog's answer is written under: the extension (".scs")
+// appended unless the name already contains it, as WithTxtExtension does
+// for ".txt".
 std::string WithExtension(std::string name, std::string_view extension);
 
 }  // namespace dlt

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "formula/formula.h"
+#include "formula/formula_messages.h"
 #include "formula/formula_syntax.h"
 #include "gui/app/app_context.h"
 #include "history/eval_contexts.h"
@@ -42,10 +43,19 @@ int PickedDraw(const QComboBox& combo, const KillHistory& history) {
   return ok ? history.IndexOf(qs) : -1;
 }
 
+namespace {
+
+// A zero divisor depends on the draw, not on the text: the formula is fine.
+QString EntryError(const FormulaResult& r) {
+  if (r.ok || r.error == formula_messages::kDivisionByZero) return {};
+  return QString::fromStdString(r.error);
+}
+
+}  // namespace
+
 QString FormulaEntryError(const KillHistory& history, const QString& formula) {
-  const FormulaResult r =
-      EvaluateFormula(history.Context(history.VirtualIndex()), formula.toStdString());
-  return r.ok ? QString() : QString::fromStdString(r.error);
+  return EntryError(
+      EvaluateFormula(history.Context(history.VirtualIndex()), formula.toStdString()));
 }
 
 QString FormulaEntryError(const AppContext& app, const QString& formula) {
@@ -55,9 +65,7 @@ QString FormulaEntryError(const AppContext& app, const QString& formula) {
     const char* message = PrecheckFormula(formula.toStdString());
     return message ? QString::fromUtf8(message) : QString();
   }
-  const FormulaResult r =
-      EvaluateFormula(TableContext(table, &app.env).At(last), formula.toStdString());
-  return r.ok ? QString() : QString::fromStdString(r.error);
+  return EntryError(EvaluateFormula(TableContext(table, &app.env).At(last), formula.toStdString()));
 }
 
 std::optional<int> IntegerOf(const QLineEdit& edit) {

@@ -23,7 +23,8 @@ void FillDrawPicker(QComboBox& combo, const KillHistory& history, int index);
 int PickedDraw(const QComboBox& combo, const KillHistory& history);
 
 // Why a formula typed by the user cannot be used (its message after
-// "公式有误:"), or empty when it evaluates at the draw to come.
+// "公式有误:"), or empty when it evaluates at the draw to come (a zero
+// divisor there depends on the draw and is no fault of the text).
 QString FormulaEntryError(const KillHistory& history, const QString& formula);
 // The same at the last draw of the shared table.
 QString FormulaEntryError(const AppContext& app, const QString& formula);

@@ -19,6 +19,7 @@
 #include "gui/killnum/tf_scfa.h"
 #include "gui/killnum/tf_searchgs.h"
 #include "gui/killnum/tf_tdsh.h"
+#include "history/draw_text_io.h"
 #include "killnum/kill_reports.h"
 #include "killnum/scheme_files.h"
 
@@ -92,7 +93,7 @@ void TdshPage::ExportGrid() {
   const QString name = app_.shell.SaveFileName(
       this, title, QString::fromStdString(app_.folder.Root()), QStringLiteral("文本文件(*.txt)"));
   if (name.isEmpty()) return;
-  const std::string path = WithExtension(name.toStdString(), ".txt");
+  const std::string path = WithTxtExtension(name.toStdString());
   std::string error;
   if (!WriteGbkLines(path, GridLines(model_->Rows()), &error)) {
     app_.shell.Inform(this, QString::fromStdString(error));

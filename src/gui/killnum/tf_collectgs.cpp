@@ -7,6 +7,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
+#include "history/draw_text_io.h"
 #include "killnum/scheme_files.h"
 
 namespace dlt::gui {
@@ -94,7 +95,7 @@ void Tf_collectgs::Save() {
   std::vector<std::string> lines;
   for (const QString& f : Formulas()) lines.push_back(f.toStdString());
   std::string error;
-  if (!SaveFormulaSet(WithExtension(name.toStdString(), ".txt"), lines, &error))
+  if (!SaveFormulaSet(WithTxtExtension(name.toStdString()), lines, &error))
     app_.shell.Inform(this, QString::fromStdString(error));
 }
 

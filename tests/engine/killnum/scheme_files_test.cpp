@@ -74,8 +74,8 @@ TEST(SchemeFiles, CustomKillSetsAndFormulaSets) {
   WriteBytes(set1, "z_num1\r\n\r\n  \r\n[-1]z_num2\r\n");
   EXPECT_EQ(*LoadFormulaSet(set1), (std::vector<std::string>{"z_num1", "[-1]z_num2"}));
 
-  EXPECT_EQ(WithExtension("a", ".txt"), "a.txt");
-  EXPECT_EQ(WithExtension("a.txt.bak", ".txt"), "a.txt.bak");
+  EXPECT_EQ(WithExtension("a", ".scs"), "a.scs");
+  EXPECT_EQ(WithExtension("a.scs.bak", ".scs"), "a.scs.bak");
 }
 
 }  // namespace
