@@ -54,6 +54,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RegisterReportCommands(app, ctx);
   RegisterTrendCommands(app, ctx);
   RegisterAnalysisCommands(app, ctx);
+  RegisterKillnumCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

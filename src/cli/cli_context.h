@@ -47,5 +47,6 @@ void RegisterValueCommands(CLI::App& app, CliContext& ctx);
 void RegisterReportCommands(CLI::App& app, CliContext& ctx);
 void RegisterTrendCommands(CLI::App& app, CliContext& ctx);
 void RegisterAnalysisCommands(CLI::App& app, CliContext& ctx);
+void RegisterKillnumCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace dlt::cli

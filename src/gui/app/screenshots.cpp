@@ -16,6 +16,7 @@
 #include "gui/history/tf_gxsjq.h"
 #include "gui/history/tf_set.h"
 #include "gui/trend/fxd_screenshots.h"
+#include "gui/killnum/killnum_screenshots.h"
 
 namespace dlt::gui {
 namespace {
@@ -80,6 +81,7 @@ void TakeAll(DltApp& app, const QString& dir) {
   TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);
   TakeTrendPictures(app.Context(), dir, &Save, &Settle);
   TakeAnalysisPictures(app.Context(), dir, &Save, &Settle);
+  TakeKillnumPictures(app.Context(), dir, &Save, &Settle);
   main->close();
 }
 
