@@ -53,8 +53,8 @@ bool FillLauncher(Tf_zbpx* launcher, const IndicatorRequest& r) {
   if (!key || !name || !from || !to || !ownKey || !start) return false;
   key->setText(QString::fromStdString(r.key));
   name->setText(r.label);
-  from->setText(QString::number(r.min));
-  to->setText(QString::number(r.max));
+  from->setText(r.rangeFromData ? QString() : QString::number(r.min));
+  to->setText(r.rangeFromData ? QString() : QString::number(r.max));
   ownKey->setChecked(true);
   start->click();
   return true;

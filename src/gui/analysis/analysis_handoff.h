@@ -44,6 +44,8 @@ struct IndicatorRequest {
   std::string key;
   QString label;
   int32_t min = 0, max = 0;
+  // The range edits left empty: the analysis takes the range of the values.
+  bool rangeFromData = false;
 };
 bool AnalyseIndicator(AppContext& app, QWidget* parent, const IndicatorRequest& request);
 // The request of a catalogue key: its label and range (empty and 0..0 when

@@ -11,7 +11,7 @@
 namespace dlt::gui {
 
 bool TransferToGenerator(AppContext& app, QWidget* parent, const std::string& formula,
-                         const std::vector<int32_t>& values, bool tolerant) {
+                         const std::vector<int32_t>& values, bool tolerant, const QString& done) {
   auto* zh = app.windows ? app.windows->Get<Tf_zh>() : nullptr;
   if (!zh) return false;
   std::string error;
@@ -25,7 +25,7 @@ bool TransferToGenerator(AppContext& app, QWidget* parent, const std::string& fo
     return false;
   }
   zh->CustomIndicatorTransferred();
-  app.shell.Inform(parent, QString::fromUtf8(kTransferDone));
+  app.shell.Inform(parent, done.isEmpty() ? QString::fromUtf8(kTransferDone) : done);
   return true;
 }
 

@@ -71,7 +71,9 @@ ZhFrontPage::ZhFrontPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   PageControl2 = groups_->Build(top);
   lists_->BuildSelfConditions(groups_->Page(QStringLiteral("自设条件")));
   lists_->BuildTailSettings(groups_->Page(QStringLiteral("尾数设置")));
-  lists_->BuildCustomIndicators(groups_->Page(QStringLiteral("自定义指标")));
+  QWidget* customPage = groups_->Page(QStringLiteral("自定义指标"));
+  customPage->setObjectName("ts_zh_selfzb");
+  lists_->BuildCustomIndicators(customPage);
   topLayout->addWidget(PageControl2, 1);
   settings_ = new ZhFrontSettings(app, session, *dialogs_, top);
   topLayout->addWidget(settings_, 0, Qt::AlignTop);

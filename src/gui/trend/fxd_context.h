@@ -47,6 +47,8 @@ class FxdPage : public QWidget {
  public:
   using QWidget::QWidget;
   virtual void Fill() = 0;
+  // The window is shown: the page refills its lists and defaults.
+  virtual void FormShow() {}
 };
 
 }  // namespace dlt::gui

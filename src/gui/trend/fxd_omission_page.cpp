@@ -17,6 +17,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
+#include "gui/trend/fxd_derived_tools.h"
 #include "gui/trend/omission_grid_model.h"
 #include "history/draw_table.h"
 #include "trend/column_order.h"
@@ -227,18 +228,7 @@ void OmissionGridPage::SetColumnWidths() {
 }
 
 void OmissionGridPage::FillIssueLists() {
-  const DrawTable& table = fxd_.Table();
-  QStringList issues;
-  issues.reserve(table.RecordCount());
-  for (const Draw& d : table.Draws()) issues << QString::number(d.qs);
-  for (QComboBox* box : {from_, to_}) {
-    const QSignalBlocker block(box);
-    box->clear();
-    box->addItems(issues);
-  }
-  const QSignalBlocker blockFrom(from_), blockTo(to_);
-  from_->setCurrentIndex(issues.isEmpty() ? -1 : DefaultGridStart(static_cast<int>(issues.size())));
-  to_->setCurrentIndex(static_cast<int>(issues.size()) - 1);
+  FillIssueRange(fxd_.Table(), from_, to_);
 }
 
 void OmissionGridPage::SyncForecastItem() {

@@ -12,9 +12,13 @@
 #include "gui/trend/fxd_chart_specs.h"
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/fxd_data_tables_page.h"
+#include "gui/trend/fxd_derived_page.h"
 #include "gui/trend/fxd_distribution_page.h"
 #include "gui/trend/fxd_event_page.h"
+#include "gui/trend/fxd_mosaic_page.h"
 #include "gui/trend/fxd_omission_page.h"
+#include "gui/trend/fxd_shape_chart_page.h"
+#include "gui/trend/fxd_shape_table_page.h"
 #include "trend/distribution_chart.h"
 
 namespace dlt::gui {
@@ -105,6 +109,7 @@ void Tf_fxd::BuildPages() {
   back_ = new OmissionGridPage(fxd, GridPageKind::Back);
   tail_ = new OmissionGridPage(fxd, GridPageKind::Tail);
   distribution_ = new DistributionChartPage(fxd);
+  auto* shapes = new ShapeChartPage(fxd);  // its formulas have twins on the shape table
   auto chart = [&fxd](ChartPageSpec spec) { return new ChartPage(fxd, std::move(spec)); };
   auto events = [&fxd](bool back, EventChartPage::Names names) {
     return new EventChartPage(fxd, back, names);
@@ -125,11 +130,11 @@ void Tf_fxd::BuildPages() {
       {"和值系列", "ts_hzxl", chart(SumSeriesSpec())},
       {"遗漏系列", "ts_ylxl", chart(OmissionSeriesSpec())},
       {"转换法杀号", "ts_zhb", new EmptyPage},
-      {"扩展系列一", "ts_extend", new EmptyPage},
-      {"扩展系列二", "ts_extend2", new EmptyPage},
-      {"组合形态走势", "ts_zbzhxt", new EmptyPage},
-      {"组合形态图表", "ts_zhxtdb", new EmptyPage},
-      {"指标拼图", "ts_zbzhdb", new EmptyPage},
+      {"扩展系列一", "ts_extend", MakeExtendPage(fxd)},
+      {"扩展系列二", "ts_extend2", MakeExtend2Page(fxd)},
+      {"组合形态走势", "ts_zbzhxt", shapes},
+      {"组合形态图表", "ts_zhxtdb", new ShapeTablePage(fxd, *shapes)},
+      {"指标拼图", "ts_zbzhdb", new MosaicPage(fxd)},
       {"主号遗漏走势", "ts_dgqzylzs",
        events(false, {"i_dgqzylzs",
                       "cb_dgqzylzs",
@@ -185,6 +190,8 @@ void Tf_fxd::showEvent(QShowEvent* e) {
 
 void Tf_fxd::FormShow() {
   for (OmissionGridPage* grid : {front_, back_, tail_}) grid->FillIssueLists();
+  for (int i = 0; i < pc_redfxd->count(); ++i)
+    if (auto* page = qobject_cast<FxdPage*>(pc_redfxd->widget(i))) page->FormShow();
   FillCurrentPage();
 }
 

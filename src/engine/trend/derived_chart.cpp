@@ -1,0 +1,65 @@
+#include "trend/derived_chart.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "analysis/series_fill.h"
+#include "indicators/statistics.h"
+#include "trend/indicator_panel.h"
+
+namespace dlt {
+
+DerivedChart DerivedSeriesChart(const TrendPage& page, const std::string& text,
+                                const TextMetrics& metrics) {
+  DerivedChart out;
+  out.chart.width = page.width;
+  out.chart.height = page.height;
+  const int count = static_cast<int>(page.draws.size());
+  if (count == 0 || page.anchor < 0 || page.anchor >= count) return out;
+
+  const ExpressionSource source(text);
+  // Values from the draw before the anchor (for the first amplitude) to the
+  // end of the range.
+  const int first = std::max(page.anchor - 1, 0);
+  const int last = std::min(count - 1, page.anchor + kDerivedRangeDraws - 1);
+  std::vector<int32_t> values;
+  for (int i = first; i <= last; ++i) {
+    const FormulaResult r = source.At(PageContext(page, i));
+    if (!r.ok) {
+      out.error = "公式有误:" + r.error;
+      return out;
+    }
+    values.push_back(r.value);
+  }
+  const size_t at = page.anchor > 0 ? 1 : 0;  // the anchor's place in `values`
+  const auto [lo, hi] = std::minmax_element(values.begin() + at, values.end());
+  out.smallest = *lo;
+  out.largest = *hi == *lo ? *lo + 4 : *hi;
+
+  const int shown = std::min(page.Shown(), static_cast<int>(values.size() - at));
+  IndicatorPanelSpec spec;
+  spec.draws = page.draws;
+  spec.anchor = page.anchor;
+  spec.span = page.span;
+  spec.width = page.width;
+  spec.height = page.height;
+  for (int k = 0; k < shown; ++k) spec.values.emplace_back(values[at + k]);
+  spec.min = out.smallest;
+  spec.max = out.largest;
+  spec.title = text;
+  spec.layout = PanelLayout::UpperHalf;
+  out.chart.panels.push_back(IndicatorPanel(spec, metrics));
+
+  spec.values.clear();
+  for (int k = 0; k < shown; ++k) {
+    const size_t i = at + k;
+    spec.values.emplace_back(AbsDifference(values[i], i > 0 ? values[i - 1] : 0));
+  }
+  spec.min = 0;
+  spec.title = text + "振幅";
+  spec.layout = PanelLayout::LowerHalf;
+  out.chart.panels.push_back(IndicatorPanel(spec, metrics));
+  return out;
+}
+
+}  // namespace dlt
