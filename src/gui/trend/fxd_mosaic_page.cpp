@@ -107,6 +107,7 @@ void MosaicPage::Fill() {
   grid_->setColumnWidth(1, fm.horizontalAdvance(QStringLiteral("01 02 03 04 05 06 07 |08 ")));
   const int cell = width_->currentText().toInt();
   for (int c = 2; c < header.size(); ++c) grid_->setColumnWidth(c, cell);
+  grid_->SetFrozenColumns(2);
   SelectLastRow(grid_, 2);
 }
 

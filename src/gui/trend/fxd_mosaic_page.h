@@ -5,10 +5,10 @@
 #include "gui/trend/fxd_context.h"
 
 class QComboBox;
-class QTableView;
 
 namespace dlt::gui {
 
+class FrozenTableView;
 class TextGridModel;
 
 // "指标拼图": a table of indicator columns the user composes. The entries
@@ -47,7 +47,7 @@ class MosaicPage : public FxdPage {
   QComboBox* to_ = nullptr;
   QComboBox* width_ = nullptr;
   TextGridModel* model_ = nullptr;
-  QTableView* grid_ = nullptr;
+  FrozenTableView* grid_ = nullptr;
 };
 
 }  // namespace dlt::gui

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
+#include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
 #include "gui/trend/fxd_derived_tools.h"
 #include "gui/trend/tf_xtqz.h"

@@ -125,6 +125,7 @@ void ShapeTablePage::Fill() {
     grid_->setColumnWidth(c, fm.horizontalAdvance(QStringLiteral(" 指标一 ")));
   for (int c = fixed; c < fixed + 7; ++c)
     grid_->setColumnWidth(c, fm.horizontalAdvance(QStringLiteral(" 尾数大中小 ")));
+  grid_->SetFrozenColumns(fixed);
   SelectLastRow(grid_, fixed);
 }
 

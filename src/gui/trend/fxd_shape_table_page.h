@@ -8,11 +8,11 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTableView;
 
 namespace dlt::gui {
 
 class ShapeChartPage;
+class FrozenTableView;
 class TextGridModel;
 
 // "组合形态图表": the values of two or three formulas and their seven ordered
@@ -37,7 +37,7 @@ class ShapeTablePage : public FxdPage {
   QComboBox* from_ = nullptr;
   QComboBox* to_ = nullptr;
   TextGridModel* model_ = nullptr;
-  QTableView* grid_ = nullptr;
+  FrozenTableView* grid_ = nullptr;
 };
 
 }  // namespace dlt::gui

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTableView>
 
 #include "trend/shape_table.h"
@@ -75,9 +76,84 @@ void TextGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   painter->restore();
 }
 
-QTableView* MakeTextGrid(QWidget* parent, const char* name, TextGridModel* model,
-                         TextGridDelegate* delegate) {
-  auto* view = new QTableView(parent);
+FrozenTableView::FrozenTableView(QWidget* parent) : QTableView(parent) {
+  frozen_ = new QTableView(this);
+  frozen_->setObjectName("frozen");
+  frozen_->setFocusPolicy(Qt::NoFocus);
+  frozen_->horizontalHeader()->hide();
+  frozen_->verticalHeader()->hide();
+  frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  frozen_->setFrameShape(QFrame::NoFrame);
+  frozen_->setShowGrid(false);
+  frozen_->setEditTriggers(NoEditTriggers);
+  frozen_->hide();
+  viewport()->stackUnder(frozen_);
+  // Pixel scrolling lets the scrolling columns pass under the frozen ones.
+  setHorizontalScrollMode(ScrollPerPixel);
+  setVerticalScrollMode(ScrollPerPixel);
+  frozen_->setVerticalScrollMode(ScrollPerPixel);
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int column, int, int size) {
+            if (column < columns_) {
+              frozen_->setColumnWidth(column, size);
+              UpdateFrozenGeometry();
+            }
+          });
+  connect(verticalHeader(), &QHeaderView::sectionResized, this,
+          [this](int row, int, int size) { frozen_->setRowHeight(row, size); });
+  connect(frozen_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+          &QAbstractSlider::setValue);
+  connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(),
+          &QAbstractSlider::setValue);
+}
+
+void FrozenTableView::ShareWithFrozenPart() {
+  frozen_->setModel(model());
+  frozen_->setSelectionModel(selectionModel());
+  frozen_->setItemDelegate(itemDelegate());
+  frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+}
+
+void FrozenTableView::SetFrozenColumns(int n) {
+  columns_ = n;
+  const int count = model() ? model()->columnCount() : 0;
+  for (int c = 0; c < count; ++c) {
+    frozen_->setColumnHidden(c, c >= n);
+    if (c < n) frozen_->setColumnWidth(c, columnWidth(c));
+  }
+  frozen_->setVisible(n > 0 && count > 0);
+  UpdateFrozenGeometry();
+}
+
+int FrozenTableView::FrozenWidth() const {
+  int width = 0;
+  for (int c = 0; c < columns_ && model() && c < model()->columnCount(); ++c)
+    width += columnWidth(c);
+  return width;
+}
+
+void FrozenTableView::UpdateFrozenGeometry() {
+  frozen_->setGeometry(frameWidth(), frameWidth(), FrozenWidth(), viewport()->height());
+}
+
+void FrozenTableView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  UpdateFrozenGeometry();
+}
+
+// A scrolling cell is brought out from under the frozen columns.
+void FrozenTableView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+  QTableView::scrollTo(index, hint);
+  if (!index.isValid() || index.column() < columns_) return;
+  const QRect cell = visualRect(index);
+  const int hidden = FrozenWidth() - cell.left();
+  if (hidden > 0) horizontalScrollBar()->setValue(horizontalScrollBar()->value() - hidden);
+}
+
+FrozenTableView* MakeTextGrid(QWidget* parent, const char* name, TextGridModel* model,
+                              TextGridDelegate* delegate) {
+  auto* view = new FrozenTableView(parent);
   view->setObjectName(name);
   view->setModel(model);
   view->setItemDelegate(delegate);
@@ -87,6 +163,7 @@ QTableView* MakeTextGrid(QWidget* parent, const char* name, TextGridModel* model
   view->setShowGrid(false);
   view->setSelectionMode(QAbstractItemView::SingleSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->ShareWithFrozenPart();
   return view;
 }
 

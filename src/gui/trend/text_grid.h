@@ -3,9 +3,8 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QStyledItemDelegate>
+#include <QTableView>
 #include <vector>
-
-class QTableView;
 
 namespace dlt::gui {
 
@@ -45,9 +44,36 @@ class TextGridDelegate : public QStyledItemDelegate {
   int shapeFrom_ = -1;
 };
 
-// A grid view set up for a text grid: no headers of its own, one line per row.
-QTableView* MakeTextGrid(QWidget* parent, const char* name, TextGridModel* model,
-                         TextGridDelegate* delegate);
+// A grid view whose first columns stay in place while the others scroll:
+// a second view over the same model covers them at the left.
+class FrozenTableView : public QTableView {
+  Q_OBJECT
+ public:
+  explicit FrozenTableView(QWidget* parent = nullptr);
+  // Shares the model, selection and painting with the frozen part; called
+  // after the model and delegate are set.
+  void ShareWithFrozenPart();
+  // Keeps the first n columns in place (after every refill of the model).
+  void SetFrozenColumns(int n);
+  int FrozenColumns() const { return columns_; }
+
+  void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void UpdateFrozenGeometry();
+  int FrozenWidth() const;
+
+  QTableView* frozen_ = nullptr;
+  int columns_ = 0;
+};
+
+// A grid view set up for a text grid: no headers of its own, one line per
+// row, its first columns frozen by SetFrozenColumns.
+FrozenTableView* MakeTextGrid(QWidget* parent, const char* name, TextGridModel* model,
+                              TextGridDelegate* delegate);
 // Selects the cell (last row, `column`) and gives the grid the focus.
 void SelectLastRow(QTableView* view, int column);
 
