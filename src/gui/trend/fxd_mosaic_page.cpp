@@ -20,7 +20,7 @@
 namespace dlt::gui {
 namespace {
 
-constexpr auto kFilter = "指标组合格式文件(*.zbz)|*.zbz";
+constexpr auto kFilter = "指标组合格式文件(*.zbz)";
 
 std::vector<std::string> StdLines(const QStringList& lines) {
   std::vector<std::string> out;
