@@ -89,7 +89,7 @@ void MosaicPage::Fill() {
     entries.push_back(ParseMosaicLine(line.toStdString()));
     header << QString::fromStdString(entries.back().header);
   }
-  std::vector<QStringList> rows{header};
+  std::vector<QStringList> rows;
   const auto& draws = fxd_.Table().Draws();
   int first = -1;
   const QString start = from_->currentText().trimmed();
@@ -101,7 +101,7 @@ void MosaicPage::Fill() {
     for (const std::string& c : r.cells) cells << QString::fromStdString(c);
     rows.push_back(cells);
   }
-  model_->SetRows(std::move(rows), static_cast<int>(header.size()));
+  model_->SetRows(header, std::move(rows));
   const QFontMetrics fm = grid_->fontMetrics();
   grid_->setColumnWidth(0, fm.horizontalAdvance(QStringLiteral(" 2009001 ")) + 8);
   grid_->setColumnWidth(1, fm.horizontalAdvance(QStringLiteral("01 02 03 04 05 06 07 |08 ")));

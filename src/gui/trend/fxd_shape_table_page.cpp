@@ -102,7 +102,6 @@ void ShapeTablePage::Fill() {
   std::vector<QStringList> rows;
   QStringList header;
   for (const std::string& h : ShapeTableHeaders(arity)) header << QString::fromStdString(h);
-  rows.push_back(header);
   const auto& draws = table.Draws();
   int first = -1;
   const QString start = from_->currentText().trimmed();
@@ -115,7 +114,7 @@ void ShapeTablePage::Fill() {
     for (const std::string& s : r.shapes) cells << QString::fromStdString(s);
     rows.push_back(cells);
   }
-  model_->SetRows(std::move(rows), static_cast<int>(header.size()));
+  model_->SetRows(header, std::move(rows));
   static_cast<TextGridDelegate*>(grid_->itemDelegate())->SetShapeFrom(fixed);
 
   const QFontMetrics fm = grid_->fontMetrics();

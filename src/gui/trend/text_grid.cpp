@@ -9,10 +9,10 @@
 
 namespace dlt::gui {
 
-void TextGridModel::SetRows(std::vector<QStringList> rows, int columns) {
+void TextGridModel::SetRows(QStringList header, std::vector<QStringList> rows) {
   beginResetModel();
+  header_ = std::move(header);
   rows_ = std::move(rows);
-  columns_ = columns;
   endResetModel();
 }
 
@@ -27,7 +27,7 @@ int TextGridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int TextGridModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : columns_;
+  return parent.isValid() ? 0 : static_cast<int>(header_.size());
 }
 
 QVariant TextGridModel::data(const QModelIndex& index, int role) const {
@@ -35,15 +35,20 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const {
   return Text(index.row(), index.column());
 }
 
+QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+      section >= header_.size())
+    return {};
+  return header_[section];
+}
+
 void TextGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
   const QRect r = option.rect;
   const QString text = index.data().toString();
-  const int row = index.row(), column = index.column();
+  const int column = index.column();
   QColor background = Qt::white, colour = Qt::black;
-  if (row == 0) {
-    background = QColor(255, 203, 179);
-  } else if (column == 0) {
+  if (column == 0) {
     if (mosaic_) background = QColor(172, 253, 186);
     colour = Qt::blue;
   } else if (column == 1) {
@@ -57,7 +62,7 @@ void TextGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   painter->drawLine(r.bottomLeft(), r.bottomRight());
   const QFontMetrics fm(option.font);
   const int top = r.top() + 4;
-  if (row > 0 && shapeFrom_ >= 0 && column >= shapeFrom_) {
+  if (shapeFrom_ >= 0 && column >= shapeFrom_) {
     // Each character in its colour, advanced by the width of one wide character.
     const int step = fm.horizontalAdvance(QStringLiteral("邻"));
     int x = r.left() + (r.width() - fm.horizontalAdvance(text)) / 2;
@@ -80,7 +85,6 @@ FrozenTableView::FrozenTableView(QWidget* parent) : QTableView(parent) {
   frozen_ = new QTableView(this);
   frozen_->setObjectName("frozen");
   frozen_->setFocusPolicy(Qt::NoFocus);
-  frozen_->horizontalHeader()->hide();
   frozen_->verticalHeader()->hide();
   frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -134,7 +138,10 @@ int FrozenTableView::FrozenWidth() const {
 }
 
 void FrozenTableView::UpdateFrozenGeometry() {
-  frozen_->setGeometry(frameWidth(), frameWidth(), FrozenWidth(), viewport()->height());
+  // The view lays its header out to its size hint; the frozen header matches it.
+  const int header = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sizeHint().height();
+  frozen_->horizontalHeader()->setFixedHeight(header);
+  frozen_->setGeometry(frameWidth(), frameWidth(), FrozenWidth(), viewport()->height() + header);
 }
 
 void FrozenTableView::resizeEvent(QResizeEvent* event) {
@@ -157,8 +164,11 @@ FrozenTableView* MakeTextGrid(QWidget* parent, const char* name, TextGridModel* 
   view->setObjectName(name);
   view->setModel(model);
   view->setItemDelegate(delegate);
-  view->horizontalHeader()->hide();
   view->verticalHeader()->hide();
+  // The header row as the grids paint it: black on RGB(255,203,179).
+  view->setStyleSheet(QStringLiteral(
+      "QHeaderView::section { background-color: rgb(255,203,179); color: black; "
+      "border: 0px; border-right: 1px solid silver; border-bottom: 1px solid silver; }"));
   view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 10);
   view->setShowGrid(false);
   view->setSelectionMode(QAbstractItemView::SingleSelection);
