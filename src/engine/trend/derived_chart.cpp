@@ -15,14 +15,14 @@ DerivedChart DerivedSeriesChart(const TrendPage& page, const std::string& text,
   out.chart.width = page.width;
   out.chart.height = page.height;
   const int count = static_cast<int>(page.draws.size());
-  if (count == 0 || page.anchor < 0 || page.anchor >= count) return out;
+  const bool any = page.anchor >= 0 && page.anchor < count;
 
   const ExpressionSource source(text);
   // Values from the draw before the anchor (for the first amplitude) to the
-  // end of the range.
-  const int first = std::max(page.anchor - 1, 0);
-  const int last = std::min(count - 1, page.anchor + kDerivedRangeDraws - 1);
+  // end of the range; none in an empty history, whose panels stay empty.
   std::vector<int32_t> values;
+  const int first = std::max(page.anchor - 1, 0);
+  const int last = any ? std::min(count - 1, page.anchor + kDerivedRangeDraws - 1) : -1;
   for (int i = first; i <= last; ++i) {
     const FormulaResult r = source.At(PageContext(page, i));
     if (!r.ok) {
@@ -31,10 +31,14 @@ DerivedChart DerivedSeriesChart(const TrendPage& page, const std::string& text,
     }
     values.push_back(r.value);
   }
-  const size_t at = page.anchor > 0 ? 1 : 0;  // the anchor's place in `values`
-  const auto [lo, hi] = std::minmax_element(values.begin() + at, values.end());
-  out.smallest = *lo;
-  out.largest = *hi == *lo ? *lo + 4 : *hi;
+  const size_t at = page.anchor > 0 && any ? 1 : 0;  // the anchor's place in `values`
+  if (values.size() > at) {
+    const auto [lo, hi] = std::minmax_element(values.begin() + at, values.end());
+    out.smallest = *lo;
+    out.largest = *hi == *lo ? *lo + 4 : *hi;
+  } else {
+    out.largest = 4;
+  }
 
   const int shown = std::min(page.Shown(), static_cast<int>(values.size() - at));
   IndicatorPanelSpec spec;

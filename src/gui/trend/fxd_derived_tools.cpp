@@ -31,10 +31,9 @@ void FillIssueRange(const DrawTable& table, QComboBox* from, QComboBox* to) {
   to->setCurrentIndex(static_cast<int>(issues.size()) - 1);
 }
 
-std::optional<QString> ChooseIndicator(AppContext& app, QWidget* parent) {
+std::optional<QString> ChooseIndicator(AppContext& app) {
   auto* chooser = app.windows ? app.windows->Get<Tf_selfsh_set>() : nullptr;
   if (!chooser) return std::nullopt;
-  (void)parent;
   chooser->setWindowTitle(QStringLiteral("选择指标"));
   if (app.shell.ExecDialog(*chooser) != QDialog::Accepted) return std::nullopt;
   return chooser->Indicator();

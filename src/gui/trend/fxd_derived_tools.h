@@ -23,7 +23,7 @@ void FillIssueRange(const DrawTable& table, QComboBox* from, QComboBox* to);
 
 // "选择": the indicator chooser captioned "选择指标"; the chosen key or
 // formula, nullopt on cancel.
-std::optional<QString> ChooseIndicator(AppContext& app, QWidget* parent);
+std::optional<QString> ChooseIndicator(AppContext& app);
 
 // A formula edit and its twin on the other page: a change of either is
 // copied into the other.

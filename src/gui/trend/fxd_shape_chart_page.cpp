@@ -51,7 +51,7 @@ ShapeChartPage::ShapeChartPage(FxdContext& fxd, QWidget* parent)
     choose_[i] = NamedButton(box_, QStringLiteral("b_zbzhxt_zb%1").arg(i + 1).toUtf8().constData(),
                              QStringLiteral("选择"));
     connect(choose_[i], &QPushButton::clicked, this, [this, i] {
-      if (auto chosen = ChooseIndicator(fxd_.app, this)) formulas_[i]->setText(*chosen);
+      if (auto chosen = ChooseIndicator(fxd_.app)) formulas_[i]->setText(*chosen);
     });
     formulas->addWidget(new QLabel(QString::fromUtf8(labels[i]), box_), i, 0);
     formulas->addWidget(formulas_[i], i, 1);

@@ -34,7 +34,7 @@ ShapeTablePage::ShapeTablePage(FxdContext& fxd, ShapeChartPage& twin, QWidget* p
     choose_[i] = NamedButton(this, QStringLiteral("b_zhxtdb_zb%1").arg(i + 1).toUtf8().constData(),
                              QStringLiteral("选择"));
     connect(choose_[i], &QPushButton::clicked, this, [this, i] {
-      if (auto chosen = ChooseIndicator(fxd_.app, this)) formulas_[i]->setText(*chosen);
+      if (auto chosen = ChooseIndicator(fxd_.app)) formulas_[i]->setText(*chosen);
     });
     formulas->addWidget(new QLabel(QString::fromUtf8(labels[i]), this), 0, i * 3);
     formulas->addWidget(formulas_[i], 0, i * 3 + 1);

@@ -132,6 +132,12 @@ TEST(DerivedChart, RangeFromTheDataAndConstantSeries) {
   EXPECT_FALSE(bad.ok());
   EXPECT_EQ(bad.error.rfind("公式有误:", 0), 0u);
   EXPECT_TRUE(bad.chart.panels.empty());
+  // An empty history still draws both panels, over [0, 4].
+  page.draws = {};
+  page.anchor = 0;
+  const DerivedChart empty = DerivedSeriesChart(page, "z_hz", metrics);
+  EXPECT_EQ(empty.chart.panels.size(), 2u);
+  EXPECT_EQ(empty.largest, 4);
 }
 
 TEST(ShapeTable, OneDrawRangeAgainstHandComputedShapes) {
