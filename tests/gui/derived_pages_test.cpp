@@ -460,6 +460,17 @@ void DerivedPagesTest::mosaicEntriesDialogAndFiles() {
   Click(page, "b_load");
   Click(page, "b_mr");
   QCOMPARE(*LoadMosaicFile(defaultFile.toStdString()), std::vector<std::string>{"z_num1 "});
+
+  // "清空" empties the dialog's list; confirmed, the mosaic has no columns left.
+  world.shell.dialogHandlers.push_back([](QDialog& d) {
+    Click(&d, "b_clear");
+    QCOMPARE(Child<QListWidget>(&d, "lb_zbzh_set")->count(), 0);
+    Click(&d, "b_ok");
+  });
+  Click(page, "b_zbzhdb_set");
+  QVERIFY(mosaic->Entries().isEmpty());
+  QCOMPARE(grid->model()->columnCount(), 2);
+  QVERIFY(LoadMosaicFile(defaultFile.toStdString())->empty());
 }
 
 QTEST_MAIN(DerivedPagesTest)
