@@ -13,7 +13,7 @@
 #include "generator/random_tickets.h"
 #include "generator/result_files.h"
 #include "generator/ticket_list.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "history/memory_history.h"
 
 namespace dlt::cli {

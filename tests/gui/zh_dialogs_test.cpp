@@ -26,7 +26,7 @@
 #include "gui/generator/value_pickers.h"
 #include "gui_test_support.h"
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"
 

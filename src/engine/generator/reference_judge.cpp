@@ -6,7 +6,7 @@
 #include "formula/tgs.h"
 #include "generator/front_judge.h"
 #include "generator/judge_rules.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/indicator.h"
 
 namespace dlt {

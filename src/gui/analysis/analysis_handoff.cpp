@@ -12,7 +12,7 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"
 

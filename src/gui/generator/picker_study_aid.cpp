@@ -11,7 +11,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/shell_services.h"
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"
 

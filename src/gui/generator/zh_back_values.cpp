@@ -1,7 +1,7 @@
 #include "gui/generator/zh_back_values.h"
 
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/indicator.h"
 
 namespace dlt::gui {

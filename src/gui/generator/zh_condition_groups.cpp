@@ -19,7 +19,7 @@
 #include "gui/generator/zh_front_dialogs.h"
 #include "gui/generator/zh_session.h"
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/indicator.h"
 
 namespace dlt::gui {

@@ -7,7 +7,7 @@
 
 #include "engine/judge/judge_test_support.h"
 #include "formula/tgs.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "support/test_support.h"
 
 namespace dlt {
