@@ -1,3 +1,5 @@
+#include "generator/back_judge.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/judge/judge_test_support.h"
