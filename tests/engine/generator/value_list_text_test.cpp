@@ -45,6 +45,8 @@ TEST(ValueListText, ParsesValuesAndRanges) {
   EXPECT_EQ(Parsed("3，1, 2"), (std::vector<int32_t>{1, 2, 3}));
   EXPECT_EQ(Parsed("5,5,4-6"), (std::vector<int32_t>{4, 5, 6}));
   EXPECT_EQ(Parsed("7-7"), (std::vector<int32_t>{7}));
+  EXPECT_EQ(Parsed(" 1 - 3 , 15"), (std::vector<int32_t>{1, 2, 3, 15}));
+  EXPECT_EQ(Parsed("1 ,2, 3"), (std::vector<int32_t>{1, 2, 3}));
   EXPECT_TRUE(Parsed("").empty());
   EXPECT_EQ(Parsed("0-2000").size(), 2001u);
 }
@@ -55,6 +57,8 @@ TEST(ValueListText, RefusesMalformedLists) {
   ParseError("1-");
   ParseError("-5");
   ParseError("1-2-3");
+  for (const char* missing : {"1,,2", "1,", ",1", ",", "1， ，2", "1 , , 2"})
+    EXPECT_EQ(ParseError(missing), std::string("逗号之间缺少数值: ") + missing);
   ParseError("+4");
   ParseError("99999999999");
   EXPECT_EQ(ParseError("0-2001"), "取值个数不能超过2001个");
