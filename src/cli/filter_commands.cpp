@@ -66,11 +66,7 @@ struct FilterBase {
   FilterEnvironment env;
 
   FilterBase(CliContext& ctx, JudgeEngine engine, const EvalEnvArgs& envArgs)
-      : table(ctx.OpenTable()) {
-    history.LoadFrom(*table);
-    env.table = table.get();
-    env.history = &history;
-    env.env = envArgs.Resolve(ctx);
+      : table(ctx.OpenTable()), env(MakeFilterEnvironment(*table, history, envArgs.Resolve(ctx))) {
     env.engine = engine;
   }
 };
