@@ -14,13 +14,6 @@ namespace dlt::gui {
 
 struct AppContext;
 
-Kind kind = Kind::kNone;
-std::string key;         // kIndicator: catalogue key
-std::string formula;     // kFormula
-std::vector<int> group;  // kNumberGroup: front numbers; kTailGroup: digits
-bool distinct = false;   // kTailGroup: 相同尾数仅计算一次
-};
-
 // One use of the value picker (Tf_getchoiceextend, or with `checkList`
 // the long check-list picker Tf_getchoiceextend_plus).
 struct PickRequest {
