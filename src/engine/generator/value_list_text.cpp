@@ -133,7 +133,7 @@ std::optional<ValueSet> ParseValueList(std::string_view text, std::string* error
                                                    : ParseInt(item.substr(0, dash), &from) &&
                                                          ParseInt(item.substr(dash + 1), &to);
     if (!ok) {
-      Fail(error, "取值格式不正确: " + std::string(item) + " (应为整数或范围, 如 2,3 或 80-120)");
+      Fail(error, "\"" + std::string(item) + "\" 不是整数或范围 (应写成如 2,3 或 80-120 或 0,2-4)");
       return std::nullopt;
     }
     if (from > to) {
@@ -157,8 +157,8 @@ std::optional<std::vector<int>> ParseNumberList(std::string_view text, int lo, i
   std::vector<int> out;
   for (int32_t v : set->Values()) {
     if (v < lo || v > hi) {
-      Fail(error, "号码必须在" + std::to_string(lo) + "到" + std::to_string(hi) +
-                      "之间: " + std::to_string(v));
+      Fail(error, "\"" + std::to_string(v) + "\" 超出" + std::to_string(lo) + "到" +
+                      std::to_string(hi) + "的范围");
       return std::nullopt;
     }
     out.push_back(v);

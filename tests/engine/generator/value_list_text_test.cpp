@@ -52,7 +52,7 @@ TEST(ValueListText, ParsesValuesAndRanges) {
 }
 
 TEST(ValueListText, RefusesMalformedLists) {
-  EXPECT_EQ(ParseError("a"), "取值格式不正确: a (应为整数或范围, 如 2,3 或 80-120)");
+  EXPECT_EQ(ParseError("a"), "\"a\" 不是整数或范围 (应写成如 2,3 或 80-120 或 0,2-4)");
   EXPECT_EQ(ParseError("5-3"), "取值范围的起点大于终点: 5-3");
   ParseError("1-");
   ParseError("-5");
@@ -80,7 +80,7 @@ TEST(ValueListText, NumberListsKeepTheirRange) {
   ASSERT_TRUE(numbers.has_value()) << error;
   EXPECT_EQ(numbers->size(), 11u);
   EXPECT_FALSE(ParseNumberList("0,1", 1, 35, &error).has_value());
-  EXPECT_EQ(error, "号码必须在1到35之间: 0");
+  EXPECT_EQ(error, "\"0\" 超出1到35的范围");
   EXPECT_FALSE(ParseNumberList("10", 0, 9, &error).has_value());
 }
 
