@@ -19,6 +19,7 @@
 #include "generator/combination.h"
 #include "generator/condition_set.h"
 #include "generator/front_judge.h"
+#include "generator/judge_runs.h"
 #include "history/draw_text_io.h"
 #include "history/memory_history.h"
 

@@ -3,7 +3,7 @@
 #include "analysis/omission_stats.h"
 #include "analysis/series_fill.h"
 #include "cli/cli_context.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 
 namespace dlt::cli {
 namespace {

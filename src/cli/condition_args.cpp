@@ -7,13 +7,10 @@
 #include "common/numbers.h"
 #include "formula/formula_check.h"
 #include "generator/condition_table.h"
+#include "generator/value_list_text.h"
 
 namespace dlt::cli {
 namespace {
-
-// Values a range may expand to before it is refused as a typing slip; a
-// value set holds 2001 values at most anyway.
-constexpr int64_t kMaxExpanded = 100000;
 
 // Counts of a self condition or tail setting: how many of five numbers.
 constexpr int kMaxCount = 5;
@@ -154,37 +151,10 @@ void SplitAtLastColon(std::string_view text, const std::string& what, std::strin
 
 std::vector<int> ParseIntegerList(std::string_view text, int from, int to,
                                   const std::string& what) {
-  std::vector<int> out;
-  if (Trim(text).empty()) return out;
-  int64_t expanded = 0;
-  size_t start = 0;
-  for (;;) {
-    const size_t comma = text.find(',', start);
-    const std::string_view piece =
-        Trim(text.substr(start, comma == std::string_view::npos ? text.npos : comma - start));
-    const std::string pieceText(piece);
-    if (piece.empty()) Bad(what + ": 逗号之间缺少数值");
-    const size_t dash = piece.find('-');
-    std::optional<int64_t> lo, hi;
-    if (dash == std::string_view::npos) {
-      lo = hi = ParseNonNegative(piece);
-    } else {
-      lo = ParseNonNegative(piece.substr(0, dash));
-      hi = ParseNonNegative(piece.substr(dash + 1));
-    }
-    if (!lo || !hi)
-      Bad(what + ": \"" + pieceText + "\" 不是整数或范围 (应写成如 2,3 或 80-120 或 0,2-4)");
-    if (*lo > *hi) Bad(what + ": 范围 \"" + pieceText + "\" 的起点大于终点");
-    if (*lo < from || *hi > to)
-      Bad(what + ": \"" + pieceText + "\" 超出" + std::to_string(from) + "到" + std::to_string(to) +
-          "的范围");
-    expanded += *hi - *lo + 1;
-    if (expanded > kMaxExpanded) Bad(what + ": 数值太多");
-    for (int64_t v = *lo; v <= *hi; ++v) out.push_back(static_cast<int>(v));
-    if (comma == std::string_view::npos) break;
-    start = comma + 1;
-  }
-  return out;
+  std::string error;
+  std::optional<std::vector<int>> values = ParseNumberList(text, from, to, &error);
+  if (!values) Bad(what + ": " + error);
+  return std::move(*values);
 }
 
 CondArg ParseCondArg(std::string_view text) {

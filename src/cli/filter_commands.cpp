@@ -13,7 +13,7 @@
 #include "generator/random_tickets.h"
 #include "generator/result_files.h"
 #include "generator/ticket_list.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "history/memory_history.h"
 
 namespace dlt::cli {
@@ -66,11 +66,7 @@ struct FilterBase {
   FilterEnvironment env;
 
   FilterBase(CliContext& ctx, JudgeEngine engine, const EvalEnvArgs& envArgs)
-      : table(ctx.OpenTable()) {
-    history.LoadFrom(*table);
-    env.table = table.get();
-    env.history = &history;
-    env.env = envArgs.Resolve(ctx);
+      : table(ctx.OpenTable()), env(MakeFilterEnvironment(*table, history, envArgs.Resolve(ctx))) {
     env.engine = engine;
   }
 };

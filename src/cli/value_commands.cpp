@@ -6,7 +6,7 @@
 #include "common/gbk_text.h"
 #include "formula/formula.h"
 #include "formula/formula_check.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/indicator.h"
 
 namespace dlt::cli {

@@ -45,7 +45,8 @@ TEST(ConditionArgs, BadIntegerListsNameTheOptionAndThePiece) {
   EXPECT_FALSE(ErrorOf([] { ParseIntegerList("-3", 0, 10, "x"); }).empty());
   EXPECT_FALSE(ErrorOf([] { ParseIntegerList("1.5", 0, 10, "x"); }).empty());
   EXPECT_FALSE(ErrorOf([] { ParseIntegerList("99999999999", 0, 10, "x"); }).empty());
-  EXPECT_TRUE(Mentions(ErrorOf([] { ParseIntegerList("0-999999", 0, 1000000, "x"); }), "太多"));
+  EXPECT_TRUE(
+      Mentions(ErrorOf([] { ParseIntegerList("0-999999", 0, 1000000, "x"); }), "不能超过2001个"));
 }
 
 TEST(ConditionArgs, CondTakesStemToleranceAndValues) {

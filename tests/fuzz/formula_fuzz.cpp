@@ -7,7 +7,7 @@
 #include "formula/formula.h"
 #include "fuzz_support.h"
 #include "history/draw_text_io.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "history/memory_history.h"
 
 namespace {

@@ -17,13 +17,13 @@
 #include "common/numbers.h"
 #include "generator/condition_files.h"
 #include "generator/filter_run.h"
+#include "generator/picker_values.h"
 #include "generator/prizes.h"
 #include "generator/result_files.h"
 #include "generator/ticket_matching.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/zh_back_page.h"
-#include "gui/generator/zh_back_values.h"
 #include "gui/generator/zh_session.h"
 #include "gui/generator/zh_tools.h"
 #include "gui_test_support.h"
@@ -154,12 +154,7 @@ void ZhBackTest::cleanup() {
 
 FilterEnvironment ZhBackTest::Env() {
   static MemoryHistory history;
-  history.LoadFrom(app_->Context().Table());
-  FilterEnvironment env;
-  env.table = &app_->Context().Table();
-  env.history = &history;
-  env.env = app_->Context().env;
-  return env;
+  return MakeFilterEnvironment(app_->Context().Table(), history, app_->Context().env);
 }
 
 void ZhBackTest::backConditionsAreBuiltFromTheConditionTable() {
@@ -247,22 +242,24 @@ void ZhBackTest::pickersGetTheNewestRealDrawsValue() {
   DrawTable& table = app_->Context().Table();
   const Draw newest = table.Draws().back();
   const EvalEnv& env = app_->Context().env;
-  QCOMPARE(NewestBackValue(table, env, *FindBackCondition(1)), std::optional<int>(newest.back[0]));
-  QCOMPARE(NewestBackValue(table, env, *FindBackCondition(5)),
+  QCOMPARE(NewestDrawValue(table, env, FindBackCondition(1)->key),
+           std::optional<int>(newest.back[0]));
+  QCOMPARE(NewestDrawValue(table, env, FindBackCondition(5)->key),
            std::optional<int>(newest.back[0] + newest.back[1]));
   // 副号一遗漏: draws since the newest draw's first back number was last the first one.
   int omission = 0;
   for (int i = table.RecordCount() - 2;
        i >= 0 && table.Draws()[size_t(i)].back[0] != newest.back[0]; --i)
     ++omission;
-  QCOMPARE(NewestBackValue(table, env, *FindBackCondition(7)), std::optional<int>(omission));
+  QCOMPARE(NewestDrawValue(table, env, FindBackCondition(7)->key), std::optional<int>(omission));
   // A forecast record after the newest draw is not history.
   Draw f;
   f.qs = kForecastQs;
   f.front = {1, 2, 3, 4, 5};
   f.back = {11, 12};
   table.PutDraw(f);
-  QCOMPARE(NewestBackValue(table, env, *FindBackCondition(1)), std::optional<int>(newest.back[0]));
+  QCOMPARE(NewestDrawValue(table, env, FindBackCondition(1)->key),
+           std::optional<int>(newest.back[0]));
 }
 
 void ZhBackTest::pickedValuesFillTheSetAndTheEdit() {

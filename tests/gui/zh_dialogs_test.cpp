@@ -26,7 +26,7 @@
 #include "gui/generator/value_pickers.h"
 #include "gui_test_support.h"
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"
 
@@ -131,12 +131,10 @@ void ZhDialogsTest::pickValuesReturnsThePickedTilesAndCancelChangesNothing() {
   request.first = 0;
   request.last = 35;
   request.current = 12;
-  request.owner = 4;
   request.selected = {3, 7, 99};
   QColor before, after;
   world.shell.dialogHandlers.push_back([&](QDialog& d) {
     auto& picker = static_cast<Tf_getchoiceextend&>(d);
-    QCOMPARE(picker.Owner(), 4);
     QCOMPARE(picker.SelectedValues(), (std::vector<int>{3, 7}));
     before = picker.Tile(20)->palette().color(QPalette::Window);
     ClickTile(d, 20);
@@ -321,7 +319,6 @@ void ZhDialogsTest::checkListEnablesOnlyItsRangeInTwentyColumns() {
   request.last = 700;
   request.current = 30;
   request.checkList = true;
-  request.owner = 2;
   request.selected = {5, 700, 701};
   world.shell.dialogHandlers.push_back([&](QDialog& d) {
     auto& picker = static_cast<Tf_getchoiceextend_plus&>(d);
@@ -469,7 +466,6 @@ void ZhDialogsTest::tailSettingClosingMessagesAndEntry() {
     QCOMPARE(world.shell.messages.back(), QString("未选择尾号组应出现的次数"));
     world.shell.dialogHandlers.push_back([&](QDialog& picker) {
       auto& p = static_cast<Tf_getchoiceextend&>(picker);
-      QCOMPARE(p.Owner(), -999);
       QCOMPARE(p.Last(), 5);
       ClickTile(picker, 2);
       Click(picker, "b_ok");
@@ -550,7 +546,7 @@ void ZhDialogsTest::studyAidForFormulaGroupsAndTails() {
   formula.formula = "z_num1%3";
   StudySeries s = ComputeStudySeries(table, ctx.env, formula);
   QVERIFY(s.ok());
-  QCOMPARE(s.caption, QString("z_num1%3（过滤助手）"));
+  QCOMPARE(s.caption, std::string("z_num1%3（过滤助手）"));
   int lo = 99, hi = -1;
   for (int i = 0; i < 50; ++i) {
     const int v = table.Draws()[i].front[0] % 3;

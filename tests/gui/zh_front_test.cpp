@@ -115,11 +115,8 @@ struct Fixture {
   // The engine alone on the same table and set.
   int64_t EngineCount(const ConditionSet& set) {
     MemoryHistory history;
-    history.LoadFrom(app->Context().Table());
-    FilterEnvironment env;
-    env.table = &app->Context().Table();
-    env.history = &history;
-    env.env = app->Context().env;
+    FilterEnvironment env =
+        MakeFilterEnvironment(app->Context().Table(), history, app->Context().env);
     env.engine = JudgeEngine::kReference;
     ResultList list;
     const RunOutcome out = RunFilter(env, set, list);
@@ -867,7 +864,7 @@ void ZhFrontTest::memosMenuAndReports() {
   f.dialogs.picks.push_back(std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8});
   auto* memo = f.Get<QPlainTextEdit>("m_zqkxhm");
   QTest::mouseClick(memo->viewport(), Qt::LeftButton);
-  QCOMPARE(f.dialogs.requests.back().owner, -2);
+  QCOMPARE(f.dialogs.requests.back().first, 1);
   QCOMPARE(f.dialogs.requests.back().last, 35);
   QCOMPARE(memo->toPlainText(), QString("01  02  03  04  05  06  07  08  "));
   QCOMPARE(f.Session().set.PoolNumbers(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));

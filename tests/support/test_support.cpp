@@ -3,10 +3,13 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 
+#include "generator/condition_table.h"
 #include "history/draw_text_io.h"
 
 namespace dlt::test {
@@ -65,6 +68,40 @@ Draw MakeDraw(int32_t qs, std::array<int, 5> front, std::array<int, 2> back) {
   return d;
 }
 
-std::vector<Draw> RandomHistory(int count, uint32_t seed) { return MakeDemoDraws(count, seed); }
+std::vector<Draw> RandomHistory(int count, uint32_t seed) {
+  return MakeDemoDraws(count, seed);
+}
+
+int FrontNumber(std::string_view stem) {
+  const FrontCondition* c = FindFrontConditionByStem(stem);
+  if (!c) {
+    std::fprintf(stderr, "no front condition with stem %.*s\n", static_cast<int>(stem.size()),
+                 stem.data());
+    std::abort();
+  }
+  return c->number;
+}
+
+std::string GoldenMismatch(const std::string& name, const std::string& actual) {
+#ifdef DLT_TEST_DATA_DIR
+  const std::string path = std::string(DLT_TEST_DATA_DIR) + "/" + name;
+#else
+  const std::string path = name;
+#endif
+  const char* regenerate = std::getenv("DLT_REGENERATE_GOLDEN");
+  if (regenerate && std::string(regenerate) == "1") {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    WriteBytes(path, actual);
+    return "";
+  }
+  if (!std::filesystem::exists(path))
+    return "golden file " + path + " is missing (DLT_REGENERATE_GOLDEN=1 writes it)";
+  const std::string expected = ReadBytes(path);
+  if (expected == actual) return "";
+  size_t at = 0;
+  while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
+  return "differs from " + path + " at byte " + std::to_string(at) + " (expected " +
+         std::to_string(expected.size()) + " bytes, got " + std::to_string(actual.size()) + ")";
+}
 
 }  // namespace dlt::test

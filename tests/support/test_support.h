@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/draw.h"
@@ -44,5 +45,15 @@ Draw MakeDraw(int32_t qs, std::array<int, 5> front, std::array<int, 2> back);
 
 // A reproducible history of `count` random draws (the demo generator).
 std::vector<Draw> RandomHistory(int count, uint32_t seed = 7);
+
+// The number of the front condition with this stem ("jsgs"): tests name
+// conditions by stem. Aborts the test program on an unknown stem.
+int FrontNumber(std::string_view stem);
+
+// Golden files: `actual` must equal tests/data/<name> byte for byte. Run
+// with DLT_REGENERATE_GOLDEN=1 in the environment to write `actual` there
+// instead, when a change of the output is intended (then review the diff).
+// Returns an empty string when they agree, else what differs.
+std::string GoldenMismatch(const std::string& name, const std::string& actual);
 
 }  // namespace dlt::test

@@ -59,7 +59,10 @@ class ParallelRun {
     if (error_) std::rethrow_exception(error_);
     outcome.done = done_.load();
     outcome.cancelled = control_.Cancelled();
-    if (!outcome.cancelled && options_.progress) options_.progress(outcome.done, total_);
+    // The last report is a last chance to cancel: a cancel that came while
+    // the last blocks finished is not lost.
+    if (!outcome.cancelled && options_.progress && !options_.progress(outcome.done, total_))
+      outcome.cancelled = true;
     return outcome;
   }
 

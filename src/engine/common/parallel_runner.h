@@ -47,8 +47,9 @@ struct ParallelOptions {
   // looks at the cancel flag. Blocks are handed out in item order.
   int64_t blockSize = 4096;
   int threads = 0;  // 0: one per hardware thread
-  // Called on the calling thread, first before any work and then every
-  // `interval` while workers run; the calling thread then does no work itself.
+  // Called on the calling thread, first before any work, then every
+  // `interval` while workers run, and last with the final count; the calling
+  // thread then does no work itself. Returning false at any of them cancels.
   ProgressFn progress;
   std::chrono::milliseconds interval{50};
   // Another thread sets it to cancel (checked between blocks).

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/numbers.h"
+#include "generator/condition_table.h"
 #include "indicators/coldhot.h"
 
 namespace dlt {
@@ -85,7 +86,13 @@ CandidateTables::CandidateTables(const MemoryHistory& history, const EvalEnv& en
   draws_[n_] = slot;
 
   // The combinations every shortcut is checked on: the extremes and a
-  // reproducible spread of others.
+  // reproducible spread of others. The check catches a shortcut built on a
+  // wrong idea of its base (a base that is not additive, a line that is not
+  // what its key says): such a one differs on nearly every combination. It
+  // cannot prove agreement on the combinations it does not try, so a
+  // shortcut is only offered where the base's definition makes it exact
+  // (positions, line sums, per-number counts and sums); the check guards
+  // that list, it does not replace it.
   samples_ = {{1, 2, 3, 4, 5},     {31, 32, 33, 34, 35}, {1, 2, 3, 34, 35},  {1, 9, 17, 25, 33},
               {1, 32, 33, 34, 35}, {1, 2, 3, 4, 35},     {5, 10, 15, 20, 25}};
   std::mt19937 rng(20240601);
@@ -105,14 +112,7 @@ CandidateTables::CandidateTables(const MemoryHistory& history, const EvalEnv& en
 }
 
 EvalContext CandidateTables::SetupContext(int pos) const {
-  EvalContext ctx;
-  ctx.source = Source::Memory;
-  ctx.draws = draws_.data();
-  ctx.count = n_ + 1;
-  ctx.pos = pos;
-  ctx.tableTest = tableTest_;
-  ctx.env = &env_;
-  return ctx;
+  return MemoryContext(draws_, pos, tableTest_, &env_);
 }
 
 EvalContext CandidateTables::GenericContext(Candidate& cand, int pos) const {
@@ -126,9 +126,7 @@ EvalContext CandidateTables::GenericContext(Candidate& cand, int pos) const {
     copy.draws[n_] = cand.draw;
     cand.inBuffer = true;
   }
-  EvalContext ctx = SetupContext(pos);
-  ctx.draws = copy.draws.data();
-  return ctx;
+  return MemoryContext(copy.draws, pos, tableTest_, &env_);
 }
 
 int32_t CandidateTables::BaseAtHistory(BaseId id, int pos) const {
@@ -149,35 +147,13 @@ const OmissionTable& CandidateTables::PrepareOmission(BaseId id) {
   if (n_ == 0) return t;
   std::vector<int32_t> values(n_);
   for (int p = 0; p < n_; ++p) values[p] = BaseAtHistory(id, p);
-  const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
-  const int64_t span = int64_t{*hi} - *lo + 1;
-  if (span <= (int64_t{1} << 20)) {
-    t.lo = *lo;
-    t.last.assign(static_cast<size_t>(span), -1);
-    for (int p = 0; p < n_; ++p) t.last[static_cast<size_t>(int64_t{values[p]} - t.lo)] = p;
-  } else {
-    for (int p = 0; p < n_; ++p) t.sparse.emplace_back(values[p], p);
-    std::stable_sort(t.sparse.begin(), t.sparse.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::pair<int32_t, int32_t>> unique;  // the last occurrence of each value
-    for (const auto& e : t.sparse) {
-      if (!unique.empty() && unique.back().first == e.first)
-        unique.back().second = e.second;
-      else
-        unique.push_back(e);
-    }
-    t.sparse = std::move(unique);
-  }
+  t.n = n_;
+  t.last.Build(values);
   // The omission at draw N: its value's distance back to an earlier equal one.
   int32_t before = 0;
   for (int p = n_ - 2; p >= 0 && values[p] != values[n_ - 1]; --p) ++before;
   t.before = before;
   return t;
-}
-
-int32_t CandidateTables::SparseOmission(const OmissionTable& t, int32_t v) const {
-  const auto it = std::lower_bound(t.sparse.begin(), t.sparse.end(), std::make_pair(v, INT32_MIN));
-  return it != t.sparse.end() && it->first == v ? n_ - 1 - it->second : n_;
 }
 
 bool CandidateTables::Agrees(const FastValue& v, BaseId id) {
@@ -206,18 +182,21 @@ bool CandidateTables::Agrees(const FastValue& v, BaseId id) {
 FastValue CandidateTables::BaseKernel(BaseId id) {
   const BaseRow& row = BaseIndicatorRow(id);
   FastValue v;
-  if (id >= B::z_num1 && id <= B::z_num5) {
-    v.kernel = FastValue::Kernel::Position;
-    v.a = static_cast<int8_t>(static_cast<int>(id) - static_cast<int>(B::z_num1));
-    if (Agrees(v, id)) return v;
-  }
-  const std::string_view key = row.key;
-  if (key.size() == 4 && (key.starts_with("xh") || key.starts_with("xc")) && key[2] >= '1' &&
-      key[2] <= '5' && key[3] >= '1' && key[3] <= '5') {
-    v.kernel = key[1] == 'h' ? FastValue::Kernel::LineSum : FastValue::Kernel::LineDifference;
-    v.a = static_cast<int8_t>(key[2] - '1');
-    v.b = static_cast<int8_t>(key[3] - '1');
-    if (Agrees(v, id)) return v;
+  // Positions and line sums and differences: the condition table names the
+  // numbers they read.
+  if (const FrontCondition* fc = FindFrontConditionByKey(row.key)) {
+    using K = FastValue::Kernel;
+    const bool line =
+        fc->kind == ConditionKind::kLineSum || fc->kind == ConditionKind::kLineDifference;
+    if (line || fc->kind == ConditionKind::kPosition) {
+      v.kernel = fc->kind == ConditionKind::kPosition  ? K::Position
+                 : fc->kind == ConditionKind::kLineSum ? K::LineSum
+                                                       : K::LineDifference;
+      v.a = static_cast<int8_t>(fc->lineHigh - 1);
+      v.b = static_cast<int8_t>(line ? fc->lineLow - 1 : 0);
+      if (Agrees(v, id)) return v;
+      v = FastValue{};
+    }
   }
   if (id == B::z_ylhz || id == B::z_lwr_lmgs || id == B::z_lwr_wmgs || id == B::z_lwr_rmgs) {
     v.kernel = FastValue::Kernel::Sum;
@@ -228,6 +207,12 @@ FastValue CandidateTables::BaseKernel(BaseId id) {
     if (Agrees(v, id)) return v;
   }
   if (row.draw && CountsOrSumsEachNumber(id)) {
+    // An additive base is f(c) = constant + t[c1] + ... + t[c5]; only the
+    // differences of t matter, so t[31] is taken as 0. From the row itself:
+    // 31 swapped for x (1..30) in 31..35 gives t[x], 32..35 swapped for 30
+    // gives t[y] - t[30]; the constant is what is left of f(31..35). The
+    // guard keeps every entry and the constant within an eighth of the int32
+    // range, so the judge's sum of six of them cannot overflow.
     const Draw* previous = n_ > 0 ? &draws_[n_ - 1] : nullptr;
     const auto f = [&](Combo c) {
       Draw d = draws_[n_];
@@ -373,7 +358,7 @@ std::optional<std::pair<int64_t, int64_t>> CandidateTables::Bounds(const FastVal
       if (!k || k->second - k->first > (1 << 16)) return {{0, n_}};
       int64_t lo = n_, hi = 0;
       for (int64_t x = k->first; x <= k->second; ++x) {
-        const int32_t o = OmissionOf(*v.omission, static_cast<int32_t>(x));
+        const int32_t o = v.omission->Of(static_cast<int32_t>(x));
         lo = std::min<int64_t>(lo, o);
         hi = std::max<int64_t>(hi, o);
       }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/draw.h"
+#include "common/last_occurrence.h"
 #include "generator/combination.h"
 #include "history/memory_history.h"
 #include "indicators/base_indicators.h"
@@ -28,10 +29,15 @@ struct Candidate {
 // Draws since each value of a base series last occurred before the candidate.
 struct OmissionTable {
   bool ready = false;
-  int32_t lo = 0;
-  std::vector<int32_t> last;                        // dense: value - lo -> index, -1 none
-  std::vector<std::pair<int32_t, int32_t>> sparse;  // wide value ranges: (value, index) sorted
-  int32_t before = 0;                               // the omission at draw N (0 when none)
+  int32_t n = 0;  // draws in the history
+  LastOccurrence last;
+  int32_t before = 0;  // the omission at draw N (0 when none)
+
+  // Never seen: as many draws as the history holds.
+  int32_t Of(int32_t v) const { return Omission(last.Find(v)); }
+  // Only when last.Dense(): the inner loops' lookup.
+  int32_t DenseOf(int32_t v) const { return Omission(last.FindDense(v)); }
+  int32_t Omission(int32_t position) const { return position >= 0 ? n - 1 - position : n; }
 };
 
 // How a catalogue value at the candidate is computed, resolved once.
@@ -62,6 +68,16 @@ struct FastValue {
   ContextFn context = nullptr;
   int32_t before = 0;  // Amplitude: the base at draw N; OmissionAmplitude: its omission
   const OmissionTable* omission = nullptr;
+
+  // The table kernels on five numbers; the judge's flat dispatch uses them too.
+  int32_t SumOver(const Combo& c) const {
+    return constant + table[c[0]] + table[c[1]] + table[c[2]] + table[c[3]] + table[c[4]];
+  }
+  int32_t MaxOver(const Combo& c) const {
+    int32_t m = constant;
+    for (uint8_t x : c) m = table[x] > m ? table[x] : m;
+    return m;
+  }
 };
 
 // Everything about the history that a catalogue value at the candidate
@@ -102,9 +118,9 @@ class CandidateTables {
       case FastValue::Transform::Amplitude:
         return AbsDifference(base, v.before);
       case FastValue::Transform::Omission:
-        return OmissionOf(*v.omission, base);
+        return v.omission->Of(base);
       case FastValue::Transform::OmissionAmplitude:
-        return AbsDifference(OmissionOf(*v.omission, base), v.before);
+        return AbsDifference(v.omission->Of(base), v.before);
     }
     return base;
   }
@@ -126,13 +142,9 @@ class CandidateTables {
       case FastValue::Kernel::LineDifference:
         return c[v.a] - c[v.b];
       case FastValue::Kernel::Sum:
-        return v.constant + v.table[c[0]] + v.table[c[1]] + v.table[c[2]] + v.table[c[3]] +
-               v.table[c[4]];
-      case FastValue::Kernel::Max: {
-        int32_t m = v.constant;
-        for (uint8_t x : c) m = v.table[x] > m ? v.table[x] : m;
-        return m;
-      }
+        return v.SumOver(c);
+      case FastValue::Kernel::Max:
+        return v.MaxOver(c);
       case FastValue::Kernel::PositionTable:
         return v.table[c[v.a]];
       case FastValue::Kernel::Draw:
@@ -142,13 +154,6 @@ class CandidateTables {
     }
     return 0;
   }
-  int32_t OmissionOf(const OmissionTable& t, int32_t v) const {
-    if (!t.sparse.empty()) return SparseOmission(t, v);
-    const uint64_t off = static_cast<uint64_t>(int64_t{v} - t.lo);
-    if (off < t.last.size() && t.last[off] >= 0) return n_ - 1 - t.last[off];
-    return n_;
-  }
-  int32_t SparseOmission(const OmissionTable& t, int32_t v) const;
   int32_t BaseAtHistory(BaseId id, int pos) const;
   const OmissionTable& PrepareOmission(BaseId id);
   // The kernel that computes base `id` without a history walk, verified.

@@ -35,14 +35,7 @@ std::optional<PastDrawCheck> PastDrawCheck::FromTable(const DrawTable& table, in
 }
 
 EvalContext PastDrawCheck::Context() const {
-  EvalContext ctx;
-  ctx.source = Source::Memory;
-  ctx.draws = draws_.data();
-  ctx.count = static_cast<int>(draws_.size());
-  ctx.pos = ctx.count - 1;
-  ctx.tableTest = tableTest_;
-  ctx.env = &env_;
-  return ctx;
+  return MemoryContext(draws_, static_cast<int>(draws_.size()) - 1, tableTest_, &env_);
 }
 
 bool PastDrawCheck::PoolHolds(const ConditionSet& set) const {

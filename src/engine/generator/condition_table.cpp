@@ -292,6 +292,13 @@ const FrontCondition* FindFrontConditionByStem(std::string_view stem) {
   return nullptr;
 }
 
+const FrontCondition* FindFrontConditionByKey(std::string_view key) {
+  if (key.empty()) return nullptr;
+  for (const auto& c : kFront)
+    if (c.key == key) return &c;
+  return nullptr;
+}
+
 const BackCondition* FindBackCondition(int number) {
   if (number < 1 || number > kBackConditionCount) return nullptr;
   return &kBack[number - 1];

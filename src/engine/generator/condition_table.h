@@ -82,8 +82,10 @@ constexpr int kFrontConditionCount = 118;
 constexpr int kBackConditionCount = 8;
 constexpr int kStdDevCondition = 35;     // 标准差
 constexpr int kVariationCondition = 36;  // 离散系数(%)
-constexpr int kGapCountCondition =
-    14;  // 不同间距个数: judged before the candidate joins the history
+// 不同间距个数: judged before the candidate joins the history. Its value
+// depends on the five numbers alone, so the history it is judged against
+// does not change it.
+constexpr int kGapCountCondition = 14;
 
 // All 118 front conditions; entry i is number i + 1.
 std::span<const FrontCondition, kFrontConditionCount> FrontConditions();
@@ -94,6 +96,8 @@ std::span<const BackCondition, kBackConditionCount> BackConditions();
 const FrontCondition* FindFrontCondition(int number);
 // Null for an unknown stem; reserved and unused numbers have no stem.
 const FrontCondition* FindFrontConditionByStem(std::string_view stem);
+// The first condition whose value is the catalogue indicator `key`; null when none.
+const FrontCondition* FindFrontConditionByKey(std::string_view key);
 const BackCondition* FindBackCondition(int number);
 const BackCondition* FindBackConditionByStem(std::string_view stem);
 

@@ -26,9 +26,9 @@
 namespace dlt {
 namespace {
 
-enum class CheckKind : uint8_t { Value, StdDev, Variation, SelfCount, TailCount, TailDistinct };
-
-// One flat code per test, so the inner loop dispatches once per test.
+// One flat code per test, so the inner loop dispatches once per test. The
+// ops up to Generic test a value against a value set; they are chosen from
+// the compiled value by OpOf.
 enum class Op : uint8_t {
   Position,
   LineSum,
@@ -46,8 +46,11 @@ enum class Op : uint8_t {
   TailDistinct,
 };
 
+bool TestsAValue(Op op) {
+  return op <= Op::Generic;
+}
+
 struct Check {
-  CheckKind kind = CheckKind::Value;
   Op op = Op::AnyValue;
   bool tolerant = false;
   int mark = 0;
@@ -103,23 +106,10 @@ bool StdDevCannotFail(const RangeCondition& r) {
   return r.HasBounds() && *r.from <= 1 && *r.to >= 17;
 }
 
+// The op of a value test.
 Op OpOf(const Check& c) {
   using K = FastValue::Kernel;
   using T = FastValue::Transform;
-  switch (c.kind) {
-    case CheckKind::StdDev:
-      return Op::StdDev;
-    case CheckKind::Variation:
-      return Op::Variation;
-    case CheckKind::SelfCount:
-      return Op::SelfCount;
-    case CheckKind::TailCount:
-      return Op::TailCount;
-    case CheckKind::TailDistinct:
-      return Op::TailDistinct;
-    case CheckKind::Value:
-      break;
-  }
   if (c.generic) return Op::Generic;
   const FastValue& v = c.value;
   if (v.transform == T::None) {
@@ -138,7 +128,7 @@ Op OpOf(const Check& c) {
         return Op::AnyValue;
     }
   }
-  if (v.transform == T::Omission && !v.omission->sparse.empty()) return Op::AnyValue;
+  if (v.transform == T::Omission && !v.omission->last.Dense()) return Op::AnyValue;
   if (v.transform == T::Omission && v.kernel == K::Sum) return Op::SumOmission;
   if (v.transform == T::Omission && v.kernel == K::Position) return Op::PositionOmission;
   return Op::AnyValue;
@@ -147,7 +137,11 @@ Op OpOf(const Check& c) {
 // 离散系数 bounds by exact arithmetic, falling back on the single-precision
 // definition only near a rounding boundary. The coefficient is
 // sqrt(5Q - S^2) / S for the sum S and the sum of squares Q; the single-
-// precision value lies within 2e-3 of it after scaling by 1000.
+// precision value lies within 2e-3 of it after scaling by 1000. The rounded
+// tenths pass when x lies in [from - 0.5, to + 0.5] on the tenths scale, so
+// outside that interval widened by the margin x fails for sure, inside it
+// narrowed by the margin it passes for sure; only the thin bands between
+// need the exact definition.
 bool QuickVariationWithin(const Combo& c, const RangeCondition& range) {
   if (!range.HasBounds()) return true;
   int64_t sum = 0, squares = 0;
@@ -158,8 +152,9 @@ bool QuickVariationWithin(const Combo& c, const RangeCondition& range) {
   const double x =
       std::sqrt(static_cast<double>(5 * squares - sum * sum)) / static_cast<double>(sum) * 1000.0;
   constexpr double kMargin = 0.01;
-  const double lower = 10.0 * *range.from - 0.5;
-  const double upper = 10.0 * *range.to + 0.5;
+  const TenthsBounds b = VariationTenthsBounds(range);
+  const double lower = static_cast<double>(b.from) - 0.5;
+  const double upper = static_cast<double>(b.to) + 0.5;
   if (x < lower - kMargin || x > upper + kMargin) return false;
   if (x > lower + kMargin && x < upper - kMargin) return true;
   return VariationWithin(c, range);
@@ -200,7 +195,7 @@ class FastJudge final : public FrontJudge {
       const RangeCondition& r = set.Range(number);
       if (!r.enabled || !r.HasBounds()) continue;
       Check c;
-      c.kind = number == kStdDevCondition ? CheckKind::StdDev : CheckKind::Variation;
+      c.op = number == kStdDevCondition ? Op::StdDev : Op::Variation;
       c.tolerant = r.tolerant;
       c.mark = number;
       c.cost = 2;
@@ -213,7 +208,7 @@ class FastJudge final : public FrontJudge {
       for (const SelfCondition& e : set.SelfConditions()) {
         if (e.counts.Empty()) continue;
         Check c;
-        c.kind = CheckKind::SelfCount;
+        c.op = Op::SelfCount;
         c.tolerant = e.tolerant;
         c.mark = kSelfConditionMark;
         c.cost = 1;
@@ -226,7 +221,7 @@ class FastJudge final : public FrontJudge {
       for (const TailSetting& e : set.TailSettings()) {
         if (e.counts.Empty()) continue;
         Check c;
-        c.kind = e.distinct ? CheckKind::TailDistinct : CheckKind::TailCount;
+        c.op = e.distinct ? Op::TailDistinct : Op::TailCount;
         c.tolerant = e.tolerant;
         c.mark = kTailSettingMark;
         c.cost = 1;
@@ -235,15 +230,14 @@ class FastJudge final : public FrontJudge {
         c.allowedCounts = SmallValueMask(e.counts);
         all.push_back(std::move(c));
       }
-    for (Check& c : all) c.op = OpOf(c);
     for (Check& c : all) {
       if (c.tolerant) {
         tolerant_.push_back(std::move(c));
         continue;
       }
       // A test no valid combination can fail is left out.
-      if (c.kind == CheckKind::StdDev && StdDevCannotFail(c.range)) continue;
-      if (c.kind == CheckKind::Value && !c.generic) {
+      if (c.op == Op::StdDev && StdDevCannotFail(c.range)) continue;
+      if (TestsAValue(c.op) && !c.generic) {
         const auto bounds = tables_.Bounds(c.value);
         if (bounds && c.values.Covers(bounds->first, bounds->second)) continue;
       }
@@ -307,7 +301,6 @@ class FastJudge final : public FrontJudge {
     if (!cond.Applies()) return;
     const FrontCondition* fc = FindFrontCondition(number);
     Check c;
-    c.kind = CheckKind::Value;
     c.tolerant = cond.tolerant;
     c.mark = number;
     c.values = ValueBitmap(cond.values);
@@ -321,15 +314,8 @@ class FastJudge final : public FrontJudge {
       if (r.indicator) keep_.push_back(std::move(r.indicator));
       c.cost = 5;
     }
+    c.op = OpOf(c);
     out.push_back(std::move(c));
-  }
-
-  // The omission of v from a dense table (see CandidateTables).
-  int32_t DenseOmission(const OmissionTable& t, int32_t v) const {
-    const uint64_t off = static_cast<uint64_t>(int64_t{v} - t.lo);
-    const int n = tables_.N();
-    if (off < t.last.size() && t.last[off] >= 0) return n - 1 - t.last[off];
-    return n;
   }
 
   [[gnu::always_inline]] bool Passes(const Check& check, const Combo& c, Candidate& cand) const {
@@ -342,19 +328,13 @@ class FastJudge final : public FrontJudge {
       case Op::LineDifference:
         return check.values.Contains(c[v.a] - c[v.b]);
       case Op::Sum:
-        return check.values.Contains(v.constant + v.table[c[0]] + v.table[c[1]] + v.table[c[2]] +
-                                     v.table[c[3]] + v.table[c[4]]);
+        return check.values.Contains(v.SumOver(c));
       case Op::SumOmission:
-        return check.values.Contains(DenseOmission(*v.omission, v.constant + v.table[c[0]] +
-                                                                    v.table[c[1]] + v.table[c[2]] +
-                                                                    v.table[c[3]] + v.table[c[4]]));
+        return check.values.Contains(v.omission->DenseOf(v.SumOver(c)));
       case Op::PositionOmission:
-        return check.values.Contains(DenseOmission(*v.omission, c[v.a]));
-      case Op::Max: {
-        int32_t m = v.constant;
-        for (uint8_t x : c) m = std::max(m, v.table[x]);
-        return check.values.Contains(m);
-      }
+        return check.values.Contains(v.omission->DenseOf(c[v.a]));
+      case Op::Max:
+        return check.values.Contains(v.MaxOver(c));
       case Op::AnyValue:
         return check.values.Contains(tables_.Eval(v, cand));
       case Op::Generic:

@@ -100,6 +100,16 @@ bool ValidCombo(const std::array<uint8_t, 5>& c) {
 
 }  // namespace
 
+FilterEnvironment MakeFilterEnvironment(DrawTable& table, MemoryHistory& history,
+                                        const EvalEnv& env) {
+  history.LoadFrom(table);
+  FilterEnvironment out;
+  out.table = &table;
+  out.history = &history;
+  out.env = env;
+  return out;
+}
+
 std::string FilterCaption(int64_t elapsedMicros, int64_t count) {
   return "超强组号  筛选耗时" + std::to_string(elapsedMicros) + "微秒  已得到符合条件的主号组有" +
          std::to_string(count) + "个";
@@ -150,8 +160,8 @@ RunOutcome RunFilter(const FilterEnvironment& env, const ConditionSet& set, Resu
     auto run = PrepareFrontJudge(env, set);
     // Enumerated and judged in one pass on every core: the list of all
     // combinations is never built.
-    const EnumerationVerdicts verdicts = JudgeEnumeration(
-        *run->judge, set.PoolNumbers(), set.BankerNumbers(), env.progress);
+    const EnumerationVerdicts verdicts =
+        JudgeEnumeration(*run->judge, set.PoolNumbers(), set.BankerNumbers(), env.progress);
     if (verdicts.cancelled) return Cancelled(out);
     out.judged = verdicts.judged;
     records.reserve(verdicts.accepted.size());

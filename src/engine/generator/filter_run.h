@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "common/data_folder.h"
+#include "generator/back_judge.h"
 #include "generator/back_list.h"
 #include "generator/condition_set.h"
 #include "generator/front_judge.h"
+#include "generator/judge_runs.h"
 #include "generator/result_list.h"
 #include "generator/snapshot_ring.h"
 #include "history/draw_table.h"
@@ -30,11 +32,6 @@ inline constexpr const char* kStdDevReversedMessage = "标准差的范围下限�
 inline constexpr const char* kVariationReversedMessage = "离散系数的范围下限大于上限";
 inline constexpr const char* kToleranceReversedMessage = "总容错的下限大于上限";
 inline constexpr const char* kFilterCancelledMessage = "过滤已取消，列表保持不变";
-
-// Texts shown while a run works: the message box and the window caption.
-inline constexpr const char* kFilteringNotice = "正在过滤中，请稍候.";
-inline constexpr const char* kFilteringCaption = "超强组号   正在过滤中,请稍候";
-inline constexpr const char* kScreeningCaption = "超强组号   正在筛选中,请稍候";
 
 enum class JudgeEngine { kFast, kReference };
 
@@ -74,6 +71,13 @@ struct FilterEnvironment {
   FrontJudgeFactory makeFrontJudge;
   BackJudgeFactory makeBackJudge;
 };
+
+// The environment of a run over `table`, the one way the command line, the
+// windows and the tests make it: `history` is loaded from the table (the
+// candidates join its newest draws) and the settings are copied. The
+// caller adds the engine, the snapshot ring, progress and test judges.
+FilterEnvironment MakeFilterEnvironment(DrawTable& table, MemoryHistory& history,
+                                        const EvalEnv& env);
 
 enum class RunStatus {
   kDone,

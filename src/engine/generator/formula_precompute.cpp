@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "common/last_occurrence.h"
 #include "formula/compiled_program.h"
 #include "formula/formula_arithmetic.h"
 #include "formula/formula_functions.h"
@@ -12,8 +13,6 @@
 namespace dlt {
 
 namespace {
-constexpr int64_t kMaxDenseSpan = int64_t{1} << 20;
-
 // The draw an offset moves to from `pos`, stopping at the first draw and at
 // the candidate, as EvalContext::Moved does.
 int MovedPosition(int pos, int32_t offset, int n) {
@@ -52,9 +51,7 @@ struct FastFormulaCall {
   // Table: the argument's values over the history. Only occurrences after
   // the latest failing draw can be met by a walk back from the candidate.
   int32_t latestFailure = -1;
-  int32_t lo = 0;
-  std::vector<int32_t> lastIndex;                       // dense, -1 none
-  std::vector<std::pair<int32_t, int32_t>> sparseLast;  // wide ranges
+  LastOccurrence lastSeen;
   bool beforeOk = true;  // getzf: the value at draw N; getylzzf: its omission
   int32_t before = 0;
 
@@ -63,15 +60,7 @@ struct FastFormulaCall {
 
   // getylz at the candidate of a value v; nullopt when the walk fails.
   std::optional<int32_t> OmissionOf(int32_t v, int n) const {
-    int32_t p = -1;
-    if (!sparseLast.empty()) {
-      const auto it =
-          std::lower_bound(sparseLast.begin(), sparseLast.end(), std::make_pair(v, INT32_MIN));
-      if (it != sparseLast.end() && it->first == v) p = it->second;
-    } else {
-      const uint64_t off = static_cast<uint64_t>(int64_t{v} - lo);
-      if (off < lastIndex.size()) p = lastIndex[off];
-    }
+    const int32_t p = lastSeen.Find(v);
     if (p >= 0) return n - 1 - p;
     if (latestFailure >= 0) return std::nullopt;
     return n;
@@ -97,30 +86,10 @@ struct FastFormulaCall {
       beforeOk = b.has_value();
       before = b.value_or(0);
     }
-    int64_t minV = INT32_MAX, maxV = INT32_MIN;
-    for (int p = latestFailure + 1; p < n; ++p) {
-      minV = std::min<int64_t>(minV, *values[p]);
-      maxV = std::max<int64_t>(maxV, *values[p]);
-    }
-    if (minV > maxV) return;  // nothing can be met
-    if (maxV - minV + 1 <= kMaxDenseSpan) {
-      lo = static_cast<int32_t>(minV);
-      lastIndex.assign(static_cast<size_t>(maxV - minV + 1), -1);
-      for (int p = latestFailure + 1; p < n; ++p)
-        lastIndex[static_cast<size_t>(int64_t{*values[p]} - lo)] = p;
-      return;
-    }
-    for (int p = latestFailure + 1; p < n; ++p) sparseLast.emplace_back(*values[p], p);
-    std::stable_sort(sparseLast.begin(), sparseLast.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::pair<int32_t, int32_t>> unique;
-    for (const auto& e : sparseLast) {
-      if (!unique.empty() && unique.back().first == e.first)
-        unique.back().second = e.second;
-      else
-        unique.push_back(e);
-    }
-    sparseLast = std::move(unique);
+    std::vector<int32_t> met;
+    met.reserve(static_cast<size_t>(n - latestFailure - 1));
+    for (int p = latestFailure + 1; p < n; ++p) met.push_back(*values[p]);
+    lastSeen.Build(met, latestFailure + 1);
   }
 };
 
@@ -269,7 +238,9 @@ std::unique_ptr<FastFormula> FastFormula::Compile(std::string_view text, int pos
   return f;
 }
 
-bool FastFormula::RunRead(const Op& op, Candidate& cand, int32_t& value) const {
+// Inlined into Run, where the compiler folds its switch into Run's own.
+[[gnu::always_inline]] inline bool FastFormula::RunRead(const Op& op, Candidate& cand,
+                                                        int32_t& value) const {
   switch (op.code) {
     case Code::Const:
       value = op.value;
@@ -293,13 +264,9 @@ bool FastFormula::Run(Candidate& cand, int32_t& value) const {
   for (const Op& op : ops_) {
     switch (op.code) {
       case Code::Const:
-        operand = op.value;
-        break;
       case Code::ReadFast:
-        operand = tables_->Eval(values_[op.index], cand);
-        break;
       case Code::ReadGeneric:
-        operand = op.indicator->Value(tables_->GenericContext(cand, op.pos));
+        RunRead(op, cand, operand);
         break;
       case Code::Call:
         if (!RunCall(*calls_[op.index], cand, operand)) return false;

@@ -1,19 +1,20 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
 
-#include "common/parallel_runner.h"
 #include "generator/combination.h"
 #include "generator/condition_set.h"
 #include "history/memory_history.h"
 #include "indicators/eval_context.h"
 
 namespace dlt {
+
+// What a judge is given and what it answers (shared by the front and back
+// judges), and the front judges themselves. The bulk runs over many
+// combinations are in judge_runs.h, the back judge in back_judge.h.
 
 // Marks of the conditions that have no number of their own in the condition
 // table; only zero or non-zero of a mark matters to the result list.
@@ -66,41 +67,5 @@ std::unique_ptr<FrontJudge> MakeFastJudge(const JudgeSetup& setup);
 // 36, 14, the switches and the history set): 1, 2, 3, 75, ..., 118, then the
 // remaining selectable numbers ascending.
 std::span<const int> CommonConditionOrder();
-
-// Judges many combinations on all cores (contiguous chunks, one per hardware
-// thread); the verdicts come back in input order. On cancellation the result
-// is empty and *cancelled (when given) is set.
-std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> combos, bool recheck,
-                              const ProgressFn& progress = {}, bool* cancelled = nullptr);
-
-// The accepted combinations of a whole enumeration.
-// (A filter marks every result 0, so the verdicts themselves are not kept.)
-struct EnumerationVerdicts {
-  std::vector<Combo> accepted;  // in the order EnumerateCombos lists them
-  int64_t judged = 0;           // combinations enumerated and judged
-  bool cancelled = false;       // then `accepted` is empty
-};
-
-// EnumerateCombos(pool, bankers) and JudgeAll in one pass on every core:
-// each thread enumerates its own stretch of the generator's order (found by
-// rank, so the stretches are equal) and keeps only what it accepts; the
-// stretches are joined in order. Same result as judging EnumerateCombos'
-// list, without building it.
-EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<int>& pool,
-                                     const std::vector<int>& bankers,
-                                     const ProgressFn& progress = {});
-
-// A back pair (smaller first).
-using BackPair = std::array<uint8_t, 2>;
-
-// Judges back pairs against the eight back conditions of setup.set->Back()
-// with its tolerance limit (failures <= limit when the limit box is on).
-// lastMark is the number (1..8) of the last tolerated back condition.
-class BackJudge {
- public:
-  virtual ~BackJudge() = default;
-  virtual Verdict Judge(const BackPair& pair) const = 0;
-};
-std::unique_ptr<BackJudge> MakeBackJudge(const JudgeSetup& setup);
 
 }  // namespace dlt

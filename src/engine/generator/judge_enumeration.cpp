@@ -6,14 +6,9 @@
 // entered at any rank; so every stretch of the order can be enumerated on
 // its own.
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 
 #include "common/numbers.h"
-#include "generator/front_judge.h"
+#include "generator/judge_runs.h"
 
 namespace dlt {
 namespace {
@@ -105,65 +100,26 @@ EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<
   const int64_t total = Binomial(q, r);
   if (total == 0) return result;
 
-  const int64_t hardware = std::max(1u, std::thread::hardware_concurrency());
+  ParallelOptions options;
+  options.progress = progress;
   // A few stretches per thread, handed out in turn, even out uneven speeds.
-  const int64_t stretches = std::min<int64_t>(total, hardware * 8);
+  const int64_t stretches = std::min<int64_t>(total, int64_t{ParallelThreads(options)} * 8);
+  options.blockSize = (total + stretches - 1) / stretches;
   std::vector<std::vector<Combo>> parts(static_cast<size_t>(stretches));
-  std::atomic<int64_t> nextStretch{0};
-  std::atomic<int64_t> done{0};
-  std::atomic<bool> stop{false};
-  std::atomic<int64_t> running{hardware};
-  std::mutex mutex;
-  std::condition_variable finished;
 
-  const auto work = [&] {
-    for (;;) {
-      const int64_t s = nextStretch.fetch_add(1);
-      if (s >= stretches || stop.load(std::memory_order_relaxed)) break;
-      const int64_t begin = total * s / stretches;
-      const int64_t end = total * (s + 1) / stretches;
-      std::vector<Combo>& part = parts[static_cast<size_t>(s)];
-      part.reserve(static_cast<size_t>(end - begin));  // pages are touched only as filled
-      IndexSets sets(q, r, begin);
-      std::array<uint8_t, 5> chosen{};
-      for (int64_t k = begin; k < end; ++k, sets.Next()) {
-        // Later indices are smaller numbers: read backwards for ascending order.
-        for (int m = 0; m < r; ++m) chosen[m] = freeNumbers[sets.Indices()[r - 1 - m]];
-        const Combo c = Merge(chosen.data(), r, fixed.data(), static_cast<int>(fixed.size()));
-        if (judge.Judge(c, false).accepted) part.push_back(c);
-      }
-      done.fetch_add(end - begin, std::memory_order_relaxed);
-    }
-    if (running.fetch_sub(1) == 1) {
-      std::lock_guard lock(mutex);
-      finished.notify_all();
+  const auto work = [&](int64_t begin, int64_t end, int, ParallelControl&) {
+    std::vector<Combo>& part = parts[static_cast<size_t>(begin / options.blockSize)];
+    part.reserve(static_cast<size_t>(end - begin));  // pages are touched only as filled
+    IndexSets sets(q, r, begin);
+    std::array<uint8_t, 5> chosen{};
+    for (int64_t k = begin; k < end; ++k, sets.Next()) {
+      // Later indices are smaller numbers: read backwards for ascending order.
+      for (int m = 0; m < r; ++m) chosen[m] = freeNumbers[sets.Indices()[r - 1 - m]];
+      const Combo c = Merge(chosen.data(), r, fixed.data(), static_cast<int>(fixed.size()));
+      if (judge.Judge(c, false).accepted) part.push_back(c);
     }
   };
-
-  // The first report comes before any work, so a caller can cancel at once.
-  if (progress && !progress(0, total)) {
-    result.cancelled = true;
-    return result;
-  }
-  std::vector<std::thread> threads;
-  if (!progress) {
-    for (int64_t t = 1; t < hardware; ++t) threads.emplace_back(work);
-    work();
-  } else {
-    for (int64_t t = 0; t < hardware; ++t) threads.emplace_back(work);
-    std::unique_lock lock(mutex);
-    while (running.load() != 0) {
-      finished.wait_for(lock, std::chrono::milliseconds(50));
-      if (running.load() == 0) break;
-      lock.unlock();
-      const bool goOn = progress(std::min(done.load(), total), total);
-      lock.lock();
-      if (!goOn) stop = true;
-    }
-  }
-  for (std::thread& t : threads) t.join();
-  // The last report is a last chance to cancel (see JudgeAll).
-  if (stop || (progress && !progress(total, total))) {
+  if (RunParallel(total, work, options).cancelled) {
     result.cancelled = true;
     return result;
   }

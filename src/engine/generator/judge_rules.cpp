@@ -40,7 +40,8 @@ int32_t VariationTenths(const Combo& c) {
 bool VariationWithin(const Combo& c, const RangeCondition& range) {
   if (!range.HasBounds()) return true;
   const int64_t q = VariationTenths(c);
-  return int64_t{*range.from} * 10 <= q && q <= int64_t{*range.to} * 10;
+  const TenthsBounds b = VariationTenthsBounds(range);
+  return b.from <= q && q <= b.to;
 }
 
 int SelfConditionHits(const Combo& c, std::span<const int> group) {

@@ -24,6 +24,14 @@ bool StdDevWithin(const Combo& c, const RangeCondition& range);
 // even (1 2 3 4 5 gives 471, that is 47.1 %). Kept as an integer so that a
 // bound such as 47 compares with 47.0 exactly.
 int32_t VariationTenths(const Combo& c);
+// The bounds of the edit (whole percent) on the VariationTenths scale, for
+// ranges with both bounds: the one place the ×10 lives.
+struct TenthsBounds {
+  int64_t from, to;
+};
+inline TenthsBounds VariationTenthsBounds(const RangeCondition& range) {
+  return {int64_t{*range.from} * 10, int64_t{*range.to} * 10};
+}
 // from <= q <= to with q = VariationTenths / 10. A blank bound applies no test.
 bool VariationWithin(const Combo& c, const RangeCondition& range);
 

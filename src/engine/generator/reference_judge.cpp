@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "formula/tgs.h"
+#include "generator/back_judge.h"
 #include "generator/front_judge.h"
 #include "generator/judge_rules.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/indicator.h"
 
 namespace dlt {
@@ -21,14 +22,7 @@ std::vector<Draw> HistoryWithCandidateSlot(const JudgeSetup& setup) {
 
 // The evaluation context of the candidate: the last draw of `draws`.
 EvalContext CandidateContext(const JudgeSetup& setup, const std::vector<Draw>& draws) {
-  EvalContext ctx;
-  ctx.source = Source::Memory;
-  ctx.draws = draws.data();
-  ctx.count = static_cast<int>(draws.size());
-  ctx.pos = ctx.count - 1;
-  ctx.tableTest = setup.tableTest;
-  ctx.env = &setup.env;
-  return ctx;
+  return MemoryContext(draws, static_cast<int>(draws.size()) - 1, setup.tableTest, &setup.env);
 }
 
 // Counts a violation: tolerant ones are tallied, any other ends the judgement.
@@ -117,14 +111,7 @@ class ReferenceJudge final : public FrontJudge {
  private:
   // The combination as the only draw: for the tests that need no history.
   EvalContext AloneContext(const Draw& alone) const {
-    EvalContext ctx;
-    ctx.source = Source::Memory;
-    ctx.draws = &alone;
-    ctx.count = 1;
-    ctx.pos = 0;
-    ctx.tableTest = setup_.tableTest;
-    ctx.env = &setup_.env;
-    return ctx;
+    return MemoryContext({&alone, 1}, 0, setup_.tableTest, &setup_.env);
   }
 
   // False when the condition rejects the combination.

@@ -15,20 +15,58 @@ bool Fail(std::string* error, std::string message) {
   return false;
 }
 
-// Splits at commas (ASCII or full-width) and blanks; empty pieces dropped.
-std::vector<std::string_view> SplitItems(std::string_view text) {
+bool IsBlank(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+// The text without the blanks around each "-", so "1 - 3" is one range.
+std::string JoinRanges(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (IsBlank(text[i])) {
+      size_t j = i;
+      while (j < text.size() && IsBlank(text[j])) ++j;
+      const bool nextToDash =
+          (!out.empty() && out.back() == '-') || (j < text.size() && text[j] == '-');
+      if (!nextToDash) out.append(text.substr(i, j - i));
+      i = j - 1;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+// Splits at commas (ASCII or full-width) and blanks. Blanks only separate;
+// a comma with no item since the previous one (or the start) is a missing
+// value, reported through `missing`.
+std::vector<std::string_view> SplitItems(std::string_view text, bool* missing) {
   std::vector<std::string_view> items;
+  *missing = false;
+  bool itemSinceComma = false;
   size_t start = 0;
   auto flush = [&](size_t end) {
-    if (end > start) items.push_back(text.substr(start, end - start));
+    if (end > start) {
+      items.push_back(text.substr(start, end - start));
+      itemSinceComma = true;
+    }
+  };
+  auto comma = [&] {
+    if (!itemSinceComma) *missing = true;
+    itemSinceComma = false;
   };
   size_t i = 0;
   while (i < text.size()) {
     if (text.substr(i, kWideComma.size()) == kWideComma) {
       flush(i);
+      comma();
       i += kWideComma.size();
       start = i;
-    } else if (text[i] == ',' || std::isspace(static_cast<unsigned char>(text[i]))) {
+    } else if (text[i] == ',') {
+      flush(i);
+      comma();
+      start = ++i;
+    } else if (IsBlank(text[i])) {
       flush(i);
       start = ++i;
     } else {
@@ -36,6 +74,7 @@ std::vector<std::string_view> SplitItems(std::string_view text) {
     }
   }
   flush(text.size());
+  if (!items.empty() && !itemSinceComma) *missing = true;  // a comma at the end
   return items;
 }
 
@@ -79,15 +118,22 @@ std::string ValueListText(const ValueSet& values) {
 }
 
 std::optional<ValueSet> ParseValueList(std::string_view text, std::string* error) {
+  const std::string joined = JoinRanges(text);
+  bool missing = false;
+  const std::vector<std::string_view> items = SplitItems(joined, &missing);
+  if (missing) {
+    Fail(error, "逗号之间缺少数值: " + std::string(text));
+    return std::nullopt;
+  }
   std::vector<int32_t> values;
-  for (std::string_view item : SplitItems(text)) {
+  for (std::string_view item : items) {
     const size_t dash = item.find('-');
     int32_t from = 0, to = 0;
     const bool ok = dash == std::string_view::npos ? ParseInt(item, &from) && ParseInt(item, &to)
                                                    : ParseInt(item.substr(0, dash), &from) &&
                                                          ParseInt(item.substr(dash + 1), &to);
     if (!ok) {
-      Fail(error, "取值格式不正确: " + std::string(item) + " (应为整数或范围, 如 2,3 或 80-120)");
+      Fail(error, "\"" + std::string(item) + "\" 不是整数或范围 (应写成如 2,3 或 80-120 或 0,2-4)");
       return std::nullopt;
     }
     if (from > to) {
@@ -111,8 +157,8 @@ std::optional<std::vector<int>> ParseNumberList(std::string_view text, int lo, i
   std::vector<int> out;
   for (int32_t v : set->Values()) {
     if (v < lo || v > hi) {
-      Fail(error, "号码必须在" + std::to_string(lo) + "到" + std::to_string(hi) +
-                      "之间: " + std::to_string(v));
+      Fail(error, "\"" + std::to_string(v) + "\" 超出" + std::to_string(lo) + "到" +
+                      std::to_string(hi) + "的范围");
       return std::nullopt;
     }
     out.push_back(v);

@@ -26,10 +26,12 @@ std::string NumberMemoText(std::span<const int> numbers);
 std::string ValueListText(const ValueSet& values);
 
 // Parses integers and ranges separated by commas (ASCII or "，") or blanks:
-// "2,3", "80-120", "0,2-4", also the edit form "0  2  3  ". Negative values
-// are not taken (a "-" is a range). Empty text gives an empty set. Errors
-// (with a message): a malformed item, a range whose start exceeds its end,
-// a value beyond 32 bits, more than 2001 values.
+// "2,3", "80-120", "0,2-4", "1 - 3", also the edit form "0  2  3  ". Negative
+// values are not taken (a "-" is a range). Empty text gives an empty set.
+// Errors (with a message): a malformed item, a comma with no value before
+// it ("1,,2", "1,"), a range whose start exceeds its end, a value beyond 32
+// bits, more than 2001 values. The windows and the command line both read
+// lists with it.
 std::optional<ValueSet> ParseValueList(std::string_view text, std::string* error = nullptr);
 
 // The same for a list of numbers that must lie within lo..hi (pool, bankers,

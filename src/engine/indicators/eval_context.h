@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "common/draw.h"
 
@@ -72,5 +73,32 @@ struct EvalContext {
   const ColdHotSettings& ColdHot() const;
   const GridLayout& Layout() const;
 };
+
+// The one way to make a context over a span of draws. A memory context
+// whose last slot is a candidate or a virtual next draw evaluates "the next
+// draw" without touching the table: pos = draws.size() - 1.
+inline EvalContext MemoryContext(std::span<const Draw> draws, int pos, int32_t tableTest,
+                                 const EvalEnv* env) {
+  EvalContext c;
+  c.source = Source::Memory;
+  c.draws = draws.data();
+  c.count = static_cast<int>(draws.size());
+  c.pos = pos;
+  c.tableTest = tableTest;
+  c.env = env;
+  return c;
+}
+// A table-source context: `testColumn` holds one `test` value per draw (may be null).
+inline EvalContext TableContext(std::span<const Draw> draws, int pos, const int32_t* testColumn,
+                                const EvalEnv* env) {
+  EvalContext c;
+  c.source = Source::Table;
+  c.draws = draws.data();
+  c.count = static_cast<int>(draws.size());
+  c.pos = pos;
+  c.testColumn = testColumn;
+  c.env = env;
+  return c;
+}
 
 }  // namespace dlt

@@ -35,14 +35,7 @@ int KillHistory::IndexOf(int32_t qs) const {
 }
 
 EvalContext KillHistory::Context(int index) const {
-  EvalContext c;
-  c.source = Source::Table;
-  c.draws = draws_.data();
-  c.count = static_cast<int>(draws_.size());
-  c.pos = index;
-  c.testColumn = test_.data();
-  c.env = &env_;
-  return c;
+  return TableContext(draws_, index, test_.data(), &env_);
 }
 
 }  // namespace dlt

@@ -15,14 +15,7 @@ int TrendPage::LastShown() const {
 }
 
 EvalContext PageContext(const TrendPage& page, int index) {
-  EvalContext c;
-  c.source = Source::Table;
-  c.draws = page.draws.data();
-  c.count = static_cast<int>(page.draws.size());
-  c.pos = index;
-  c.testColumn = page.testColumn;
-  c.env = page.env;
-  return c;
+  return TableContext(page.draws, index, page.testColumn, page.env);
 }
 
 std::vector<int32_t> IndicatorValues(const TrendPage& page, const std::string& key, int first,

@@ -6,13 +6,14 @@
 #include <algorithm>
 #include <tuple>
 
+#include "analysis/series_fill.h"
 #include "gui/analysis/tf_zbpx.h"
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/app_context.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"
 
@@ -61,12 +62,6 @@ bool FillLauncher(Tf_zbpx* launcher, const IndicatorRequest& r) {
 }
 
 }  // namespace
-
-std::pair<int32_t, int32_t> AnalysisRangeOf(const std::vector<int32_t>& values) {
-  if (values.empty()) return {0, 4};
-  const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
-  return {*lo, *hi == *lo ? *lo + 4 : *hi};
-}
 
 bool OpenIndicatorAnalysis(AppContext& app, QWidget* parent, const AnalysisSeries& series) {
   DrawTable& table = app.Table();
@@ -118,7 +113,9 @@ bool AnalyseIndicator(AppContext& app, QWidget* parent, const IndicatorRequest& 
   s.caption = request.label.isEmpty() ? QString::fromStdString(request.key) : request.label;
   if (request.min == 0 && request.max == 0) {
     // No catalogue range: the range of the values met.
-    std::tie(s.from, s.to) = AnalysisRangeOf(s.values);
+    const ValueRange range = AnalysisRange(s.values);
+    s.from = range.from;
+    s.to = range.to;
   } else {
     s.from = request.min;
     s.to = request.max;

@@ -25,10 +25,6 @@ struct AnalysisSeries {
   bool modal = false;  // "过滤助手": modal for this one showing
 };
 
-// Smallest .. largest of the values, largest = smallest + 4 when they are
-// equal; 0 .. 4 without values.
-std::pair<int32_t, int32_t> AnalysisRangeOf(const std::vector<int32_t>& values);
-
 // Writes the values into the scratch field `test`, moves the history 36
 // draws back from its end, and shows Tf_zbpxz with the caption, range and
 // remembered key or formula (hidden first, so that its show handler runs on

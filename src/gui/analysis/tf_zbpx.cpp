@@ -19,7 +19,7 @@
 #include "gui/generator/tf_fzsr.h"
 #include "history/custom_indicator_list.h"
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 
 namespace dlt::gui {
 namespace {

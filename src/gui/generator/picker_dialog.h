@@ -12,15 +12,13 @@ namespace dlt::gui {
 struct AppContext;
 class PickerRuleGroup;
 
-// What the two value pickers share: the offered range, the owner, the row of
+// What the two value pickers share: the offered range, the row of
 // buttons (全选, 全不选, 反选, 重置, 过滤助手, 确定, 取消), the rule group and the
 // study aid. A picker shows the values its own way (tiles or a check list)
 // and says which of them are selected.
 class ValuePickerDialog : public QDialog {
   Q_OBJECT
  public:
-  void SetOwner(int owner) { owner_ = owner; }
-  int Owner() const { return owner_; }
   void SetStudySubject(const StudySubject& subject);
 
   int First() const { return first_; }
@@ -57,7 +55,6 @@ class ValuePickerDialog : public QDialog {
   int first_ = 0;
   int last_ = 0;
   int current_ = 0;
-  int owner_ = 0;
   StudySubject subject_;
 };
 

@@ -9,12 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cstdlib>
 #include <optional>
 
-#include "common/numbers.h"
-#include "common/rounding.h"
+#include "generator/picker_values.h"
 #include "gui/app/masked_edit.h"
 
 namespace dlt::gui {
@@ -39,12 +36,6 @@ std::optional<double> DecimalOf(const QLineEdit* e) {
   const double v = e->text().trimmed().toDouble(&ok);
   if (!ok) return std::nullopt;
   return v;
-}
-
-template <class Keep>
-void Narrow(std::vector<int>* values, Keep keep) {
-  values->erase(std::remove_if(values->begin(), values->end(), [&](int v) { return !keep(v); }),
-                values->end());
 }
 
 }  // namespace
@@ -205,60 +196,35 @@ void PickerRuleGroup::Reset() {
   if (tailText_) tailText_->setEnabled(false);
 }
 
-bool PickerRuleGroup::Select(int first, int last, int current, std::vector<int>* values,
-                             QString* message) const {
-  values->clear();
-  for (int v = first; v <= last; ++v) values->push_back(v);
-
-  if (oddEven_->isChecked()) {
-    const bool wantOdd = !even_->isChecked();
-    Narrow(values, [&](int v) { return (std::abs(v) % 2 == 1) == wantOdd; });
-  }
-  if (primeComposite_->isChecked()) {
-    const bool wantPrime = !composite_->isChecked();
-    Narrow(values, [&](int v) { return IsPrime(v) == wantPrime; });
-  }
-  if (tails_ && tails_->isChecked()) {
-    const QString text = tailText_->text();
-    Narrow(values, [&](int v) { return text.contains(QString::number(std::abs(v) % 10)); });
-  }
+PickerRules PickerRuleGroup::Rules() const {
+  PickerRules rules;
+  if (oddEven_->isChecked()) rules.odd = !even_->isChecked();
+  if (primeComposite_->isChecked()) rules.prime = !composite_->isChecked();
+  if (tails_ && tails_->isChecked()) rules.tailDigits = tailText_->text().toStdString();
   for (const Remainders& r : remainders_) {
     if (!r.box->isChecked()) continue;
-    Narrow(values, [&](int v) {
-      return r.residues[((v % r.divisor) + r.divisor) % r.divisor]->isChecked();
-    });
+    PickerRules::Remainder rule;
+    rule.divisor = r.divisor;
+    for (const QCheckBox* residue : r.residues) rule.kept.push_back(residue->isChecked());
+    rules.remainders.push_back(std::move(rule));
   }
-  if (change_.box->isChecked()) {
-    const auto from = IntegerOf(change_.from), to = IntegerOf(change_.to);
-    if (!from || !to) {
-      *message = QStringLiteral("变化量未输入数据");
-      return false;
-    }
-    Narrow(values, [&](int v) {
-      const int d = std::abs(v - current);
-      return *from <= d && d <= *to;
-    });
-  }
-  if (range_.box->isChecked()) {
-    const auto from = IntegerOf(range_.from), to = IntegerOf(range_.to);
-    if (!from || !to) {
-      *message = QStringLiteral("取值范围未输入数据");
-      return false;
-    }
-    Narrow(values, [&](int v) { return *from <= v && v <= *to; });
-  }
-  if (twoDrawMean_.box->isChecked()) {
-    const auto from = DecimalOf(twoDrawMean_.from), to = DecimalOf(twoDrawMean_.to);
-    if (!from || !to) {
-      *message = QStringLiteral("二期均值未输入数据");
-      return false;
-    }
-    Narrow(values, [&](int v) {
-      const double mean = RoundToDecimals((v + current) / 2.0, 1);
-      return *from <= mean && mean <= *to;
-    });
-  }
-  return true;
+  const auto integers = [](const Bounds& b) {
+    return PickerRules::Bounds<int>{b.box->isChecked(), IntegerOf(b.from), IntegerOf(b.to)};
+  };
+  rules.change = integers(change_);
+  rules.range = integers(range_);
+  rules.twoDrawMean = {twoDrawMean_.box->isChecked(), DecimalOf(twoDrawMean_.from),
+                       DecimalOf(twoDrawMean_.to)};
+  return rules;
+}
+
+bool PickerRuleGroup::Select(int first, int last, int current, std::vector<int>* values,
+                             QString* message) const {
+  PickerSelection selection = SelectPickerValues(Rules(), first, last, current);
+  *values = std::move(selection.values);
+  if (selection.error.empty()) return true;
+  *message = QString::fromStdString(selection.error);
+  return false;
 }
 
 }  // namespace dlt::gui

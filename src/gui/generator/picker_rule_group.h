@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+#include "generator/picker_values.h"
+
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +30,8 @@ class PickerRuleGroup : public QGroupBox {
   // bounds stops there: false, its message, and `values` holds what the
   // rules before it kept.
   bool Select(int first, int last, int current, std::vector<int>* values, QString* message) const;
+  // The checked rules as the engine takes them.
+  PickerRules Rules() const;
 
   QPushButton* ChooseButton() const { return choose_; }
 

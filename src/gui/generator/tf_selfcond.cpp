@@ -118,7 +118,6 @@ void Tf_selfcond::PickCounts() {
   PickRequest request;
   request.first = 0;
   request.last = 5;
-  request.owner = -999;
   request.selected = counts_;
   request.study.kind = StudySubject::Kind::kNumberGroup;
   request.study.group = Numbers();

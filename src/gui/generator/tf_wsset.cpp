@@ -96,7 +96,6 @@ void Tf_wsset::PickCounts() {
   PickRequest request;
   request.first = 0;
   request.last = 5;
-  request.owner = -999;
   request.selected = counts_;
   request.study.group = Digits();
   request.study.distinct = Distinct();

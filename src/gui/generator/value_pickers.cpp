@@ -31,7 +31,6 @@ std::optional<std::vector<int>> PickValues(AppContext& app, QWidget*, const Pick
     auto* dialog = Dialog<Tf_getchoiceextend_plus>(app);
     if (!dialog) return std::nullopt;
     dialog->Prepare(request.first, request.last, request.current.value_or(0));
-    dialog->SetOwner(request.owner);
     dialog->SetStudySubject(request.study);
     dialog->Begin(request.selected);
     if (app.shell.ExecDialog(*dialog) != QDialog::Accepted) return std::nullopt;
@@ -40,7 +39,6 @@ std::optional<std::vector<int>> PickValues(AppContext& app, QWidget*, const Pick
   auto* dialog = Dialog<Tf_getchoiceextend>(app);
   if (!dialog) return std::nullopt;
   dialog->Prepare(request.first, request.last, request.current);
-  dialog->SetOwner(request.owner);
   dialog->SetStudySubject(request.study);
   dialog->Begin(request.selected);
   if (app.shell.ExecDialog(*dialog) != QDialog::Accepted) return std::nullopt;

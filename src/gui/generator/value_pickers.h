@@ -6,22 +6,13 @@
 #include <vector>
 
 #include "generator/condition_set.h"
+#include "generator/study_series.h"
 
 class QWidget;
 
 namespace dlt::gui {
 
 struct AppContext;
-
-// What "过滤助手" of a picker studies: the quantity being picked.
-struct StudySubject {
-  enum class Kind { kNone, kIndicator, kFormula, kNumberGroup, kTailGroup };
-  Kind kind = Kind::kNone;
-  std::string key;         // kIndicator: catalogue key
-  std::string formula;     // kFormula
-  std::vector<int> group;  // kNumberGroup: front numbers; kTailGroup: digits
-  bool distinct = false;   // kTailGroup: 相同尾数仅计算一次
-};
 
 // One use of the value picker (Tf_getchoiceextend, or with `checkList`
 // the long check-list picker Tf_getchoiceextend_plus).
@@ -30,7 +21,6 @@ struct PickRequest {
   int last = 0;
   std::optional<int> current;  // the newest draw's value: the rule group shows
   bool checkList = false;
-  int owner = 0;  // a value-set index >= 0; -1 bankers; -2 number pool; -999 a tail count
   std::vector<int> selected;  // selected when the picker opens
   StudySubject study;
 };

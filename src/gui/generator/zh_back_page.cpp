@@ -17,6 +17,7 @@
 
 #include "generator/condition_files.h"
 #include "generator/forecast_writes.h"
+#include "generator/picker_values.h"
 #include "generator/result_files.h"
 #include "generator/ticket_matching.h"
 #include "generator/value_list_text.h"
@@ -24,11 +25,14 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
+#include "gui/app/utf8_text.h"
+#include "gui/generator/condition_row.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/value_pickers.h"
 #include "gui/generator/zh_back_record_model.h"
-#include "gui/generator/zh_back_values.h"
 #include "gui/generator/zh_condition_text.h"
+#include "gui/generator/zh_front_dialogs.h"
+#include "gui/generator/zh_front_page.h"
 #include "gui/generator/zh_list_files.h"
 #include "gui/generator/zh_session.h"
 #include "gui/generator/zh_status_line.h"
@@ -37,13 +41,6 @@
 
 namespace dlt::gui {
 namespace {
-
-constexpr int kBankerOwner = -1;
-constexpr int kPoolOwner = -2;
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 // The program's folder stands for the current directory of the file dialogs.
 QString Root(const AppContext& app) {
@@ -71,6 +68,10 @@ QPlainTextEdit* Memo(QWidget* parent, const char* name) {
 
 }  // namespace
 
+ZhFrontDialogs& ZhBackPage::Dialogs() {
+  return window_.FrontPage().Dialogs();
+}
+
 ZhBackPage::ZhBackPage(AppContext& app, ZhSession& session, Tf_zh& window, QWidget* parent)
     : QWidget(parent), app_(app), session_(session), window_(window) {
   auto* layout = new QHBoxLayout(this);
@@ -90,30 +91,17 @@ QWidget* ZhBackPage::BuildConditions() {
   grid->addWidget(new QLabel(QStringLiteral("容错"), group), 0, 3, Qt::AlignCenter);
   int row = 1;
   for (const BackCondition& c : BackConditions()) {
-    const std::string stem(c.stem);
     ConditionWidgets w;
     w.number = c.number;
-    w.enabled = new QCheckBox(Q(std::string(c.caption)), group);
-    w.enabled->setObjectName(Q("cb_" + stem));
-    w.values = new QLineEdit(group);
-    w.values->setObjectName(Q("e_" + stem));
-    w.values->setReadOnly(true);
-    w.pick = new QPushButton(QStringLiteral("..."), group);
-    w.pick->setObjectName(Q("b_" + stem));
-    w.pick->setFixedWidth(28);
-    w.tolerant = new QCheckBox(group);
-    w.tolerant->setObjectName(Q("cb_" + stem + "rc"));
-    grid->addWidget(w.enabled, row, 0);
-    grid->addWidget(w.values, row, 1);
-    grid->addWidget(w.pick, row, 2);
-    grid->addWidget(w.tolerant, row, 3, Qt::AlignCenter);
+    w.row = AddConditionRow(grid, row, 0, c.stem, c.caption, true);
     conditions_.push_back(w);
     ++row;
   }
   for (const ConditionWidgets& w : conditions_) {
-    connect(w.enabled, &QCheckBox::toggled, this, [this, w](bool on) { ToggleCondition(w, on); });
-    connect(w.pick, &QPushButton::clicked, this, [this, w] { PickConditionValues(w); });
-    connect(w.tolerant, &QCheckBox::toggled, this,
+    connect(w.row.enable, &QCheckBox::toggled, this,
+            [this, w](bool on) { ToggleCondition(w, on); });
+    connect(w.row.pick, &QPushButton::clicked, this, [this, w] { PickConditionValues(w); });
+    connect(w.row.tolerant, &QCheckBox::toggled, this,
             [this, w](bool on) { session_.set.Back().SetTolerant(w.number, on); });
   }
   column->addWidget(group);
@@ -235,12 +223,7 @@ void ZhBackPage::ShowConditions() {
 
 void ZhBackPage::ShowCondition(const ConditionWidgets& w) {
   const IndicatorCondition& c = session_.set.Back().Condition(w.number);
-  const QSignalBlocker b1(w.enabled), b2(w.tolerant);
-  w.enabled->setChecked(c.enabled);
-  ShowValueSet(w.values, c.values);
-  w.pick->setEnabled(c.enabled);
-  w.tolerant->setEnabled(c.enabled);
-  w.tolerant->setChecked(c.tolerant);
+  ShowConditionRow(w.row, c.enabled, c.tolerant, &c.values);
 }
 
 void ZhBackPage::ShowNumbers() {
@@ -258,17 +241,10 @@ void ZhBackPage::ToggleCondition(const ConditionWidgets& w, bool checked) {
 void ZhBackPage::PickConditionValues(const ConditionWidgets& w) {
   const BackCondition* c = FindBackCondition(w.number);
   if (!c || !session_.set.Back().Condition(w.number).enabled) return;
-  PickRequest request;
-  request.first = c->pickerFrom;
-  request.last = c->pickerTo;
-  request.checkList = c->checkList;
-  if (c->pickerCurrent) request.current = NewestBackValue(app_.Table(), app_.env, *c);
-  request.owner = kFrontConditionCount + w.number;
-  const auto& held = session_.set.Back().Condition(w.number).values.Values();
-  request.selected.assign(held.begin(), held.end());
-  request.study.kind = StudySubject::Kind::kIndicator;
-  request.study.key = std::string(c->key);
-  const auto picked = PickValues(app_, this, request);
+  const PickRequest request =
+      ConditionPickRequest({c->pickerFrom, c->pickerTo, c->checkList, c->pickerCurrent, c->key},
+                           session_.set.Back().Condition(w.number).values, app_.Table(), app_.env);
+  const auto picked = Dialogs().pick(this, request);
   if (!picked) return;
   std::string error;
   const auto values = ValueSet::From(std::vector<int32_t>(picked->begin(), picked->end()), &error);
@@ -290,9 +266,8 @@ void ZhBackPage::PickPool() {
   PickRequest request;
   request.first = 1;
   request.last = kBackMax;
-  request.owner = kPoolOwner;
   request.selected = session_.set.Back().PoolNumbers();
-  const auto picked = PickValues(app_, this, request);
+  const auto picked = Dialogs().pick(this, request);
   if (!picked) return;
   std::string error;
   if (!session_.set.Back().SetPool(*picked, &error)) app_.shell.Inform(this, Q(error));
@@ -303,9 +278,8 @@ void ZhBackPage::PickBankers() {
   PickRequest request;
   request.first = 1;
   request.last = kBackMax;
-  request.owner = kBankerOwner;
   request.selected = session_.set.Back().BankerNumbers();
-  const auto picked = PickValues(app_, this, request);
+  const auto picked = Dialogs().pick(this, request);
   if (!picked) return;
   // More than two bankers: the message, and the back bankers are cleared.
   std::string error;

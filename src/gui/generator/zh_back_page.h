@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "gui/generator/condition_row.h"
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -16,6 +18,7 @@ class QTableView;
 namespace dlt::gui {
 
 struct AppContext;
+struct ZhFrontDialogs;
 struct ZhSession;
 class Tf_zh;
 class ZhRecordModel;
@@ -43,10 +46,7 @@ class ZhBackPage : public QWidget {
  private:
   struct ConditionWidgets {
     int number = 0;
-    QCheckBox* enabled = nullptr;
-    QLineEdit* values = nullptr;
-    QPushButton* pick = nullptr;
-    QCheckBox* tolerant = nullptr;
+    ConditionRow row;
   };
 
   QWidget* BuildConditions();
@@ -73,6 +73,8 @@ class ZhBackPage : public QWidget {
   void LoadPairs();
   void PairToForecast();
   void ClearForecast();
+  // The window's dialogs seam, shared with the front page (tests answer there).
+  ZhFrontDialogs& Dialogs();
 
   AppContext& app_;
   ZhSession& session_;

@@ -11,16 +11,17 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "generator/picker_values.h"
 #include "gui/app/app_context.h"
 #include "gui/app/masked_edit.h"
 #include "gui/app/shell_services.h"
+#include "gui/app/utf8_text.h"
 #include "gui/app/window_set.h"
+#include "gui/generator/condition_row.h"
 #include "gui/generator/zh_condition_text.h"
 #include "gui/generator/zh_front_dialogs.h"
 #include "gui/generator/zh_session.h"
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
-#include "indicators/indicator.h"
 
 namespace dlt::gui {
 namespace {
@@ -30,10 +31,6 @@ constexpr const char* kTabs[] = {"常规1",    "常规2",    "常规3",     "常
                                  "和值系列", "遗漏系列", "自定义指标"};
 // Rows of one column of groups; longer pages continue in a second column.
 constexpr int kRowsPerColumn = 9;
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
 
 }  // namespace
 
@@ -107,11 +104,7 @@ void ZhConditionGroups::AddGroup(const FrontCondition& c, QGridLayout* grid, int
   const QString stem = Q(c.stem);
   const int number = c.number;
   Group& g = groups_[static_cast<size_t>(number)];
-  g.enable = new QCheckBox(Q(c.caption), page);
-  g.enable->setObjectName("cb_" + stem);
-  g.tolerant = new QCheckBox(page);
-  g.tolerant->setObjectName("cb_" + stem + "rc");
-  grid->addWidget(g.enable, row, column);
+  g.row = AddConditionRow(grid, row, column, c.stem, c.caption, !c.IsRange());
   if (c.IsRange()) {
     auto* box = new QWidget(page);
     auto* h = new QHBoxLayout(box);
@@ -133,20 +126,11 @@ void ZhConditionGroups::AddGroup(const FrontCondition& c, QGridLayout* grid, int
     h->addStretch(1);
     grid->addWidget(box, row, column + 1, 1, 2);
   } else {
-    g.values = new QLineEdit(page);
-    g.values->setObjectName("e_" + stem);
-    g.values->setReadOnly(true);
-    g.values->setMinimumWidth(150);
-    g.pick = new QPushButton(QStringLiteral("..."), page);
-    g.pick->setObjectName("b_" + stem);
-    g.pick->setFixedWidth(28);
-    grid->addWidget(g.values, row, column + 1);
-    grid->addWidget(g.pick, row, column + 2);
-    connect(g.pick, &QPushButton::clicked, this, [this, number] { Pick(number); });
+    g.row.values->setMinimumWidth(150);
+    connect(g.row.pick, &QPushButton::clicked, this, [this, number] { Pick(number); });
   }
-  grid->addWidget(g.tolerant, row, column + 3, Qt::AlignCenter);
-  connect(g.enable, &QCheckBox::clicked, this, [this, number](bool on) { Toggle(number, on); });
-  connect(g.tolerant, &QCheckBox::clicked, this,
+  connect(g.row.enable, &QCheckBox::clicked, this, [this, number](bool on) { Toggle(number, on); });
+  connect(g.row.tolerant, &QCheckBox::clicked, this,
           [this, number](bool on) { SetTolerant(number, on); });
 }
 
@@ -158,16 +142,11 @@ void ZhConditionGroups::Refresh() {
 void ZhConditionGroups::RefreshGroup(int number) {
   if (number < 1 || number > kFrontConditionCount) return;
   Group& g = groups_[static_cast<size_t>(number)];
-  if (!g.enable) return;
+  if (!g.row.enable) return;
   const ConditionSet& set = session_.set;
   const bool on = set.IsEnabled(number);
-  g.enable->setChecked(on);
-  g.tolerant->setChecked(set.IsTolerant(number));
-  g.tolerant->setEnabled(on);
-  if (g.values) {
-    ShowValueSet(g.values, set.Indicator(number).values);
-    g.pick->setEnabled(on);
-  }
+  ShowConditionRow(g.row, on, set.IsTolerant(number),
+                   g.row.values ? &set.Indicator(number).values : nullptr);
   if (g.from) {
     const RangeCondition& range = set.Range(number);
     const QSignalBlocker blockFrom(g.from);
@@ -221,24 +200,9 @@ void ZhConditionGroups::Pick(int number) {
   // indicator; an open one would show the previous subject.
   if (app_.windows)
     if (QWidget* analysis = app_.windows->Find(QStringLiteral("Tf_zbpxz"))) analysis->close();
-  PickRequest request;
-  request.first = c->pickerFrom;
-  request.last = c->pickerTo;
-  request.checkList = c->checkList;
-  request.owner = number;
-  for (int32_t v : session_.set.Indicator(number).values.Values()) request.selected.push_back(v);
-  request.study.kind = StudySubject::Kind::kIndicator;
-  request.study.key = std::string(c->key);
-  if (c->pickerCurrent) {
-    const DrawTable& table = app_.Table();
-    const int last = table.LastRealIndex();
-    if (last >= 0) {
-      EvalContext at = TableContext(table, &app_.env);
-      at.pos = last;
-      const int32_t value = IndicatorValue(at, c->key);
-      if (value != kNoValue) request.current = value;
-    }
-  }
+  const PickRequest request =
+      ConditionPickRequest({c->pickerFrom, c->pickerTo, c->checkList, c->pickerCurrent, c->key},
+                           session_.set.Indicator(number).values, app_.Table(), app_.env);
   const auto picked = dialogs_.pick(owner_, request);
   if (!picked) return;  // 取消 changes nothing
   std::string error;

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "generator/condition_table.h"
+#include "gui/generator/condition_row.h"
 
 class QCheckBox;
 class QGridLayout;
@@ -43,10 +44,7 @@ class ZhConditionGroups : public QObject {
 
  private:
   struct Group {
-    QCheckBox* enable = nullptr;
-    QLineEdit* values = nullptr;
-    QPushButton* pick = nullptr;
-    QCheckBox* tolerant = nullptr;
+    ConditionRow row;
     MaskedEdit* from = nullptr;  // range conditions
     MaskedEdit* to = nullptr;
   };

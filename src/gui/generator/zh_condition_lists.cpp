@@ -8,9 +8,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
+#include <string>
 
 #include "formula/formula_check.h"
 #include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/generator/zh_condition_text.h"
 #include "gui/generator/zh_front_dialogs.h"
@@ -18,12 +21,6 @@
 
 namespace dlt::gui {
 namespace {
-
-QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  return b;
-}
 
 QListWidget* MakeList(const char* name, QWidget* parent) {
   auto* list = new QListWidget(parent);
@@ -52,50 +49,55 @@ void ZhConditionLists::Inform(const std::string& text) {
   if (!text.empty()) app_.shell.Inform(owner_, QString::fromStdString(text));
 }
 
-void ZhConditionLists::BuildSelfConditions(QWidget* page) {
+void ZhConditionLists::EntryList::Show(bool enabled) {
+  box->setChecked(enabled);
+  add->setEnabled(enabled);
+  remove->setEnabled(enabled);
+}
+
+ZhConditionLists::EntryList ZhConditionLists::BuildEntryList(QWidget* page,
+                                                             const EntryListNames& names,
+                                                             void (ConditionSet::*setEnabled)(bool),
+                                                             void (ZhConditionLists::*add)(),
+                                                             void (ZhConditionLists::*remove)()) {
+  EntryList e;
   auto* layout = new QHBoxLayout(page);
-  cb_selfcond = new QCheckBox(QStringLiteral("自设条件"), page);
-  cb_selfcond->setObjectName("cb_selfcond");
-  lb_selfcond = MakeList("lb_selfcond", page);
-  b_addanyzh = MakeButton("b_addanyzh", QStringLiteral("增加  "), page);
-  b_selfcondsub = MakeButton("b_selfcondsub", QStringLiteral("删除"), page);
+  e.box = new QCheckBox(names.caption, page);
+  e.box->setObjectName(names.box);
+  e.list = MakeList(names.list, page);
+  e.add = NamedButton(page, names.add, QStringLiteral("增加  "));
+  e.remove = NamedButton(page, names.remove, QStringLiteral("删除"));
   auto* buttons = new QVBoxLayout;
-  buttons->addWidget(b_addanyzh);
-  buttons->addWidget(b_selfcondsub);
+  buttons->addWidget(e.add);
+  buttons->addWidget(e.remove);
   buttons->addStretch(1);
-  layout->addWidget(cb_selfcond, 0, Qt::AlignTop);
-  layout->addWidget(lb_selfcond, 1);
+  layout->addWidget(e.box, 0, Qt::AlignTop);
+  layout->addWidget(e.list, 1);
   layout->addLayout(buttons);
-  connect(cb_selfcond, &QCheckBox::clicked, this, [this](bool on) {
-    session_.set.SetSelfConditionsEnabled(on);
-    if (!on) lb_selfcond->clear();
+  QListWidget* list = e.list;
+  connect(e.box, &QCheckBox::clicked, this, [this, list, setEnabled](bool on) {
+    (session_.set.*setEnabled)(on);
+    if (!on) list->clear();
     RefreshControls();
   });
-  connect(b_addanyzh, &QPushButton::clicked, this, &ZhConditionLists::AddSelfCondition);
-  connect(b_selfcondsub, &QPushButton::clicked, this, &ZhConditionLists::DeleteSelfCondition);
+  connect(e.add, &QPushButton::clicked, this, add);
+  connect(e.remove, &QPushButton::clicked, this, remove);
+  return e;
+}
+
+void ZhConditionLists::BuildSelfConditions(QWidget* page) {
+  selfConditions_ = BuildEntryList(
+      page,
+      {QStringLiteral("自设条件"), "cb_selfcond", "lb_selfcond", "b_addanyzh", "b_selfcondsub"},
+      &ConditionSet::SetSelfConditionsEnabled, &ZhConditionLists::AddSelfCondition,
+      &ZhConditionLists::DeleteSelfCondition);
 }
 
 void ZhConditionLists::BuildTailSettings(QWidget* page) {
-  auto* layout = new QHBoxLayout(page);
-  cb_wsset = new QCheckBox(QStringLiteral("尾数设置"), page);
-  cb_wsset->setObjectName("cb_wsset");
-  lb_wsset = MakeList("lb_wsset", page);
-  b_wsset_add = MakeButton("b_wsset_add", QStringLiteral("增加  "), page);
-  b_wsset_delete = MakeButton("b_wsset_delete", QStringLiteral("删除"), page);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(b_wsset_add);
-  buttons->addWidget(b_wsset_delete);
-  buttons->addStretch(1);
-  layout->addWidget(cb_wsset, 0, Qt::AlignTop);
-  layout->addWidget(lb_wsset, 1);
-  layout->addLayout(buttons);
-  connect(cb_wsset, &QCheckBox::clicked, this, [this](bool on) {
-    session_.set.SetTailSettingsEnabled(on);
-    if (!on) lb_wsset->clear();
-    RefreshControls();
-  });
-  connect(b_wsset_add, &QPushButton::clicked, this, &ZhConditionLists::AddTailSetting);
-  connect(b_wsset_delete, &QPushButton::clicked, this, &ZhConditionLists::DeleteTailSetting);
+  tailSettings_ = BuildEntryList(
+      page, {QStringLiteral("尾数设置"), "cb_wsset", "lb_wsset", "b_wsset_add", "b_wsset_delete"},
+      &ConditionSet::SetTailSettingsEnabled, &ZhConditionLists::AddTailSetting,
+      &ZhConditionLists::DeleteTailSetting);
 }
 
 void ZhConditionLists::BuildCustomIndicators(QWidget* page) {
@@ -104,15 +106,15 @@ void ZhConditionLists::BuildCustomIndicators(QWidget* page) {
   cb_selfzb->setObjectName("cb_selfzb");
   e_selfzb = new QLineEdit(page);
   e_selfzb->setObjectName("e_selfzb");
-  b_fzsr = MakeButton("b_fzsr", QStringLiteral(" 辅助输入 "), page);
+  b_fzsr = NamedButton(page, "b_fzsr", QStringLiteral(" 辅助输入 "));
   e_selfzbqz = new QLineEdit(page);
   e_selfzbqz->setObjectName("e_selfzbqz");
   e_selfzbqz->setReadOnly(true);
-  b_selfzb = MakeButton("b_selfzb", QStringLiteral("取值"), page);
+  b_selfzb = NamedButton(page, "b_selfzb", QStringLiteral("取值"));
   cb_selfzbrc = new QCheckBox(QStringLiteral("容错"), page);
   cb_selfzbrc->setObjectName("cb_selfzbrc");
-  b_addselfzb = MakeButton("b_addselfzb", QStringLiteral("添加"), page);
-  b_deleteselfzb = MakeButton("b_deleteselfzb", QStringLiteral("删除"), page);
+  b_addselfzb = NamedButton(page, "b_addselfzb", QStringLiteral("添加"));
+  b_deleteselfzb = NamedButton(page, "b_deleteselfzb", QStringLiteral("删除"));
   lb_selfzb = MakeList("lb_selfzb", page);
   grid->addWidget(cb_selfzb, 0, 0);
   grid->addWidget(e_selfzb, 0, 1);
@@ -150,12 +152,8 @@ void ZhConditionLists::BuildCustomIndicators(QWidget* page) {
 
 void ZhConditionLists::RefreshControls() {
   const ConditionSet& set = session_.set;
-  cb_selfcond->setChecked(set.SelfConditionsEnabled());
-  b_addanyzh->setEnabled(set.SelfConditionsEnabled());
-  b_selfcondsub->setEnabled(set.SelfConditionsEnabled());
-  cb_wsset->setChecked(set.TailSettingsEnabled());
-  b_wsset_add->setEnabled(set.TailSettingsEnabled());
-  b_wsset_delete->setEnabled(set.TailSettingsEnabled());
+  selfConditions_.Show(set.SelfConditionsEnabled());
+  tailSettings_.Show(set.TailSettingsEnabled());
   const bool custom = set.CustomIndicatorsEnabled();
   cb_selfzb->setChecked(custom);
   for (QWidget* w : std::initializer_list<QWidget*>{e_selfzb, b_fzsr, b_selfzb, cb_selfzbrc,
@@ -165,12 +163,12 @@ void ZhConditionLists::RefreshControls() {
 
 void ZhConditionLists::Refresh(ListLineWording wording) {
   const ConditionSet& set = session_.set;
-  lb_selfcond->clear();
+  selfConditions_.list->clear();
   for (const SelfCondition& e : set.SelfConditions())
-    lb_selfcond->addItem(Line(SelfConditionLine(e, wording)));
-  lb_wsset->clear();
+    selfConditions_.list->addItem(Line(SelfConditionLine(e, wording)));
+  tailSettings_.list->clear();
   for (const TailSetting& e : set.TailSettings())
-    lb_wsset->addItem(Line(TailSettingLine(e, wording)));
+    tailSettings_.list->addItem(Line(TailSettingLine(e, wording)));
   lb_selfzb->clear();
   for (const CustomIndicator& e : set.CustomIndicators())
     lb_selfzb->addItem(Line(CustomIndicatorLine(e, wording)));
@@ -196,8 +194,8 @@ void SyncLines(QListWidget* list, const std::vector<Entry>& entries, LineFn line
 
 void ZhConditionLists::ShowAppended() {
   const ConditionSet& set = session_.set;
-  SyncLines(lb_selfcond, set.SelfConditions(), SelfConditionLine);
-  SyncLines(lb_wsset, set.TailSettings(), TailSettingLine);
+  SyncLines(selfConditions_.list, set.SelfConditions(), SelfConditionLine);
+  SyncLines(tailSettings_.list, set.TailSettings(), TailSettingLine);
   SyncLines(lb_selfzb, set.CustomIndicators(), CustomIndicatorLine);
   RefreshControls();
 }
@@ -209,45 +207,76 @@ void ZhConditionLists::ClearCustomEntry() {
   cb_selfzbrc->setChecked(false);
 }
 
+namespace {
+
+// One entry appended to the set and its line to the list box; false (and
+// the set's message in `error`) when the set refuses it.
+template <class Entry, class AddFn, class LineFn>
+bool AppendEntry(const std::optional<Entry>& entry, AddFn add, LineFn line, QListWidget* list,
+                 std::string* error) {
+  if (!entry) return true;
+  if (!add(*entry, error)) return false;
+  list->addItem(Line(line()));
+  return true;
+}
+
+// The selected entry removed from the set and its line from the list box.
+template <class RemoveFn>
+bool RemoveSelectedEntry(QListWidget* list, RemoveFn remove, std::string* error) {
+  const int row = SelectedRow(list);
+  if (!remove(row, error)) return false;
+  delete list->takeItem(row);
+  return true;
+}
+
+}  // namespace
+
 void ZhConditionLists::AddSelfCondition() {
-  auto entry = dialogs_.selfCondition(owner_);
-  if (!entry) return;
   std::string error;
-  if (!session_.set.AddSelfCondition(*entry, &error)) return Inform(error);
-  lb_selfcond->addItem(
-      Line(SelfConditionLine(session_.set.SelfConditions().back(), ListLineWording::kAdded)));
+  ConditionSet& set = session_.set;
+  if (!AppendEntry(
+          dialogs_.selfCondition(owner_),
+          [&](const SelfCondition& e, std::string* m) { return set.AddSelfCondition(e, m); },
+          [&] { return SelfConditionLine(set.SelfConditions().back(), ListLineWording::kAdded); },
+          selfConditions_.list, &error))
+    return Inform(error);
   RefreshControls();
 }
 
 void ZhConditionLists::DeleteSelfCondition() {
-  const int row = SelectedRow(lb_selfcond);
   std::string error;
-  if (!session_.set.RemoveSelfCondition(row, &error)) return Inform(error);
-  delete lb_selfcond->takeItem(row);
+  ConditionSet& set = session_.set;
+  if (!RemoveSelectedEntry(
+          selfConditions_.list,
+          [&](int row, std::string* m) { return set.RemoveSelfCondition(row, m); }, &error))
+    Inform(error);
 }
 
 void ZhConditionLists::AddTailSetting() {
-  auto entry = dialogs_.tailSetting(owner_);
-  if (!entry) return;
   std::string error;
-  if (!session_.set.AddTailSetting(*entry, &error)) return Inform(error);
-  lb_wsset->addItem(
-      Line(TailSettingLine(session_.set.TailSettings().back(), ListLineWording::kAdded)));
+  ConditionSet& set = session_.set;
+  if (!AppendEntry(
+          dialogs_.tailSetting(owner_),
+          [&](const TailSetting& e, std::string* m) { return set.AddTailSetting(e, m); },
+          [&] { return TailSettingLine(set.TailSettings().back(), ListLineWording::kAdded); },
+          tailSettings_.list, &error))
+    return Inform(error);
   RefreshControls();
 }
 
 void ZhConditionLists::DeleteTailSetting() {
-  const int row = SelectedRow(lb_wsset);
   std::string error;
-  if (!session_.set.RemoveTailSetting(row, &error)) return Inform(error);
-  delete lb_wsset->takeItem(row);
+  ConditionSet& set = session_.set;
+  if (!RemoveSelectedEntry(
+          tailSettings_.list,
+          [&](int row, std::string* m) { return set.RemoveTailSetting(row, m); }, &error))
+    Inform(error);
 }
 
 void ZhConditionLists::PickCustomValues() {
   PickRequest request;
   request.first = 0;
   request.last = 1000;
-  request.owner = kFrontConditionCount + 1;  // the pending custom values
   for (int32_t v : pendingValues_.Values()) request.selected.push_back(v);
   request.study.kind = StudySubject::Kind::kFormula;
   request.study.formula = e_selfzb->text().trimmed().toStdString();
@@ -282,10 +311,12 @@ void ZhConditionLists::AddCustomIndicator() {
 }
 
 void ZhConditionLists::DeleteCustomIndicator() {
-  const int row = SelectedRow(lb_selfzb);
   std::string error;
-  if (!session_.set.RemoveCustomIndicator(row, &error)) return Inform(error);
-  delete lb_selfzb->takeItem(row);
+  ConditionSet& set = session_.set;
+  if (!RemoveSelectedEntry(
+          lb_selfzb, [&](int row, std::string* m) { return set.RemoveCustomIndicator(row, m); },
+          &error))
+    Inform(error);
 }
 
 }  // namespace dlt::gui

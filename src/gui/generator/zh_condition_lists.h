@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include "generator/condition_list_lines.h"
+#include "generator/condition_set.h"
 #include "generator/value_set.h"
 
 class QCheckBox;
@@ -56,14 +58,30 @@ class ZhConditionLists : public QObject {
   ZhSession& session_;
   ZhFrontDialogs& dialogs_;
   QWidget* owner_;
-  QCheckBox* cb_selfcond = nullptr;
-  QListWidget* lb_selfcond = nullptr;
-  QPushButton* b_addanyzh = nullptr;
-  QPushButton* b_selfcondsub = nullptr;
-  QCheckBox* cb_wsset = nullptr;
-  QListWidget* lb_wsset = nullptr;
-  QPushButton* b_wsset_add = nullptr;
-  QPushButton* b_wsset_delete = nullptr;
+  // One list of entries with its switch and its add and delete buttons:
+  // 自设条件 (cb_selfcond, lb_selfcond, b_addanyzh, b_selfcondsub) and
+  // 尾数设置 (cb_wsset, lb_wsset, b_wsset_add, b_wsset_delete).
+  struct EntryList {
+    QCheckBox* box = nullptr;
+    QListWidget* list = nullptr;
+    QPushButton* add = nullptr;
+    QPushButton* remove = nullptr;
+    void Show(bool enabled);
+  };
+  struct EntryListNames {
+    QString caption;
+    const char* box;
+    const char* list;
+    const char* add;
+    const char* remove;
+  };
+  // Builds one entry list on `page` and binds it to the set.
+  EntryList BuildEntryList(QWidget* page, const EntryListNames& names,
+                           void (ConditionSet::*setEnabled)(bool), void (ZhConditionLists::*add)(),
+                           void (ZhConditionLists::*remove)());
+
+  EntryList selfConditions_;
+  EntryList tailSettings_;
   QCheckBox* cb_selfzb = nullptr;
   QLineEdit* e_selfzb = nullptr;
   QPushButton* b_fzsr = nullptr;

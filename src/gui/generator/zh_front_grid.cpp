@@ -15,6 +15,7 @@
 #include "generator/result_files.h"
 #include "generator/result_list.h"
 #include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
 #include "gui/app/text_file_viewer.h"
@@ -37,12 +38,6 @@ const QColor kCellBack(206, 255, 255);
 // The five front texts of the combination dialog's seven edits.
 std::array<std::string, 5> FrontTexts(const std::array<std::string, 7>& typed) {
   return {typed[0], typed[1], typed[2], typed[3], typed[4]};
-}
-
-QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  return b;
 }
 
 }  // namespace
@@ -118,10 +113,10 @@ ZhFrontGrid::ZhFrontGrid(AppContext& app, ZhSession& session, ZhFrontDialogs& di
   layout->addWidget(sg_zqresult, 1);
 
   auto* paging = new QHBoxLayout;
-  auto* first = MakeButton("b_zh_firstpage", QStringLiteral("首页"), this);
-  auto* prior = MakeButton("b_zh_priorpage", QStringLiteral("上页"), this);
-  auto* next = MakeButton("b_zh_nextpage", QStringLiteral("下页"), this);
-  auto* last = MakeButton("b_zh_lastpage", QStringLiteral("尾页"), this);
+  auto* first = NamedButton(this, "b_zh_firstpage", QStringLiteral("首页"));
+  auto* prior = NamedButton(this, "b_zh_priorpage", QStringLiteral("上页"));
+  auto* next = NamedButton(this, "b_zh_nextpage", QStringLiteral("下页"));
+  auto* last = NamedButton(this, "b_zh_lastpage", QStringLiteral("尾页"));
   l_zh_pageinfo = new QLabel(QStringLiteral("第0页/ 0页"), this);
   l_zh_pageinfo->setObjectName("l_zh_pageinfo");
   for (QWidget* w : std::initializer_list<QWidget*>{first, prior, next, last, l_zh_pageinfo})
@@ -133,14 +128,14 @@ ZhFrontGrid::ZhFrontGrid(AppContext& app, ZhSession& session, ZhFrontDialogs& di
   layout->addLayout(paging);
 
   auto* edits = new QHBoxLayout;
-  auto* save = MakeButton("b_savezh", QStringLiteral("保存组号"), this);
-  auto* load = MakeButton("b_loadzh", QStringLiteral("载入组号"), this);
-  auto* toForecast = MakeButton("b_addtoprodict", QStringLiteral("   加到预测区     "), this);
-  auto* clearForecast = MakeButton("b_clearpredict", QStringLiteral(" 清除预测区   "), this);
-  auto* del = MakeButton("b_sczh", QStringLiteral("  删除   "), this);
-  auto* edit = MakeButton("b_xgzh", QStringLiteral(" 修改   "), this);
-  auto* append = MakeButton("b_tjzh", QStringLiteral("  添加  "), this);
-  auto* print = MakeButton("b_zq_print", QStringLiteral("打印"), this);
+  auto* save = NamedButton(this, "b_savezh", QStringLiteral("保存组号"));
+  auto* load = NamedButton(this, "b_loadzh", QStringLiteral("载入组号"));
+  auto* toForecast = NamedButton(this, "b_addtoprodict", QStringLiteral("   加到预测区     "));
+  auto* clearForecast = NamedButton(this, "b_clearpredict", QStringLiteral(" 清除预测区   "));
+  auto* del = NamedButton(this, "b_sczh", QStringLiteral("  删除   "));
+  auto* edit = NamedButton(this, "b_xgzh", QStringLiteral(" 修改   "));
+  auto* append = NamedButton(this, "b_tjzh", QStringLiteral("  添加  "));
+  auto* print = NamedButton(this, "b_zq_print", QStringLiteral("打印"));
   for (QWidget* w : std::initializer_list<QWidget*>{save, load, toForecast, clearForecast, del,
                                                     edit, append, print})
     edits->addWidget(w);

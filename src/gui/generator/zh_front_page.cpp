@@ -18,6 +18,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/long_task.h"
 #include "gui/app/masked_edit.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
 #include "gui/app/tf_showpic.h"
@@ -28,6 +29,7 @@
 #include "gui/generator/zh_front_dialogs.h"
 #include "gui/generator/zh_front_grid.h"
 #include "gui/generator/zh_front_settings.h"
+#include "gui/generator/zh_run_texts.h"
 #include "gui/generator/zh_session.h"
 #include "gui/generator/zh_tools.h"
 #include "gui/history/draw_table_model.h"
@@ -36,12 +38,6 @@ namespace dlt::gui {
 namespace {
 
 const QString kFrontSetFilter = QStringLiteral("主区过滤条件格式文件(*.zh)");
-
-QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  return b;
-}
 
 QAction* MakeAction(QMenu* menu, const char* name, const QString& caption) {
   QAction* a = menu->addAction(caption);
@@ -105,6 +101,10 @@ ZhFrontPage::ZhFrontPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   RefreshConditions(false);
 }
 
+void ZhFrontPage::AllowContinueFiltering() {
+  b_contfilter->setEnabled(true);
+}
+
 ZhFrontPage::~ZhFrontPage() {
   app_.hooks.saveConditionSet = nullptr;
 }
@@ -148,16 +148,16 @@ QWidget* ZhFrontPage::BuildActions() {
   layout->addWidget(mode);
 
   auto* buttons = new QGridLayout;
-  b_filter = MakeButton("b_filter", QStringLiteral("常规过滤 "), box);
-  b_xzsgl = MakeButton("b_xzsgl", QStringLiteral("  过滤后旋转  "), box);
-  b_contfilter = MakeButton("b_contfilter", QStringLiteral("继续过滤  "), box);
+  b_filter = NamedButton(box, "b_filter", QStringLiteral("常规过滤 "));
+  b_xzsgl = NamedButton(box, "b_xzsgl", QStringLiteral("  过滤后旋转  "));
+  b_contfilter = NamedButton(box, "b_contfilter", QStringLiteral("继续过滤  "));
   b_contfilter->setEnabled(false);  // until the first filter or a loaded list
-  auto* b_save = MakeButton("b_save", QStringLiteral("保存条件  "), box);
-  auto* b_load = MakeButton("b_load", QStringLiteral("  载入条件  "), box);
-  b_hfoper = MakeButton("b_hfoper", QStringLiteral("恢复操作"), box);
-  auto* b_showcond = MakeButton("b_showcond", QStringLiteral(" 显示条件  "), box);
-  auto* b_condcheck = MakeButton("b_condcheck", QStringLiteral("条件对错"), box);
-  auto* b_groupfilter = MakeButton("b_groupfilter", QStringLiteral("批量过滤"), box);
+  auto* b_save = NamedButton(box, "b_save", QStringLiteral("保存条件  "));
+  auto* b_load = NamedButton(box, "b_load", QStringLiteral("  载入条件  "));
+  b_hfoper = NamedButton(box, "b_hfoper", QStringLiteral("恢复操作"));
+  auto* b_showcond = NamedButton(box, "b_showcond", QStringLiteral(" 显示条件  "));
+  auto* b_condcheck = NamedButton(box, "b_condcheck", QStringLiteral("条件对错"));
+  auto* b_groupfilter = NamedButton(box, "b_groupfilter", QStringLiteral("批量过滤"));
   buttons->addWidget(b_filter, 0, 0);
   buttons->addWidget(b_xzsgl, 0, 1);
   buttons->addWidget(b_contfilter, 1, 0);

@@ -50,6 +50,8 @@ class ZhFrontPage : public QWidget {
   // Shows the front list again from page 1 (after a run or a batch); with
   // the time the runs that made it took.
   void RefreshList(std::optional<int64_t> elapsedMicros = std::nullopt);
+  // A list that came from a run can be filtered further (继续过滤).
+  void AllowContinueFiltering();
   ZhFrontGrid& Grid() { return *grid_; }
   // Makes "常规1" the visible tab of PageControl2.
   void ShowFirstTab();

@@ -65,7 +65,6 @@ void TakeGeneratorPictures(AppContext& app, const QString& dir,
   if (auto* picker = app.windows->Get<Tf_getchoiceextend>()) {
     picker->setModal(false);
     picker->Prepare(40, 160, 95);
-    picker->SetOwner(25);
     picker->Begin({70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80});
     picker->show();
     settle(300);

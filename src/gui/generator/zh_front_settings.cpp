@@ -147,7 +147,6 @@ void ZhFrontSettings::PickPool() {
   request.first = 1;
   request.last = kFrontMax;
   request.current = 0;
-  request.owner = -2;
   request.selected = session_.set.PoolNumbers();
   const auto picked = dialogs_.pick(this, request);
   if (!picked) return;
@@ -162,7 +161,6 @@ void ZhFrontSettings::PickBankers() {
   request.first = 1;
   request.last = kFrontMax;
   request.current = 0;
-  request.owner = -1;
   request.selected = session_.set.BankerNumbers();
   const auto picked = dialogs_.pick(this, request);
   if (!picked) return;

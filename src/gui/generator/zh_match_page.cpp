@@ -25,6 +25,7 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
 #include "gui/app/text_file_viewer.h"
+#include "gui/app/utf8_text.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_checkreward.h"
 #include "gui/generator/tf_zh.h"
@@ -38,13 +39,6 @@
 
 namespace dlt::gui {
 namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The grid header; the ninth column "中奖情况" only after a prize check.
 QStringList Header(bool withPrize) {

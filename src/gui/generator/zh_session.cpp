@@ -5,12 +5,7 @@
 namespace dlt::gui {
 
 FilterEnvironment PrepareRun(AppContext& app, ZhSession& session) {
-  DrawTable& table = app.Table();
-  session.history.LoadFrom(table);
-  FilterEnvironment env;
-  env.table = &table;
-  env.history = &session.history;
-  env.env = app.env;
+  FilterEnvironment env = MakeFilterEnvironment(app.Table(), session.history, app.env);
   env.ring = &session.ring;
   env.snapshotFolder = &app.folder;
   env.makeFrontJudge = session.makeFrontJudge;

@@ -14,21 +14,19 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/text_file_viewer.h"
 #include "gui/app/tf_showpic.h"
+#include "gui/app/utf8_text.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_condchoice.h"
 #include "gui/generator/tf_groupfilter.h"
 #include "gui/generator/tf_qh.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/zh_front_page.h"
+#include "gui/generator/zh_run_texts.h"
 #include "gui/generator/zh_session.h"
 #include "history/draw_table.h"
 
 namespace dlt::gui {
 namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 // Writes the report file and opens it in the desktop's editor.
 void WriteAndOpen(AppContext& app, const std::vector<std::string>& lines, QWidget* parent) {
@@ -110,9 +108,7 @@ void RunBatchFilter(AppContext& app, ZhSession& session, Tf_zh& window) {
   const bool ran = std::any_of(batch.steps.begin(), batch.steps.end(), [](const BatchStep& s) {
     return s.kind == BatchStepKind::kFiltered;
   });
-  if (ran)
-    if (auto* contfilter = window.findChild<QPushButton*>("b_contfilter"))
-      contfilter->setEnabled(true);
+  if (ran) window.FrontPage().AllowContinueFiltering();
   session.front.FirstPage();
   window.FrontPage().RefreshConditions(true);
   std::optional<int64_t> elapsed;

@@ -8,7 +8,7 @@
 #include "formula/formula_messages.h"
 #include "formula/formula_syntax.h"
 #include "gui/app/app_context.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/catalogue.h"
 
 namespace dlt::gui {

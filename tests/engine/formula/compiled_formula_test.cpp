@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "formula/formula.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "support/test_support.h"
 
 namespace dlt {

@@ -6,7 +6,7 @@
 
 #include "formula/formula_messages.h"
 #include "formula_test_support.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/indicator.h"
 
 namespace dlt {

@@ -45,16 +45,20 @@ TEST(ValueListText, ParsesValuesAndRanges) {
   EXPECT_EQ(Parsed("3，1, 2"), (std::vector<int32_t>{1, 2, 3}));
   EXPECT_EQ(Parsed("5,5,4-6"), (std::vector<int32_t>{4, 5, 6}));
   EXPECT_EQ(Parsed("7-7"), (std::vector<int32_t>{7}));
+  EXPECT_EQ(Parsed(" 1 - 3 , 15"), (std::vector<int32_t>{1, 2, 3, 15}));
+  EXPECT_EQ(Parsed("1 ,2, 3"), (std::vector<int32_t>{1, 2, 3}));
   EXPECT_TRUE(Parsed("").empty());
   EXPECT_EQ(Parsed("0-2000").size(), 2001u);
 }
 
 TEST(ValueListText, RefusesMalformedLists) {
-  EXPECT_EQ(ParseError("a"), "取值格式不正确: a (应为整数或范围, 如 2,3 或 80-120)");
+  EXPECT_EQ(ParseError("a"), "\"a\" 不是整数或范围 (应写成如 2,3 或 80-120 或 0,2-4)");
   EXPECT_EQ(ParseError("5-3"), "取值范围的起点大于终点: 5-3");
   ParseError("1-");
   ParseError("-5");
   ParseError("1-2-3");
+  for (const char* missing : {"1,,2", "1,", ",1", ",", "1， ，2", "1 , , 2"})
+    EXPECT_EQ(ParseError(missing), std::string("逗号之间缺少数值: ") + missing);
   ParseError("+4");
   ParseError("99999999999");
   EXPECT_EQ(ParseError("0-2001"), "取值个数不能超过2001个");
@@ -76,7 +80,7 @@ TEST(ValueListText, NumberListsKeepTheirRange) {
   ASSERT_TRUE(numbers.has_value()) << error;
   EXPECT_EQ(numbers->size(), 11u);
   EXPECT_FALSE(ParseNumberList("0,1", 1, 35, &error).has_value());
-  EXPECT_EQ(error, "号码必须在1到35之间: 0");
+  EXPECT_EQ(error, "\"0\" 超出1到35的范围");
   EXPECT_FALSE(ParseNumberList("10", 0, 9, &error).has_value());
 }
 

@@ -10,13 +10,7 @@ namespace dlt::test {
 // A memory-source context over `draws` at `pos` (no table behind it).
 inline EvalContext ContextOver(const std::vector<Draw>& draws, int pos,
                                const EvalEnv* env = nullptr) {
-  EvalContext c;
-  c.source = Source::Memory;
-  c.draws = draws.data();
-  c.count = static_cast<int>(draws.size());
-  c.pos = pos;
-  c.env = env;
-  return c;
+  return MemoryContext(draws, pos, 0, env);
 }
 
 }  // namespace dlt::test

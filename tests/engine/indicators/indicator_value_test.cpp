@@ -3,7 +3,7 @@
 #include <thread>
 
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "history/memory_history.h"
 #include "indicator_test_support.h"
 #include "indicators/catalogue.h"

@@ -1,8 +1,10 @@
+#include "generator/back_judge.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/judge/judge_test_support.h"
 #include "generator/front_judge.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/indicator.h"
 
 namespace dlt {

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "generator/random_tickets.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/base_indicators.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"

@@ -7,7 +7,7 @@
 
 #include "engine/judge/judge_test_support.h"
 #include "formula/tgs.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "support/test_support.h"
 
 namespace dlt {
@@ -54,7 +54,8 @@ void ExpectFormulasAgree(int historySize, int combos, uint32_t seed) {
   EvalEnv env;
   CandidateTables tables(mem, env, 77);
   std::vector<std::unique_ptr<FastFormula>> fast;
-  for (const std::string& f : kFormulas) fast.push_back(FastFormula::Compile(f, historySize, tables));
+  for (const std::string& f : kFormulas)
+    fast.push_back(FastFormula::Compile(f, historySize, tables));
 
   std::mt19937 rng(seed);
   std::vector<Draw> copy(mem.Data(), mem.Data() + historySize + 1);

@@ -7,6 +7,7 @@
 
 #include "engine/judge/judge_test_support.h"
 #include "generator/front_judge.h"
+#include "generator/judge_runs.h"
 
 namespace dlt {
 namespace {

@@ -8,6 +8,7 @@
 
 #include "engine/judge/judge_test_support.h"
 #include "generator/front_judge.h"
+#include "generator/judge_runs.h"
 #include "generator/random_tickets.h"
 
 namespace dlt {

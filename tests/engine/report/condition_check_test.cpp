@@ -39,11 +39,8 @@ TEST(PastDrawCheck, AgreesWithTheReferenceJudgeOnEveryIndicatorCondition) {
       bench.history.CandidateSlot() = draws[index];
       std::vector<Draw> withDraw(before);
       withDraw.push_back(draws[index]);
-      EvalContext ctx;
-      ctx.source = Source::Memory;
-      ctx.draws = withDraw.data();
-      ctx.count = static_cast<int>(withDraw.size());
-      ctx.pos = ctx.count - 1;
+      const EvalContext ctx =
+          MemoryContext(withDraw, static_cast<int>(withDraw.size()) - 1, 0, nullptr);
       const int32_t actual = IndicatorValue(ctx, fc.key);
       bench.Enable(fc.number, RandomValues(fc, actual, rng));
       const bool judged = bench.Make(false)->Judge(draws[index].front).accepted;

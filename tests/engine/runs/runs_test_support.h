@@ -87,9 +87,7 @@ struct FilterBench {
     folder.Ensure();
     table = std::make_unique<DrawTable>(folder.TablePath());
     table->ApplyImport(RandomHistory(draws, seed), false);
-    history.LoadFrom(*table);
-    env.table = table.get();
-    env.history = &history;
+    env = MakeFilterEnvironment(*table, history, EvalEnv{});
   }
 };
 

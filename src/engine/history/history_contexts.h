@@ -8,28 +8,16 @@ namespace dlt {
 
 // A table-source context at the table's current record.
 inline EvalContext TableContext(const DrawTable& table, const EvalEnv* env) {
-  EvalContext c;
-  c.source = Source::Table;
-  c.draws = table.Draws().data();
-  c.count = table.RecordCount();
-  c.pos = table.Position() < 0 ? 0 : table.Position();
-  c.testColumn = table.ScratchColumn(ScratchField::Test).data();
-  c.env = env;
-  return c;
+  return TableContext(table.Draws(), table.Position() < 0 ? 0 : table.Position(),
+                      table.ScratchColumn(ScratchField::Test).data(), env);
 }
 
 // A memory-source context at 0-based `index`; `withCandidate` makes the
 // candidate slot (index N) visible.
 inline EvalContext MemoryContext(const MemoryHistory& mem, int index, bool withCandidate,
                                  int32_t tableTest, const EvalEnv* env) {
-  EvalContext c;
-  c.source = Source::Memory;
-  c.draws = mem.Data();
-  c.count = mem.Count() + (withCandidate ? 1 : 0);
-  c.pos = index;
-  c.tableTest = tableTest;
-  c.env = env;
-  return c;
+  return MemoryContext({mem.Data(), static_cast<size_t>(mem.Count() + (withCandidate ? 1 : 0))},
+                       index, tableTest, env);
 }
 
 }  // namespace dlt

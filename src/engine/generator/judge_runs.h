@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "common/parallel_runner.h"
+#include "generator/combination.h"
+#include "generator/front_judge.h"
+
+namespace dlt {
+
+// Judges many combinations on all cores (blocks of the input handed out in
+// turn by the parallel runner); the verdicts come back in input order. On
+// cancellation the result is empty and *cancelled (when given) is set.
+std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> combos, bool recheck,
+                              const ProgressFn& progress = {}, bool* cancelled = nullptr);
+
+// The accepted combinations of a whole enumeration.
+// (A filter marks every result 0, so the verdicts themselves are not kept.)
+struct EnumerationVerdicts {
+  std::vector<Combo> accepted;  // in the order EnumerateCombos lists them
+  int64_t judged = 0;           // combinations enumerated and judged
+  bool cancelled = false;       // then `accepted` is empty
+};
+
+// EnumerateCombos(pool, bankers) and JudgeAll in one pass on every core:
+// the generator's order is cut into equal stretches (a few per thread, each
+// entered by its rank), the parallel runner hands them out in turn, each
+// keeps only what it accepts, and the stretches are joined in order. Same result as judging
+// EnumerateCombos' list, without building it.
+EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<int>& pool,
+                                     const std::vector<int>& bankers,
+                                     const ProgressFn& progress = {});
+
+}  // namespace dlt
