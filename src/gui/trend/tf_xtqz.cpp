@@ -4,13 +4,13 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QVBoxLayout>
-#include <tuple>
 
+#include "analysis/series_fill.h"
 #include "gui/analysis/analysis_handoff.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "history/draw_table.h"
-#include "history/eval_contexts.h"
+#include "history/history_contexts.h"
 #include "indicators/indicator.h"
 #include "trend/derived_keys.h"
 
@@ -99,7 +99,9 @@ void Tf_xtqz::FilterAssistant() {
   const EvalContext ctx = TableContext(table, &app_.env);
   for (int i = 0; i < table.RecordCount(); ++i)
     series.values.push_back(IndicatorValue(ctx.At(i), key_));
-  std::tie(series.from, series.to) = AnalysisRangeOf(series.values);
+  const ValueRange range = AnalysisRange(series.values);
+  series.from = range.from;
+  series.to = range.to;
   series.caption = QStringLiteral("指标组合形态:") + QString::fromStdString(key_) +
                    QStringLiteral("（过滤助手）");
   // The analysis window's own transfer takes the shape as a formula.
