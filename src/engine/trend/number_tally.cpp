@@ -78,18 +78,18 @@ Chart NumberBarChart(const NumberBarSpec& spec, const TextMetrics& metrics) {
   c.plotWidth = spec.width - 60;
   c.plotHeight = h - 60;
   c.xFirst = 0;
-  c.xLast = spec.slots;
+  c.xLast = spec.slotCount;
   c.xMinorUnits = c.xMajorUnits = 1;
   c.yMin = 0;
   c.yMax = 10 * step;
   c.yMinorUnits = c.yMajorUnits = step;
   for (int k = 1; k <= 10; ++k) c.yLabels.push_back(std::to_string(k * step));
-  for (int i = 0; i < spec.slots && i < static_cast<int>(shown.size()); ++i)
+  for (int i = 0; i < spec.slotCount && i < static_cast<int>(shown.size()); ++i)
     c.xLabels.push_back(std::to_string(shown[i].number));
   c = DeriveScales(c);
 
   const double third = c.xScale / 3;
-  for (int i = 0; i < spec.slots && i < static_cast<int>(shown.size()); ++i) {
+  for (int i = 0; i < spec.slotCount && i < static_cast<int>(shown.size()); ++i) {
     const double x = PlotX(c, i + 1);
     if (spec.counts) {
       const double top = PlotY(c, shown[i].count);

@@ -40,7 +40,7 @@ NumberTally TallyNumbers(std::span<const Draw> draws, const DrawRange& range);
 enum class BarOrder { ByNumber = 0, ByCount, ByOmission };
 struct NumberBarSpec {
   const ZoneTally* zone = nullptr;
-  int slots = 35;
+  int slotCount = 35;
   BarOrder order = BarOrder::ByNumber;
   bool counts = true, omissions = true;
   int width = 0, height = 0;

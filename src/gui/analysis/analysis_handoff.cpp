@@ -68,6 +68,13 @@ std::pair<int32_t, int32_t> AnalysisRangeOf(const std::vector<int32_t>& values) 
   return {*lo, *hi == *lo ? *lo + 4 : *hi};
 }
 
+std::vector<int32_t> SeriesAtHistoryEnd(const std::vector<int32_t>& values, int drawCount) {
+  std::vector<int32_t> series(std::max(drawCount, 0), 0);
+  const int n = std::min<int>(static_cast<int>(values.size()), drawCount);
+  std::copy(values.end() - n, values.end(), series.end() - n);
+  return series;
+}
+
 bool OpenIndicatorAnalysis(AppContext& app, QWidget* parent, const AnalysisSeries& series) {
   DrawTable& table = app.Table();
   if (table.RecordCount() == 0) {

@@ -15,6 +15,7 @@
 #include "gui/history/tf_gxsjq.h"
 #include "gui/history/tf_set.h"
 #include "gui/trend/fxd_screenshots.h"
+#include "gui/trend/stats_screenshots.h"
 
 namespace dlt::gui {
 namespace {
@@ -75,6 +76,7 @@ void TakeAll(DltApp& app, const QString& dir) {
   settings->close();
   TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);
   TakeTrendPictures(app.Context(), dir, &Save, &Settle);
+  TakeStatisticsPictures(app.Context(), dir, &Save, &Settle);
   main->close();
 }
 

@@ -29,10 +29,10 @@ struct ToolbarButton {
   const char* caption;
 };
 constexpr ToolbarButton kButtons[] = {{"b_tjq", "统计区"},    {"b_zh", "超强组号"},
-                                   {"b_fxd", "走势分析"},  {"b_moredb", "更多图表"},
-                                   {"b_zbpx", "指标剖析"}, {"b_gxsjq", "数据更新"},
-                                   {"b_set", "设置"},      {"b_tdsh", "提胆杀号"},
-                                   {"b_help", "帮助"},     {"b_exit", "退出"}};
+                                      {"b_fxd", "走势分析"},  {"b_moredb", "更多图表"},
+                                      {"b_zbpx", "指标剖析"}, {"b_gxsjq", "数据更新"},
+                                      {"b_set", "设置"},      {"b_tdsh", "提胆杀号"},
+                                      {"b_help", "帮助"},     {"b_exit", "退出"}};
 
 constexpr int kMainHeight = 33;
 
@@ -141,7 +141,8 @@ void Tf_main::ShowFeature(const char* className, bool closeUpdateWindow) {
 void Tf_main::ShowDataUpdate() {
   // The update window changes the history under the windows that hold the
   // shared cursor: they are closed first.
-  for (const char* name : {"Tf_zh", "Tf_fxd", "Tf_zbpxz", "Tf_tdsh"})
+  for (const char* name :
+       {"Tf_zh", "Tf_fxd", "Tf_zbpxz", "Tf_tdsh", "Tf_tjq", "Tf_moredb", "Tf_bluefxd"})
     if (QWidget* w = app_.windows->Find(name); w && w->isVisible()) w->close();
   ShowFeature("Tf_gxsjq", false);
 }
