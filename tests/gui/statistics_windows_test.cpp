@@ -91,6 +91,7 @@ class StatisticsWindowsTest : public QObject {
   void associationConfirmsAndHandsAColumnOver();
   void associationExportsTheFollowingDraws();
   void backZoneWindowIsReachedAndEveryPageDraws();
+  void anEmptyHistoryKeepsEveryWindowWorking();
 };
 
 void StatisticsWindowsTest::statisticsAreaFillsAndItsRangeControlsMirror() {
@@ -397,6 +398,31 @@ void StatisticsWindowsTest::backZoneWindowIsReachedAndEveryPageDraws() {
   w->hide();
   w->show();
   QCOMPARE(w->Pages()->currentIndex(), 0);
+}
+
+void StatisticsWindowsTest::anEmptyHistoryKeepsEveryWindowWorking() {
+  TestWorld world;
+  auto app = Started(world);
+  auto* tjq = app->Windows().Get<Tf_tjq>();
+  tjq->show();
+  QCOMPARE(FrontTotal(tjq->Tally()), 0);
+  QCOMPARE(Text(tjq, "l_jo_1_bfb"), QString("0.0%"));
+  for (int i = 0; i < 4; ++i) tjq->Pages()->setCurrentIndex(i);
+  Click(tjq, "rb_fxtj_self");
+  QCOMPARE(Text(tjq, "l_tjq"), QString("共0期"));
+  auto* more = app->Windows().Get<Tf_moredb>();
+  more->show();
+  for (int i = 0; i < 3; ++i) more->Pages()->setCurrentIndex(i);
+  QCOMPARE(Text(more, "l_xsxk_xk"), QString("相克[595]"));
+  auto* blue = app->Windows().Get<Tf_bluefxd>();
+  blue->show();
+  for (int i = 0; i < 7; ++i) {
+    blue->Pages()->setCurrentIndex(i);
+    auto* page = blue->Pages()->currentWidget();
+    for (const char* step : {"Button5", "Button14", "Button2", "Button10", "Button17", "Button22",
+                             "Button26", "Button31"})
+      if (auto* b = page->findChild<QAbstractButton*>(step)) QTest::mouseClick(b, Qt::LeftButton);
+  }
 }
 
 QTEST_MAIN(StatisticsWindowsTest)
