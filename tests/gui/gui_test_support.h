@@ -23,9 +23,11 @@ class FakeShell : public ShellServices {
     questions << text;
     return confirmAnswer;
   }
+  // Records the address; `openSucceeds` false plays a desktop without a
+  // program for it.
   bool OpenUrl(const QUrl& url) override {
     opened.push_back(url);
-    return true;
+    return openSucceeds;
   }
   QString SaveFileName(QWidget*, const QString& title, const QString&, const QString&) override {
     titles << title;
@@ -64,6 +66,7 @@ class FakeShell : public ShellServices {
   std::deque<QString> files;
   std::deque<std::function<void(QDialog&)>> dialogHandlers;
   bool confirmAnswer = true;
+  bool openSucceeds = true;
   int dialogsRun = 0;
 };
 

@@ -868,7 +868,7 @@ void ZhDialogsTest::editNumbersRoundTrip() {
   auto app = world.MakeApp();
   world.shell.dialogHandlers.push_back([&](QDialog& d) {
     QCOMPARE(d.windowTitle(), QString("修改组号"));
-    QCOMPARE(Child<QLineEdit>(d, "me_red1")->text(), QString("1"));
+    QCOMPARE(Child<QLineEdit>(d, "me_red1")->text(), QString("01"));
     QCOMPARE(Child<QLineEdit>(d, "me_blue")->text(), QString("12"));
     QVERIFY(Child<QLineEdit>(d, "me_red6")->text().isEmpty());
     Type(d, "me_red2", "33");
@@ -877,7 +877,7 @@ void ZhDialogsTest::editNumbersRoundTrip() {
   });
   const auto result = EditNumbers(app->Context(), nullptr, {"1", "2", "3", "4", "5", "", "12"});
   QVERIFY(result.has_value());
-  const std::array<std::string, 7> expected{"1", "33", "3", "4", "5", "7", "12"};
+  const std::array<std::string, 7> expected{"01", "33", "03", "04", "05", "7", "12"};
   QCOMPARE(*result, expected);
   world.shell.dialogHandlers.push_back([&](QDialog& d) {
     Type(d, "me_red1", "9");

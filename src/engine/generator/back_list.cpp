@@ -1,5 +1,6 @@
 #include "generator/back_list.h"
 
+#include "common/numbers.h"
 #include "generator/result_list.h"
 
 namespace dlt {
@@ -20,7 +21,7 @@ std::string BackList::Caption() const {
 std::vector<std::string> BackList::RowTexts(int k) const {
   if (!Valid(k)) return {};
   const BackPair& p = At(k);
-  return {RecordLabel(k), std::to_string(p[0]), std::to_string(p[1])};
+  return {RecordLabel(k), TwoDigit(p[0]), TwoDigit(p[1])};
 }
 
 int BackList::RecordForForecast(int row) const {

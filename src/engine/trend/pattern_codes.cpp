@@ -41,13 +41,6 @@ std::vector<std::string> PatternHeaders(bool lastDigits) {
   return h;
 }
 
-std::string DrawNumbersText(const Draw& d) {
-  std::string s;
-  for (int n : d.front) s += TwoDigit(n) + " ";
-  s += "| " + TwoDigit(d.back[0]) + " " + TwoDigit(d.back[1]);
-  return s;
-}
-
 std::vector<int> PatternCodes(const Draw& d, PatternProperty property, bool lastDigits) {
   std::vector<int> codes;
   for (int n : d.front) codes.push_back(PatternCode(property, lastDigits ? n % 10 : n, lastDigits));

@@ -32,9 +32,6 @@ int PatternCode(PatternProperty property, int value, bool lastDigit);
 // "副号2尾" with last digits, or "主号1" .. "主号5" without.
 std::vector<std::string> PatternHeaders(bool lastDigits);
 
-// The numbers of a draw as "01 02 03 04 05 | 06 07".
-std::string DrawNumbersText(const Draw& d);
-
 // The codes of one draw: seven (five front and two back last digits) or
 // five (the front numbers).
 std::vector<int> PatternCodes(const Draw& d, PatternProperty property, bool lastDigits);

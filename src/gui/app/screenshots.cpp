@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <cstdio>
 
+#include "gui/analysis/zbpxz_screenshots.h"
 #include "gui/app/dlt_app.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
@@ -14,6 +15,7 @@
 #include "gui/history/tf_addsj.h"
 #include "gui/history/tf_gxsjq.h"
 #include "gui/history/tf_set.h"
+#include "gui/killnum/killnum_screenshots.h"
 #include "gui/trend/fxd_screenshots.h"
 #include "gui/trend/stats_screenshots.h"
 
@@ -72,11 +74,16 @@ void TakeAll(DltApp& app, const QString& dir) {
     tabs->setCurrentIndex(2);
     Settle(200);
     Save(settings, dir, "set_shapes.png");
+    tabs->setCurrentIndex(3);
+    Settle(200);
+    Save(settings, dir, "set_notice.png");
   }
   settings->close();
   TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);
   TakeTrendPictures(app.Context(), dir, &Save, &Settle);
   TakeStatisticsPictures(app.Context(), dir, &Save, &Settle);
+  TakeAnalysisPictures(app.Context(), dir, &Save, &Settle);
+  TakeKillnumPictures(app.Context(), dir, &Save, &Settle);
   main->close();
 }
 

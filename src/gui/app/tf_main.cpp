@@ -14,6 +14,7 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/startup_steps.h"
 #include "gui/app/tdm.h"
+#include "gui/app/text_file_viewer.h"
 #include "gui/app/tf_showpic.h"
 #include "gui/app/toolbar_icons.h"
 #include "gui/app/window_set.h"
@@ -83,11 +84,30 @@ void Tf_main::RunCreationStep() {
   app_.shapeClasses = DefaultShapeClassTable();
   LoadSprites(app_);
   app_.dm->Open(app_.folder.TablePath());
+  CheckStoredRows();
   for (int k = 2; k <= 15; ++k) app_.zoneTables[k] = ZoneBounds(k, 1, 35);
   app_.env.coldHot = app_.settings.ReadColdHot();
   move(0, 0);
   if (const QScreen* s = QApplication::primaryScreen()) app_.screen = s->geometry().size();
   resize(std::max(app_.screen.width(), 400), kMainHeight);
+}
+
+void Tf_main::CheckStoredRows() {
+  DrawTable& table = app_.Table();
+  if (table.BadRows().empty()) return;
+  // Rows edited outside the program: nothing may compute on them. The user
+  // deletes them here (and enters the right numbers in 数据更新) or mends
+  // them with the command line before the next start.
+  const QString message = QString::fromStdString(table.BadRowsMessage());
+  if (!app_.shell.Confirm(nullptr,
+                          message + QStringLiteral("\n\n这些记录不能使用。删除它们后继续吗？"
+                                                   "（删除后可在“数据更新”中重新添加正确的号码；"
+                                                   "选“否”将退出程序）")))
+    throw DbError(message.toStdString() +
+                  "\n请改正(dlt history add 期数 号码)或删除(dlt history delete 期数)"
+                  "这些记录后再启动程序");
+  const std::vector<BadRow> bad = table.BadRows();
+  for (const BadRow& row : bad) table.DeleteDraw(row.qs);
 }
 
 void Tf_main::showEvent(QShowEvent* e) {
@@ -148,13 +168,12 @@ void Tf_main::ShowDataUpdate() {
 }
 
 void Tf_main::ShowHelp() {
-  const QString chm = QString::fromStdString(app_.folder.Path("database/help.chm"));
-  if (QFile::exists(chm))
-    app_.shell.OpenUrl(QUrl::fromLocalFile(chm));
+  // The help is the page help.htm of the data folder, seeded at start.
+  const QString page = QString::fromStdString(app_.folder.Path("help.htm"));
+  if (QFile::exists(page))
+    OpenDocument(app_.shell, this, page);
   else
     app_.shell.Inform(this, QStringLiteral("帮助文件丢失"));
-  const QString page = QString::fromStdString(app_.folder.Path("help.htm"));
-  if (QFile::exists(page)) app_.shell.OpenUrl(QUrl::fromLocalFile(page));
 }
 
 void Tf_main::RunCloseStep() {

@@ -15,6 +15,7 @@
 
 #include "common/numbers.h"
 #include "common/rounding.h"
+#include "gui/app/masked_edit.h"
 
 namespace dlt::gui {
 
@@ -139,7 +140,8 @@ QWidget* PickerRuleGroup::BoundsRow(Bounds& b, const QString& stem, const QStrin
   h->setContentsMargins(0, 0, 0, 0);
   b.box = NamedBox("cb_" + stem, caption, row);
   auto makeEdit = [&](const QString& name) {
-    auto* e = new QLineEdit(row);
+    QLineEdit* e =
+        decimal ? new QLineEdit(row) : new MaskedEdit(QString(digits, QChar('0')) + "; ", row);
     e->setObjectName(name);
     if (decimal) {
       // A mean is a whole or half number; one decimal is enough.
@@ -148,8 +150,6 @@ QWidget* PickerRuleGroup::BoundsRow(Bounds& b, const QString& stem, const QStrin
       v->setLocale(QLocale::c());
       e->setValidator(v);
       e->setMaxLength(digits + 2);
-    } else {
-      e->setInputMask(QString(digits, QChar('0')) + "; ");
     }
     e->setFixedWidth(12 * digits + 18);
     return e;

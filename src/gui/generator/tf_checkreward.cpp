@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/app_context.h"
+#include "gui/app/masked_edit.h"
 #include "history/draw_table.h"
 
 namespace dlt::gui {
@@ -18,16 +19,14 @@ Tf_checkreward::Tf_checkreward(AppContext& app, QWidget* parent) : QDialog(paren
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(QStringLiteral("对奖的期数"), this), 0, 0);
-  me_qs = new QLineEdit(this);
+  me_qs = new MaskedEdit(QStringLiteral("9999999;_"), this);
   me_qs->setObjectName("me_qs");
-  me_qs->setInputMask("9999999;_");
   grid->addWidget(me_qs, 0, 1, 1, 3);
   const std::array<const char*, 7> labels = {"主号一", "主号二", "主号三", "主号四",
                                              "主号五", "副号一", "副号二"};
   for (int i = 0; i < 7; ++i) {
-    me_hm[i] = new QLineEdit(this);
+    me_hm[i] = new MaskedEdit(QStringLiteral("99;_"), this);
     me_hm[i]->setObjectName(QStringLiteral("me_hm%1").arg(i + 1));
-    me_hm[i]->setInputMask("99;_");
     const int row = 1 + i / 2;
     const int col = (i % 2) * 2;
     grid->addWidget(new QLabel(QString::fromUtf8(labels[i]), this), row, col);
@@ -50,7 +49,7 @@ Tf_checkreward::Tf_checkreward(AppContext& app, QWidget* parent) : QDialog(paren
 
 void Tf_checkreward::Prepare() {
   me_qs->clear();
-  for (QLineEdit* e : me_hm) e->clear();
+  for (MaskedEdit* e : me_hm) e->clear();
   me_qs->setFocus();
 }
 
@@ -71,8 +70,8 @@ void Tf_checkreward::DrawNumberChanged(const QString& text) {
   // The forecast record is no draw to grade against.
   if (index < 0 || number > kLastRealQs) return;
   const Draw& d = table.Draws()[static_cast<size_t>(index)];
-  for (int i = 0; i < 5; ++i) me_hm[i]->setText(QString::number(d.front[i]));
-  for (int i = 0; i < 2; ++i) me_hm[5 + i]->setText(QString::number(d.back[i]));
+  for (int i = 0; i < 5; ++i) me_hm[i]->SetNumber(d.front[i]);
+  for (int i = 0; i < 2; ++i) me_hm[5 + i]->SetNumber(d.back[i]);
 }
 
 }  // namespace dlt::gui

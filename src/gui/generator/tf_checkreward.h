@@ -8,6 +8,8 @@ class QLineEdit;
 
 namespace dlt::gui {
 
+class MaskedEdit;
+
 struct AppContext;
 
 // "对奖": the draw a prize check grades against. Typing a draw number of
@@ -27,7 +29,7 @@ class Tf_checkreward : public QDialog {
 
   AppContext& app_;
   QLineEdit* me_qs = nullptr;
-  std::array<QLineEdit*, 7> me_hm{};
+  std::array<MaskedEdit*, 7> me_hm{};
 };
 
 }  // namespace dlt::gui

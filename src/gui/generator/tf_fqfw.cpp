@@ -13,6 +13,7 @@
 
 #include "common/numbers.h"
 #include "gui/app/app_context.h"
+#include "gui/app/masked_edit.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 
@@ -20,11 +21,10 @@ namespace dlt::gui {
 
 namespace {
 
-QLineEdit* RangeEdit(QWidget* parent, const char* name, const QString& text) {
-  auto* e = new QLineEdit(parent);
+MaskedEdit* RangeEdit(QWidget* parent, const char* name, int value) {
+  auto* e = new MaskedEdit(QStringLiteral("000; "), parent);
   e->setObjectName(name);
-  e->setInputMask(QStringLiteral("000; "));
-  e->setText(text);
+  e->SetNumber(value);
   e->setFixedWidth(48);
   return e;
 }
@@ -48,8 +48,8 @@ Tf_fqfw::Tf_fqfw(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
   auto* layout = new QVBoxLayout(this);
 
   auto* rangeRow = new QHBoxLayout;
-  fromEdit_ = RangeEdit(this, "me_zbqzfrom", QStringLiteral("  1"));
-  toEdit_ = RangeEdit(this, "me_zbqzto", QStringLiteral(" 16"));
+  fromEdit_ = RangeEdit(this, "me_zbqzfrom", 1);
+  toEdit_ = RangeEdit(this, "me_zbqzto", 16);
   QPushButton* apply = NamedButton(this, "b_apply", QStringLiteral("应用"));
   connect(apply, &QPushButton::clicked, this, &Tf_fqfw::Apply);
   rangeRow->addWidget(fromEdit_);
@@ -86,8 +86,8 @@ Tf_fqfw::Tf_fqfw(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
 }
 
 void Tf_fqfw::SetRange(int32_t from, int32_t to) {
-  fromEdit_->setText(QString::number(from).rightJustified(3, ' '));
-  toEdit_->setText(QString::number(to).rightJustified(3, ' '));
+  fromEdit_->SetNumber(from);
+  toEdit_->SetNumber(to);
 }
 
 QString Tf_fqfw::Listing() const {

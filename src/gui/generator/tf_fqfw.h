@@ -5,11 +5,12 @@
 #include <cstdint>
 
 class QComboBox;
-class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 
 namespace dlt::gui {
+
+class MaskedEdit;
 
 struct AppContext;
 
@@ -39,8 +40,8 @@ class Tf_fqfw : public QDialog {
 
  private:
   AppContext& app_;
-  QLineEdit* fromEdit_ = nullptr;
-  QLineEdit* toEdit_ = nullptr;
+  MaskedEdit* fromEdit_ = nullptr;
+  MaskedEdit* toEdit_ = nullptr;
   QRadioButton* common_ = nullptr;
   QRadioButton* chosen_ = nullptr;
   QComboBox* zoneCount_ = nullptr;

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "gui/app/masked_edit.h"
+
 namespace dlt::gui {
 
 Tf_xgzh::Tf_xgzh(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
@@ -16,10 +18,8 @@ Tf_xgzh::Tf_xgzh(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
                                          "主码五", "副码一", "副码二"};
   auto* form = new QFormLayout(this);
   for (int i = 0; i < 7; ++i) {
-    auto* e = new QLineEdit(this);
+    auto* e = new MaskedEdit(QStringLiteral("00;_"), this);
     e->setObjectName(kNames[i]);
-    // Two optional digits; leading blanks are dropped when read.
-    e->setInputMask(QStringLiteral("00;_"));
     e->setFixedWidth(48);
     edits_[i] = e;
     form->addRow(QString::fromUtf8(kLabels[i]), e);
@@ -38,7 +38,7 @@ Tf_xgzh::Tf_xgzh(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
 }
 
 void Tf_xgzh::SetTexts(const std::array<QString, 7>& texts) {
-  for (int i = 0; i < 7; ++i) edits_[i]->setText(texts[i].trimmed());
+  for (int i = 0; i < 7; ++i) edits_[i]->SetNumberText(texts[i]);
 }
 
 std::array<QString, 7> Tf_xgzh::Texts() const {

@@ -4,9 +4,9 @@
 #include <QString>
 #include <array>
 
-class QLineEdit;
-
 namespace dlt::gui {
+
+class MaskedEdit;
 
 struct AppContext;
 
@@ -23,7 +23,7 @@ class Tf_xgzh : public QDialog {
 
  private:
   AppContext& app_;
-  std::array<QLineEdit*, 7> edits_{};
+  std::array<MaskedEdit*, 7> edits_{};
 };
 
 }  // namespace dlt::gui

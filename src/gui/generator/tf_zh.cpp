@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/app_context.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/generator/zh_back_page.h"
 #include "gui/generator/zh_front_page.h"
 #include "gui/generator/zh_match_page.h"
@@ -15,7 +16,7 @@ Tf_zh::Tf_zh(AppContext& app, QWidget* parent)
     : QWidget(parent), app_(app), session_(std::make_unique<ZhSession>()) {
   setObjectName("Tf_zh");
   setWindowTitle(QStringLiteral("超强组号"));
-  resize(1000, 700);
+  KeepBelowToolbarWhenMaximised(*this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   p_hmzh = new QTabWidget(this);
@@ -33,10 +34,20 @@ Tf_zh::Tf_zh(AppContext& app, QWidget* parent)
 }
 
 // The pages read the session to their last paint, so they go before it.
-Tf_zh::~Tf_zh() { delete p_hmzh; }
+Tf_zh::~Tf_zh() {
+  delete p_hmzh;
+}
 
 void Tf_zh::showEvent(QShowEvent* event) {
-  move(0, 62);
+  // The first show sizes the window to its content (every condition tab,
+  // all 35 numbers) as far as the screen below the toolbar allows; later
+  // shows keep the user's size.
+  if (!placed_) {
+    PlaceBelowToolbar(*this, kPreferredSize);
+    placed_ = true;
+  } else {
+    move(0, kFeatureWindowTop);
+  }
   p_hmzh->setCurrentIndex(0);
   front_->ShowFirstTab();
   QWidget::showEvent(event);
@@ -48,6 +59,11 @@ void Tf_zh::FrontListChanged() {
 
 void Tf_zh::FrontSetChanged() {
   front_->ShowChangedSet();
+}
+
+void Tf_zh::CustomIndicatorTransferred() {
+  front_->ShowChangedSet();
+  front_->ClearCustomIndicatorEntry();
 }
 
 }  // namespace dlt::gui

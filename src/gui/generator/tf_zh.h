@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 #include <memory>
 
@@ -32,6 +33,9 @@ class Tf_zh : public QWidget {
   // Another window appended a self condition or a custom indicator to the
   // front set: shows it.
   void FrontSetChanged();
+  // A custom indicator was transferred from the indicator analysis: shows
+  // it and clears the entry fields (e_selfzb, e_selfzbqz, cb_selfzbrc).
+  void CustomIndicatorTransferred();
 
  protected:
   // Every show starts on "主区过滤" and "常规1" at the top left.
@@ -40,7 +44,10 @@ class Tf_zh : public QWidget {
  private:
   AppContext& app_;
   std::unique_ptr<ZhSession> session_;
+  static constexpr QSize kPreferredSize{1340, 700};
+
   QTabWidget* p_hmzh = nullptr;
+  bool placed_ = false;
   ZhFrontPage* front_ = nullptr;
   ZhBackPage* back_ = nullptr;
   ZhMatchPage* match_ = nullptr;

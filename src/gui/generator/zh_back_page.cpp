@@ -28,8 +28,10 @@
 #include "gui/generator/value_pickers.h"
 #include "gui/generator/zh_back_record_model.h"
 #include "gui/generator/zh_back_values.h"
+#include "gui/generator/zh_condition_text.h"
 #include "gui/generator/zh_list_files.h"
 #include "gui/generator/zh_session.h"
+#include "gui/generator/zh_status_line.h"
 #include "gui/history/draw_table_model.h"
 #include "history/draw_table.h"
 
@@ -173,6 +175,8 @@ QWidget* ZhBackPage::BuildList() {
   sg_fqresult->setEditTriggers(QAbstractItemView::NoEditTriggers);
   sg_fqresult->verticalHeader()->hide();
   column->addWidget(sg_fqresult, 1);
+  l_fq_status = new ZhStatusLine("l_fq_status", box);
+  column->addWidget(l_fq_status);
 
   auto* buttons = new QGridLayout;
   const std::array<std::pair<const char*, QString>, 7> captions = {{
@@ -233,7 +237,7 @@ void ZhBackPage::ShowCondition(const ConditionWidgets& w) {
   const IndicatorCondition& c = session_.set.Back().Condition(w.number);
   const QSignalBlocker b1(w.enabled), b2(w.tolerant);
   w.enabled->setChecked(c.enabled);
-  w.values->setText(Q(ValueEditText(c.values)));
+  ShowValueSet(w.values, c.values);
   w.pick->setEnabled(c.enabled);
   w.tolerant->setEnabled(c.enabled);
   w.tolerant->setChecked(c.tolerant);
@@ -321,7 +325,7 @@ void ZhBackPage::Filter() {
     app_.shell.Inform(this, Q(out.message));
     return;
   }
-  ShowList();
+  ShowList(out.elapsedMicros);
   window_.setWindowTitle(Q(out.caption));
 }
 
@@ -346,8 +350,9 @@ void ZhBackPage::LoadSet() {
 
 // --- the back list ------------------------------------------------------------
 
-void ZhBackPage::ShowList() {
+void ZhBackPage::ShowList(std::optional<int64_t> elapsedMicros) {
   model_->Show(Header(), session_.back.Count());
+  l_fq_status->Show(session_.back.Count(), elapsedMicros);
   window_.setWindowTitle(Q(session_.back.Caption()));
 }
 

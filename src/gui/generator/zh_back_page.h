@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -17,6 +19,7 @@ struct AppContext;
 struct ZhSession;
 class Tf_zh;
 class ZhRecordModel;
+class ZhStatusLine;
 
 // The tab sheet "副区过滤" of the generator window: the eight back
 // conditions, the back pool and bankers, the back filter and the back list.
@@ -29,8 +32,9 @@ class ZhBackPage : public QWidget {
   // Shows the back set of the session in the controls (after a load or a
   // reset made elsewhere).
   void ShowConditions();
-  // Shows the back list in sg_fqresult and its caption.
-  void ShowList();
+  // Shows the back list in sg_fqresult, its status line (with the time of
+  // the run that made it) and its caption.
+  void ShowList(std::optional<int64_t> elapsedMicros = std::nullopt);
   QTableView* Grid() const { return sg_fqresult; }
 
  protected:
@@ -80,6 +84,7 @@ class ZhBackPage : public QWidget {
   QPlainTextEdit* m_fqkxhm = nullptr;
   QPlainTextEdit* m_fqdm = nullptr;
   QTableView* sg_fqresult = nullptr;
+  ZhStatusLine* l_fq_status = nullptr;
   ZhRecordModel* model_ = nullptr;
 };
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gui/app/app_context.h"
+#include "gui/app/masked_edit.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/zh_condition_text.h"
@@ -116,9 +117,8 @@ void ZhConditionGroups::AddGroup(const FrontCondition& c, QGridLayout* grid, int
     auto* h = new QHBoxLayout(box);
     h->setContentsMargins(0, 0, 0, 0);
     auto makeBound = [&](const QString& name) {
-      auto* e = new QLineEdit(box);
+      auto* e = new MaskedEdit(QStringLiteral("99;_"), box);  // two digits, 0..99
       e->setObjectName(name);
-      e->setInputMask(QStringLiteral("99;_"));  // two digits, 0..99
       e->setFixedWidth(36);
       connect(e, &QLineEdit::textChanged, this, [this, number] { BoundsEdited(number); });
       return e;
@@ -165,7 +165,7 @@ void ZhConditionGroups::RefreshGroup(int number) {
   g.tolerant->setChecked(set.IsTolerant(number));
   g.tolerant->setEnabled(on);
   if (g.values) {
-    g.values->setText(ValuesText(set.Indicator(number).values));
+    ShowValueSet(g.values, set.Indicator(number).values);
     g.pick->setEnabled(on);
   }
   if (g.from) {
@@ -174,9 +174,12 @@ void ZhConditionGroups::RefreshGroup(int number) {
     const QSignalBlocker blockTo(g.to);
     // Only rewrite an edit whose text says something else, so typing keeps
     // its cursor.
-    auto show = [](QLineEdit* e, std::optional<int32_t> v) {
+    auto show = [](MaskedEdit* e, std::optional<int32_t> v) {
       if (BoundFromText(e->text()) == v) return;
-      e->setText(v ? QString::number(*v) : QString());
+      if (v)
+        e->SetNumber(*v);
+      else
+        e->clear();
     };
     show(g.from, range.from);
     show(g.to, range.to);

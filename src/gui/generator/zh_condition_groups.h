@@ -16,6 +16,8 @@ class QWidget;
 
 namespace dlt::gui {
 
+class MaskedEdit;
+
 struct AppContext;
 struct ZhSession;
 struct ZhFrontDialogs;
@@ -45,8 +47,8 @@ class ZhConditionGroups : public QObject {
     QLineEdit* values = nullptr;
     QPushButton* pick = nullptr;
     QCheckBox* tolerant = nullptr;
-    QLineEdit* from = nullptr;  // range conditions
-    QLineEdit* to = nullptr;
+    MaskedEdit* from = nullptr;  // range conditions
+    MaskedEdit* to = nullptr;
   };
 
   QWidget* BuildRows(const std::vector<const FrontCondition*>& conditions);

@@ -37,6 +37,9 @@ class ZhConditionLists : public QObject {
   // conditions and custom indicators): lines already shown keep their
   // wording, the new ones get the window's.
   void ShowAppended();
+  // Empties the custom indicator being typed: e_selfzb, e_selfzbqz and its
+  // pending values, cb_selfzbrc.
+  void ClearCustomEntry();
 
  private:
   void RefreshControls();

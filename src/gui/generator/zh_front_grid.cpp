@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "generator/forecast_writes.h"
@@ -18,10 +17,12 @@
 #include "gui/app/app_context.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
+#include "gui/app/text_file_viewer.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/zh_front_dialogs.h"
 #include "gui/generator/zh_list_files.h"
 #include "gui/generator/zh_session.h"
+#include "gui/generator/zh_status_line.h"
 #include "gui/history/draw_table_model.h"
 #include "gui/history/tf_addsj.h"
 #include "history/draw_table.h"
@@ -125,6 +126,9 @@ ZhFrontGrid::ZhFrontGrid(AppContext& app, ZhSession& session, ZhFrontDialogs& di
   l_zh_pageinfo->setObjectName("l_zh_pageinfo");
   for (QWidget* w : std::initializer_list<QWidget*>{first, prior, next, last, l_zh_pageinfo})
     paging->addWidget(w);
+  paging->addSpacing(24);
+  l_zq_status = new ZhStatusLine("l_zq_status", this);
+  paging->addWidget(l_zq_status);
   paging->addStretch(1);
   layout->addLayout(paging);
 
@@ -178,7 +182,18 @@ void ZhFrontGrid::ShowPage() {
   const ResultList& list = session_.front;
   model_->Reload();
   l_zh_pageinfo->setText(QString::fromStdString(list.PageInfo()));
+  l_zq_status->Show(list.Count(), runMicros_);
   emit captionChanged(QString::fromStdString(list.Caption()));
+}
+
+void ZhFrontGrid::ShowRunResult(int64_t elapsedMicros) {
+  runMicros_ = elapsedMicros;
+  ShowPage();
+}
+
+void ZhFrontGrid::ShowChangedList() {
+  runMicros_.reset();
+  ShowPage();
 }
 
 int ZhFrontGrid::SelectedRecord() const {
@@ -191,7 +206,7 @@ void ZhFrontGrid::DeleteRecord() {
   const int n = SelectedRecord();
   if (n == 0) return Inform(QString::fromUtf8(kSelectToDeleteMessage));
   session_.front.Delete(n);
-  ShowPage();
+  ShowChangedList();
 }
 
 void ZhFrontGrid::EditRecord() {
@@ -207,7 +222,7 @@ void ZhFrontGrid::EditRecord() {
         return session_.front.ReplaceTyped(n, FrontTexts(*typed), error);
       }))
     return;
-  ShowPage();
+  ShowChangedList();
 }
 
 void ZhFrontGrid::AppendRecord() {
@@ -218,7 +233,7 @@ void ZhFrontGrid::AppendRecord() {
       }))
     return;
   if (session_.front.Page() == 0) session_.front.FirstPage();
-  ShowPage();
+  ShowChangedList();
 }
 
 void ZhFrontGrid::SaveList() {
@@ -236,7 +251,7 @@ void ZhFrontGrid::LoadList() {
                     }))
     return;
   session_.front.FirstPage();
-  ShowPage();
+  ShowChangedList();
   emit listLoaded();
 }
 
@@ -245,7 +260,7 @@ void ZhFrontGrid::PrintList() {
   std::string error;
   if (!WriteFrontListing(session_.front.Combos(), path, &error))
     return Inform(QString::fromStdString(error));
-  app_.shell.OpenUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  OpenDocument(app_.shell, this, QString::fromStdString(path));
 }
 
 void ZhFrontGrid::TablesChanged() {

@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 #include <QWidget>
+#include <cstdint>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -16,6 +18,7 @@ namespace dlt::gui {
 struct AppContext;
 struct ZhSession;
 struct ZhFrontDialogs;
+class ZhStatusLine;
 
 // The rows of the current page of the front result list: "第n条" and the
 // five numbers, painted as the grid's cells (header, label column, numbers;
@@ -49,6 +52,12 @@ class ZhFrontGrid : public QWidget {
   // Shows the current page again (after every change of list or page) and
   // sets the window caption.
   void ShowPage();
+  // The list was just made by a run that took `elapsedMicros`: shows page
+  // and status line with the time.
+  void ShowRunResult(int64_t elapsedMicros);
+  // The list was changed by other means than a run (a batch, a load, an
+  // edit): the status line keeps the count alone.
+  void ShowChangedList();
   // The record number of the selected row, 0 when none is selected.
   int SelectedRecord() const;
   QTableView* Grid() const { return sg_zqresult; }
@@ -76,6 +85,8 @@ class ZhFrontGrid : public QWidget {
   ZhFrontGridModel* model_ = nullptr;
   QTableView* sg_zqresult = nullptr;
   QLabel* l_zh_pageinfo = nullptr;
+  ZhStatusLine* l_zq_status = nullptr;
+  std::optional<int64_t> runMicros_;  // the run that made the list shown
 };
 
 }  // namespace dlt::gui

@@ -17,6 +17,7 @@
 #include "generator/condition_store.h"
 #include "gui/app/app_context.h"
 #include "gui/app/long_task.h"
+#include "gui/app/masked_edit.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
 #include "gui/app/tf_showpic.h"
@@ -124,9 +125,8 @@ QWidget* ZhFrontPage::BuildActions() {
   cb_xzjz->setObjectName("cb_xzjz");
   cb_xzjz->addItems({QStringLiteral("中五保四"), QStringLiteral("中四保四")});
   cb_xzjz->setEnabled(false);
-  me_jxzh = new QLineEdit(mode);
+  me_jxzh = new MaskedEdit(QStringLiteral("9999;_"), mode);
   me_jxzh->setObjectName("me_jxzh");
-  me_jxzh->setInputMask(QStringLiteral("9999;_"));
   me_jxzh->setFixedWidth(60);
   auto* group = new QButtonGroup(mode);
   group->addButton(rb_cgzh);
@@ -227,14 +227,21 @@ void ZhFrontPage::ShowChangedSet() {
   settings_->Refresh();
 }
 
+void ZhFrontPage::ClearCustomIndicatorEntry() {
+  lists_->ClearCustomEntry();
+}
+
 void ZhFrontPage::ShowFirstTab() {
   PageControl2->setCurrentIndex(0);
 }
 
-void ZhFrontPage::RefreshList() {
+void ZhFrontPage::RefreshList(std::optional<int64_t> elapsedMicros) {
   if (session_.front.Page() == 0 || session_.front.Page() > session_.front.PageCount())
     session_.front.FirstPage();
-  grid_->ShowPage();
+  if (elapsedMicros)
+    grid_->ShowRunResult(*elapsedMicros);
+  else
+    grid_->ShowChangedList();
 }
 
 void ZhFrontPage::RunFilterClicked(bool afterFilter) {
@@ -293,7 +300,7 @@ void ZhFrontPage::RunInBackground(
   session_.front = std::move(list);
   session_.front.FirstPage();
   b_contfilter->setEnabled(true);
-  grid_->ShowPage();
+  grid_->ShowRunResult(outcome.elapsedMicros);
   window_.setWindowTitle(QString::fromStdString(outcome.caption));
   if (!outcome.snapshotError.empty()) Inform(QString::fromStdString(outcome.snapshotError));
 }

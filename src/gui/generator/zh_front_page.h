@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "generator/condition_files.h"
 #include "generator/filter_run.h"
@@ -43,8 +45,11 @@ class ZhFrontPage : public QWidget {
   // Shows the set after another window changed it (appended a self
   // condition or a custom indicator); shown list lines keep their wording.
   void ShowChangedSet();
-  // Shows the front list again from page 1 (after a run or a batch).
-  void RefreshList();
+  // Empties the custom indicator being typed (formula, values, 容错).
+  void ClearCustomIndicatorEntry();
+  // Shows the front list again from page 1 (after a run or a batch); with
+  // the time the runs that made it took.
+  void RefreshList(std::optional<int64_t> elapsedMicros = std::nullopt);
   ZhFrontGrid& Grid() { return *grid_; }
   // Makes "常规1" the visible tab of PageControl2.
   void ShowFirstTab();

@@ -1,11 +1,11 @@
 #include "gui/generator/zh_front_screenshots.h"
 
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "generator/condition_report.h"
 #include "gui/app/app_context.h"
+#include "gui/app/text_file_viewer.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_getchoiceextend.h"
 #include "gui/generator/tf_zh.h"
@@ -43,8 +43,7 @@ void TakeGeneratorPictures(AppContext& app, const QString& dir,
   if (!zh) return;
   ExampleSet(zh->Session().set);
   zh->FrontPage().RefreshConditions(false);
-  zh->resize(1180, 760);
-  zh->show();
+  zh->show();  // at the size it opens with
   settle(300);
   if (auto* filter = zh->findChild<QPushButton*>("b_filter")) filter->click();
   settle(300);
@@ -52,9 +51,12 @@ void TakeGeneratorPictures(AppContext& app, const QString& dir,
   save(zh, dir, "zh_front.png");
   if (pages) {
     pages->setCurrentIndex(1);
+    if (auto* backFilter = zh->findChild<QPushButton*>("b_bluefilter")) backFilter->click();
     settle(200);
     save(zh, dir, "zh_back.png");
     pages->setCurrentIndex(2);
+    // Ten random tickets: the example front list is too long to match.
+    if (auto* random = zh->findChild<QPushButton*>("b_zh_jxhm")) random->click();
     settle(200);
     save(zh, dir, "zh_match.png");
     pages->setCurrentIndex(0);
@@ -71,19 +73,20 @@ void TakeGeneratorPictures(AppContext& app, const QString& dir,
     picker->hide();
   }
 
-  // The report as the text editor would show it.
-  QPlainTextEdit report;
-  report.setReadOnly(true);
-  report.setWindowTitle(QStringLiteral("showcond.txt"));
-  QString text;
-  for (const std::string& line : ConditionListReport(zh->Session().set))
-    text += QString::fromStdString(line) + QLatin1Char('\n');
-  report.setPlainText(text);
-  report.resize(520, 460);
-  report.show();
-  settle(200);
-  save(&report, dir, "zh_report.png");
-  report.close();
+  // The report file in the program's own viewer, as a desktop without a
+  // text editor shows it.
+  const std::string path = app.folder.Path(std::string(kConditionReportFile));
+  if (WriteConditionReport(path, ConditionListReport(zh->Session().set))) {
+    TextFileViewer report(app.shell);
+    report.setAttribute(Qt::WA_DeleteOnClose, false);
+    if (report.Load(QString::fromStdString(path), nullptr)) {
+      report.resize(620, 480);
+      report.show();
+      settle(200);
+      save(&report, dir, "zh_report.png");
+      report.close();
+    }
+  }
   zh->hide();
 }
 

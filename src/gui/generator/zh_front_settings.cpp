@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "gui/app/app_context.h"
@@ -21,11 +22,14 @@
 namespace dlt::gui {
 namespace {
 
-QPlainTextEdit* MakeMemo(const char* name, QWidget* parent) {
+// A memo tall enough for `lines` lines of numbers: the pool's 35 numbers
+// take four, so none hides behind a scroll bar.
+QPlainTextEdit* MakeMemo(const char* name, QWidget* parent, int lines) {
   auto* memo = new QPlainTextEdit(parent);
   memo->setObjectName(name);
   memo->setReadOnly(true);
-  memo->setFixedHeight(48);
+  const int margins = 2 * (memo->frameWidth() + int(memo->document()->documentMargin()));
+  memo->setFixedHeight(lines * memo->fontMetrics().lineSpacing() + margins + 2);
   return memo;
 }
 
@@ -42,8 +46,8 @@ ZhFrontSettings::ZhFrontSettings(AppContext& app, ZhSession& session, ZhFrontDia
   poolButton->setObjectName("b_zqkxhm");
   auto* bankerButton = new QPushButton(QStringLiteral("主区胆码"), this);
   bankerButton->setObjectName("b_zqdm");
-  m_zqkxhm = MakeMemo("m_zqkxhm", this);
-  m_zqdm = MakeMemo("m_zqdm", this);
+  m_zqkxhm = MakeMemo("m_zqkxhm", this, 4);
+  m_zqdm = MakeMemo("m_zqdm", this, 2);
   numbers->addWidget(poolButton, 0, 0);
   numbers->addWidget(m_zqkxhm, 0, 1);
   numbers->addWidget(bankerButton, 1, 0);

@@ -1,6 +1,7 @@
 #include "gui/generator/zh_match_page.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <array>
 #include <random>
@@ -20,9 +20,11 @@
 #include "generator/result_files.h"
 #include "generator/ticket_matching.h"
 #include "gui/app/app_context.h"
+#include "gui/app/masked_edit.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
+#include "gui/app/text_file_viewer.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_checkreward.h"
 #include "gui/generator/tf_zh.h"
@@ -30,6 +32,7 @@
 #include "gui/generator/zh_back_record_model.h"
 #include "gui/generator/zh_list_files.h"
 #include "gui/generator/zh_session.h"
+#include "gui/generator/zh_status_line.h"
 #include "gui/history/draw_table_model.h"
 #include "history/draw_table.h"
 
@@ -72,9 +75,8 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   auto* b_kszh = NamedButton(this, "b_kszh", QStringLiteral("开始匹配"));
   top->addWidget(b_kszh);
   top->addSpacing(24);
-  me_zh_jxzh = new QLineEdit(this);
+  me_zh_jxzh = new MaskedEdit(QStringLiteral("9999;_"), this);
   me_zh_jxzh->setObjectName("me_zh_jxzh");
-  me_zh_jxzh->setInputMask("9999;_");
   me_zh_jxzh->setText("10");
   me_zh_jxzh->setMaximumWidth(60);
   top->addWidget(me_zh_jxzh);
@@ -93,6 +95,8 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   sg_sqzh->setEditTriggers(QAbstractItemView::NoEditTriggers);
   sg_sqzh->verticalHeader()->hide();
   layout->addWidget(sg_sqzh, 1);
+  l_sq_status = new ZhStatusLine("l_sq_status", this);
+  layout->addWidget(l_sq_status);
 
   m_reward = new QPlainTextEdit(this);
   m_reward->setObjectName("m_reward");
@@ -134,14 +138,27 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   model_->Show(Header(false), session_.tickets.Count());
 }
 
+void ZhMatchPage::ShowMadeList(int64_t elapsedMicros) {
+  madeMicros_ = elapsedMicros;
+  ShowList();
+}
+
+void ZhMatchPage::ShowEditedList() {
+  madeMicros_.reset();
+  ShowList(withPrize_);
+}
+
 void ZhMatchPage::ShowList(bool withPrize) {
   withPrize_ = withPrize;
   model_->Show(Header(withPrize), session_.tickets.Count());
+  l_sq_status->Show(session_.tickets.Count(), madeMicros_);
   window_.setWindowTitle(Q(session_.tickets.Caption()));
 }
 
 void ZhMatchPage::Match() {
   const auto style = MatchStyleByName(cb_sqzh_style->currentText().toStdString());
+  QElapsedTimer timer;
+  timer.start();
   std::mt19937_64 rng(ClockSeed());
   std::string error;
   const auto tickets = MatchTickets(session_.front.Combos(), session_.back.Items(),
@@ -150,7 +167,7 @@ void ZhMatchPage::Match() {
     app_.shell.Inform(this, Q(error));
     return;
   }
-  ShowList();
+  ShowMadeList(timer.nsecsElapsed() / 1000);
 }
 
 void ZhMatchPage::RandomTickets() {
@@ -161,13 +178,15 @@ void ZhMatchPage::RandomTickets() {
     app_.shell.Inform(this, Q(error));
     return;
   }
+  QElapsedTimer timer;
+  timer.start();
   std::mt19937_64 rng(ClockSeed());
   const auto tickets = dlt::RandomTickets(*count, rng, &error);
   if (!tickets || !session_.tickets.Assign(*tickets, &error)) {
     app_.shell.Inform(this, Q(error));
     return;
   }
-  ShowList();
+  ShowMadeList(timer.nsecsElapsed() / 1000);
 }
 
 void ZhMatchPage::CheckPrizes() {
@@ -202,7 +221,7 @@ void ZhMatchPage::DeleteTicket() {
     return;
   }
   session_.tickets.Delete(k);
-  ShowList(withPrize_);
+  ShowEditedList();
 }
 
 void ZhMatchPage::EditTicket() {
@@ -220,7 +239,7 @@ void ZhMatchPage::EditTicket() {
         return session_.tickets.ReplaceTyped(k, *texts, error);
       }))
     return;
-  ShowList(withPrize_);
+  ShowEditedList();
 }
 
 void ZhMatchPage::AppendTicket() {
@@ -229,7 +248,7 @@ void ZhMatchPage::AppendTicket() {
         return session_.tickets.AppendTyped(*texts, error);
       }))
     return;
-  ShowList(withPrize_);
+  ShowEditedList();
 }
 
 void ZhMatchPage::SaveTickets() {
@@ -243,8 +262,10 @@ void ZhMatchPage::LoadTickets() {
   if (LoadListFile(app_, this, QStringLiteral(" 打开组号结果存储文件"),
                    [&](const std::string& path, std::string* error) {
                      return LoadTicketResults(session_.tickets, path, error);
-                   }))
+                   })) {
+    madeMicros_.reset();
     ShowList();
+  }
 }
 
 void ZhMatchPage::TicketToForecast() {
@@ -268,7 +289,7 @@ void ZhMatchPage::Print() {
     app_.shell.Inform(this, Q(error));
     return;
   }
-  app_.shell.OpenUrl(QUrl::fromLocalFile(Q(path)));
+  OpenDocument(app_.shell, this, Q(path));
 }
 
 }  // namespace dlt::gui

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -13,6 +15,7 @@ struct AppContext;
 struct ZhSession;
 class Tf_zh;
 class ZhRecordModel;
+class ZhStatusLine;
 
 // The tab sheet "双区匹配" of the generator window: the front and back
 // lists joined into tickets, the two-zone list with its buttons, random
@@ -25,6 +28,10 @@ class ZhMatchPage : public QWidget {
   // Shows the two-zone list and its caption; with `withPrize` the ninth
   // column "中奖情况" holds each ticket's prize.
   void ShowList(bool withPrize = false);
+  // The same after matching or a random pick that took `elapsedMicros`.
+  void ShowMadeList(int64_t elapsedMicros);
+  // The same after a ticket was deleted, edited or appended.
+  void ShowEditedList();
   QTableView* Grid() const { return sg_sqzh; }
 
  private:
@@ -50,6 +57,8 @@ class ZhMatchPage : public QWidget {
   QLineEdit* me_zh_jxzh = nullptr;
   QPlainTextEdit* m_reward = nullptr;
   QTableView* sg_sqzh = nullptr;
+  ZhStatusLine* l_sq_status = nullptr;
+  std::optional<int64_t> madeMicros_;  // the matching or pick that made the list shown
   ZhRecordModel* model_ = nullptr;
   bool withPrize_ = false;
 };

@@ -1,8 +1,8 @@
 #include "gui/generator/zh_tools.h"
 
 #include <QPushButton>
-#include <QUrl>
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +12,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/long_task.h"
 #include "gui/app/shell_services.h"
+#include "gui/app/text_file_viewer.h"
 #include "gui/app/tf_showpic.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_condchoice.h"
@@ -41,7 +42,7 @@ void WriteAndOpen(AppContext& app, const std::vector<std::string>& lines, QWidge
     app.shell.Inform(parent, Q(error));
     return;
   }
-  app.shell.OpenUrl(QUrl::fromLocalFile(Q(path)));
+  OpenDocument(app.shell, parent, Q(path));
 }
 
 }  // namespace
@@ -114,7 +115,11 @@ void RunBatchFilter(AppContext& app, ZhSession& session, Tf_zh& window) {
       contfilter->setEnabled(true);
   session.front.FirstPage();
   window.FrontPage().RefreshConditions(true);
-  window.FrontPage().RefreshList();
+  std::optional<int64_t> elapsed;
+  for (const BatchStep& step : batch.steps)
+    if (step.kind == BatchStepKind::kFiltered || step.kind == BatchStepKind::kContinued)
+      elapsed = elapsed.value_or(0) + step.outcome.elapsedMicros;
+  window.FrontPage().RefreshList(elapsed);
   if (!batch.caption.empty()) window.setWindowTitle(Q(batch.caption));
   app.shell.Inform(&window, Q(batch.message));
 }

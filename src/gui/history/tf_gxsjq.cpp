@@ -12,6 +12,7 @@
 
 #include "gui/app/app_context.h"
 #include "gui/app/long_task.h"
+#include "gui/app/masked_edit.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
@@ -85,15 +86,12 @@ Tf_gxsjq::Tf_gxsjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
 
   auto* addGroup = new QGroupBox(QStringLiteral("数据添加"), page);
   addGroup->setObjectName("gb_add");
-  e_qs = new QLineEdit(addGroup);
+  e_qs = new MaskedEdit(QStringLiteral("0000000;_"), addGroup);
   e_qs->setObjectName("e_qs");
-  e_qs->setInputMask(QStringLiteral("0000000;_"));
-  e_zh = new QLineEdit(addGroup);
+  e_zh = new MaskedEdit(QStringLiteral("00-00-00-00-00;_"), addGroup);
   e_zh->setObjectName("e_zh");
-  e_zh->setInputMask(QStringLiteral("00-00-00-00-00;_"));
-  e_spec = new QLineEdit(addGroup);
+  e_spec = new MaskedEdit(QStringLiteral("00-00;_"), addGroup);
   e_spec->setObjectName("e_spec");
-  e_spec->setInputMask(QStringLiteral("00-00;_"));
   auto* add = NamedButton(addGroup, "b_add", QStringLiteral("添加"));
   auto* graphical = NamedButton(addGroup, "b_graphicaladd", QStringLiteral("图形化添加"));
   auto* addRow = new QHBoxLayout(addGroup);

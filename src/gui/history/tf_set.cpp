@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,10 +12,13 @@
 
 #include "common/reference_texts.h"
 #include "gui/app/app_context.h"
+#include "gui/app/app_settings.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
 #include "gui/history/tf_addselfzb.h"
 #include "history/custom_indicator_list.h"
+#include "history/notice_page.h"
 
 namespace dlt::gui {
 namespace {
@@ -80,6 +84,25 @@ Tf_set::Tf_set(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   shapeLayout->addWidget(m_shape);
   tabs_->addTab(shapePage, QStringLiteral("形态取值说明"));
 
+  // The address of the notice page read by 在线更新 and at every start.
+  auto* noticePage = new QWidget;
+  noticePage->setObjectName("ts_notice");
+  e_noticeurl = new QLineEdit(noticePage);
+  e_noticeurl->setObjectName("e_noticeurl");
+  e_noticeurl->setPlaceholderText(QStringLiteral("https://"));
+  auto* saveNotice = NamedButton(noticePage, "b_savenoticeurl", QStringLiteral("保存"));
+  auto* urlRow = new QHBoxLayout;
+  urlRow->addWidget(new QLabel(QStringLiteral("公告页地址："), noticePage));
+  urlRow->addWidget(e_noticeurl, 1);
+  urlRow->addWidget(saveNotice);
+  auto* noticeLayout = new QVBoxLayout(noticePage);
+  noticeLayout->addLayout(urlRow);
+  noticeLayout->addWidget(new QLabel(
+      QStringLiteral("以 http:// 或 https:// 开头的网址。留空则不联网更新。"), noticePage));
+  noticeLayout->addStretch(1);
+  tabs_->addTab(noticePage, QStringLiteral("在线更新"));
+  connect(saveNotice, &QPushButton::clicked, this, &Tf_set::SaveNoticeUrl);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
 
@@ -100,6 +123,18 @@ void Tf_set::showEvent(QShowEvent* e) {
   LoadList();
   RefreshZoneText();
   m_shape->setPlainText(Joined(ShapeTextLines()));
+  e_noticeurl->setText(app_.settings.NoticeUrl());
+}
+
+bool Tf_set::SaveNoticeUrl() {
+  const QString address = e_noticeurl->text().trimmed();
+  if (!address.isEmpty() && !IsSafeWebAddress(address.toStdString())) {
+    app_.shell.Inform(this, QStringLiteral("公告页地址必须是以http://或https://开头的网址"));
+    return false;
+  }
+  app_.settings.SetNoticeUrl(address);
+  e_noticeurl->setText(address);
+  return true;
 }
 
 void Tf_set::LoadList() {

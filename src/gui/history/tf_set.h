@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QTabWidget;
@@ -24,6 +25,9 @@ class Tf_set : public QWidget {
   void DeleteIndicator();
   void ModifyIndicator();
   void RefreshZoneText();
+  // "保存" on the page "在线更新": stores the notice page's address, an
+  // http(s) address or nothing (no download); false with a message otherwise.
+  bool SaveNoticeUrl();
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -37,6 +41,7 @@ class Tf_set : public QWidget {
   QListWidget* lb_selfzb;
   QPlainTextEdit* m_zone;
   QPlainTextEdit* m_shape;
+  QLineEdit* e_noticeurl;
 };
 
 }  // namespace dlt::gui

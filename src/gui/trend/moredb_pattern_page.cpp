@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "analysis/omission_distribution.h"
 #include "gui/trend/cell_look_delegate.h"
 #include "history/draw_table.h"
 #include "trend/tcoordinate.h"

@@ -171,11 +171,11 @@ TEST(ListCapacity, FrontListRefusesBeyondItsCapacityAndKeepsItsRecords) {
   EXPECT_GT(kFrontListCapacity, kAllCombos);
 }
 
-TEST(BackListRows, PlainDecimalAndForecastRowFallsBackToTheFirst) {
+TEST(BackListRows, TwoDigitsAndForecastRowFallsBackToTheFirst) {
   BackList list;
   ASSERT_TRUE(list.Append(BackPair{3, 11}));
   ASSERT_TRUE(list.Append(BackPair{10, 12}));
-  EXPECT_EQ(list.RowTexts(1), (std::vector<std::string>{"第1条", "3", "11"}));
+  EXPECT_EQ(list.RowTexts(1), (std::vector<std::string>{"第1条", "03", "11"}));
   EXPECT_EQ(list.RecordForForecast(2), 2);
   EXPECT_EQ(list.RecordForForecast(0), 1);
   EXPECT_EQ(list.RecordForForecast(7), 1);

@@ -2,6 +2,7 @@
 // filter and the pair matrix.
 #include <gtest/gtest.h>
 
+#include "analysis/omission_distribution.h"
 #include "support/test_support.h"
 #include "trend/association.h"
 #include "trend/pair_matrix.h"
@@ -58,7 +59,7 @@ TEST(PatternCodes, NumbersAndLastDigits) {
   const Draw d = MakeDraw(2009001, {3, 12, 18, 27, 35}, {5, 11});
   EXPECT_EQ(PatternCodes(d, P::Mod3, true), (std::vector<int>{0, 2, 2, 1, 2, 2, 1}));
   EXPECT_EQ(PatternCodes(d, P::Mod3, false), (std::vector<int>{0, 0, 0, 0, 2}));
-  EXPECT_EQ(DrawNumbersText(d), "03 12 18 27 35 | 05 11");
+  EXPECT_EQ(DrawNumbersText(d), "03 12 18 27 35 | 05 11 ");
   EXPECT_EQ(PatternHeaders(true).back(), "副号2尾");
   EXPECT_EQ(PatternHeaders(false).size(), 7u);
 }

@@ -1,0 +1,32 @@
+#include "gui/generator/zh_status_line.h"
+
+namespace dlt::gui {
+
+QString ListStatusText(int64_t count, std::optional<int64_t> elapsedMicros) {
+  QString digits = QString::number(count);
+  for (qsizetype at = digits.size() - 3; at > (count < 0 ? 1 : 0); at -= 3)
+    digits.insert(at, QLatin1Char(','));
+  QString text = digits + QStringLiteral(" 注");
+  if (elapsedMicros) {
+    // A hundredth of a second is as fine as a user reads; faster runs say so.
+    const double seconds = static_cast<double>(*elapsedMicros) / 1e6;
+    text += seconds < 0.005 ? QStringLiteral(", < 0.01 秒")
+                            : QStringLiteral(", %1 秒").arg(seconds, 0, 'f', 2);
+  }
+  return text;
+}
+
+ZhStatusLine::ZhStatusLine(const char* name, QWidget* parent) : QLabel(parent) {
+  setObjectName(name);
+  QFont bold = font();
+  bold.setBold(true);
+  setFont(bold);
+  setTextInteractionFlags(Qt::TextSelectableByMouse);
+  Show(0);
+}
+
+void ZhStatusLine::Show(int64_t count, std::optional<int64_t> elapsedMicros) {
+  setText(ListStatusText(count, elapsedMicros));
+}
+
+}  // namespace dlt::gui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace dlt::gui {
+
+// "119,797 注, 0.87 秒": a list's count with thousands separators and, when a
+// run just made the list, how long it took in seconds.
+QString ListStatusText(int64_t count, std::optional<int64_t> elapsedMicros = std::nullopt);
+
+// The status line under each list of the generator window. Unlike the
+// window caption, which every page rewrites, it always speaks of its own
+// page's list.
+class ZhStatusLine : public QLabel {
+  Q_OBJECT
+ public:
+  ZhStatusLine(const char* name, QWidget* parent = nullptr);
+  void Show(int64_t count, std::optional<int64_t> elapsedMicros = std::nullopt);
+};
+
+}  // namespace dlt::gui
