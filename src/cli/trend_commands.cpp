@@ -1,7 +1,10 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_context.h"
+#include "trend/draw_range.h"
+#include "trend/number_tally.h"
 #include "trend/omission_grid.h"
+#include "trend/pair_matrix.h"
 
 namespace dlt::cli {
 namespace {
@@ -17,9 +20,71 @@ int IndexOfDraw(const DrawTable& table, int32_t qs) {
   return index;
 }
 
+// The range of the statistics windows: the last N draws (100 by default)
+// or from..to, walked back from its last draw.
+struct RangeOptions {
+  int last = 100;
+  int32_t from = 0, to = 0;  // 0: 100 draws before the last, the last draw
+};
+
+void AddRangeOptions(CLI::App* cmd, RangeOptions& r) {
+  auto* last = cmd->add_option("--last", r.last, "the last N draws (default 100)")
+                   ->check(CLI::PositiveNumber);
+  auto* from = cmd->add_option("--from", r.from, "first draw QS");
+  auto* to = cmd->add_option("--to", r.to, "last draw QS");
+  last->excludes(from)->excludes(to);
+}
+
+DrawRange RangeOf(const DrawTable& table, const RangeOptions& r) {
+  if (r.from == 0 && r.to == 0) return NearRange(table.RecordCount(), r.last);
+  const int from = r.from ? IndexOfDraw(table, r.from) : DefaultRangeStart(table.RecordCount());
+  const int to = r.to ? IndexOfDraw(table, r.to) : table.RecordCount() - 1;
+  return CustomRange(table.Draws(), table.Draws()[from].qs, table.Draws()[to].qs);
+}
+
+void RegisterTallyCommands(CLI::App& app, CliContext& ctx) {
+  auto tally = std::make_shared<RangeOptions>();
+  auto* cmd = app.add_subcommand("tally", "per number: count and omission over a range");
+  AddRangeOptions(cmd, *tally);
+  cmd->callback([&ctx, tally] {
+    auto table = ctx.OpenTable();
+    if (table->Empty()) throw CliError("历史数据为空");
+    const NumberTally t = TallyNumbers(table->Draws(), RangeOf(*table, *tally));
+    for (const auto& [zone, records] :
+         {std::pair{"front", &t.front.byNumber}, std::pair{"back", &t.back.byNumber}})
+      for (const NumberCount& n : *records)
+        ctx.out << zone << '\t' << n.number << '\t' << n.count << '\t' << n.omission << '\n';
+  });
+
+  struct PairOptions {
+    RangeOptions range;
+    int above = kDefaultTogether, below = kDefaultApart;
+  };
+  auto pairs = std::make_shared<PairOptions>();
+  cmd = app.add_subcommand("pairs",
+                           "pairs of front numbers drawn together often (相生) or rarely (相克)");
+  AddRangeOptions(cmd, pairs->range);
+  cmd->add_option("--above", pairs->above, "相生: drawn together more than A times (default 5)")
+      ->check(CLI::Range(0, kPairThresholdMax));
+  cmd->add_option("--below", pairs->below, "相克: drawn together fewer than B times (default 1)")
+      ->check(CLI::Range(0, kPairThresholdMax));
+  cmd->callback([&ctx, pairs] {
+    auto table = ctx.OpenTable();
+    if (table->Empty()) throw CliError("历史数据为空");
+    const PairLists lists = ListPairs(CountPairs(table->Draws(), RangeOf(*table, pairs->range)),
+                                      pairs->above, pairs->below);
+    for (const auto& [title, entries] :
+         {std::pair{"相生", &lists.together}, std::pair{"相克", &lists.apart}}) {
+      ctx.out << title << '[' << entries->size() << "]\n";
+      for (const PairEntry& e : *entries) ctx.out << PairEntryText(e) << '\n';
+    }
+  });
+}
+
 }  // namespace
 
 void RegisterTrendCommands(CLI::App& app, CliContext& ctx) {
+  RegisterTallyCommands(app, ctx);
   auto o = std::make_shared<OmissionOptions>();
   auto* cmd = app.add_subcommand("omission", "statistic rows of the omission grid over a range");
   cmd->add_option("--zone", o->zone, "front (1..35), back (1..12) or tail (0..9)")

@@ -10,30 +10,6 @@
 namespace dlt {
 namespace {
 
-// The panel frame shared by these charts: origin x 30, plot width W - 60, the
-// x axis over N steps from the anchor with a minor tick per draw and a major
-// one every third.
-ChartPanel FramedPanel(const TrendPage& page, double originY, double plotHeight) {
-  ChartPanel panel;
-  tcoordinate& c = panel.coord;
-  c.originX = 30;
-  c.originY = originY;
-  c.plotWidth = page.width - 60;
-  c.plotHeight = plotHeight;
-  c.xFirst = page.anchor;
-  c.xLast = page.anchor + page.span;
-  return panel;
-}
-
-void SetValueAxis(tcoordinate& c, int32_t yMin, int32_t yMax, int minor, int major,
-                  std::vector<std::string> labels) {
-  c.yMin = yMin;
-  c.yMax = yMax;
-  c.yMinorUnits = minor;
-  c.yMajorUnits = major;
-  c.yLabels = std::move(labels);
-}
-
 std::string OneDecimal(double v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.1f", RoundToDecimals(v, 1));
@@ -55,6 +31,27 @@ const int kPairs[10][2] = {{2, 1}, {3, 2}, {4, 3}, {5, 4}, {3, 1},
                            {4, 2}, {5, 3}, {4, 1}, {5, 2}, {5, 1}};
 
 }  // namespace
+
+ChartPanel FramedPanel(const TrendPage& page, double originY, double plotHeight) {
+  ChartPanel panel;
+  tcoordinate& c = panel.coord;
+  c.originX = 30;
+  c.originY = originY;
+  c.plotWidth = page.width - 60;
+  c.plotHeight = plotHeight;
+  c.xFirst = page.anchor;
+  c.xLast = page.anchor + page.span;
+  return panel;
+}
+
+void SetValueAxis(tcoordinate& c, int32_t yMin, int32_t yMax, int minor, int major,
+                  std::vector<std::string> labels) {
+  c.yMin = yMin;
+  c.yMax = yMax;
+  c.yMinorUnits = minor;
+  c.yMajorUnits = major;
+  c.yLabels = std::move(labels);
+}
 
 Chart RemainderChart(const TrendPage& page, int divisor, const TextMetrics& metrics) {
   Chart chart = EmptyChart(page);

@@ -8,6 +8,15 @@
 
 namespace dlt {
 
+// The panel frame of the special charts: origin x 30, plot width W - 60,
+// the x axis over N steps from the anchor with a minor tick per draw and a
+// major one every third.
+ChartPanel FramedPanel(const TrendPage& page, double originY, double plotHeight);
+// A value axis in plotted units: range, minor and major steps, and the
+// labels of the major ticks, lowest first.
+void SetValueAxis(tcoordinate& c, int32_t yMin, int32_t yMax, int minor, int major,
+                  std::vector<std::string> labels);
+
 // "主区余数图": five stacked panels "主号1".."主号5", each front number of the
 // anchor and up to N further draws mod `divisor` (3, 4 or 5).
 Chart RemainderChart(const TrendPage& page, int divisor, const TextMetrics& metrics);

@@ -63,6 +63,13 @@ bool FillLauncher(Tf_zbpx* launcher, const IndicatorRequest& r) {
 
 }  // namespace
 
+std::vector<int32_t> SeriesAtHistoryEnd(const std::vector<int32_t>& values, int drawCount) {
+  std::vector<int32_t> series(std::max(drawCount, 0), 0);
+  const int n = std::min<int>(static_cast<int>(values.size()), drawCount);
+  std::copy(values.end() - n, values.end(), series.end() - n);
+  return series;
+}
+
 bool OpenIndicatorAnalysis(AppContext& app, QWidget* parent, const AnalysisSeries& series) {
   DrawTable& table = app.Table();
   if (table.RecordCount() == 0) {

@@ -25,6 +25,11 @@ struct AnalysisSeries {
   bool modal = false;  // "过滤助手": modal for this one showing
 };
 
+// A series of its own (omission events, the rows of a grid column) laid
+// onto the history: the last value on the last draw, the one before on the
+// draw before, and 0 on the older draws.
+std::vector<int32_t> SeriesAtHistoryEnd(const std::vector<int32_t>& values, int drawCount);
+
 // Writes the values into the scratch field `test`, moves the history 36
 // draws back from its end, and shows Tf_zbpxz with the caption, range and
 // remembered key or formula (hidden first, so that its show handler runs on

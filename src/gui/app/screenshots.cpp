@@ -15,8 +15,9 @@
 #include "gui/history/tf_addsj.h"
 #include "gui/history/tf_gxsjq.h"
 #include "gui/history/tf_set.h"
-#include "gui/trend/fxd_screenshots.h"
 #include "gui/killnum/killnum_screenshots.h"
+#include "gui/trend/fxd_screenshots.h"
+#include "gui/trend/stats_screenshots.h"
 
 namespace dlt::gui {
 namespace {
@@ -80,6 +81,7 @@ void TakeAll(DltApp& app, const QString& dir) {
   settings->close();
   TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);
   TakeTrendPictures(app.Context(), dir, &Save, &Settle);
+  TakeStatisticsPictures(app.Context(), dir, &Save, &Settle);
   TakeAnalysisPictures(app.Context(), dir, &Save, &Settle);
   TakeKillnumPictures(app.Context(), dir, &Save, &Settle);
   main->close();

@@ -161,7 +161,8 @@ void Tf_main::ShowFeature(const char* className, bool closeUpdateWindow) {
 void Tf_main::ShowDataUpdate() {
   // The update window changes the history under the windows that hold the
   // shared cursor: they are closed first.
-  for (const char* name : {"Tf_zh", "Tf_fxd", "Tf_zbpxz", "Tf_tdsh"})
+  for (const char* name :
+       {"Tf_zh", "Tf_fxd", "Tf_zbpxz", "Tf_tdsh", "Tf_tjq", "Tf_moredb", "Tf_bluefxd"})
     if (QWidget* w = app_.windows->Find(name); w && w->isVisible()) w->close();
   ShowFeature("Tf_gxsjq", false);
 }

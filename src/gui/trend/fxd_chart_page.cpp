@@ -1,6 +1,7 @@
 #include "gui/trend/fxd_chart_page.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -45,6 +46,21 @@ ChartPage::ChartPage(FxdContext& fxd, ChartPageSpec spec, QWidget* parent)
     boxLayout->addLayout(grid);
   }
 
+  if (!spec_.checks.empty()) {
+    auto* checks = new QHBoxLayout;
+    for (const ChartOption& o : spec_.checks) {
+      auto* cb = new QCheckBox(o.caption, box);
+      cb->setObjectName(QString::fromStdString(o.name));
+      cb->setChecked(true);
+      connect(cb, &QCheckBox::clicked, this, [this] { picture_->Redraw(); });
+      checks->addWidget(cb);
+      checks_.push_back(cb);
+    }
+    checks->addStretch();
+    boxLayout->addLayout(checks);
+  }
+  if (!spec_.legend.isEmpty()) boxLayout->addWidget(new QLabel(spec_.legend, box));
+
   auto* row = new QHBoxLayout;
   if (*spec_.choiceBox) {
     choice_ = new QComboBox(box);
@@ -85,6 +101,10 @@ const ChartOption* ChartPage::SelectedOption() const {
 
 int ChartPage::Choice() const {
   return choice_ ? std::max(choice_->currentIndex(), 0) : 0;
+}
+
+bool ChartPage::Checked(int check) const {
+  return check >= 0 && check < static_cast<int>(checks_.size()) && checks_[check]->isChecked();
 }
 
 int ChartPage::Period() const {

@@ -10,6 +10,7 @@
 #include "trend/chart_panel.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 
 namespace dlt::gui {
@@ -38,6 +39,8 @@ struct ChartPageSpec {
   const char* choiceBox = "";  // an extra combo box, empty for none
   std::vector<QString> choices;
   const char* analysisButton = "";  // empty for none
+  std::vector<ChartOption> checks;  // check boxes, all checked at first
+  QString legend;                   // a fixed text under the options
   std::function<Chart(const ChartPage& page, const TrendPage& view, const TextMetrics& metrics)>
       chart;
 };
@@ -55,6 +58,7 @@ class ChartPage : public FxdPage {
   int Option() const;
   const ChartOption* SelectedOption() const;
   int Choice() const;
+  bool Checked(int check) const;
   int Period() const;
   ChartView* Picture() const { return picture_; }
 
@@ -67,6 +71,7 @@ class ChartPage : public FxdPage {
   QButtonGroup* options_ = nullptr;
   QComboBox* period_ = nullptr;
   QComboBox* choice_ = nullptr;
+  std::vector<QCheckBox*> checks_;
 };
 
 }  // namespace dlt::gui

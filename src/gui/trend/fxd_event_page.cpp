@@ -61,12 +61,10 @@ void EventChartPage::Fill() {
 
 void EventChartPage::Analyse() {
   // The last event goes to the last draw, the one before to the draw before, ...
-  const int count = fxd_.Table().RecordCount();
+  std::vector<int32_t> omissions;
+  for (const OmissionEvent& e : events_.events) omissions.push_back(e.omission);
   AnalysisSeries s;
-  s.values.assign(count, 0);
-  const auto& events = events_.events;
-  for (int k = 0; k < static_cast<int>(events.size()) && k < count; ++k)
-    s.values[count - 1 - k] = events[events.size() - 1 - k].omission;
+  s.values = SeriesAtHistoryEnd(omissions, fxd_.Table().RecordCount());
   s.from = 0;
   s.to = events_.largest;
   s.caption = (back_ ? QStringLiteral("副区号码") : QStringLiteral("主区号码")) +

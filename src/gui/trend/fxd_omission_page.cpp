@@ -17,6 +17,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
+#include "gui/app/window_set.h"
 #include "gui/trend/fxd_derived_tools.h"
 #include "gui/trend/omission_grid_model.h"
 #include "history/draw_table.h"
@@ -136,6 +137,18 @@ OmissionGridPage::OmissionGridPage(FxdContext& fxd, GridPageKind kind, QWidget* 
   auto* refresh = NamedButton(box, names.refresh, QStringLiteral("刷新"));
   connect(refresh, &QPushButton::clicked, this, [this] { Fill(); });
   row->addWidget(refresh);
+  if (kind == GridPageKind::Back) {
+    // The back-zone window "蓝球分析" opens from here.
+    auto* blue = NamedButton(box, "b_bluefxd", QStringLiteral("副区分析"));
+    connect(blue, &QPushButton::clicked, this, [this] {
+      if (QWidget* w = fxd_.app.windows ? fxd_.app.windows->Find("Tf_bluefxd") : nullptr) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+      }
+    });
+    row->addWidget(blue);
+  }
   row->addStretch();
   layout->addWidget(box);
   for (QComboBox* c : {from_, to_, partitions_, order_, filter_})

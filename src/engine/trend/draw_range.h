@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "common/draw.h"
+
+namespace dlt {
+
+// The draws a statistics window counts, walked back from the last one: the
+// `count` draws ending at index `last` (count 0: an empty range). The
+// forecast record, when it is stored, is a draw like any other.
+struct DrawRange {
+  int last = -1;
+  int count = 0;
+  int First() const { return last - count + 1; }
+  bool Empty() const { return count <= 0; }
+  bool operator==(const DrawRange&) const = default;
+};
+
+// "近": the last `n` draws of a history of `drawCount` (all of them when n
+// exceeds it).
+DrawRange NearRange(int drawCount, int n);
+
+// "自定义": from the draw `fromQs` to the draw `toQs`, both included. An
+// unknown issue or a start after the end gives an empty range.
+DrawRange CustomRange(std::span<const Draw> draws, int32_t fromQs, int32_t toQs);
+
+// The items of the "近" count boxes, "5" .. "300" and "所有" (every draw).
+const std::vector<std::string>& NearCountTexts();
+constexpr const char* kAllDrawsText = "所有";
+// The count a box text names: "所有" the whole history, a number itself,
+// anything else 0.
+int NearCountOfText(const std::string& text, int drawCount);
+
+// The first draw of the custom range's default: 100 draws before the last
+// (the first draw of a shorter history).
+constexpr int DefaultRangeStart(int drawCount) {
+  return drawCount > 100 ? drawCount - 1 - 100 : 0;
+}
+
+}  // namespace dlt

@@ -1,0 +1,129 @@
+#include "trend/number_tally.h"
+
+#include <algorithm>
+
+#include "common/numbers.h"
+#include "indicators/eval_context.h"
+#include "indicators/statistics.h"
+#include "trend/chart_builder.h"
+
+namespace dlt {
+namespace {
+
+ZoneTally Sorted(std::vector<NumberCount> records) {
+  ZoneTally z;
+  z.byNumber = records;
+  z.byCount = records;
+  z.byOmission = std::move(records);
+  // Stable: equal values keep ascending number order.
+  std::stable_sort(z.byCount.begin(), z.byCount.end(),
+                   [](const NumberCount& a, const NumberCount& b) { return a.count < b.count; });
+  std::stable_sort(
+      z.byOmission.begin(), z.byOmission.end(),
+      [](const NumberCount& a, const NumberCount& b) { return a.omission < b.omission; });
+  return z;
+}
+
+}  // namespace
+
+NumberTally TallyNumbers(std::span<const Draw> draws, const DrawRange& range) {
+  std::vector<NumberCount> front(kFrontMax), back(kBackMax);
+  for (int n = 1; n <= kFrontMax; ++n) front[n - 1].number = n;
+  for (int n = 1; n <= kBackMax; ++n) back[n - 1].number = n;
+  const int last = std::min(range.last, static_cast<int>(draws.size()) - 1);
+  if (last >= 0) {
+    for (int i = last; i > last - range.count && i >= 0; --i) {
+      for (int n : draws[i].front) ++front[n - 1].count;
+      for (int n : draws[i].back) ++back[n - 1].count;
+    }
+    EvalContext ctx;
+    ctx.draws = draws.data();
+    ctx.count = static_cast<int>(draws.size());
+    ctx.pos = last;
+    const auto frontOmissions = CurrentNumberOmissions(ctx);
+    const auto backOmissions = CurrentBackNumberOmissions(ctx);
+    for (int n = 1; n <= kFrontMax; ++n) front[n - 1].omission = frontOmissions[n];
+    for (int n = 1; n <= kBackMax; ++n) back[n - 1].omission = backOmissions[n];
+  }
+  return {Sorted(std::move(front)), Sorted(std::move(back))};
+}
+
+Chart NumberBarChart(const NumberBarSpec& spec, const TextMetrics& metrics) {
+  Chart chart;
+  chart.width = spec.width;
+  chart.height = spec.height;
+  ChartPanel panel;
+  const double h = spec.height;
+
+  // The legend at the bottom left; the second swatch keeps clear of the first text.
+  panel.items.push_back(ChartBox{10, h - 20, 10, 10, colours::kRed, colours::kBlack});
+  AddText(panel, {22, h - 20}, "出现次数", colours::kBlack);
+  const double second = std::max(60.0, 22 + metrics.Width("出现次数") + 10);
+  panel.items.push_back(ChartBox{second, h - 20, 20, 10, colours::kBlue, colours::kBlack});
+  AddText(panel, {second + 22, h - 20}, "遗漏次数", colours::kBlack);
+
+  const std::vector<NumberCount> none;
+  const std::vector<NumberCount>& shown = !spec.zone                        ? none
+                                          : spec.order == BarOrder::ByCount ? spec.zone->byCount
+                                          : spec.order == BarOrder::ByOmission
+                                              ? spec.zone->byOmission
+                                              : spec.zone->byNumber;
+  int32_t largest = 0;
+  for (const NumberCount& n : shown) largest = std::max({largest, n.count, n.omission});
+  const int step = largest / 10 + 1;
+
+  tcoordinate& c = panel.coord;
+  c.originX = 30;
+  c.originY = h - 40;
+  c.plotWidth = spec.width - 60;
+  c.plotHeight = h - 60;
+  c.xFirst = 0;
+  c.xLast = spec.slotCount;
+  c.xMinorUnits = c.xMajorUnits = 1;
+  c.yMin = 0;
+  c.yMax = 10 * step;
+  c.yMinorUnits = c.yMajorUnits = step;
+  for (int k = 1; k <= 10; ++k) c.yLabels.push_back(std::to_string(k * step));
+  for (int i = 0; i < spec.slotCount && i < static_cast<int>(shown.size()); ++i)
+    c.xLabels.push_back(std::to_string(shown[i].number));
+  c = DeriveScales(c);
+
+  const double third = c.xScale / 3;
+  for (int i = 0; i < spec.slotCount && i < static_cast<int>(shown.size()); ++i) {
+    const double x = PlotX(c, i + 1);
+    if (spec.counts) {
+      const double top = PlotY(c, shown[i].count);
+      panel.items.push_back(
+          ChartBox{x - third, top, third, c.originY - top, colours::kRed, colours::kBlack});
+      AddText(panel, {x, top - 1}, std::to_string(shown[i].count), colours::kBlack, HAlign::Right,
+              VAlign::Bottom);
+    }
+    if (spec.omissions) {
+      const double top = PlotY(c, shown[i].omission);
+      panel.items.push_back(
+          ChartBox{x, top, third, c.originY - top, colours::kBlue, colours::kBlack});
+      AddText(panel, {x, top - 1}, std::to_string(shown[i].omission), colours::kBlack, HAlign::Left,
+              VAlign::Bottom);
+    }
+  }
+  // Axes and labels last, over the bars.
+  AddAxes(panel, metrics);
+  chart.panels.push_back(std::move(panel));
+  return chart;
+}
+
+std::string ColdHotLine(const std::vector<int>& cold, const std::vector<int>& warm,
+                        const std::vector<int>& hot, bool back) {
+  const std::string zone = back ? "副区" : "主区";
+  std::string line;
+  const std::pair<const char*, const std::vector<int>*> parts[] = {
+      {"冷号:", &cold}, {"温号:", &warm}, {"热号:", &hot}};
+  for (const auto& [name, numbers] : parts) {
+    if (!line.empty()) line += ";  ";
+    line += zone + name;
+    for (int n : *numbers) line += TwoDigit(n) + "  ";
+  }
+  return line;
+}
+
+}  // namespace dlt

@@ -1,0 +1,61 @@
+#include "gui/trend/stats_screenshots.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include "gui/app/app_context.h"
+#include "gui/app/window_set.h"
+#include "gui/trend/tf_bluefxd.h"
+#include "gui/trend/tf_moredb.h"
+#include "gui/trend/tf_tjq.h"
+#include "history/draw_table.h"
+
+namespace dlt::gui {
+
+void TakeStatisticsPictures(AppContext& app, const QString& dir,
+                            void (*save)(QWidget*, const QString&, const QString&),
+                            void (*settle)(int)) {
+  if (auto* tjq = app.windows->Get<Tf_tjq>()) {
+    tjq->show();
+    tjq->raise();
+    settle(400);
+    save(tjq, dir, "tjq_bars.png");
+    tjq->Pages()->setCurrentIndex(1);
+    settle(300);
+    save(tjq, dir, "tjq_items.png");
+    tjq->hide();
+  }
+  if (auto* more = app.windows->Get<Tf_moredb>()) {
+    more->show();
+    more->raise();
+    more->Pages()->setCurrentIndex(1);
+    // Draws holding 07 anywhere, with their sums beside those of the next draws.
+    more->findChild<QComboBox*>("cb_glfx_1")->setCurrentIndex(7);
+    more->findChild<QAbstractButton*>("cb_glfx_bdw")->click();
+    more->findChild<QAbstractButton*>("cb_glfx_zb1")->click();
+    more->findChild<QLineEdit*>("e_glfx_zb1_choice")->setText("z_hz");
+    more->findChild<QAbstractButton*>("b_glfx_ok")->click();
+    settle(400);
+    save(more, dir, "moredb_association.png");
+    more->Pages()->setCurrentIndex(2);
+    settle(400);
+    save(more, dir, "moredb_pairs.png");
+    more->hide();
+  }
+  if (auto* blue = app.windows->Get<Tf_bluefxd>()) {
+    app.Table().Last();
+    app.Table().MoveBy(-36);
+    blue->show();
+    blue->raise();
+    settle(400);
+    save(blue, dir, "bluefxd_means.png");
+    blue->Pages()->setCurrentIndex(5);
+    settle(400);
+    save(blue, dir, "bluefxd_slots.png");
+    blue->hide();
+  }
+}
+
+}  // namespace dlt::gui
