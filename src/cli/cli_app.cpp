@@ -27,6 +27,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RegisterValueCommands(app, ctx);
   RegisterReportCommands(app, ctx);
   RegisterTrendCommands(app, ctx);
+  RegisterConversionCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -40,5 +40,6 @@ void RegisterFilterCommands(CLI::App& app, CliContext& ctx);
 void RegisterValueCommands(CLI::App& app, CliContext& ctx);
 void RegisterReportCommands(CLI::App& app, CliContext& ctx);
 void RegisterTrendCommands(CLI::App& app, CliContext& ctx);
+void RegisterConversionCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace dlt::cli
