@@ -11,9 +11,11 @@
 #include "gui/app/app_context.h"
 #include "gui/trend/fxd_chart_specs.h"
 #include "gui/trend/fxd_context.h"
+#include "gui/trend/fxd_conversion_page.h"
 #include "gui/trend/fxd_data_tables_page.h"
 #include "gui/trend/fxd_distribution_page.h"
 #include "gui/trend/fxd_event_page.h"
+#include "gui/trend/fxd_matrix_page.h"
 #include "gui/trend/fxd_omission_page.h"
 #include "trend/distribution_chart.h"
 
@@ -105,6 +107,8 @@ void Tf_fxd::BuildPages() {
   back_ = new OmissionGridPage(fxd, GridPageKind::Back);
   tail_ = new OmissionGridPage(fxd, GridPageKind::Tail);
   distribution_ = new DistributionChartPage(fxd);
+  matrix_ = new MatrixPage(fxd);
+  conversion_ = new ConversionPage(fxd);
   auto chart = [&fxd](ChartPageSpec spec) { return new ChartPage(fxd, std::move(spec)); };
   auto events = [&fxd](bool back, EventChartPage::Names names) {
     return new EventChartPage(fxd, back, names);
@@ -115,7 +119,7 @@ void Tf_fxd::BuildPages() {
     FxdPage* page;
   } pages[] = {
       {"常规数据表", "ts_cgd", new DataTablesPage(fxd)},
-      {"行列式", "ts_hns", new EmptyPage},
+      {"行列式", "ts_hns", matrix_},
       {"主号分布图", "ts_redfbd", distribution_},
       {"主区遗漏图表", "ts_zhyltb", front_},
       {"副区遗漏图表", "ts_fqyltb", back_},
@@ -124,7 +128,7 @@ void Tf_fxd::BuildPages() {
       {"常规系列", "ts_cgxl", chart(RegularSeriesSpec())},
       {"和值系列", "ts_hzxl", chart(SumSeriesSpec())},
       {"遗漏系列", "ts_ylxl", chart(OmissionSeriesSpec())},
-      {"转换法杀号", "ts_zhb", new EmptyPage},
+      {"转换法杀号", "ts_zhb", conversion_},
       {"扩展系列一", "ts_extend", new EmptyPage},
       {"扩展系列二", "ts_extend2", new EmptyPage},
       {"组合形态走势", "ts_zbzhxt", new EmptyPage},
@@ -185,6 +189,7 @@ void Tf_fxd::showEvent(QShowEvent* e) {
 
 void Tf_fxd::FormShow() {
   for (OmissionGridPage* grid : {front_, back_, tail_}) grid->FillIssueLists();
+  conversion_->FillIssueLists();
   FillCurrentPage();
 }
 
