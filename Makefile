@@ -2,25 +2,40 @@
 # make screenshots: pictures of the main windows into docs/screenshots (under xvfb-run)
 # make test : install what is missing, build with sanitizers, run every test
 # make bench: release build, run the benchmarks
+# make fuzz : clang build with libFuzzer and sanitizers, run every fuzz target FUZZ_SECONDS each
 
 PACKAGES := g++ cmake make pkg-config libsqlite3-dev libcli11-dev libgtest-dev libgmock-dev \
             libbenchmark-dev qt6-base-dev libgl1-mesa-dev xvfb xauth fonts-wqy-microhei
+# Only `make fuzz` needs these; `make test` replays the fuzz corpora without clang.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEMO_DIR := demo
 
-.PHONY: all deps build run screenshots test bench clean
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= $(patsubst tests/fuzz/%_fuzz.cpp,%,$(wildcard tests/fuzz/*_fuzz.cpp))
+FUZZ_DIR := build/fuzz
+
+.PHONY: all deps fuzz-deps build run screenshots test bench fuzz clean
 
 all: build
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs the packages of the list $(1) that are missing.
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+fuzz-deps: deps
+	$(call install_missing,$(FUZZ_PACKAGES))
 
 build/release/Makefile: CMakeLists.txt
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDLT_BUILD_TESTS=OFF
@@ -55,6 +70,21 @@ bench: deps
 	@for b in build/bench/bench/bench_*; do \
 	  if [ -x "$$b" ]; then "$$b" || exit 1; fi; \
 	done
+
+# New inputs the fuzzer finds go to $(FUZZ_DIR)/corpus/NAME (the seeds in
+# tests/fuzz/NAME stay as they are), faults to $(FUZZ_DIR)/crashes/NAME.
+fuzz: fuzz-deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDLT_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@failed=""; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/crashes/$$t; \
+	  dict=""; [ -f tests/fuzz/$$t.dict ] && dict="-dict=tests/fuzz/$$t.dict"; \
+	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_DIR)/tests/fuzz/fuzz_$$t $$dict -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/crashes/$$t/ \
+	    $(FUZZ_DIR)/corpus/$$t tests/fuzz/$$t || failed="$$failed $$t"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Faults found by:$$failed (inputs in $(FUZZ_DIR)/crashes/)"; exit 1; fi
 
 clean:
 	rm -rf build

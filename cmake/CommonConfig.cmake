@@ -4,7 +4,16 @@ add_library(dlt_common_flags INTERFACE)
 target_compile_features(dlt_common_flags INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
 target_compile_options(dlt_common_flags INTERFACE -Wall -Wextra)
-if(DLT_SANITIZE)
+if(DLT_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "DLT_FUZZ needs clang (-DCMAKE_CXX_COMPILER=clang++)")
+  endif()
+  # Everything is instrumented for coverage; only the fuzz targets link the
+  # fuzzer's own main.
+  target_compile_options(dlt_common_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                         -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(dlt_common_flags INTERFACE -fsanitize=address,undefined)
+elseif(DLT_SANITIZE)
   target_compile_options(dlt_common_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(dlt_common_flags INTERFACE -fsanitize=address,undefined)
 endif()

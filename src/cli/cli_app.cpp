@@ -3,22 +3,48 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_context.h"
+#include "history/settings_file.h"
 
 namespace dlt::cli {
+
+std::string CliContext::SettingsPath() const {
+  return settingsOption.empty() ? DefaultSettingsPath() : settingsOption;
+}
+
+std::unique_ptr<DrawTable> CliContext::OpenTableForRepair() const {
+  DataFolder folder = Folder();
+  std::string error;
+  if (!folder.Ensure(&error)) throw CliError(error);
+  auto table = std::make_unique<DrawTable>(folder.TablePath());
+  if (!table->BadRows().empty()) err << table->BadRowsMessage() << "\n";
+  return table;
+}
 
 std::unique_ptr<DrawTable> CliContext::OpenTable() const {
   DataFolder folder = Folder();
   std::string error;
   if (!folder.Ensure(&error)) throw CliError(error);
-  return std::make_unique<DrawTable>(folder.TablePath());
+  auto table = std::make_unique<DrawTable>(folder.TablePath());
+  if (!table->BadRows().empty())
+    throw CliError(table->BadRowsMessage() +
+                   "\n改正: dlt history add 期数 五个主号 两个副号; 删除: dlt history delete 期数");
+  return table;
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   CliContext ctx{out, err, {}};
   CLI::App app{"大乐透 analysis and ticket building", "dlt"};
   app.require_subcommand(1);
+  // An empty folder name is a slip (an unset variable), not the default.
+  const auto notEmpty = [](const std::string& v) {
+    return v.empty() ? std::string("不能为空") : std::string();
+  };
   app.add_option("--data-dir", ctx.dataDirOption,
-                 "data folder (default: $DLT_HOME, else $XDG_DATA_HOME/dlt)");
+                 "data folder (default: $DLT_HOME, else $XDG_DATA_HOME/dlt)")
+      ->check(notEmpty);
+  app.add_option("--settings", ctx.settingsOption,
+                 "settings file of the desktop program (default: ~/.config/dlt/dlt.ini)")
+      ->check(notEmpty);
   RegisterHistoryCommands(app, ctx);
   RegisterColdHotCommands(app, ctx);
   RegisterIndicatorCommands(app, ctx);
@@ -28,6 +54,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RegisterReportCommands(app, ctx);
   RegisterTrendCommands(app, ctx);
   RegisterConversionCommands(app, ctx);
+  RegisterAnalysisCommands(app, ctx);
+  RegisterKillnumCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -20,15 +20,21 @@ class CliError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// What every command gets: the streams and the data folder.
+// What every command gets: the streams, the data folder and the settings file.
 struct CliContext {
   std::ostream& out;
   std::ostream& err;
   std::string dataDirOption;
+  std::string settingsOption;  // --settings; empty: the user's own file
 
   DataFolder Folder() const { return DataFolder(DataFolder::Resolve(dataDirOption)); }
-  // Opens database/basedata.db, creating the folders when missing.
+  std::string SettingsPath() const;
+  // Opens database/basedata.db, creating the folders when missing. A table
+  // with rows no draw can have is refused, naming them and how to mend them.
   std::unique_ptr<DrawTable> OpenTable() const;
+  // The same for the commands that mend such rows (history list, add,
+  // delete, import): the bad rows are only reported.
+  std::unique_ptr<DrawTable> OpenTableForRepair() const;
 };
 
 // Each group of commands registers itself on the application.
@@ -41,5 +47,7 @@ void RegisterValueCommands(CLI::App& app, CliContext& ctx);
 void RegisterReportCommands(CLI::App& app, CliContext& ctx);
 void RegisterTrendCommands(CLI::App& app, CliContext& ctx);
 void RegisterConversionCommands(CLI::App& app, CliContext& ctx);
+void RegisterAnalysisCommands(CLI::App& app, CliContext& ctx);
+void RegisterKillnumCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace dlt::cli

@@ -3,7 +3,9 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_context.h"
+#include "common/gbk_text.h"
 #include "common/numbers.h"
+#include "formula/formula_check.h"
 #include "generator/condition_table.h"
 
 namespace dlt::cli {
@@ -214,6 +216,7 @@ RangeArg ParseRangeArg(std::string_view text) {
   };
   arg.from = bound(fromText);
   arg.to = bound(toText);
+  if (arg.from && arg.to && *arg.from > *arg.to) Bad(what + ": 下限大于上限");
   return arg;
 }
 
@@ -244,13 +247,14 @@ TailSetting ParseTailArg(std::string_view text) {
 }
 
 CustomIndicator ParseFormulaArg(std::string_view text) {
-  const std::string what = "--formula " + std::string(text);
+  const std::string what = "--formula " + CutText(text);
   CustomIndicator entry;
   std::string_view body = TakeMarkers(text, &entry.tolerant, nullptr);
   std::string_view formula, values;
   SplitAtLastColon(body, what, &formula, &values, "公式:取值, 如 getylz(z_hz):0-10");
   entry.formula = std::string(Trim(formula));
   if (entry.formula.empty()) Bad(what + ": 自定义指标公式不能为空");
+  if (auto problem = CheckFormula(entry.formula)) Bad(what + ": " + *problem);
   entry.values = MakeValueSet(ParseIntegerList(values, 0, kMaxFormulaValue, what), what);
   return entry;
 }
@@ -285,6 +289,7 @@ TotalTolerance ParseToleranceArg(std::string_view text) {
   if (!from || !to || *from > ConditionSet::kMaxTotalTolerance ||
       *to > ConditionSet::kMaxTotalTolerance)
     Bad(what + ": 总容错必须在0到100之间");
+  if (*from > *to) Bad(what + ": 下限大于上限");
   return TotalTolerance{true, static_cast<int32_t>(*from), static_cast<int32_t>(*to)};
 }
 
@@ -349,7 +354,7 @@ void ApplyFrontConditionArgs(const ConditionArgs& a, ConditionSet& set) {
   for (const std::string& t : a.tails)
     Require(set.AddTailSetting(ParseTailArg(t), &error), "--tail " + t, error);
   for (const std::string& f : a.formulas)
-    Require(set.AddCustomIndicator(ParseFormulaArg(f), &error), "--formula " + f, error);
+    Require(set.AddCustomIndicator(ParseFormulaArg(f), &error), "--formula " + CutText(f), error);
   if (a.limit) Bad("--limit 只能与 --back 一起使用");
 }
 

@@ -3,6 +3,8 @@
 
 #include "cli/cli_context.h"
 #include "cli/condition_args.h"
+#include "cli/eval_env_args.h"
+#include "common/gbk_text.h"
 #include "formula/formula.h"
 #include "generator/batch_filter.h"
 #include "generator/condition_files.h"
@@ -23,6 +25,7 @@ struct FilterOptions {
   std::string engine = "fast";
   bool back = false;
   ConditionArgs conditions;
+  EvalEnvArgs envArgs;
 };
 
 struct PickOptions {
@@ -33,12 +36,14 @@ struct PickOptions {
   bool tickets = false;
   std::optional<uint64_t> seed;
   ConditionArgs conditions;
+  EvalEnvArgs envArgs;
 };
 
 struct BatchOptions {
   std::vector<std::string> files;
   std::string outFile;
   std::string engine = "fast";
+  EvalEnvArgs envArgs;
 };
 
 JudgeEngine EngineByName(const std::string& name) {
@@ -52,17 +57,20 @@ void AddEngineOption(CLI::App& cmd, std::string& engine) {
       ->capture_default_str();
 }
 
-// The draw table of the data folder and the in-memory history the
-// candidates join; `test` of the table is 0 in a fresh process.
+// The draw table of the data folder, the in-memory history the candidates
+// join and the settings the windows use; `test` of the table is 0 in a
+// fresh process.
 struct FilterBase {
   std::unique_ptr<DrawTable> table;
   MemoryHistory history;
   FilterEnvironment env;
 
-  FilterBase(CliContext& ctx, JudgeEngine engine) : table(ctx.OpenTable()) {
+  FilterBase(CliContext& ctx, JudgeEngine engine, const EvalEnvArgs& envArgs)
+      : table(ctx.OpenTable()) {
     history.LoadFrom(*table);
     env.table = table.get();
     env.history = &history;
+    env.env = envArgs.Resolve(ctx);
     env.engine = engine;
   }
 };
@@ -77,7 +85,7 @@ void WarnAboutCustomIndicators(const ConditionSet& set, const FilterBase& base, 
     const CustomIndicator& entry = entries[i];
     if (entry.values.Empty()) {
       if (i + 1 < entries.size())
-        ctx.err << "注意: 自定义指标 " << entry.formula
+        ctx.err << "注意: 自定义指标 " << CutText(entry.formula)
                 << " 没有取值, 它后面的自定义指标不起作用\n";
       return;
     }
@@ -86,8 +94,8 @@ void WarnAboutCustomIndicators(const ConditionSet& set, const FilterBase& base, 
     at.pos = last;
     const FormulaResult r = EvaluateFormula(at, entry.formula);
     if (!r.ok)
-      ctx.err << "注意: 自定义指标 " << entry.formula << " 在最新一期无法计算"
-              << (r.error.empty() ? "" : " (" + r.error + ")")
+      ctx.err << "注意: 自定义指标 " << CutText(entry.formula) << " 在最新一期无法计算"
+              << (r.error.empty() ? "" : " (" + CutText(r.error, 60) + ")")
               << ", 无法计算时它及其后的自定义指标不起作用\n";
   }
 }
@@ -118,7 +126,7 @@ std::string ComboText(const Combo& c) {
 void RunBack(const FilterOptions& o, CliContext& ctx) {
   if (!o.zhFile.empty() || !o.continueFile.empty())
     throw CliError("--back 不能与 --zh 或 --continue 一起使用");
-  FilterBase base(ctx, EngineByName(o.engine));
+  FilterBase base(ctx, EngineByName(o.engine), o.envArgs);
   ConditionSet set;
   if (!o.fhFile.empty()) {
     const LoadReport report = LoadBackSet(o.fhFile, set.Back());
@@ -160,7 +168,7 @@ void RunFront(const FilterOptions& o, CliContext& ctx) {
     std::string error;
     if (!LoadFrontResults(list, o.continueFile, &error)) throw CliError(error);
   }
-  FilterBase base(ctx, engine);
+  FilterBase base(ctx, engine, o.envArgs);
   WarnAboutCustomIndicators(set, base, ctx);
   const RunOutcome out = o.continueFile.empty() ? RunFilter(base.env, set, list)
                                                 : RunContinueFilter(base.env, set, list);
@@ -184,6 +192,7 @@ void AddFilterCommand(CLI::App& app, CliContext& ctx) {
   cmd->add_flag("--back", o->back, "filter the back-zone pairs (副区过滤)");
   AddEngineOption(*cmd, o->engine);
   AddConditionOptions(*cmd, o->conditions, true);
+  AddEvalEnvOptions(*cmd, o->envArgs);
   cmd->callback([&ctx, o] {
     if (o->back)
       RunBack(*o, ctx);
@@ -224,6 +233,7 @@ void AddPickCommand(CLI::App& app, CliContext& ctx) {
   cmd->add_option("--seed", o->seed, "random seed (default: the clock)");
   AddEngineOption(*cmd, o->engine);
   AddConditionOptions(*cmd, o->conditions, false);
+  AddEvalEnvOptions(*cmd, o->envArgs);
   cmd->callback([&ctx, o] {
     std::string error;
     const int capacity = o->tickets ? kTicketListCapacity : kMaxPickCount;
@@ -236,7 +246,7 @@ void AddPickCommand(CLI::App& app, CliContext& ctx) {
     ConditionSet set;
     if (!o->zhFile.empty()) LoadFrontFile(o->zhFile, set, ctx);
     ApplyFrontConditionArgs(o->conditions, set);
-    FilterBase base(ctx, EngineByName(o->engine));
+    FilterBase base(ctx, EngineByName(o->engine), o->envArgs);
     if (o->filtered) WarnAboutCustomIndicators(set, base, ctx);
     ResultList list;
     FilterRequest request;
@@ -274,8 +284,9 @@ void AddBatchCommand(CLI::App& app, CliContext& ctx) {
   cmd->add_option("FILES", o->files, "front condition files (*.zh), in order")->required();
   cmd->add_option("--out", o->outFile, "result file to write (\".txt\" is added when missing)");
   AddEngineOption(*cmd, o->engine);
+  AddEvalEnvOptions(*cmd, o->envArgs);
   cmd->callback([&ctx, o] {
-    FilterBase base(ctx, EngineByName(o->engine));
+    FilterBase base(ctx, EngineByName(o->engine), o->envArgs);
     ConditionSet set;
     ResultList list;
     const BatchOutcome batch = RunBatchFilter(base.env, o->files, set, list);

@@ -21,6 +21,7 @@ struct HistoryOptions {
   bool overwrite = false;
   std::string exportFile;
   std::vector<std::string> addFields;  // text: "08" is decimal, not octal
+  std::string deleteQs;
   int last = 0;
   int demoCount = 2000;
   uint32_t demoSeed = 1;
@@ -37,10 +38,17 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
   import->add_option("FILE", o->importFile, "file to import")->required();
   import->add_flag("--overwrite", o->overwrite, "replace the whole history by the file");
   import->callback([&ctx, o] {
+    // Every line is checked first: a bad file, or one without a draw,
+    // changes nothing.
     ParsedDraws parsed = ReadDrawFile(o->importFile);
-    if (!parsed.ok()) throw CliError(parsed.error);
-    auto table = ctx.OpenTable();
-    const int added = table->ApplyImport(parsed.draws, o->overwrite);
+    if (!parsed.ok()) throw CliError(parsed.error + ", 历史数据未改变");
+    auto table = ctx.OpenTableForRepair();
+    int added = 0;
+    try {
+      added = table->ApplyImport(parsed.draws, o->overwrite);
+    } catch (const DbError& e) {
+      throw CliError(std::string("导入失败, 历史数据未改变: ") + e.what());
+    }
     ctx.out << "导入" << added << "期, 共" << table->RecordCount() << "期\n";
   });
 
@@ -59,21 +67,35 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
     std::string error;
     std::array<int64_t, 8> v{};
     for (int i = 0; i < 8; ++i) {
-      const std::string& f = o->addFields[i];
-      if (f.empty() || f.size() > 9 || f.find_first_not_of("0123456789") != std::string::npos)
-        throw CliError("不是整数: " + f);
-      v[i] = std::stoll(f, nullptr, 10);
+      const auto n = ParseDrawField(o->addFields[i], i, &error);
+      if (!n) throw CliError(error);
+      v[i] = *n;
     }
     auto d = ValidateDraw(v[0], {v[1], v[2], v[3], v[4], v[5]}, {v[6], v[7]}, &error);
     if (!d) throw CliError(error);
-    auto table = ctx.OpenTable();
+    // Adding a draw whose stored row is bad replaces that row.
+    auto table = ctx.OpenTableForRepair();
     if (!table->AppendDraw(*d, &error)) throw CliError(error);
+  });
+
+  auto* remove = history->add_subcommand("delete", "delete a draw (or a bad row) by its number");
+  remove->add_option("QS", o->deleteQs, "draw number")->required();
+  remove->callback([&ctx, o] {
+    std::string error;
+    const std::string& text = o->deleteQs;
+    // A bad row may carry any number, a negative one too.
+    const bool negative = text.size() > 1 && text.front() == '-';
+    const auto qs = ParseDrawField(negative ? text.substr(1) : text, 0, &error);
+    if (!qs) throw CliError(error);
+    auto table = ctx.OpenTableForRepair();
+    if (!table->DeleteDraw(negative ? -*qs : *qs)) throw CliError("没有第" + text + "期的记录");
+    ctx.out << "已删除第" << text << "期\n";
   });
 
   auto* list = history->add_subcommand("list", "print the draws, one per line");
   list->add_option("--last", o->last, "only the last N draws");
   list->callback([&ctx, o] {
-    auto table = ctx.OpenTable();
+    auto table = ctx.OpenTableForRepair();
     const auto& draws = table->Draws();
     const size_t from = (o->last > 0 && static_cast<size_t>(o->last) < draws.size())
                             ? draws.size() - static_cast<size_t>(o->last)

@@ -1,6 +1,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_context.h"
+#include "cli/eval_env_args.h"
 #include "generator/condition_files.h"
 #include "generator/condition_report.h"
 
@@ -12,7 +13,7 @@ struct ReportOptions {
   std::string zhFile;
   std::optional<int64_t> check;
   std::string mode = "all";
-  EvalEnv env;
+  EvalEnvArgs envArgs;
 };
 
 ConditionSet LoadSet(const std::string& path, CliContext& ctx) {
@@ -31,7 +32,8 @@ std::vector<std::string> CheckLines(const ConditionSet& set, const ReportOptions
   const int64_t qs = *o.check;
   if (qs < 0 || qs > INT32_MAX) throw CliError("历史数据中没有第" + std::to_string(qs) + "期");
   std::string error;
-  const auto draw = PastDrawCheck::FromTable(*table, static_cast<int32_t>(qs), o.env, &error);
+  const auto draw =
+      PastDrawCheck::FromTable(*table, static_cast<int32_t>(qs), o.envArgs.Resolve(ctx), &error);
   if (!draw) throw CliError(error);
   return ConditionCheckReport(set, *draw, *mode);
 }
@@ -51,10 +53,7 @@ void RegisterReportCommands(CLI::App& app, CliContext& ctx) {
                   "with --check: all (全部显示), right (只显示对) or wrong (只显示错)")
       ->needs(check)
       ->capture_default_str();
-  ColdHotSettings& s = o->env.coldHot;
-  cmd->add_option("--qs", s.qs, "front-zone cold/hot window in draws (0..255)");
-  cmd->add_option("--coldcs", s.coldcs, "front-zone cold threshold");
-  cmd->add_option("--hotcs", s.hotcs, "front-zone hot threshold");
+  AddEvalEnvOptions(*cmd, o->envArgs);
   cmd->callback([&ctx, o] {
     const ConditionSet set = LoadSet(o->zhFile, ctx);
     const std::vector<std::string> lines =

@@ -1,7 +1,11 @@
 #include <CLI/CLI.hpp>
 
+#include "analysis/series_fill.h"
 #include "cli/cli_context.h"
+#include "cli/eval_env_args.h"
+#include "common/gbk_text.h"
 #include "formula/formula.h"
+#include "formula/formula_check.h"
 #include "history/eval_contexts.h"
 #include "indicators/indicator.h"
 
@@ -12,35 +16,12 @@ struct ValueOptions {
   std::string expression;
   int32_t draw = 0;  // 0: the last real draw
   bool all = false;
+  EvalEnvArgs envArgs;
   EvalEnv env;
 };
 
-// An indicator key is read as it is written (parameter keys may hold
-// operator characters); anything else is a formula.
-class ValueSource {
- public:
-  explicit ValueSource(const std::string& expression) {
-    Resolution r = ResolveIndicator(expression);
-    if (r.ok())
-      indicator_ = std::move(r.indicator);
-    else
-      formula_ = CompiledFormula::Compile(expression);
-  }
-  FormulaResult At(const EvalContext& ctx) const {
-    if (!indicator_) return formula_->Evaluate(ctx);
-    FormulaResult r;
-    r.ok = true;
-    r.value = indicator_->Value(ctx);
-    return r;
-  }
-
- private:
-  IndicatorPtr indicator_;
-  std::shared_ptr<const CompiledFormula> formula_;
-};
-
 std::string FormulaError(const FormulaResult& r) {
-  return "公式有误:" + r.error;
+  return "公式有误:" + CutText(r.error, 60);
 }
 
 }  // namespace
@@ -52,17 +33,16 @@ void RegisterValueCommands(CLI::App& app, CliContext& ctx) {
       ->required();
   auto* draw = cmd->add_option("--draw", o->draw, "draw number QS (default: the last draw)");
   cmd->add_flag("--all", o->all, "every draw, one \"qs<TAB>value\" line each")->excludes(draw);
-  ColdHotSettings& s = o->env.coldHot;
-  cmd->add_option("--qs", s.qs, "front-zone cold/hot window in draws (0..255)");
-  cmd->add_option("--coldcs", s.coldcs, "front-zone cold threshold");
-  cmd->add_option("--hotcs", s.hotcs, "front-zone hot threshold");
-  cmd->add_option("--f-qs", s.f_qs, "back-zone cold/hot window in draws (0..255)");
-  cmd->add_option("--f-coldcs", s.f_coldcs, "back-zone cold threshold");
-  cmd->add_option("--f-hotcs", s.f_hotcs, "back-zone hot threshold");
+  AddEvalEnvOptions(*cmd, o->envArgs);
   cmd->callback([&ctx, o] {
+    o->env = o->envArgs.Resolve(ctx);
     auto table = ctx.OpenTable();
     if (table->Empty()) throw CliError("历史数据为空");
-    const ValueSource source(o->expression);
+    // A formula that can never be computed (or a misspelt name that would
+    // read -999 for every draw) is refused before any draw is read.
+    if (!ResolveIndicator(o->expression).ok())
+      if (auto problem = CheckFormula(o->expression)) throw CliError(*problem);
+    const ExpressionSource source(o->expression);
     if (o->all) {
       table->First();
       const EvalContext first = TableContext(*table, &o->env);

@@ -64,6 +64,14 @@ int main(int argc, char* argv[]) {
   Define(parser, o);
   parser.process(qapp);
 
+  // An empty folder name is a slip (an unset variable), not the default.
+  for (const QCommandLineOption* o : {&dataDir, &settings, &installData}) {
+    if (parser.isSet(*o) && parser.value(*o).trimmed().isEmpty()) {
+      QMessageBox::critical(nullptr, QStringLiteral("大乐透"),
+                            QStringLiteral("--%1 不能为空").arg(o->names().first()));
+      return 1;
+    }
+  }
   dlt::gui::AppOptions options;
   options.dataDir = parser.value(o.dataDir);
   options.settingsFile = parser.value(o.settings);

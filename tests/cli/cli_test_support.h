@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,8 +15,11 @@ struct CliRun {
   std::string out, err;
 };
 
-// Runs `dlt --data-dir DIR ARGS...` in-process.
+// Runs `dlt --data-dir DIR ARGS...` in-process, with DIR/settings.ini as the
+// settings file unless the arguments name one: the user's own never counts.
 inline CliRun RunDlt(const std::string& dataDir, std::vector<std::string> args) {
+  if (std::find(args.begin(), args.end(), "--settings") == args.end())
+    args.insert(args.begin(), {"--settings", dataDir + "/settings.ini"});
   args.insert(args.begin(), {"--data-dir", dataDir});
   std::ostringstream out, err;
   CliRun r;

@@ -81,6 +81,7 @@ TEST(ConditionArgs, RangeBoundsMayBeBlank) {
   EXPECT_EQ(r.to, 7);
   EXPECT_TRUE(Mentions(ErrorOf([] { ParseRangeArg("bzc=5-100"); }), "0到99"));
   EXPECT_TRUE(Mentions(ErrorOf([] { ParseRangeArg("bzc=a-4"); }), "0到99"));
+  EXPECT_TRUE(Mentions(ErrorOf([] { ParseRangeArg("bzc=9-3"); }), "下限大于上限"));
 }
 
 TEST(ConditionArgs, SelfTailAndFormulaEntries) {
@@ -110,11 +111,16 @@ TEST(ConditionArgs, SelfTailAndFormulaEntries) {
   EXPECT_EQ(f.formula, "getzb(c_2zbzh:z_num1|z_num2:0)") << "split at the last colon";
   EXPECT_EQ(f.values.Values(), (std::vector<int32_t>{0, 1, 2, 3}));
   EXPECT_TRUE(f.tolerant);
-  f = ParseFormulaArg(" z_hz % 10 :1,3");
-  EXPECT_EQ(f.formula, "z_hz % 10");
+  f = ParseFormulaArg(" z_hz%10 :1,3");
+  EXPECT_EQ(f.formula, "z_hz%10");
   EXPECT_FALSE(f.tolerant);
   EXPECT_TRUE(Mentions(ErrorOf([] { ParseFormulaArg(":1"); }), "不能为空"));
   EXPECT_FALSE(ErrorOf([] { ParseFormulaArg("z_hz:1001"); }).empty());
+  // A formula that can never be computed is refused, not passed over by the filter.
+  for (const char* text : {"z_hz+*foo(:6", "z_hz/0:0-4", "Z_HZ:1", "foo:1", "z_hz % 10:1"})
+    EXPECT_TRUE(Mentions(ErrorOf([&] { ParseFormulaArg(text); }), "公式有误:")) << text;
+  const std::string longFormula = std::string(5000, 'q') + ":1";
+  EXPECT_LT(ErrorOf([&] { ParseFormulaArg(longFormula); }).size(), 200u) << "the echo is cut";
 }
 
 TEST(ConditionArgs, SwitchesAndTolerance) {
@@ -128,6 +134,7 @@ TEST(ConditionArgs, SwitchesAndTolerance) {
   EXPECT_EQ(ParseToleranceArg("0-1"), (TotalTolerance{true, 0, 1}));
   EXPECT_FALSE(ParseToleranceArg("off").enabled);
   EXPECT_TRUE(Mentions(ErrorOf([] { ParseToleranceArg("0-101"); }), "0到100"));
+  EXPECT_TRUE(Mentions(ErrorOf([] { ParseToleranceArg("5-2"); }), "下限大于上限"));
   EXPECT_FALSE(ErrorOf([] { ParseToleranceArg("2"); }).empty());
 }
 
@@ -196,7 +203,9 @@ TEST(ConditionArgs, RefusedConditionsSayWhy) {
   a.limit = 3;
   EXPECT_TRUE(Mentions(front(a), "--limit"));
   a.limit.reset();
-  a.formulas = {std::string(201, '1') + ":1"};
+  std::string longFormula = "z_hz";
+  while (longFormula.size() <= 200) longFormula += "+z_hz";
+  a.formulas = {longFormula + ":1"};
   EXPECT_TRUE(Mentions(front(a), "200个字节")) << front(a);
 
   const auto back = [](ConditionArgs b) {

@@ -90,9 +90,10 @@ TEST_F(FilterCommands, PoolBankersAndConditions) {
   r = Run(Concat({"filter", "--pool", "1-8", "--formula", "z_num1:1"}, shapesOff));
   EXPECT_EQ(LastLine(r.out), "35");
   EXPECT_TRUE(r.err.empty()) << r.err;
-  r = Run(Concat({"filter", "--pool", "1-8", "--formula", "z_num1+:1", "--formula", "z_num2:2"},
-                 shapesOff));
-  EXPECT_NE(r.err.find("z_num1+ 在最新一期无法计算"), std::string::npos) << r.err;
+  r = Run(Concat(
+      {"filter", "--pool", "1-8", "--formula", "9/(z_num1-z_num1):1", "--formula", "z_num2:2"},
+      shapesOff));
+  EXPECT_NE(r.err.find("9/(z_num1-z_num1) 在最新一期无法计算"), std::string::npos) << r.err;
   r = Run(Concat({"filter", "--pool", "1-8", "--formula", "z_num1:", "--formula", "z_num2:2"},
                  shapesOff));
   EXPECT_NE(r.err.find("没有取值"), std::string::npos) << r.err;
@@ -172,6 +173,47 @@ TEST_F(FilterCommands, RangeGuards) {
   EXPECT_EQ(r.err, "离散系数还未确定范围\n");
   r = Run({"filter", "--pool", "1-9", "--range", "lsxs=0-99", "--range", "bzc=0-99"});
   EXPECT_EQ(r.status, 0) << r.err;
+}
+
+// The command line uses the settings of the desktop program: its settings
+// file, with single values overridden on the line.
+TEST_F(FilterCommands, TheDesktopProgramsSettingsApply) {
+  const std::vector<std::string> args = Concat({"filter", "--cond", "coldgs=0"}, shapesOff);
+  const std::string defaults = LastLine(Run(args).out);
+  test::WriteBytes(dir.file("settings.ini"),
+                   "[software]\r\ndltsettings\\qs=10\r\ndltsettings\\coldcs=1\r\n");
+  const auto changed = Run(Concat(args, {"--save", dir.file("cold")}));
+  ASSERT_EQ(changed.status, 0) << changed.err;
+  EXPECT_NE(LastLine(changed.out), defaults);
+  EXPECT_EQ(LastLine(Run({"batch", dir.file("cold.zh")}).out), LastLine(changed.out));
+  EXPECT_EQ(LastLine(Run(Concat(args, {"--qs", "30", "--coldcs", "2"})).out), defaults);
+  EXPECT_EQ(LastLine(Run(Concat({"--settings", dir.file("absent.ini")}, args)).out), defaults);
+}
+
+// Doubtful input is refused with a message rather than filtered to nothing.
+TEST_F(FilterCommands, DoubtfulInputIsRefused) {
+  ASSERT_EQ(Run({"filter", "--back", "--save", dir.file("b")}).status, 0);
+  ASSERT_EQ(Run({"filter", "--pool", "1-6", "--save", dir.file("f")}).status, 0);
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"filter", "--zh", dir.file("b.fh")}, "这是副区条件文件"},
+      {{"filter", "--back", "--fh", dir.file("f.zh")}, "这是主区条件文件"},
+      {{"filter", "--range", "bzc=9-3"}, "下限大于上限"},
+      {{"filter", "--tolerance", "5-2"}, "下限大于上限"},
+      {{"filter", "--formula", "z_hz+*foo(:6"}, "公式有误:\"(\"与\")\"不匹配"},
+      {{"filter", "--formula", "z_hz/0:0-4"}, "公式有误:除数不能为零"},
+      {{"filter", "--formula", "Z_HZ:1"}, "公式有误:Z_HZ指标不存在"},
+      {{"filter", "--zh", dir.path()}, "这是一个文件夹"},
+      {{"filter", "--continue", dir.path()}, "这是一个文件夹"},
+      {{"batch", dir.path()}, "这是一个文件夹"},
+      {{"prize", dir.path(), "--draw", "2007001"}, "这是一个文件夹"},
+      {{"match", dir.path(), dir.path(), "--out", dir.file("t")}, "这是一个文件夹"},
+      {{"prize", "/dev/zero", "--draw", "2007001"}, "不是普通文件"},
+  };
+  for (const auto& [args, part] : cases) {
+    const auto r = Run(args);
+    EXPECT_EQ(r.status, 1) << args[0] << " " << args[1];
+    EXPECT_NE(r.err.find(part), std::string::npos) << args.back() << ": " << r.err;
+  }
 }
 
 TEST_F(FilterCommands, BackZoneFilter) {

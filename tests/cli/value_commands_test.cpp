@@ -30,8 +30,10 @@ TEST_F(ValueCommand, ValueAtTheLastDrawByDefault) {
   EXPECT_EQ(r.out, "5\n");
   r = RunDlt(dir.path(), {"value", "[-1]z_num1*10+z_num1"});
   EXPECT_EQ(r.out, "35\n");
+  // A misspelt name would read -999 for every draw: it is refused.
   r = RunDlt(dir.path(), {"value", "nosuchkey"});
-  EXPECT_EQ(r.out, "-999\n") << "an unknown name reads -999";
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "公式有误:nosuchkey指标不存在\n");
 }
 
 TEST_F(ValueCommand, ValueAtAChosenDraw) {

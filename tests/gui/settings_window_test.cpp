@@ -111,7 +111,7 @@ void SettingsWindowTest::aFormulaWithASpaceIsRefused() {
   });
   set->AddIndicator();
   QVERIFY(stayedOpen);
-  QCOMPARE(world.shell.messages, (QStringList{"不能有空格", "你还未输入公式"}));
+  QCOMPARE(world.shell.messages, (QStringList{"公式有误:不能有空格", "公式有误:你还未输入公式"}));
   QCOMPARE(set->List()->count(), 0);
   QVERIFY(!QFile::exists(set->ListPath()));
 }

@@ -1,9 +1,12 @@
 // Start-up, the toolbar, help and the close step of the desktop program.
+#include <sqlite3.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
+#include <array>
 
 #include "gui/app/app_settings.h"
 #include "gui/app/startup_steps.h"
@@ -13,6 +16,7 @@
 #include "gui/app/window_set.h"
 #include "gui_test_support.h"
 #include "history/draw_table.h"
+#include "history/settings_file.h"
 
 using namespace dlt;
 using namespace dlt::gui;
@@ -25,6 +29,8 @@ class StartupTest : public QObject {
   void aLeftoverForecastIsRemovedAndTheCursorIsTenDrawsBack();
   void fewerThanTenDrawsLeaveTheCursorAtTheFirst();
   void settingsDefaultsAreWrittenWhenAbsent();
+  void theCommandLineReadsTheSameSettings();
+  void aBadStoredRowIsDeletedOrEndsTheStart();
   void theDataFolderIsSeededWithTheInstallationData();
   void theToolbarLaysOutTenEqualButtonsAndOpensTheTrendWindow();
   void theUpdateWindowAndTheAnalysisWindowsCloseEachOther();
@@ -153,6 +159,45 @@ void StartupTest::settingsDefaultsAreWrittenWhenAbsent() {
   QCOMPARE(file.value("software/dltsettings/hotcs").toInt(), 9);
   QVERIFY(file.contains("software/dltsettings/noticeurl"));
   QCOMPARE(file.value("software/dltsettings/noticeurl").toString(), QString());
+}
+
+// The commands read the file the windows write, at the same place.
+void StartupTest::theCommandLineReadsTheSameSettings() {
+  TestWorld world;
+  {
+    AppSettings settings(world.SettingsFile());
+    settings.WriteFrontColdHot(12, 1, 5);
+    settings.WriteBackColdHot(20, 3, 7);
+    settings.SetNoticeUrl("http://example.com/a=b");
+  }
+  const ColdHotSettings s = ReadColdHotSettings(world.SettingsFile().toStdString());
+  QCOMPARE((std::array{s.qs, s.coldcs, s.hotcs, s.f_qs, s.f_coldcs, s.f_hotcs}),
+           (std::array{12, 1, 5, 20, 3, 7}));
+  QCOMPARE(AppSettings().FilePath(), QString::fromStdString(DefaultSettingsPath()));
+}
+
+// A row edited outside the program is named; the user deletes it or the
+// program does not start on it.
+void StartupTest::aBadStoredRowIsDeletedOrEndsTheStart() {
+  for (const bool agree : {true, false}) {
+    TestWorld world;
+    world.SeedDraws(History(12));
+    const std::string path = (world.DataDir() + "/database/basedata.db").toStdString();
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    sqlite3_exec(db, "UPDATE basedata SET red1 = 200 WHERE qs = 2007003", nullptr, nullptr,
+                 nullptr);
+    sqlite3_close(db);
+    world.shell.confirmAnswer = agree;
+    auto app = world.MakeApp();
+    QCOMPARE(world.shell.questions.size(), 1);
+    QVERIFY(world.shell.questions[0].contains("第2007003期: 主号一必须在1到35之间: 200"));
+    QCOMPARE(app->Ok(), agree);
+    app.reset();
+    DrawTable table(path);
+    QCOMPARE(table.RecordCount(), 11);
+    QCOMPARE(int(table.BadRows().size()), agree ? 0 : 1);
+  }
 }
 
 void StartupTest::theDataFolderIsSeededWithTheInstallationData() {

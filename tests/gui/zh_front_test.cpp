@@ -15,6 +15,9 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "generator/condition_files.h"
 #include "generator/condition_list_lines.h"
@@ -23,6 +26,7 @@
 #include "generator/result_files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/startup_steps.h"
+#include "gui/app/tf_showpic.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/picker_tile.h"
 #include "gui/generator/tf_getchoiceextend.h"
@@ -594,6 +598,16 @@ void ZhFrontTest::refusedAddsShowAMessage() {
   f.Click("b_addselfzb");
   QVERIFY(f.Session().set.CustomIndicators().empty());
   QCOMPARE(f.world.shell.messages.size(), before + 2);
+  // So is one that can never be computed: the filter would pass over it.
+  for (const auto& [formula, message] : {std::pair{"z_hz+*foo(", "公式有误:\"(\"与\")\"不匹配"},
+                                         std::pair{"Z_HZ", "公式有误:Z_HZ指标不存在"},
+                                         std::pair{"z_hz\u3000", "公式有误:不能有空格"}}) {
+    f.Get<QLineEdit>("e_selfzb")->setText(QString::fromUtf8(formula));
+    f.Click("b_addselfzb");
+    QCOMPARE(f.world.shell.messages.back(), QString::fromUtf8(message));
+  }
+  QVERIFY(f.Session().set.CustomIndicators().empty());
+  f.Get<QLineEdit>("e_selfzb")->clear();
   f.Get<QLineEdit>("e_selfzb")->setText(" z_hz+1 ");
   f.dialogs.picks.push_back(std::vector<int>{100, 101});
   f.Click("b_selfzb");
@@ -631,28 +645,46 @@ void ZhFrontTest::refusedAddsShowAMessage() {
   QVERIFY(!f.Get<QLineEdit>("e_selfzb")->isEnabled());
 }
 
+// Accepts every combination, but only once the test lets it go.
+class HoldingJudge : public FrontJudge {
+ public:
+  explicit HoldingJudge(const std::atomic<bool>& released) : released_(released) {}
+  Verdict Judge(const Combo&, bool) const override {
+    while (!released_) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return {true, 0, 0};
+  }
+
+ private:
+  const std::atomic<bool>& released_;
+};
+
 void ZhFrontTest::aCancelledRunKeepsTheList() {
   Fixture f;
   f.dialogs.typed.push_back(Typed({"1", "2", "3", "4", "6"}));
   f.Click("b_tjzh");
   QCOMPARE(f.Session().front.Count(), 1);
-  // A formula the interpreter works hard at keeps the run long enough.
-  f.Check("cb_selfzb");
-  f.Get<QLineEdit>("e_selfzb")->setText("z_hz+z_wh+z_ac+z_hz+z_wh+z_ac+z_hz+z_wh+z_ac");
-  f.dialogs.picks.push_back(std::vector<int>{1000});
-  f.Click("b_selfzb");
-  f.Click("b_addselfzb");
+  // The judge holds the run until the cancel has reached it, so the run
+  // cannot end first however fast the build is.
+  std::atomic<bool> released{false};
+  f.Session().makeFrontJudge = [&](const JudgeSetup&) {
+    return std::make_unique<HoldingJudge>(released);
+  };
+  auto* box = f.app->Windows().Get<Tf_showpic>();
+  // Queued: it runs after the run's own handler has taken the cancel.
+  const auto release = QObject::connect(
+      box, &Tf_showpic::cancelRequested, box, [&] { released = true; }, Qt::QueuedConnection);
   QTimer cancel;
-  cancel.setInterval(20);
   QObject::connect(&cancel, &QTimer::timeout, [&] {
-    auto* box = f.app->Windows().Find("Tf_showpic");
-    if (!box) return;
     auto* button = box->findChild<QPushButton*>("b_cancel");
     if (button && button->isVisible() && button->isEnabled()) button->click();
   });
-  cancel.start();
+  cancel.start(5);
   f.Click("b_filter");
   cancel.stop();
+  QObject::disconnect(release);
+  f.Session().makeFrontJudge = nullptr;
+  QVERIFY(released);
+  QVERIFY(!f.world.shell.messages.isEmpty());
   QCOMPARE(f.world.shell.messages.back(), QString("过滤已取消，列表保持不变"));
   QCOMPARE(f.Session().front.Count(), 1);
   QCOMPARE(f.Session().front.At(1).numbers, (Combo{1, 2, 3, 4, 6}));

@@ -22,6 +22,20 @@ class TempDir {
   std::string path_;
 };
 
+// While it lives, no file of this process may grow past `bytes`: a write
+// beyond fails as on a full disk (RLIMIT_FSIZE, with SIGXFSZ ignored).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(uint64_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  uint64_t oldLimit_;
+  void (*oldHandler_)(int);
+};
+
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 

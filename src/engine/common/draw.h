@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace dlt {
 
@@ -21,8 +22,17 @@ struct Draw {
   bool operator==(const Draw&) const = default;
 };
 
+// "期数", "主号一".."主号五", "副号一", "副号二": fields 0..7 as messages name them.
+const char* DrawFieldName(int field);
+
+// A field of a draw as typed or read from a file: decimal digits only (at
+// most nine; "08" is 8, never octal). nullopt with a message naming the
+// field otherwise: "主号一不能是负数: -5", "期数不是整数: 2009x".
+std::optional<int64_t> ParseDrawField(std::string_view text, int field, std::string* error);
+
 // Checks a draw as it enters the history: seven-digit number below 9999998,
-// five distinct front numbers 1..35 and two distinct back numbers 1..12.
+// five distinct front numbers 1..35 and two distinct back numbers 1..12;
+// 9999998 and 9999999 are refused as the reserved numbers they are.
 // Returns the draw with both zones sorted ascending, or nullopt with a
 // message naming the offending field.
 std::optional<Draw> ValidateDraw(int64_t qs, const std::array<int64_t, 5>& front,

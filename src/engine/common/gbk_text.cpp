@@ -3,8 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <fstream>
-#include <sstream>
+
+#include "common/file_io.h"
 
 namespace dlt {
 namespace {
@@ -45,11 +45,16 @@ bool IsValidUtf8(std::string_view s) {
   while (i < s.size()) {
     const auto c = static_cast<unsigned char>(s[i]);
     size_t extra;
-    if (c < 0x80) extra = 0;
-    else if ((c >> 5) == 0x6) extra = 1;
-    else if ((c >> 4) == 0xE) extra = 2;
-    else if ((c >> 3) == 0x1E) extra = 3;
-    else return false;
+    if (c < 0x80)
+      extra = 0;
+    else if ((c >> 5) == 0x6)
+      extra = 1;
+    else if ((c >> 4) == 0xE)
+      extra = 2;
+    else if ((c >> 3) == 0x1E)
+      extra = 3;
+    else
+      return false;
     if (i + extra >= s.size() && extra > 0) return false;
     for (size_t k = 1; k <= extra; ++k)
       if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2) return false;
@@ -58,9 +63,22 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
-std::optional<std::string> Utf8ToGbk(std::string_view utf8) { return Convert("GBK", "UTF-8", utf8); }
+std::string CutText(std::string_view utf8, size_t maxChars) {
+  size_t chars = 0;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    if ((static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80) continue;  // inside a character
+    if (chars++ == maxChars) return std::string(utf8.substr(0, i)) + "...";
+  }
+  return std::string(utf8);
+}
 
-std::optional<std::string> GbkToUtf8(std::string_view gbk) { return Convert("UTF-8", "GBK", gbk); }
+std::optional<std::string> Utf8ToGbk(std::string_view utf8) {
+  return Convert("GBK", "UTF-8", utf8);
+}
+
+std::optional<std::string> GbkToUtf8(std::string_view gbk) {
+  return Convert("UTF-8", "GBK", gbk);
+}
 
 bool WriteGbkText(const std::string& path, std::string_view utf8, std::string* error) {
   auto gbk = Utf8ToGbk(utf8);
@@ -68,18 +86,7 @@ bool WriteGbkText(const std::string& path, std::string_view utf8, std::string* e
     if (error) *error = "文本含有无法用GBK编码的字符";
     return false;
   }
-  std::ofstream f(path, std::ios::binary | std::ios::trunc);
-  if (!f) {
-    if (error) *error = "无法写入文件: " + path;
-    return false;
-  }
-  f.write(gbk->data(), static_cast<std::streamsize>(gbk->size()));
-  f.close();
-  if (!f) {
-    if (error) *error = "无法写入文件: " + path;
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(path, *gbk, error);
 }
 
 bool WriteGbkLines(const std::string& path, const std::vector<std::string>& lines,
@@ -107,24 +114,20 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, std::string* error) {
-  std::ifstream f(path, std::ios::binary);
-  if (!f) {
-    if (error) *error = "无法打开文件: " + path;
+  auto bytes = ReadRegularFile(path, kMaxTextFileBytes, error);
+  if (!bytes) return std::nullopt;
+  auto text = DecodeFileText(std::move(*bytes));
+  if (!text) {
+    if (error) *error = "文件不是GBK编码的文本: " + path;
     return std::nullopt;
   }
-  std::stringstream ss;
-  ss << f.rdbuf();
-  std::string raw = ss.str();
+  return SplitLines(*text);
+}
+
+std::optional<std::string> DecodeFileText(std::string raw) {
   if (raw.size() >= 3 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
-  if (!IsValidUtf8(raw)) {
-    auto utf8 = GbkToUtf8(raw);
-    if (!utf8) {
-      if (error) *error = "文件不是GBK编码的文本: " + path;
-      return std::nullopt;
-    }
-    raw = std::move(*utf8);
-  }
-  return SplitLines(raw);
+  if (IsValidUtf8(raw)) return raw;
+  return GbkToUtf8(raw);
 }
 
 }  // namespace dlt

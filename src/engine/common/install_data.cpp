@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/file_io.h"
+
 namespace dlt {
 
 namespace fs = std::filesystem;
@@ -31,8 +33,12 @@ SeedResult SeedDataFolder(const std::string& installDir, const std::string& data
       continue;
     }
     fs::create_directories(target.parent_path(), ec);
-    if (!fs::copy_file(source, target, ec)) {
-      r.error = "无法复制 " + source.string() + ": " + ec.message();
+    // A copy cut short must not stay behind: files already there are never
+    // copied again.
+    std::string error;
+    const auto bytes = ReadRegularFile(source.string(), kMaxTextFileBytes, &error);
+    if (!bytes || !WriteFileAtomically(target.string(), *bytes, &error)) {
+      r.error = "无法复制 " + source.string() + ": " + error;
       return r;
     }
     ++r.copied;

@@ -26,11 +26,32 @@ OperatorCode OperatorCodeOf(char c) {
   }
 }
 
+bool ContainsBlank(std::string_view text) {
+  // UTF-8 forms of the Unicode blanks beyond ASCII: U+0085, U+00A0, U+1680,
+  // U+2000..U+200B, U+2028, U+2029, U+202F, U+205F, U+3000 (the full-width
+  // space of Chinese input methods) and U+FEFF.
+  static constexpr std::string_view kWide[] = {"\xC2\x85",     "\xC2\xA0",     "\xE1\x9A\x80",
+                                               "\xE2\x80\xA8", "\xE2\x80\xA9", "\xE2\x80\xAF",
+                                               "\xE2\x81\x9F", "\xE3\x80\x80", "\xEF\xBB\xBF"};
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c == ' ' || (c >= '\t' && c <= '\r')) return true;
+    if (c < 0xC2) continue;
+    const std::string_view rest = text.substr(i);
+    for (std::string_view blank : kWide)
+      if (rest.starts_with(blank)) return true;
+    if (rest.size() >= 3 && c == 0xE2 && static_cast<unsigned char>(rest[1]) == 0x80 &&
+        static_cast<unsigned char>(rest[2]) >= 0x80 && static_cast<unsigned char>(rest[2]) <= 0x8B)
+      return true;
+  }
+  return false;
+}
+
 const char* PrecheckFormula(std::string_view text) {
   if (text.empty()) return msg::kEmpty;
-  // Tabs and line breaks count as blanks too: pasted text must not turn
-  // into an unknown name that silently reads -999.
-  if (text.find_first_of(" \t\r\n\v\f") != std::string_view::npos) return msg::kSpace;
+  // Every blank counts, not only the ASCII space: pasted text with a tab or
+  // a full-width space must not turn into an unknown name that reads -999.
+  if (ContainsBlank(text)) return msg::kSpace;
   const auto count = [&](char c) { return std::count(text.begin(), text.end(), c); };
   if (count('(') != count(')')) return msg::kRoundBracketsUnmatched;
   if (count('[') != count(']')) return msg::kSquareBracketsUnmatched;

@@ -23,8 +23,12 @@ inline bool IsFormulaOperator(char c) {
 enum OperatorCode : int32_t { kOpNone = 0, kOpAdd, kOpSub, kOpMul, kOpDiv, kOpMod };
 OperatorCode OperatorCodeOf(char c);
 
+// True when the text holds a blank: an ASCII blank or control blank (tab,
+// line breaks) or a Unicode one (no-break, full-width and other spaces).
+bool ContainsBlank(std::string_view text);
+
 // The checks made before any scanning, in their order: empty text, a blank
-// anywhere, unequal counts of "(" and ")", then of "[" and "]". Returns the
+// (ContainsBlank) anywhere, unequal counts of "(" and ")", then of "[" and "]". Returns the
 // message of the first that fails, or nullptr.
 const char* PrecheckFormula(std::string_view text);
 

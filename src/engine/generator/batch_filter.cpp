@@ -21,7 +21,9 @@ BatchOutcome RunBatchFilter(const FilterEnvironment& env, const std::vector<std:
     BatchStep step;
     step.path = path;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    // Only what is not there is skipped quietly; a folder or a device is
+    // refused by the loader with its message.
+    if (!std::filesystem::exists(path, ec)) {
       step.kind = BatchStepKind::kMissing;
       batch.steps.push_back(std::move(step));
       continue;

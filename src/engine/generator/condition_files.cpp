@@ -3,11 +3,10 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
+#include "common/file_io.h"
 #include "common/gbk_text.h"
+#include "formula/formula_check.h"
 
 namespace dlt {
 namespace {
@@ -305,51 +304,6 @@ bool RestoreBack(Restore& in, BackConditionSet& set) {
   return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error) {
-  const std::string temp = path + ".part";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (out) out.close();
-    if (!out) {
-      std::error_code ec;
-      std::filesystem::remove(temp, ec);
-      if (error) *error = "无法写入文件: " + path;
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    if (error) *error = "无法写入文件: " + path;
-    return false;
-  }
-  return true;
-}
-
-// The whole file, or nullopt with a message; refuses files larger than `maxBytes`.
-std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes,
-                                         std::string* error) {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec) {
-    if (error) *error = "无法读取文件: " + path;
-    return std::nullopt;
-  }
-  if (size > maxBytes) {
-    if (error) *error = "不是条件文件(文件太大): " + path;
-    return std::nullopt;
-  }
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes(static_cast<size_t>(size), '\0');
-  if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-    if (error) *error = "无法读取文件: " + path;
-    return std::nullopt;
-  }
-  return bytes;
-}
-
 }  // namespace
 
 std::string EncodeFrontSet(const ConditionSet& set, std::string* error) {
@@ -452,6 +406,15 @@ LoadReport DecodeFrontSet(std::string_view bytes, ConditionSet& set) {
     report.message = "条件文件是空的";
     return report;
   }
+  // A back-zone file is as long as 20 front records: judged by what it
+  // holds, not by its name, it would otherwise filter as a broken front set.
+  if (report.records == kBackRecords) {
+    BackConditionSet back;
+    if (DecodeBackSet(bytes, back).ok) {
+      report.message = "这是副区条件文件(*.fh), 不是主区条件文件(*.zh)";
+      return report;
+    }
+  }
   ConditionSet loaded = set;
   Restore in(bytes, report.records);
   if (!RestoreFront(in, loaded)) {
@@ -460,9 +423,19 @@ LoadReport DecodeFrontSet(std::string_view bytes, ConditionSet& set) {
   }
   set = std::move(loaded);
   report.ok = true;
+  std::vector<std::string> notices;
   if (report.records < kFrontRecords)
-    report.message = "条件文件只有" + std::to_string(report.records) +
-                     "条记录(应为1200条)，缺少的条件按未设置处理";
+    notices.push_back("条件文件只有" + std::to_string(report.records) +
+                      "条记录(应为1200条)，缺少的条件按未设置处理");
+  // A formula that cannot be computed is kept (the user may mend it), but
+  // said: the filter would pass over it without a word.
+  const auto& entries = set.CustomIndicators();
+  for (size_t k = 0; k < entries.size(); ++k)
+    if (auto problem = CheckFormula(entries[k].formula))
+      notices.push_back("自定义指标第" + std::to_string(k + 1) + "条 " +
+                        CutText(entries[k].formula) + " " + *problem);
+  for (const std::string& notice : notices)
+    report.message += (report.message.empty() ? "" : "\n") + notice;
   return report;
 }
 
@@ -471,6 +444,11 @@ LoadReport DecodeBackSet(std::string_view bytes, BackConditionSet& set) {
   set.Reset();
   report.reset = true;
   report.records = static_cast<int>(bytes.size() / kRecordSize);
+  if (bytes.size() % kRecordSize == 0 && report.records > kBackRecords &&
+      report.records <= kFrontRecords) {
+    report.message = "这是主区条件文件(*.zh), 不是副区条件文件(*.fh)";
+    return report;
+  }
   if (bytes.size() != static_cast<size_t>(kBackRecords) * kRecordSize) {
     report.message =
         bytes.size() % kRecordSize == 0 && report.records < kBackRecords
@@ -514,7 +492,8 @@ bool SaveBackSet(const BackConditionSet& set, const std::string& path, std::stri
 
 LoadReport LoadFrontSet(const std::string& path, ConditionSet& set) {
   std::string error;
-  const auto bytes = ReadWholeFile(path, static_cast<size_t>(kFrontRecords) * kRecordSize, &error);
+  const auto bytes =
+      ReadRegularFile(path, static_cast<size_t>(kFrontRecords) * kRecordSize, &error);
   if (!bytes) {
     set.ResetFront();
     LoadReport report;
@@ -527,7 +506,9 @@ LoadReport LoadFrontSet(const std::string& path, ConditionSet& set) {
 
 LoadReport LoadBackSet(const std::string& path, BackConditionSet& set) {
   std::string error;
-  const auto bytes = ReadWholeFile(path, static_cast<size_t>(kBackRecords) * kRecordSize, &error);
+  // Read as far as a front file goes, so that one is named as such.
+  const auto bytes =
+      ReadRegularFile(path, static_cast<size_t>(kFrontRecords) * kRecordSize, &error);
   if (!bytes) {
     set.Reset();
     LoadReport report;

@@ -89,11 +89,14 @@ std::string EncodeBackSet(const BackConditionSet& set);
 // that are not whole records, more than 1200 records, or contents no saved
 // set can have (counts out of range, a formula without its terminating zero
 // or not GBK, more than five bankers, bounds outside 0..99, ...) fail with a
-// message and leave the front zone reset. Reserved six-number records and
-// record 37 are ignored. The back zone is untouched.
+// message and leave the front zone reset, as does a back-zone file (20
+// records that hold a back set). Reserved six-number records and record 37
+// are ignored. The back zone is untouched. A custom indicator whose formula
+// can never be computed is restored and named in the notice.
 LoadReport DecodeFrontSet(std::string_view bytes, ConditionSet& set);
 // Resets the back zone, then restores it from exactly 20 records; anything
-// else fails with a message and leaves the back zone reset.
+// else (a front file among them) fails with a message and leaves the back
+// zone reset.
 LoadReport DecodeBackSet(std::string_view bytes, BackConditionSet& set);
 
 // --- Files ---

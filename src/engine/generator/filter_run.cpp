@@ -115,6 +115,11 @@ std::string RangeGuardMessage(const ConditionSet& set) {
   if (stdDev.enabled && !stdDev.HasBounds()) return kStdDevRangeMessage;
   const RangeCondition& variation = set.Range(kVariationCondition);
   if (variation.enabled && !variation.HasBounds()) return kVariationRangeMessage;
+  // A range from high to low holds nothing: every combination would fail it.
+  if (stdDev.enabled && *stdDev.from > *stdDev.to) return kStdDevReversedMessage;
+  if (variation.enabled && *variation.from > *variation.to) return kVariationReversedMessage;
+  const TotalTolerance& t = set.Tolerance();
+  if (t.enabled && t.from > t.to) return kToleranceReversedMessage;
   return {};
 }
 

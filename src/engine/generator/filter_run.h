@@ -26,6 +26,9 @@ inline constexpr const char* kForecastGuardMessage =
     "请你重新设置条件。";
 inline constexpr const char* kStdDevRangeMessage = "标准差还未确定范围";
 inline constexpr const char* kVariationRangeMessage = "离散系数还未确定范围";
+inline constexpr const char* kStdDevReversedMessage = "标准差的范围下限大于上限";
+inline constexpr const char* kVariationReversedMessage = "离散系数的范围下限大于上限";
+inline constexpr const char* kToleranceReversedMessage = "总容错的下限大于上限";
 inline constexpr const char* kFilterCancelledMessage = "过滤已取消，列表保持不变";
 
 // Texts shown while a run works: the message box and the window caption.
@@ -75,7 +78,8 @@ struct FilterEnvironment {
 enum class RunStatus {
   kDone,
   kForecastCleared,  // the forecast record was there: deleted, nothing filtered
-  kRangeNotSet,      // 标准差 / 离散系数 enabled with a blank bound
+  kRangeNotSet,      // 标准差 / 离散系数 enabled with a blank or reversed bound, or a
+                     // reversed total tolerance
   kRefused,          // a request the list cannot take (pick count out of range)
   kCancelled,
 };
@@ -103,7 +107,8 @@ std::string FilterCaption(int64_t elapsedMicros, int64_t count);
 std::string ContinueCaption(int64_t elapsedMicros, int64_t accepted, int64_t kept);
 
 // The range guard alone: the message of the first enabled range condition
-// with a blank bound, or empty.
+// with a blank bound, then of a range or total tolerance whose lower bound
+// is above its upper one, or empty.
 std::string RangeGuardMessage(const ConditionSet& set);
 
 // 常规过滤 (and the two random picks run inside it). On any outcome but

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "common/parallel_runner.h"
 #include "generator/combination.h"
 #include "generator/condition_set.h"
 #include "history/memory_history.h"
@@ -65,9 +66,6 @@ std::unique_ptr<FrontJudge> MakeFastJudge(const JudgeSetup& setup);
 // 36, 14, the switches and the history set): 1, 2, 3, 75, ..., 118, then the
 // remaining selectable numbers ascending.
 std::span<const int> CommonConditionOrder();
-
-// Called now and then with (done, total); returning false cancels.
-using ProgressFn = std::function<bool(int64_t done, int64_t total)>;
 
 // Judges many combinations on all cores (contiguous chunks, one per hardware
 // thread); the verdicts come back in input order. On cancellation the result

@@ -72,11 +72,12 @@ std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> co
     }
   }
   for (std::thread& t : threads) t.join();
-  if (stop) {
+  // The last report is a last chance to cancel: a cancel that came while the
+  // last blocks finished is not lost.
+  if (stop || (progress && !progress(static_cast<int64_t>(total), static_cast<int64_t>(total)))) {
     if (cancelled) *cancelled = true;
     return {};
   }
-  if (progress) progress(static_cast<int64_t>(total), static_cast<int64_t>(total));
   return verdicts;
 }
 

@@ -162,7 +162,8 @@ EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<
     }
   }
   for (std::thread& t : threads) t.join();
-  if (stop) {
+  // The last report is a last chance to cancel (see JudgeAll).
+  if (stop || (progress && !progress(total, total))) {
     result.cancelled = true;
     return result;
   }
@@ -174,7 +175,6 @@ EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<
     std::vector<Combo>().swap(p);
   }
   result.judged = total;
-  if (progress) progress(total, total);
   return result;
 }
 

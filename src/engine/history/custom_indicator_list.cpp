@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "common/gbk_text.h"
+#include "formula/formula_check.h"
 
 namespace dlt {
 namespace {
@@ -34,11 +35,7 @@ CustomIndicatorEntry SplitCustomIndicatorLine(std::string_view line) {
 }
 
 std::optional<std::string> CheckCustomIndicatorFormula(std::string_view formula) {
-  formula = Trim(formula);
-  if (formula.empty()) return "你还未输入公式";
-  if (formula.find(' ') != std::string_view::npos || formula.find('\t') != std::string_view::npos)
-    return "不能有空格";
-  return std::nullopt;
+  return CheckFormula(Trim(formula));
 }
 
 std::optional<std::vector<std::string>> LoadCustomIndicatorLines(const std::string& path,

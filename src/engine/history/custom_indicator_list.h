@@ -21,9 +21,9 @@ std::string CustomIndicatorLine(std::string_view formula, std::string_view name)
 // leading spaces as the name (a line without a space is all formula).
 CustomIndicatorEntry SplitCustomIndicatorLine(std::string_view line);
 
-// A formula has no spaces (the line is split at the first one), so an empty
-// formula or one with a space is refused with the formula language's own
-// words. nullopt when the formula can be stored.
+// The formula check of every formula entry (CheckFormula) on the trimmed
+// text; a formula with a space could not be stored anyway, the line is split
+// at the first one. nullopt when the formula can be stored.
 std::optional<std::string> CheckCustomIndicatorFormula(std::string_view formula);
 
 // Lines of the file, each trimmed, blank lines left out; a missing file

@@ -48,11 +48,38 @@ void SetFieldOf(Draw& d, int fieldNo, int32_t v) {
   else d.back[fieldNo - 6] = static_cast<uint8_t>(v);
 }
 
+// What went wrong, in the user's words where the cause is plain.
+std::string DbMessage(sqlite3* db, int code) {
+  switch (code & 0xFF) {
+    case SQLITE_FULL:
+      return "磁盘空间不足, 无法写入数据库";
+    case SQLITE_IOERR:
+      return "无法读写数据库文件(磁盘已满或出错)";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return "数据库正被另一个程序使用, 请稍后再试";
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+      return "数据库文件已损坏或不是数据库文件";
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+      return "无法写入数据库文件(没有权限)";
+    case SQLITE_CANTOPEN:
+      return "无法打开数据库文件(没有权限或文件夹不存在)";
+    default:
+      return std::string("数据库错误: ") + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
+  }
+}
+
+[[noreturn]] void ThrowDb(sqlite3* db, int code) {
+  throw DbError(DbMessage(db, code));
+}
+
 class Statement {
  public:
   Statement(sqlite3* db, const char* sql) : db_(db) {
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK)
-      throw DbError(std::string("数据库错误: ") + sqlite3_errmsg(db));
+    if (const int rc = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); rc != SQLITE_OK)
+      ThrowDb(db, rc);
   }
   ~Statement() { sqlite3_finalize(stmt_); }
   sqlite3_stmt* get() { return stmt_; }
@@ -60,7 +87,7 @@ class Statement {
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
-    throw DbError(std::string("数据库错误: ") + sqlite3_errmsg(db_));
+    ThrowDb(db_, rc);
   }
 
  private:
@@ -68,41 +95,76 @@ class Statement {
   sqlite3_stmt* stmt_ = nullptr;
 };
 
+// A stored row as a draw, or nullopt with the reason: only rows the program
+// itself could have written pass (the forecast record carries the numbers
+// of a draw too).
+std::optional<Draw> CheckStoredRow(sqlite3_stmt* st, std::string* why) {
+  std::array<int64_t, 8> v{};
+  for (int i = 0; i < 8; ++i) {
+    if (sqlite3_column_type(st, i) != SQLITE_INTEGER) {
+      *why = std::string(DrawFieldName(i)) + "不是整数";
+      return std::nullopt;
+    }
+    v[i] = sqlite3_column_int64(st, i);
+  }
+  const bool reserved = v[0] == kForecastQs || v[0] == kReservedQs;
+  auto d = ValidateDraw(reserved ? kLastRealQs : v[0], {v[1], v[2], v[3], v[4], v[5]}, {v[6], v[7]},
+                        why);
+  if (d && reserved) d->qs = static_cast<int32_t>(v[0]);
+  return d;
+}
+
 }  // namespace
 
 DrawTable::DrawTable(const std::string& path) : path_(path) {
-  if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-      SQLITE_OK) {
-    std::string msg = db_ ? sqlite3_errmsg(db_) : "out of memory";
+  const int rc =
+      sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  // The destructor does not run when the constructor throws: a failure
+  // after the open must close the handle here.
+  try {
+    if (rc != SQLITE_OK) ThrowDb(db_, rc);
+    Exec(kCreateSql);
+    Reload();
+  } catch (const DbError& e) {
     sqlite3_close(db_);
     db_ = nullptr;
-    throw DbError("无法打开数据库 " + path + ": " + msg);
+    throw DbError("无法打开数据库 " + path + ": " + e.what());
   }
-  Exec(kCreateSql);
-  Reload();
 }
 
 DrawTable::~DrawTable() { sqlite3_close(db_); }
 
 void DrawTable::Exec(const char* sql) const {
-  char* err = nullptr;
-  if (sqlite3_exec(db_, sql, nullptr, nullptr, &err) != SQLITE_OK) {
-    std::string msg = err ? err : "unknown";
-    sqlite3_free(err);
-    throw DbError("数据库错误: " + msg);
-  }
+  if (const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK)
+    ThrowDb(db_, rc);
+}
+
+void DrawTable::RollBackTo(const char* savepoint) const {
+  // A failed write (a full disk) may have rolled the whole transaction back
+  // already; the savepoint is gone then, and the original error is the one
+  // worth reporting.
+  if (sqlite3_get_autocommit(db_)) return;
+  const std::string name(savepoint);
+  sqlite3_exec(db_, ("ROLLBACK TO " + name).c_str(), nullptr, nullptr, nullptr);
+  sqlite3_exec(db_, ("RELEASE " + name).c_str(), nullptr, nullptr, nullptr);
 }
 
 void DrawTable::Reload() {
   draws_.clear();
   extras_.clear();
+  badRows_.clear();
   Statement st(db_,
                "SELECT qs, red1, red2, red3, red4, red5, red6, blue, coldhotbone, coldhotbtwo, "
                "coldhotbthree, twoaverage, threeaverage, fouraverage, fiveaverage, tenaverage "
                "FROM basedata ORDER BY qs");
   while (st.Step()) {
-    Draw d;
-    for (int i = 0; i < 8; ++i) SetFieldOf(d, i, sqlite3_column_int(st.get(), i));
+    std::string why;
+    const auto checked = CheckStoredRow(st.get(), &why);
+    if (!checked) {
+      badRows_.push_back({sqlite3_column_int64(st.get(), 0), why});
+      continue;
+    }
+    const Draw d = *checked;
     DrawExtras e;
     auto text = [&](int col) {
       const auto* p = sqlite3_column_text(st.get(), col);
@@ -118,6 +180,16 @@ void DrawTable::Reload() {
   ResetScratchSizes();
   state_ = State::Browse;
   First();
+}
+
+std::string DrawTable::BadRowsMessage() const {
+  if (badRows_.empty()) return {};
+  constexpr size_t kShown = 10;
+  std::string message = "数据库中有" + std::to_string(badRows_.size()) + "条无效的记录:";
+  for (size_t i = 0; i < badRows_.size() && i < kShown; ++i)
+    message += "\n第" + std::to_string(badRows_[i].qs) + "期: " + badRows_[i].reason;
+  if (badRows_.size() > kShown) message += "\n……";
+  return message;
 }
 
 void DrawTable::ResetScratchSizes() {
@@ -252,13 +324,15 @@ void DrawTable::WriteRow(int index) const {
   st.Step();
 }
 
-void DrawTable::DeleteRowSql(int32_t qs) const {
+void DrawTable::DeleteRowSql(int64_t qs) const {
   Statement st(db_, "DELETE FROM basedata WHERE qs = ?");
-  sqlite3_bind_int(st.get(), 1, qs);
+  sqlite3_bind_int64(st.get(), 1, qs);
   st.Step();
 }
 
 int DrawTable::InsertRowMemory(const Draw& d, const DrawExtras& extras) {
+  // The row written for it replaces a bad row of the same number.
+  std::erase_if(badRows_, [&](const BadRow& b) { return b.qs == d.qs; });
   auto it = std::lower_bound(draws_.begin(), draws_.end(), d.qs,
                              [](const Draw& x, int32_t q) { return x.qs < q; });
   const auto index = it - draws_.begin();
@@ -358,8 +432,7 @@ bool DrawTable::Post(std::string* error) {
     WriteRow(pos_);
     Exec("RELEASE post");
   } catch (...) {
-    Exec("ROLLBACK TO post");
-    Exec("RELEASE post");
+    RollBackTo("post");
     Reload();
     throw;
   }
@@ -401,8 +474,16 @@ void DrawTable::PutDraw(const Draw& d) {
   }
 }
 
-bool DrawTable::DeleteDraw(int32_t qs) {
-  const int i = IndexOf(qs);
+bool DrawTable::DeleteDraw(int64_t qs) {
+  const auto bad =
+      std::find_if(badRows_.begin(), badRows_.end(), [&](const BadRow& b) { return b.qs == qs; });
+  if (bad != badRows_.end()) {
+    DeleteRowSql(qs);
+    badRows_.erase(bad);
+    return true;
+  }
+  if (qs < INT32_MIN || qs > INT32_MAX) return false;
+  const int i = IndexOf(static_cast<int32_t>(qs));
   if (i < 0) return false;
   const int32_t keepQs = Empty() ? 0 : CurrentDraw().qs;
   const bool wasCurrent = (i == pos_);
@@ -413,6 +494,8 @@ bool DrawTable::DeleteDraw(int32_t qs) {
 }
 
 int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
+  // An import without draws never empties the history.
+  if (draws.empty()) return 0;
   // The batch opens the transaction, so the derived-field batch inside it
   // nests instead of committing the import's savepoint half-way.
   WriteBatch batch(*this);
@@ -423,6 +506,7 @@ int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
       Exec("DELETE FROM basedata");
       draws_.clear();
       extras_.clear();
+      badRows_.clear();
       ResetScratchSizes();
     }
     for (const Draw& d : draws) {
@@ -434,8 +518,7 @@ int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
     UpdateAllDerivedFields();
     Exec("RELEASE import");
   } catch (...) {
-    Exec("ROLLBACK TO import");
-    Exec("RELEASE import");
+    RollBackTo("import");
     Reload();
     throw;
   }
@@ -449,7 +532,23 @@ void DrawTable::BeginBatch() {
 }
 
 void DrawTable::EndBatch() {
-  if (batchDepth_ > 0 && --batchDepth_ == 0 && !sqlite3_get_autocommit(db_)) Exec("COMMIT");
+  if (batchDepth_ == 0 || --batchDepth_ > 0 || sqlite3_get_autocommit(db_)) return;
+  if (const int rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr); rc != SQLITE_OK) {
+    // Nothing of the batch is stored: the rows in memory must say the same.
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    Reload();
+    ThrowDb(db_, rc);
+  }
+}
+
+void DrawTable::AbortBatch() noexcept {
+  if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+  if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  try {
+    Reload();
+  } catch (...) {
+    // The error that ended the batch is already on its way.
+  }
 }
 
 void DrawTable::SetColdHotTexts(int index, const std::string* one, const std::string* two,

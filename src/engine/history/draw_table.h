@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -26,6 +27,13 @@ struct DrawExtras {
   std::array<int32_t, 5> averages{};
 };
 
+// A stored row that no draw can be (edited outside the program): its draw
+// number and why it is refused.
+struct BadRow {
+  int64_t qs = 0;
+  std::string reason;  // "主号一必须在1到35之间: 200"
+};
+
 // Scratch values that analyses write per draw; kept in memory only.
 enum class ScratchField { Temp, Test, TestYl, TestYlZf };
 
@@ -45,7 +53,14 @@ class DrawTable {
 
   const std::string& FilePath() const { return path_; }
   // Reads every row from the file again; the cursor goes to the first record.
+  // Rows whose numbers no draw can have are kept out of the table and listed
+  // in BadRows(): nothing computes on them, and the table is not to be used
+  // until they are mended (a draw of the same number stored again) or
+  // deleted (DeleteDraw).
   void Reload();
+  const std::vector<BadRow>& BadRows() const { return badRows_; }
+  // "数据库中有无效的记录:" and one line per bad row (the first ten), or empty.
+  std::string BadRowsMessage() const;
 
   // --- cursor ---------------------------------------------------------------
   void First();
@@ -99,16 +114,21 @@ class DrawTable {
   bool AppendDraw(const Draw& d, std::string* error = nullptr);
   // Replaces the numbers of an existing draw (or appends it) and updates.
   void PutDraw(const Draw& d);
-  bool DeleteDraw(int32_t qs);
-  // Adds many draws in one transaction. Overwrite deletes every record first;
-  // otherwise draws already present are skipped. Returns the number added.
+  // Deletes a draw, or a bad row, by its number; false when there is none.
+  bool DeleteDraw(int64_t qs);
+  // Adds many draws in one transaction. Overwrite deletes every record (bad
+  // rows too) first; otherwise draws already present are skipped. Returns
+  // the number added. On failure nothing is stored and DbError is thrown.
   int ApplyImport(const std::vector<Draw>& draws, bool overwrite);
 
   // Groups the writes between them into one transaction, so a walk that
   // writes every row (summary texts, the full refresh) is one disk commit.
-  // Calls nest; the outermost EndBatch commits.
+  // Calls nest; the outermost EndBatch commits. A commit that fails stores
+  // nothing of the batch, reloads the rows and throws DbError.
   void BeginBatch();
   void EndBatch();
+  // Ends a batch that failed: the outermost one rolls back and reloads.
+  void AbortBatch() noexcept;
 
   // Memory-only scratch values (the analyses' series).
   void SetScratch(ScratchField f, int index, int32_t value);
@@ -133,8 +153,9 @@ class DrawTable {
 
  private:
   void Exec(const char* sql) const;
+  void RollBackTo(const char* savepoint) const;
   void WriteRow(int index) const;
-  void DeleteRowSql(int32_t qs) const;
+  void DeleteRowSql(int64_t qs) const;
   int InsertRowMemory(const Draw& d, const DrawExtras& extras);
   void EraseRowMemory(int index);
   void ResetScratchSizes();
@@ -143,6 +164,7 @@ class DrawTable {
   sqlite3* db_ = nullptr;
   std::vector<Draw> draws_;
   std::vector<DrawExtras> extras_;
+  std::vector<BadRow> badRows_;
   std::array<std::vector<int32_t>, 4> scratch_;
   int pos_ = 0;
   bool eof_ = true;
@@ -154,16 +176,24 @@ class DrawTable {
   int batchDepth_ = 0;
 };
 
-// BeginBatch / EndBatch for a scope.
+// BeginBatch / EndBatch for a scope; left by an exception, AbortBatch.
 class WriteBatch {
  public:
-  explicit WriteBatch(DrawTable& t) : table_(t) { table_.BeginBatch(); }
-  ~WriteBatch() { table_.EndBatch(); }
+  explicit WriteBatch(DrawTable& t) : table_(t), exceptions_(std::uncaught_exceptions()) {
+    table_.BeginBatch();
+  }
+  ~WriteBatch() noexcept(false) {
+    if (std::uncaught_exceptions() > exceptions_)
+      table_.AbortBatch();
+    else
+      table_.EndBatch();
+  }
   WriteBatch(const WriteBatch&) = delete;
   WriteBatch& operator=(const WriteBatch&) = delete;
 
  private:
   DrawTable& table_;
+  int exceptions_;
 };
 
 // Remembers the current draw and returns to it by key lookup on destruction.

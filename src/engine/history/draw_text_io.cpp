@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
+#include <optional>
 #include <random>
 
 #include "common/gbk_text.h"
@@ -65,7 +67,13 @@ std::string WithTxtExtension(const std::string& path) {
 }
 
 bool ExportDraws(const std::vector<Draw>& draws, std::string path, std::string* error) {
-  return WriteGbkLines(WithTxtExtension(path), ExportLines(draws), error);
+  // The forecast record is no draw: the file holds the real history only,
+  // so that it always imports again.
+  std::vector<Draw> real;
+  real.reserve(draws.size());
+  for (const Draw& d : draws)
+    if (d.qs <= kLastRealQs) real.push_back(d);
+  return WriteGbkLines(WithTxtExtension(path), ExportLines(real), error);
 }
 
 int64_t NormaliseDrawNumber(const std::string& text) {
@@ -75,11 +83,67 @@ int64_t NormaliseDrawNumber(const std::string& text) {
   return -1;
 }
 
+namespace {
+
+// One line of the program's own layout: eight integers separated by blanks.
+// nullopt with `why` for a bad line; a draw number of 0 gives qs 0.
+std::optional<std::array<int64_t, 8>> OwnLayoutFields(const std::vector<std::string>& fields,
+                                                      std::string* why) {
+  std::array<int64_t, 8> v{};
+  if (fields.size() != 8) {
+    // A short line of draw number 0 ends the file as a full one does.
+    if (fields.size() < 8 && ToNumber(fields[0]) == 0) return v;
+    *why = "每行应有八个整数, 这一行有" + std::to_string(fields.size()) + "个";
+    return std::nullopt;
+  }
+  for (int f = 0; f < 8; ++f) {
+    const auto n = ParseDrawField(fields[f], f, why);
+    if (!n) return std::nullopt;
+    v[f] = *n;
+  }
+  if (fields[0].size() == 5) v[0] = NormaliseDrawNumber(fields[0]);
+  return v;
+}
+
+// A CSV line: a draw number with a two- or four-digit year, then the first
+// seven plain integers after it (a date or other text columns between are
+// passed over).
+std::optional<std::array<int64_t, 8>> CsvFields(const std::vector<std::string>& fields,
+                                                std::string* why) {
+  std::array<int64_t, 8> v{};
+  v[0] = NormaliseDrawNumber(fields[0]);
+  if (v[0] < 0) {
+    *why = "期号不正确: " + CutText(fields[0], 20);
+    return std::nullopt;
+  }
+  int got = 0;
+  for (size_t f = 1; f < fields.size() && got < 7; ++f)
+    if (IsDigits(fields[f])) v[1 + got++] = ToNumber(fields[f]);
+  if (got < 7) {
+    *why = "开奖号码不足七个";
+    return std::nullopt;
+  }
+  return v;
+}
+
+bool BlankFrom(const std::vector<std::string>& lines, size_t from) {
+  for (size_t i = from; i < lines.size(); ++i)
+    if (!Trim(lines[i]).empty()) return false;
+  return true;
+}
+
+}  // namespace
+
 ParsedDraws ParseDrawLines(const std::vector<std::string>& lines) {
   ParsedDraws result;
+  const auto fail = [&](size_t line, const std::string& why) {
+    result.error = "第" + std::to_string(line + 1) + "行: " + why;
+    result.draws.clear();
+    return result;
+  };
+  std::map<int32_t, size_t> lineOfDraw;  // where each draw number was met
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string line = Trim(lines[i]);
-    const std::string where = "第" + std::to_string(i + 1) + "行";
     if (line.empty()) continue;
     const bool csv = line.find(',') != std::string::npos || line.find('\t') != std::string::npos;
     std::vector<std::string> fields =
@@ -88,52 +152,27 @@ ParsedDraws ParseDrawLines(const std::vector<std::string>& lines) {
     // A header line of a CSV file: its first field is not a number.
     if (csv && i == 0 && !IsDigits(fields[0])) continue;
 
-    std::array<int64_t, 8> v{};
-    if (csv) {
-      v[0] = NormaliseDrawNumber(fields[0]);
-      if (v[0] < 0) {
-        result.error = where + ": 期号不正确: " + fields[0];
-        result.draws.clear();
-        return result;
-      }
-      // Take the first seven plain integers after the draw number; a date
-      // column or other text columns in between are passed over.
-      int got = 0;
-      for (size_t f = 1; f < fields.size() && got < 7; ++f)
-        if (IsDigits(fields[f])) v[1 + got++] = ToNumber(fields[f]);
-      if (got < 7) {
-        result.error = where + ": 开奖号码不足七个";
-        result.draws.clear();
-        return result;
-      }
-    } else {
-      if (fields.size() < 8) {
-        // The file ends at a draw number of 0 even on a short line.
-        if (fields[0] == "0" || (IsDigits(fields[0]) && ToNumber(fields[0]) == 0)) break;
-        result.error = where + ": 每行应有八个整数";
-        result.draws.clear();
-        return result;
-      }
-      for (int f = 0; f < 8; ++f) {
-        v[f] = ToNumber(fields[f]);
-        if (v[f] < 0) {
-          result.error = where + ": 不是整数: " + fields[f];
-          result.draws.clear();
-          return result;
-        }
-      }
-      if (v[0] == 0) break;
-      if (fields[0].size() == 5) v[0] = NormaliseDrawNumber(fields[0]);
-    }
     std::string why;
-    auto d = ValidateDraw(v[0], {v[1], v[2], v[3], v[4], v[5]}, {v[6], v[7]}, &why);
-    if (!d) {
-      result.error = where + ": " + why;
-      result.draws.clear();
-      return result;
+    const auto v = csv ? CsvFields(fields, &why) : OwnLayoutFields(fields, &why);
+    if (!v) return fail(i, why);
+    if ((*v)[0] == 0) {
+      // The old end mark: nothing may follow it, or those draws would be lost.
+      if (!csv && BlankFrom(lines, i + 1)) break;
+      return fail(i, "期数为0的行之后还有数据(期数0表示文件结束)");
+    }
+    auto d = ValidateDraw((*v)[0], {(*v)[1], (*v)[2], (*v)[3], (*v)[4], (*v)[5]},
+                          {(*v)[6], (*v)[7]}, &why);
+    if (!d) return fail(i, why);
+    const auto [seen, first] = lineOfDraw.emplace(d->qs, result.draws.size());
+    if (!first) {
+      // The same line twice does no harm; two different draws under one
+      // number cannot both be right.
+      if (result.draws[seen->second] == *d) continue;
+      return fail(i, "期数" + std::to_string(d->qs) + "重复, 号码与前面的不同");
     }
     result.draws.push_back(*d);
   }
+  if (result.draws.empty() && result.error.empty()) result.error = "文件中没有开奖数据";
   return result;
 }
 

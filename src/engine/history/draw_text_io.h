@@ -10,7 +10,8 @@ namespace dlt {
 
 // Export lines, first to last draw: "2007001 22 24 29 31 35 04 11 ".
 std::vector<std::string> ExportLines(const std::vector<Draw>& draws);
-// Writes them in GBK with CR LF; a name without ".txt" gets it appended.
+// Writes the real draws (the forecast record is left out) in GBK with CR LF;
+// a name without ".txt" gets it appended.
 bool ExportDraws(const std::vector<Draw>& draws, std::string path, std::string* error);
 // The export dialog's rule: a name that does not contain ".txt" gets it.
 std::string WithTxtExtension(const std::string& path);
@@ -22,11 +23,14 @@ struct ParsedDraws {
 };
 
 // Parses a draw file: the program's own layout (eight integers per line
-// separated by blanks, stopping at a draw number of 0) or a CSV layout (a
-// header line, comma or tab separated, draw number with a two- or
-// four-digit year, then five front and two back numbers; other columns
-// ignored). Every draw is validated; the first bad line makes the whole
-// parse fail with a message naming the line.
+// separated by blanks; a draw number of 0 may end the file when only blank
+// lines follow) or a CSV layout (a header line, comma or tab separated, draw
+// number with a two- or four-digit year, then five front and two back
+// numbers; other columns ignored). Every draw is validated; the first bad
+// line (a short or long line, a bad number, a reserved draw number, data
+// after the end mark, a draw number met before with other numbers) makes
+// the whole parse fail with a message naming the line. A repeated identical
+// line counts once. A file without any draw fails too.
 ParsedDraws ParseDrawLines(const std::vector<std::string>& lines);
 ParsedDraws ReadDrawFile(const std::string& path);
 

@@ -107,6 +107,10 @@ NoticeUpdateResult ApplyNoticeDraws(DrawTable& table, std::string_view page) {
            std::any_of(fresh.begin(), fresh.end(), [qs](const Draw& d) { return d.qs == qs; });
   };
 
+  // Entries up to `passUntil` follow a stored entry 1 and are expected to
+  // be stored already. The walk ends at the first missing key, inside that
+  // stretch too, so what a page adds never depends on an earlier update.
+  int passUntil = 0;
   for (int n = 1;; ++n) {
     const NoticeEntry e = FindNoticeEntry(*section, n);
     if (!e.found) break;
@@ -114,23 +118,19 @@ NoticeUpdateResult ApplyNoticeDraws(DrawTable& table, std::string_view page) {
       ++r.invalid;
       continue;
     }
+    if (n <= passUntil) {
+      if (known(e.draw->qs)) {
+        ++r.passedOver;
+      } else {
+        fresh.push_back(*e.draw);
+        ++r.gapsFilled;
+      }
+      continue;
+    }
     const int stored = table.IndexOf(e.draw->qs);
     if (n == 1 && stored >= 0) {
       ++r.existing;
-      const int skip = table.LastRealIndex() - stored;
-      for (int m = n + 1; m <= n + skip; ++m) {
-        const NoticeEntry passed = FindNoticeEntry(*section, m);
-        if (!passed.found) continue;
-        if (!passed.draw) {
-          ++r.invalid;
-        } else if (known(passed.draw->qs)) {
-          ++r.passedOver;
-        } else {
-          fresh.push_back(*passed.draw);
-          ++r.gapsFilled;
-        }
-      }
-      n += skip;
+      passUntil = n + table.LastRealIndex() - stored;
       continue;
     }
     if (known(e.draw->qs)) {

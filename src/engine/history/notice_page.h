@@ -55,7 +55,8 @@ struct NoticeUpdateResult {
 // Appends the page's new draws to the table. When entry 1 is already
 // stored, the entries up to the last stored draw are taken as present and
 // the walk goes on after them; any of those that is in fact missing is
-// still added, so a gap in the table is filled rather than kept.
+// still added, so a gap in the table is filled rather than kept. The walk
+// ends at the first entry number missing from the page, passing over or not.
 NoticeUpdateResult ApplyNoticeDraws(DrawTable& table, std::string_view page);
 
 // The download list split at "$": every non-empty piece before a "$".

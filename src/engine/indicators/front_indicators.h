@@ -182,7 +182,9 @@ constexpr int32_t LongestConsecutiveRun(const Draw& d) {
 constexpr int32_t NeighbourCount(const Draw& d, const Draw* previous) {
   const uint64_t other = front_detail::NumberBits(previous ? *previous : d);
   int32_t c = 0;
-  for (int n : d.front) c += static_cast<int32_t>(((other >> (n - 1)) | (other >> (n + 1))) & 1);
+  // A draw without numbers (the draw to come) holds zeros: no bit below 0.
+  for (int n : d.front)
+    c += static_cast<int32_t>(((n > 0 ? other >> (n - 1) : 0) | (other >> (n + 1))) & 1);
   return c;
 }
 

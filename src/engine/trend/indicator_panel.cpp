@@ -51,9 +51,13 @@ ChartPanel IndicatorPanel(const IndicatorPanelSpec& spec, const TextMetrics& met
 
   std::vector<std::optional<int32_t>> plotted;
   std::vector<std::string> labels;
-  for (const auto& v : spec.values) {
+  for (size_t i = 0; i < spec.values.size(); ++i) {
+    const auto& v = spec.values[i];
     plotted.push_back(v ? std::optional<int32_t>(*v * 10) : std::nullopt);
-    labels.push_back(v ? std::to_string(*v) : std::string());
+    if (!spec.labels.empty())
+      labels.push_back(i < spec.labels.size() ? spec.labels[i] : std::string());
+    else
+      labels.push_back(v ? std::to_string(*v) : std::string());
   }
   AddSeries(panel, spec.anchor, plotted, labels, SeriesStyle{}, metrics);
 

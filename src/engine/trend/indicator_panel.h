@@ -33,6 +33,8 @@ struct IndicatorPanelSpec {
   int anchor = 0;
   int span = 36;
   std::vector<std::optional<int32_t>> values;
+  // The text over each point; empty: the values in decimals.
+  std::vector<std::string> labels;
   int32_t min = 0, max = 0;
   std::string title;
   PanelLayout layout = PanelLayout::Whole;

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <cstdio>
 
+#include "gui/analysis/zbpxz_screenshots.h"
 #include "gui/app/dlt_app.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
@@ -15,6 +16,7 @@
 #include "gui/history/tf_gxsjq.h"
 #include "gui/history/tf_set.h"
 #include "gui/trend/fxd_screenshots.h"
+#include "gui/killnum/killnum_screenshots.h"
 
 namespace dlt::gui {
 namespace {
@@ -78,6 +80,8 @@ void TakeAll(DltApp& app, const QString& dir) {
   settings->close();
   TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);
   TakeTrendPictures(app.Context(), dir, &Save, &Settle);
+  TakeAnalysisPictures(app.Context(), dir, &Save, &Settle);
+  TakeKillnumPictures(app.Context(), dir, &Save, &Settle);
   main->close();
 }
 

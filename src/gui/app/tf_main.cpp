@@ -84,11 +84,30 @@ void Tf_main::RunCreationStep() {
   app_.shapeClasses = DefaultShapeClassTable();
   LoadSprites(app_);
   app_.dm->Open(app_.folder.TablePath());
+  CheckStoredRows();
   for (int k = 2; k <= 15; ++k) app_.zoneTables[k] = ZoneBounds(k, 1, 35);
   app_.env.coldHot = app_.settings.ReadColdHot();
   move(0, 0);
   if (const QScreen* s = QApplication::primaryScreen()) app_.screen = s->geometry().size();
   resize(std::max(app_.screen.width(), 400), kMainHeight);
+}
+
+void Tf_main::CheckStoredRows() {
+  DrawTable& table = app_.Table();
+  if (table.BadRows().empty()) return;
+  // Rows edited outside the program: nothing may compute on them. The user
+  // deletes them here (and enters the right numbers in 数据更新) or mends
+  // them with the command line before the next start.
+  const QString message = QString::fromStdString(table.BadRowsMessage());
+  if (!app_.shell.Confirm(nullptr,
+                          message + QStringLiteral("\n\n这些记录不能使用。删除它们后继续吗？"
+                                                   "（删除后可在“数据更新”中重新添加正确的号码；"
+                                                   "选“否”将退出程序）")))
+    throw DbError(message.toStdString() +
+                  "\n请改正(dlt history add 期数 号码)或删除(dlt history delete 期数)"
+                  "这些记录后再启动程序");
+  const std::vector<BadRow> bad = table.BadRows();
+  for (const BadRow& row : bad) table.DeleteDraw(row.qs);
 }
 
 void Tf_main::showEvent(QShowEvent* e) {

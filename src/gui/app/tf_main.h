@@ -34,6 +34,9 @@ class Tf_main : public QWidget {
 
  private:
   void RunCreationStep();
+  // Rows of the table no draw can have: deleted when the user agrees, else
+  // start-up ends with a message (DbError).
+  void CheckStoredRows();
   void RunShowStep();
   void LayOutButtons();
   void ShowFeature(const char* className, bool closeUpdateWindow);

@@ -3,7 +3,9 @@
 #include <QStringList>
 #include <tuple>
 
+#include "common/gbk_text.h"
 #include "formula/formula.h"
+#include "formula/formula_check.h"
 #include "generator/judge_rules.h"
 #include "gui/analysis/analysis_handoff.h"
 #include "gui/app/app_context.h"
@@ -57,11 +59,16 @@ StudySeries ComputeStudySeries(const DrawTable& table, const EvalEnv& env,
       break;
     }
     case StudySubject::Kind::kFormula: {
+      // A misspelt name would read -999 for every draw and look like data.
+      if (auto problem = CheckFormula(subject.formula)) {
+        s.error = QString::fromStdString(*problem);
+        return s;
+      }
       const auto formula = CompiledFormula::Compile(subject.formula);
       for (int i = 0; i < count; ++i) {
         const FormulaResult r = formula->Evaluate(ctx.At(i));
         if (!r.ok) {
-          s.error = QStringLiteral("公式有误:") + QString::fromStdString(r.error);
+          s.error = QStringLiteral("公式有误:") + QString::fromStdString(CutText(r.error, 60));
           s.values.clear();
           return s;
         }

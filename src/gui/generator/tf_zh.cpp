@@ -75,4 +75,9 @@ void Tf_zh::OfferCustomFormula(const QString& formula) {
   front_->OfferCustomFormula(formula);
 }
 
+void Tf_zh::CustomIndicatorTransferred() {
+  front_->ShowChangedSet();
+  front_->ClearCustomIndicatorEntry();
+}
+
 }  // namespace dlt::gui

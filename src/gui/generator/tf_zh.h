@@ -38,6 +38,9 @@ class Tf_zh : public QWidget {
   void CustomIndicatorAppended(const QString& line);
   // Shows the window on the page "自定义指标" with the formula in e_selfzb.
   void OfferCustomFormula(const QString& formula);
+  // A custom indicator was transferred from the indicator analysis: shows
+  // it and clears the entry fields (e_selfzb, e_selfzbqz, cb_selfzbrc).
+  void CustomIndicatorTransferred();
 
  protected:
   // Every show starts on "主区过滤" and "常规1" at the top left.

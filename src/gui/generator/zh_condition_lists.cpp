@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "formula/formula_check.h"
 #include "gui/app/app_context.h"
 #include "gui/app/shell_services.h"
 #include "gui/generator/zh_condition_text.h"
@@ -209,6 +210,10 @@ void ZhConditionLists::ShowAppendedSelfCondition(const QString& line) {
 void ZhConditionLists::ShowAppendedCustomIndicator(const QString& line) {
   ShowAppended();
   if (lb_selfzb->count() > 0) lb_selfzb->item(lb_selfzb->count() - 1)->setText(line);
+  ClearCustomEntry();
+}
+
+void ZhConditionLists::ClearCustomEntry() {
   e_selfzb->clear();
   e_selfzbqz->clear();
   pendingValues_ = ValueSet();
@@ -275,6 +280,11 @@ void ZhConditionLists::PickCustomValues() {
 void ZhConditionLists::AddCustomIndicator() {
   CustomIndicator entry;
   entry.formula = e_selfzb->text().toStdString();
+  // The filter passes over a formula it cannot compute: one that never can
+  // is refused here, where the user can still mend it.
+  // Checked as the set would store it (only ASCII blanks are trimmed).
+  if (const auto stored = ConditionSet::CheckFormula(entry.formula))
+    if (auto problem = CheckFormula(*stored)) return Inform(*problem);
   entry.values = pendingValues_;
   entry.tolerant = cb_selfzbrc->isChecked();
   std::string error;

@@ -45,6 +45,9 @@ class ZhConditionLists : public QObject {
   // Checks 自定义指标 and puts the formula into e_selfzb for the user to
   // pick its values and add it.
   void OfferFormula(const QString& formula);
+  // Empties the custom indicator being typed: e_selfzb, e_selfzbqz and its
+  // pending values, cb_selfzbrc.
+  void ClearCustomEntry();
 
  private:
   void RefreshControls();

@@ -241,6 +241,10 @@ void ZhFrontPage::OfferCustomFormula(const QString& formula) {
     PageControl2->setCurrentWidget(page);
 }
 
+void ZhFrontPage::ClearCustomIndicatorEntry() {
+  lists_->ClearCustomEntry();
+}
+
 void ZhFrontPage::ShowFirstTab() {
   PageControl2->setCurrentIndex(0);
 }

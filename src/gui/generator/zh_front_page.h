@@ -50,6 +50,8 @@ class ZhFrontPage : public QWidget {
   void ShowAppendedCustomIndicator(const QString& line);
   // Makes "自定义指标" the visible tab with the formula in its edit.
   void OfferCustomFormula(const QString& formula);
+  // Empties the custom indicator being typed (formula, values, 容错).
+  void ClearCustomIndicatorEntry();
   // Shows the front list again from page 1 (after a run or a batch); with
   // the time the runs that made it took.
   void RefreshList(std::optional<int64_t> elapsedMicros = std::nullopt);

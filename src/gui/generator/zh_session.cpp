@@ -13,6 +13,7 @@ FilterEnvironment PrepareRun(AppContext& app, ZhSession& session) {
   env.env = app.env;
   env.ring = &session.ring;
   env.snapshotFolder = &app.folder;
+  env.makeFrontJudge = session.makeFrontJudge;
   return env;
 }
 

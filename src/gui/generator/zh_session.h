@@ -22,6 +22,9 @@ struct ZhSession {
   TicketList tickets;     // the two-zone list of "双区匹配"
   SnapshotRing ring;      // `tjlq`
   MemoryHistory history;  // reloaded from the table before every run
+  // Replaces the front judge of every run when set (tests hold a run at
+  // will); empty: the engine's own.
+  FrontJudgeFactory makeFrontJudge;
 };
 
 // The environment of one run: the shared table, the in-memory history

@@ -1,11 +1,231 @@
 #include "gui/killnum/tf_scfa.h"
 
-namespace dlt::gui {
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTimer>
 
-Tf_scfa::Tf_scfa(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+#include "gui/app/app_context.h"
+#include "gui/app/background_job.h"
+#include "gui/app/named_button.h"
+#include "gui/app/shell_services.h"
+#include "gui/killnum/candidate_settings_box.h"
+#include "gui/killnum/killnum_widgets.h"
+#include "killnum/kill_history.h"
+
+namespace dlt::gui {
+namespace {
+
+QComboBox* Counts(QWidget* parent, const char* name, int last, int selected) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(name);
+  for (int n = 1; n <= last; ++n) c->addItem(QString::number(n));
+  c->setCurrentIndex(selected - 1);
+  return c;
+}
+
+QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
+  auto* c = new QCheckBox(caption, parent);
+  c->setObjectName(name);
+  return c;
+}
+
+}  // namespace
+
+Tf_scfa::Tf_scfa(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
   setObjectName("Tf_scfa");
   setWindowTitle(QStringLiteral("优化方案"));
-  resize(640, 420);
+  job_ = new BackgroundJob(this);
+  tick_ = new QTimer(this);
+  tick_->setInterval(200);
+
+  auto* layout = new QVBoxLayout(this);
+  settings_ = new CandidateSettingsBox("e_mbzqlfrom", "e_mbzqlto",
+                                       QStringLiteral("<=方案中公式的目标准确率<="), this);
+  QGridLayout* g = settings_->Grid();
+  int row = settings_->NextRow();
+  rb_randsc = new QRadioButton(QStringLiteral("随机生成"), settings_);
+  rb_randsc->setObjectName("rb_randsc");
+  rb_sssc = new QRadioButton(QStringLiteral("搜索生成"), settings_);
+  rb_sssc->setObjectName("rb_sssc");
+  rb_sssc->setChecked(true);
+  g->addWidget(rb_randsc, row, 0);
+  g->addWidget(rb_sssc, row++, 1);
+  cb_contwrong = Check(settings_, "cb_contwrong", QStringLiteral("方案中公式允许最大连错"));
+  combo_contwrong = Counts(settings_, "combo_contwrong", 20, 3);
+  g->addWidget(cb_contwrong, row, 0, 1, 2);
+  g->addWidget(combo_contwrong, row++, 2);
+  cb_fa_contwrong = Check(settings_, "cb_fa_contwrong", QStringLiteral("方案允许最大连错"));
+  combo_fa_contwrong = Counts(settings_, "combo_fa_contwrong", 20, 3);
+  cb_gsgs = Counts(settings_, "cb_gsgs", 100, 5);
+  g->addWidget(cb_fa_contwrong, row, 0, 1, 2);
+  g->addWidget(combo_fa_contwrong, row++, 2);
+  g->addWidget(new QLabel(QStringLiteral("适用公式个数"), settings_), row, 1, Qt::AlignRight);
+  g->addWidget(cb_gsgs, row++, 2);
+  layout->addWidget(settings_);
+
+  auto* run = new QHBoxLayout;
+  b_begin = NamedButton(this, "b_begin", QStringLiteral("开始生成"));
+  pb1 = new QProgressBar(this);
+  pb1->setObjectName("pb1");
+  pb1->setFormat(QStringLiteral("%v/%m"));
+  run->addWidget(b_begin);
+  run->addWidget(pb1);
+  layout->addLayout(run);
+  l_progress = new QLabel(this);
+  l_progress->setObjectName("l_progress");
+  layout->addWidget(l_progress);
+  e_contwrong = new QLineEdit(this);
+  e_contwrong->setObjectName("e_contwrong");
+  e_contwrong->setReadOnly(true);
+  e_contwrong->hide();
+  lb_result = new QListWidget(this);
+  lb_result->setObjectName("lb_result");
+  layout->addWidget(lb_result);
+
+  auto* buttons = new QHBoxLayout;
+  b_apply = NamedButton(this, "b_apply", QStringLiteral("应用"));
+  b_cancel = NamedButton(this, "b_cancel", QStringLiteral("取消"));
+  buttons->addStretch();
+  buttons->addWidget(b_apply);
+  buttons->addWidget(b_cancel);
+  layout->addLayout(buttons);
+
+  connect(b_begin, &QPushButton::clicked, this, &Tf_scfa::StartOrStop);
+  connect(b_apply, &QPushButton::clicked, this, &QDialog::accept);
+  connect(b_cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(job_, &BackgroundJob::finished, this, &Tf_scfa::Finished);
+  connect(tick_, &QTimer::timeout, this, &Tf_scfa::ShowProgress);
+  resize(760, 520);
+}
+
+// The work reads the history and writes the result: it ends before they go.
+Tf_scfa::~Tf_scfa() {
+  disconnect(job_, nullptr, this, nullptr);
+  job_->Cancel();
+  job_->Wait();
+}
+
+void Tf_scfa::Prepare(const Request& request) {
+  request_ = request;
+  request_.wanted = std::clamp(request.wanted, 1, 100);
+  history_ = std::make_unique<KillHistory>(KillHistory::FromTable(app_.Table(), app_.env));
+  settings_->ShowRange(*history_, request.start >= 0 ? request.start : history_->DefaultStart(),
+                       request.end >= 0 ? request.end : history_->RealCount() - 1);
+  accepted_.clear();
+  lb_result->clear();
+  l_progress->clear();
+  e_contwrong->clear();
+  pb1->setRange(0, request_.wanted);
+  pb1->setValue(0);
+}
+
+bool Tf_scfa::Running() const {
+  return job_->Running();
+}
+
+void Tf_scfa::reject() {
+  if (job_->Running()) {
+    job_->Cancel();
+    job_->Wait();
+  }
+  QDialog::reject();
+}
+
+std::optional<OptimiseSettings> Tf_scfa::ReadSettings() {
+  QString error;
+  const auto values = settings_->Read(*history_, &error);
+  if (!values) {
+    app_.shell.Inform(this, error);
+    return std::nullopt;
+  }
+  OptimiseSettings s;
+  s.setup = values->setup;
+  s.setup.kind = request_.kind;
+  s.setup.customIndicator = request_.customIndicator.toStdString();
+  s.targetFrom = values->targetFrom;
+  s.targetTo = values->targetTo;
+  s.seed = values->seed;
+  s.wanted = request_.wanted;
+  s.random = rb_randsc->isChecked();
+  if (cb_contwrong->isChecked()) s.formulaMaxWrong = combo_contwrong->currentIndex() + 1;
+  if (cb_fa_contwrong->isChecked()) s.schemeMaxWrong = combo_fa_contwrong->currentIndex() + 1;
+  s.schemeFormulaCount = cb_gsgs->currentIndex() + 1;
+  return s;
+}
+
+void Tf_scfa::StartOrStop() {
+  if (job_->Running()) {
+    job_->Cancel();
+    return;
+  }
+  if (!history_) Prepare(request_);
+  const std::optional<OptimiseSettings> settings = ReadSettings();
+  if (!settings) return;
+  limitedRun_ = settings->formulaMaxWrong.has_value();
+  tested_ = 0;
+  acceptedCount_ = 0;
+  bestRate_ = 0;
+  accepted_.clear();
+  lb_result->clear();
+  e_contwrong->clear();
+  pb1->setValue(0);
+  SetRunning(true);
+  job_->Start([this, s = *settings](const std::atomic<bool>& cancel) {
+    result_ = OptimiseScheme(
+        *history_, s,
+        [this](const OptimiseStatus& status) {
+          tested_ = status.tested;
+          acceptedCount_ = status.accepted;
+          bestRate_ = status.bestRate;
+          return true;
+        },
+        &cancel);
+  });
+}
+
+void Tf_scfa::SetRunning(bool running) {
+  b_begin->setText(running ? QStringLiteral("停止生成") : QStringLiteral("开始生成"));
+  settings_->setEnabled(!running);
+  b_apply->setEnabled(!running);
+  b_cancel->setEnabled(!running);
+  setWindowTitle(running ? QStringLiteral("正在生成中，请稍候") : QStringLiteral("优化方案"));
+  if (running)
+    tick_->start();
+  else
+    tick_->stop();
+}
+
+void Tf_scfa::ShowProgress() {
+  pb1->setValue(acceptedCount_.load());
+  l_progress->setText(QStringLiteral("已测试%1个公式，最高准确率%2%")
+                          .arg(tested_.load())
+                          .arg(RateNumberText(bestRate_.load())));
+}
+
+void Tf_scfa::Finished() {
+  SetRunning(false);
+  const OptimiseResult& r = result_;
+  for (const AcceptedFormula& f : r.formulas) {
+    accepted_ << QString::fromStdString(f.text);
+    // The rate first: long formulas run past the list's edge.
+    const QString text = QString::fromStdString(f.text);
+    lb_result->addItem(rb_randsc->isChecked()
+                           ? text
+                           : QStringLiteral("%1%    %2").arg(RateNumberText(f.rate), text));
+  }
+  acceptedCount_ = static_cast<int>(r.formulas.size());
+  tested_ = r.tested;
+  ShowProgress();
+  if (limitedRun_ && !r.formulas.empty())
+    e_contwrong->setText(QStringLiteral("实际最大连错：%1").arg(r.formulas.back().longestRun));
+  if (r.outcome == SearchOutcome::Failed) app_.shell.Inform(this, QString::fromStdString(r.error));
+  emit generationFinished();
 }
 
 }  // namespace dlt::gui

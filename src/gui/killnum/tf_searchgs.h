@@ -1,19 +1,90 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
+#include <atomic>
+#include <memory>
+#include <optional>
+
+#include "killnum/formula_search.h"
+#include "killnum/kill_kind.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace dlt {
+class KillHistory;
+}
 
 namespace dlt::gui {
 
 struct AppContext;
+class BackgroundJob;
+class CandidateSettingsBox;
 
-// Created at start with its caption; its pages are built with its feature.
-class Tf_searchgs : public QWidget {
+// "公式搜索": tests random formulas of one shape on a stretch of history, on
+// every core, until one reaches the target rate. "开始搜索" starts and stops
+// the search; the window stays usable meanwhile. "应用" closes it with the
+// formula found in e_ssgs.
+class Tf_searchgs : public QDialog {
   Q_OBJECT
  public:
   explicit Tf_searchgs(AppContext& app, QWidget* parent = nullptr);
+  ~Tf_searchgs() override;
+
+  // What the banker and kill window sets before showing it.
+  struct Request {
+    KillKind kind = KillKind::FrontKill;
+    QString customIndicator;  // custom kill: the indicator formula
+    int start = -1;           // default search range (history indexes); -1: the default
+    int end = -1;
+    std::optional<double> targetFrom;  // a lower target, e.g. above the current formula's rate
+  };
+  // Reads the history again, fills the range pickers, clears the results.
+  void Prepare(const Request& request);
+
+  QString Found() const;
+  bool Running() const;
+  BackgroundJob& Job() { return *job_; }
+
+ public slots:
+  void reject() override;
+
+ signals:
+  void searchFinished();
 
  private:
+  void StartOrStop();
+  std::optional<SearchSettings> ReadSettings();
+  void Finished();
+  void ShowProgress();
+  void SetRunning(bool running);
+
   AppContext& app_;
+  Request request_;
+  std::unique_ptr<KillHistory> history_;
+  BackgroundJob* job_ = nullptr;
+  QTimer* tick_ = nullptr;
+  SearchResult result_;
+  std::atomic<int64_t> tested_{0};
+  std::atomic<double> bestRate_{0};
+  bool limitedRun_ = false;
+
+  CandidateSettingsBox* settings_ = nullptr;
+  QCheckBox* cb_contwrong = nullptr;
+  QComboBox* combo_contwrong = nullptr;
+  QPushButton* b_beginss = nullptr;
+  QLineEdit* e_ssgs = nullptr;
+  QLineEdit* e_xdzql = nullptr;
+  QLineEdit* e_contwrong = nullptr;
+  QLabel* l_progress = nullptr;
+  QProgressBar* pb_search = nullptr;
+  QPushButton* b_apply = nullptr;
+  QPushButton* b_cancel = nullptr;
 };
 
 }  // namespace dlt::gui

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/gbk_text.h"
 #include "support/test_support.h"
 
 namespace dlt {
@@ -171,7 +172,11 @@ TEST(ConditionFiles, RoundTripReproducesTheSet) {
   ASSERT_TRUE(loaded.Back().SetEnabled(3, true));  // the back zone is not part of a .zh
   const LoadReport report = LoadFrontSet(path, loaded);
   ASSERT_TRUE(report.ok) << report.message;
-  EXPECT_TRUE(report.message.empty());
+  // Formulas that can never be computed load, and are named.
+  EXPECT_EQ(report.message, "自定义指标第2条 " + CutText(loaded.CustomIndicators()[1].formula) +
+                                " 公式有误:公式不能以此字符开头\n自定义指标第3条 " +
+                                std::string(40, 'a') + "... 公式有误:" + std::string(40, 'a') +
+                                "...指标不存在");
   EXPECT_EQ(report.records, 1200);
   EXPECT_TRUE(loaded.Back().Condition(3).enabled);
   loaded.Back() = original.Back();
@@ -354,7 +359,7 @@ TEST(ConditionFiles, UnreadableFile) {
   EXPECT_EQ(set, ResetOf(RichSet()));
   std::string error;
   EXPECT_FALSE(SaveFrontSet(set, dir.file("no/such/dir/x.zh"), &error));
-  EXPECT_EQ(error, "无法写入文件: " + dir.file("no/such/dir/x.zh"));
+  EXPECT_EQ(error, "无法写入文件: " + dir.file("no/such/dir/x.zh") + " (文件夹不存在)");
 }
 
 TEST(ConditionFiles, Extensions) {
@@ -408,6 +413,23 @@ BackConditionSet ResetBack() {
   BackConditionSet back = RichBackSet();
   back.Reset();
   return back;
+}
+
+// A back file given for a front one, or the other way round, is refused by
+// what it holds, not filtered as a broken set.
+TEST(BackConditionFiles, TheOtherZonesFileIsRefused) {
+  test::TempDir dir;
+  ASSERT_TRUE(SaveBackSet(RichBackSet(), dir.file("b.fh")));
+  ASSERT_TRUE(SaveFrontSet(RichSet(), dir.file("f.zh")));
+  ConditionSet front = RichSet();
+  LoadReport report = LoadFrontSet(dir.file("b.fh"), front);
+  EXPECT_FALSE(report.ok);
+  EXPECT_EQ(report.message, "这是副区条件文件(*.fh), 不是主区条件文件(*.zh)");
+  BackConditionSet back = RichBackSet();
+  report = LoadBackSet(dir.file("f.zh"), back);
+  EXPECT_FALSE(report.ok);
+  EXPECT_EQ(report.message, "这是主区条件文件(*.zh), 不是副区条件文件(*.fh)");
+  EXPECT_EQ(back, ResetBack());
 }
 
 TEST(BackConditionFiles, NineteenRecordsAreRefused) {

@@ -1,6 +1,9 @@
 #include "history/draw_table.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
 
 #include "history/memory_history.h"
 #include "support/test_support.h"
@@ -238,6 +241,91 @@ TEST_F(DrawTableTest, SmallHistoryLoadsWhole) {
 
 namespace dlt {
 namespace {
+
+// Runs SQL on the table file the way another program would.
+void EditOutside(const std::string& path, const char* sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  sqlite3_close(db);
+}
+
+TEST_F(DrawTableTest, RowsNoDrawCanHaveAreKeptOutNamedAndMendable) {
+  {
+    DrawTable t(DbPath());
+    Fill(t, 4);
+  }
+  EditOutside(DbPath(),
+              "UPDATE basedata SET red1 = 200 WHERE qs = 2009001;"
+              "UPDATE basedata SET red5 = 0 WHERE qs = 2009002;"
+              "UPDATE basedata SET red2 = NULL WHERE qs = 2009003;"
+              "INSERT INTO basedata (qs, red1, red2, red3, red4, red5, red6, blue)"
+              " VALUES (-5, 1, 2, 3, 4, 5, 1, 2);");
+  DrawTable t(DbPath());
+  ASSERT_EQ(t.RecordCount(), 1) << "nothing computes on a bad row";
+  EXPECT_EQ(t.Draws()[0].qs, 2009004);
+  std::vector<std::pair<int64_t, std::string>> bad;
+  for (const BadRow& b : t.BadRows()) bad.emplace_back(b.qs, b.reason);
+  EXPECT_EQ(bad,
+            (std::vector<std::pair<int64_t, std::string>>{{-5, "期数必须是七位比如2009001: -5"},
+                                                          {2009001, "主号一必须在1到35之间: 200"},
+                                                          {2009002, "主号五必须在1到35之间: 0"},
+                                                          {2009003, "主号二不是整数"}}));
+  EXPECT_NE(t.BadRowsMessage().find("第2009001期: 主号一必须在1到35之间: 200"), std::string::npos);
+
+  // Mended: deleted, or stored again with the right numbers.
+  EXPECT_TRUE(t.DeleteDraw(-5));
+  EXPECT_TRUE(t.DeleteDraw(2009002));
+  ASSERT_TRUE(t.AppendDraw(MakeDraw(2009001, {1, 2, 3, 4, 6}, {2, 12})));
+  EXPECT_EQ(t.BadRows().size(), 1u);
+  DrawTable reopened(DbPath());
+  ASSERT_EQ(reopened.BadRows().size(), 1u);
+  EXPECT_EQ(reopened.BadRows()[0].qs, 2009003);
+  EXPECT_EQ(reopened.RecordCount(), 2);
+  reopened.ApplyImport({MakeDraw(2009010, {1, 2, 3, 4, 5}, {1, 2})}, true);
+  EXPECT_TRUE(DrawTable(DbPath()).BadRows().empty()) << "an overwrite replaces bad rows too";
+}
+
+// A table that cannot be opened says why (and closes its handle: the leak
+// checker of the sanitizer build watches).
+TEST_F(DrawTableTest, AFileThatCannotBeOpenedSaysWhy) {
+  test::WriteBytes(DbPath(), std::string(4096, 'x'));
+  try {
+    DrawTable t(DbPath());
+    ADD_FAILURE() << "a file that is no database opened";
+  } catch (const DbError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "无法打开数据库 " + DbPath() + ": 数据库文件已损坏或不是数据库文件");
+  }
+  const std::string other = dir.file("locked.db");
+  { DrawTable create(other); }
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(other.c_str(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+  try {
+    DrawTable t(other);
+    ADD_FAILURE() << "a locked table opened";
+  } catch (const DbError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "无法打开数据库 " + other + ": 数据库正被另一个程序使用, 请稍后再试");
+  }
+  sqlite3_close(db);
+}
+
+TEST_F(DrawTableTest, AFullDiskDuringImportSaysSoAndStoresNothing) {
+  DrawTable t(DbPath());
+  Fill(t, 3);
+  try {
+    test::FileSizeLimit fullDisk(64 * 1024);
+    t.ApplyImport(test::RandomHistory(3000), true);
+    ADD_FAILURE() << "the import went through";
+  } catch (const DbError& e) {
+    EXPECT_NE(std::string(e.what()).find("磁盘"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(t.RecordCount(), 3);
+  EXPECT_EQ(t.Draws()[0].qs, 2009001);
+  EXPECT_EQ(DrawTable(DbPath()).RecordCount(), 3);
+}
 
 TEST(DrawTableBatch, WritesInsideABatchLandTogetherAndPostStillWorks) {
   test::TempDir dir;

@@ -135,6 +135,8 @@ TEST(FilterRun, RangeGuardsKeepThePreviousList) {
       {35, std::nullopt, 9, "标准差还未确定范围"},
       {35, 2, std::nullopt, "标准差还未确定范围"},
       {36, std::nullopt, std::nullopt, "离散系数还未确定范围"},
+      {35, 9, 3, "标准差的范围下限大于上限"},
+      {36, 50, 10, "离散系数的范围下限大于上限"},
   };
   for (const Case& c : cases) {
     ConditionSet set;
@@ -159,6 +161,8 @@ TEST(FilterRun, RangeGuardsKeepThePreviousList) {
   EXPECT_EQ(RangeGuardMessage(both), "离散系数还未确定范围");
   ASSERT_TRUE(both.SetRangeBounds(36, 0, 99));
   EXPECT_EQ(RangeGuardMessage(both), "");
+  ASSERT_TRUE(both.SetTolerance({true, 5, 2}));
+  EXPECT_EQ(RangeGuardMessage(both), "总容错的下限大于上限");
 }
 
 TEST(FilterRun, CancelledRunsKeepThePreviousList) {

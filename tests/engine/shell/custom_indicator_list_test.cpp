@@ -29,9 +29,9 @@ TEST(CustomIndicatorList, ModifySplitsAtTheFirstSpace) {
 }
 
 TEST(CustomIndicatorList, FormulasWithSpacesOrEmptyAreRefused) {
-  EXPECT_EQ(CheckCustomIndicatorFormula(""), "你还未输入公式");
-  EXPECT_EQ(CheckCustomIndicatorFormula("   "), "你还未输入公式");
-  EXPECT_EQ(CheckCustomIndicatorFormula("z_hz + 1"), "不能有空格");
+  EXPECT_EQ(CheckCustomIndicatorFormula(""), "公式有误:你还未输入公式");
+  EXPECT_EQ(CheckCustomIndicatorFormula("   "), "公式有误:你还未输入公式");
+  EXPECT_EQ(CheckCustomIndicatorFormula("z_hz + 1"), "公式有误:不能有空格");
   EXPECT_EQ(CheckCustomIndicatorFormula(" z_hz "), std::nullopt) << "outer blanks are trimmed";
 }
 

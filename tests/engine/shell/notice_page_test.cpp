@@ -173,6 +173,21 @@ TEST_F(NoticeDraws, TheWalkEndsAtTheFirstMissingKeyAndNeedsTheSection) {
   EXPECT_EQ(ApplyNoticeDraws(other, noSection).added, 0);
 }
 
+TEST_F(NoticeDraws, AMissingKeyEndsTheWalkWhilePassingOverToo) {
+  Store(table, {history.begin() + 1, history.begin() + 5}, false);
+  // Entry 1 is new; entry 2 is missing, entry 3 new as well. The first update
+  // stops at entry 2; once entry 1 is stored, a second update passes over
+  // entries 2..5 and must stop at the missing key just the same.
+  std::string page = PageOf({history[0]});
+  std::string third = FormatDrawLine(history[8]);
+  third.erase(std::remove(third.begin(), third.end(), ' '), third.end());
+  page += Entry(3, third);
+  EXPECT_EQ(ApplyNoticeDraws(table, page).added, 1);
+  const auto again = ApplyNoticeDraws(table, page);
+  EXPECT_EQ(again.added, 0) << "the same page adds nothing the second time";
+  EXPECT_EQ(table.IndexOf(history[8].qs), -1);
+}
+
 TEST_F(NoticeDraws, TheCursorStaysWhereItWas) {
   Store(table, {history.begin(), history.begin() + 5}, false);
   table.LocateDraw(history[1].qs);

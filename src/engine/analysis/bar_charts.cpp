@@ -1,0 +1,149 @@
+#include <algorithm>
+
+#include "analysis/analysis_charts.h"
+#include "trend/chart_builder.h"
+#include "trend/indicator_panel.h"
+
+namespace dlt {
+namespace {
+
+// A panel with positions 1..n along x, each labelled, and a value axis
+// over lo..hi (plotted times ten).
+ChartPanel PositionPanel(int n, const std::vector<std::string>& xLabels, int32_t lo, int32_t hi,
+                         double originY, double plotHeight, int width, double originX,
+                         const std::string& title, const TextMetrics& metrics) {
+  ChartPanel panel;
+  panel.title = title;
+  tcoordinate& c = panel.coord;
+  const ValueAxis axis = IndicatorValueAxis(lo, hi);
+  c.originY = originY;
+  c.plotHeight = plotHeight;
+  c.yMin = axis.yMin;
+  c.yMax = axis.yMax;
+  c.yMinorUnits = axis.yMinorUnits;
+  c.yMajorUnits = axis.yMajorUnits;
+  c.yLabels = axis.labels;
+  c.originX = originX > 0
+                  ? originX
+                  : metrics.Width(c.yLabels.empty() ? std::string() : c.yLabels.back()) + 14;
+  c.plotWidth = width - c.originX - 20;
+  c.xFirst = 0;
+  c.xLast = n + 1;
+  c.xMinorUnits = 1;
+  c.xMajorUnits = 1;
+  c.xLabels = xLabels;
+  AddAxes(panel, metrics);
+  return panel;
+}
+
+int32_t Highest(const std::vector<int32_t>& values) {
+  int32_t hi = 0;
+  for (int32_t v : values) hi = std::max(hi, v);
+  return std::max(hi, 1);
+}
+
+}  // namespace
+
+Chart BarChart(const std::vector<BarItem>& items, int windowSize, bool percent,
+               const std::string& title, int width, int height, const TextMetrics& metrics) {
+  Chart chart;
+  chart.width = width;
+  chart.height = height;
+  std::vector<std::string> labels;
+  std::vector<int32_t> counts;
+  for (const BarItem& i : items) {
+    labels.push_back(i.label);
+    counts.push_back(i.count);
+  }
+  const int n = static_cast<int>(items.size());
+  const int32_t hi = Highest(counts);
+  ChartPanel panel = PositionPanel(n, labels, 0, hi + std::max(hi / 10, 1), height - 40,
+                                   height - 70, width, 0, title, metrics);
+  const tcoordinate& c = panel.coord;
+  const double barWidth = std::max(c.xScale * 0.6, 2.0);
+  for (int i = 0; i < n; ++i) {
+    AddBar(panel, i + 1, 0, items[i].count * 10.0, barWidth, colours::kBlue, colours::kBlack);
+    AddText(panel, {PlotX(c, i + 1), PlotY(c, items[i].count * 10.0) - 3},
+            CountText(items[i].count, windowSize, percent), colours::kBlack, HAlign::Centre,
+            VAlign::Bottom);
+  }
+  chart.panels.push_back(std::move(panel));
+  return chart;
+}
+
+Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windowSize, bool percent,
+                         int width, int height, const TextMetrics& metrics) {
+  Chart chart;
+  chart.width = width;
+  chart.height = height;
+  const auto& titles = OmissionStatisticTitles();
+  const double rowHeight = metrics.Height("0") + 4;
+  const double tableTop = height - rowHeight * titles.size() - 6;
+  double titleWidth = 0;
+  for (const std::string& t : titles) titleWidth = std::max(titleWidth, metrics.Width(t));
+  std::vector<int32_t> currents;
+  for (const auto& s : stats) currents.push_back(s.current);
+  const int n = static_cast<int>(stats.size());
+  const int32_t hi = Highest(currents);
+  ChartPanel panel = PositionPanel(n, {}, 0, hi + std::max(hi / 10, 1), tableTop - 8, tableTop - 40,
+                                   width, titleWidth + 16, "", metrics);
+  const tcoordinate& c = panel.coord;
+  const double barWidth = std::max(c.xScale * 0.6, 2.0);
+  static const ChartColour barColours[] = {colours::kBlack, ChartColour{237, 160, 18},
+                                           ChartColour{236, 84, 19}, colours::kRed};
+  for (int i = 0; i < n; ++i) {
+    const ChartColour colour = barColours[static_cast<int>(BarColourOf(stats[i]))];
+    AddBar(panel, i + 1, 0, stats[i].current * 10.0, barWidth, colour, colour);
+    AddText(panel, {PlotX(c, i + 1), PlotY(c, stats[i].current * 10.0) - 3},
+            CountText(stats[i].current, windowSize, percent), colours::kBlack, HAlign::Centre,
+            VAlign::Bottom);
+  }
+  for (size_t row = 0; row < titles.size(); ++row) {
+    const double y = tableTop + row * rowHeight;
+    panel.items.push_back(ChartLine{{4, y}, {c.originX + c.plotWidth, y}, {200, 200, 200}});
+    AddText(panel, {6, y + 2}, titles[row], colours::kBlack, HAlign::Left, VAlign::Top, row == 0);
+    for (int i = 0; i < n; ++i)
+      AddText(panel, {PlotX(c, i + 1), y + 2},
+              std::to_string(OmissionStatisticValue(stats[i], static_cast<int>(row))),
+              row == 5 ? colours::kRed : colours::kBlack, HAlign::Centre, VAlign::Top, row == 0);
+  }
+  chart.panels.push_back(std::move(panel));
+  return chart;
+}
+
+Chart SegmentChart(const std::vector<Segment>& segments, const std::string& title, int width,
+                   int height, const TextMetrics& metrics) {
+  Chart chart;
+  chart.width = width;
+  chart.height = height;
+  const int n = static_cast<int>(std::min<size_t>(segments.size(), 20));
+  // Oldest at the left: the first n segments are the newest.
+  std::vector<const Segment*> shown;
+  for (int i = n - 1; i >= 0; --i) shown.push_back(&segments[i]);
+  std::vector<std::string> labels;
+  int32_t lo = 0, hi = 0;
+  for (size_t i = 0; i < shown.size(); ++i) {
+    labels.push_back(std::to_string(shown[i]->newestQs));
+    lo = i == 0 ? shown[i]->value : std::min(lo, shown[i]->value);
+    hi = i == 0 ? shown[i]->value : std::max(hi, shown[i]->value);
+  }
+  if (hi == lo) hi = lo + 4;
+  const double line = metrics.Height("0");
+  ChartPanel panel = PositionPanel(n, labels, lo, hi, height - 30 - line, height - 60 - line, width,
+                                   0, title, metrics);
+  const tcoordinate& c = panel.coord;
+  std::vector<std::optional<int32_t>> plotted;
+  std::vector<std::string> texts;
+  for (size_t i = 0; i < shown.size(); ++i) {
+    plotted.push_back(shown[i]->value * 10);
+    texts.push_back(std::to_string(shown[i]->value));
+    AddText(panel, {PlotX(c, static_cast<double>(i) + 1), c.originY + 5 + line},
+            "(共" + std::to_string(shown[i]->length) + "期)", colours::kBlack, HAlign::Centre,
+            VAlign::Top);
+  }
+  AddSeries(panel, 1, plotted, texts, SeriesStyle{}, metrics);
+  chart.panels.push_back(std::move(panel));
+  return chart;
+}
+
+}  // namespace dlt

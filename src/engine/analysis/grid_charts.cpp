@@ -1,0 +1,118 @@
+#include <algorithm>
+
+#include "analysis/analysis_charts.h"
+#include "analysis/field_groups.h"
+#include "trend/chart_builder.h"
+
+namespace dlt {
+namespace {
+
+constexpr ChartColour kGridGrey{200, 200, 200};
+
+}  // namespace
+
+Chart BallGridChart(const AnalysisView& view, const BallGridSpec& spec,
+                    const TextMetrics& metrics) {
+  Chart chart;
+  chart.width = view.width;
+  chart.height = view.height;
+  ChartPanel panel;
+  panel.title = spec.title;
+  const int rows = static_cast<int>(spec.rowTexts.size());
+  const int columns = view.span + 1;
+  double labelWidth = 0;
+  for (const std::string& t : spec.rowTexts) labelWidth = std::max(labelWidth, metrics.Width(t));
+  const double left = labelWidth + 12, top = 30, bottom = 24;
+  const double cellW = std::max((view.width - left - 10) / columns, 1.0);
+  const double cellH = rows > 0 ? std::max((view.height - top - bottom) / rows, 1.0) : 1.0;
+  tcoordinate& c = panel.coord;
+  c.originX = left;
+  c.originY = top + rows * cellH;
+  c.plotWidth = columns * cellW;
+  c.plotHeight = rows * cellH;
+  c.xFirst = view.anchor;
+  c.xLast = view.anchor + columns;
+  c.xScale = cellW;
+  if (!spec.title.empty())
+    AddText(panel, {left + c.plotWidth / 2, 4}, spec.title, colours::kBlack, HAlign::Centre,
+            VAlign::Top);
+
+  for (int r = 0; r <= rows; ++r)
+    panel.items.push_back(
+        ChartLine{{left, top + r * cellH}, {left + columns * cellW, top + r * cellH}, kGridGrey});
+  for (int col = 0; col <= columns; ++col)
+    panel.items.push_back(
+        ChartLine{{left + col * cellW, top}, {left + col * cellW, c.originY}, kGridGrey});
+  for (size_t g = 0; g + 1 < spec.groupBounds.size(); ++g) {
+    const double y = top + spec.groupBounds[g] * cellH;
+    panel.items.push_back(ChartLine{{0, y}, {left + columns * cellW, y}, colours::kBlack, 2});
+  }
+  for (int r = 0; r < rows; ++r)
+    AddText(panel, {left - 6, top + (r + 0.5) * cellH}, spec.rowTexts[r], colours::kBlack,
+            HAlign::Right, VAlign::Centre);
+
+  for (size_t i = 0; i < spec.rowOfDraw.size(); ++i) {
+    const int r = spec.rowOfDraw[i];
+    const int d = view.anchor + static_cast<int>(i);
+    const double x = left + i * cellW;
+    if (d < static_cast<int>(view.draws.size()) && view.draws[d].qs == kForecastQs)
+      panel.items.push_back(
+          ChartBox{x, top, cellW, c.plotHeight, std::nullopt, colours::kRed, LineStyle::Dot});
+    if (r < 0 || r >= rows) continue;
+    panel.items.push_back(ChartSprite{x + 1, top + r * cellH + 1, cellW - 2, cellH - 2, 2, 0});
+    if (d < static_cast<int>(view.series.size()))
+      AddText(panel, {x + cellW / 2, top + (r + 0.5) * cellH}, std::to_string(view.series[d]),
+              colours::kWhite, HAlign::Centre, VAlign::Centre);
+  }
+  const std::vector<std::string> labels = IssueLabels(view.draws, view.anchor, view.span);
+  for (size_t k = 0; k < labels.size(); ++k)
+    AddText(panel, {left + (3 * (k + 1) + 0.5) * cellW, c.originY + 4}, labels[k], colours::kBlack,
+            HAlign::Centre, VAlign::Top);
+  chart.panels.push_back(std::move(panel));
+  return chart;
+}
+
+const std::vector<std::string>& DistributionStyleTexts() {
+  static const std::vector<std::string> texts = {"图一",   "图二",   "图三",   "图四",   "图五",
+                                                 "图六",   "图七",   "图八",   "图九",   "图十",
+                                                 "图十一", "图十二", "图十三", "图十四", "图十五"};
+  return texts;
+}
+
+DistributionRows DistributionRowOrder(int32_t min, int32_t max, int style) {
+  DistributionRows rows;
+  if (max < min) std::swap(min, max);
+  const int step = std::clamp(style, 0, 14) + 2;
+  for (int start = 0; start < step; ++start) {
+    for (int64_t v = static_cast<int64_t>(min) + start; v <= max; v += step)
+      rows.values.push_back(static_cast<int32_t>(v));
+    if (rows.groupBounds.empty() || rows.groupBounds.back() != static_cast<int>(rows.values.size()))
+      rows.groupBounds.push_back(static_cast<int>(rows.values.size()));
+  }
+  return rows;
+}
+
+BallGridSpec DistributionGrid(const AnalysisView& view, int32_t min, int32_t max, int style) {
+  const DistributionRows order = DistributionRowOrder(min, max, style);
+  BallGridSpec spec;
+  for (int32_t v : order.values) spec.rowTexts.push_back(std::to_string(v));
+  spec.groupBounds = order.groupBounds;
+  for (int d = view.anchor; d <= view.LastShown(); ++d) {
+    const auto it = std::find(order.values.begin(), order.values.end(), view.series[d]);
+    spec.rowOfDraw.push_back(
+        it == order.values.end() ? -1 : static_cast<int>(it - order.values.begin()));
+  }
+  spec.title = "数据分布图";
+  return spec;
+}
+
+BallGridSpec FieldGrid(const AnalysisView& view, const std::vector<std::string>& groups) {
+  BallGridSpec spec;
+  spec.rowTexts = groups;
+  for (int d = view.anchor; d <= view.LastShown(); ++d)
+    spec.rowOfDraw.push_back(FieldGroupOf(groups, view.series[d]));
+  spec.title = "田野走势图";
+  return spec;
+}
+
+}  // namespace dlt

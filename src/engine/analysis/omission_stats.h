@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace dlt {
+
+// Omission of value v at draw d within the window starting at draw s: the
+// draws d-1, d-2, ... down to s are examined until one holds v; the count of
+// those examined without finding it. 0 at the window's first draw.
+int32_t WindowOmission(std::span<const int32_t> series, int s, int d, int32_t v);
+
+// Statistics shown for a value never met in the window.
+constexpr int32_t kNeverMet = 9999;
+
+// "遗漏次数统计图" per value over draws s..e: how often it occurred, the
+// largest, smallest, average (halves to even) and last of the window
+// omissions at its occurrences, and its current omission: the draws since it
+// last occurred, counted up to e (0 when draw e holds it, the window size
+// when no draw of the window does).
+struct ValueOmissionStats {
+  int32_t value = 0;
+  int32_t count = 0, largest = -1, smallest = 99999, average = 0, last = 0;
+  int32_t current = 0;
+  bool operator==(const ValueOmissionStats&) const = default;
+};
+
+// One entry per value from..to, in value order. Draws whose value lies
+// outside from..to are skipped; s..e are clamped to the series.
+std::vector<ValueOmissionStats> OmissionStatistics(std::span<const int32_t> series, int s, int e,
+                                                   int32_t from, int32_t to);
+
+// The colour class of a value's bar: black when the current omission does
+// not exceed the average, orange above it, red-orange when it also exceeds
+// the last omission, red when it exceeds the largest too.
+enum class OmissionBarColour { Black, Orange, RedOrange, Red };
+OmissionBarColour BarColourOf(const ValueOmissionStats& s);
+
+// The titles of the statistic rows under the bars, in order.
+const std::vector<std::string>& OmissionStatisticTitles();
+// The value of row `row` (0..5) of those titles.
+int32_t OmissionStatisticValue(const ValueOmissionStats& s, int row);
+
+// "升序显示  " / "降序显示  ": a stable reordering by current omission.
+void SortByCurrentOmission(std::vector<ValueOmissionStats>& stats, bool ascending);
+
+}  // namespace dlt

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formula/formula.h"
+#include "indicators/eval_context.h"
+#include "indicators/indicator.h"
+
+namespace dlt {
+
+// An indicator key or a formula, resolved once and evaluated at any draw. A
+// key is taken as written (parameter keys may hold operator characters);
+// anything else is compiled as a formula.
+class ExpressionSource {
+ public:
+  explicit ExpressionSource(std::string_view text);
+  FormulaResult At(const EvalContext& ctx) const;
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+  IndicatorPtr indicator_;
+  std::shared_ptr<const CompiledFormula> formula_;
+};
+
+// The values an analysed series may take: the occurrence and omission
+// tables are indexed by value.
+constexpr int32_t kSeriesMin = 0;
+constexpr int32_t kSeriesMax = 1000;
+
+// The series of a key or formula: its value at every draw, oldest first.
+struct SeriesFill {
+  std::vector<int32_t> values;
+  int32_t smallest = 0, largest = 0;
+  std::string error;    // empty when the fill succeeded
+  int errorIndex = -1;  // the draw the fill stopped at
+  bool ok() const { return error.empty(); }
+};
+
+// Evaluates the text (blanks trimmed) at every draw of the context's history
+// (the context's position is ignored). Stops at the first failure with
+// "公式有误:" + the formula's message, or at the first value outside 0..1000
+// with a message naming the draw.
+SeriesFill FillSeries(const EvalContext& history, std::string_view text);
+
+// The value range of an analysis: the typed bounds when both are given
+// (in either order),
+// else the smallest to the largest value, with to = from + 4 when they are
+// equal (0..4 without values).
+struct ValueRange {
+  int32_t from = 0, to = 0;
+  int Size() const { return to - from + 1; }
+  bool operator==(const ValueRange&) const = default;
+};
+ValueRange AnalysisRange(std::span<const int32_t> values, std::optional<int32_t> from = {},
+                         std::optional<int32_t> to = {});
+
+// Where the analysis window opens: 36 draws before the last (the first draw
+// of a shorter history).
+constexpr int AnalysisAnchor(int drawCount) {
+  return drawCount > 37 ? drawCount - 1 - 36 : 0;
+}
+
+}  // namespace dlt

@@ -1,0 +1,70 @@
+#include "history/settings_file.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <map>
+
+#include "common/gbk_text.h"
+
+namespace dlt {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+// The values of section [software] by key ("dltsettings\qs").
+std::map<std::string, std::string, std::less<>> SoftwareSection(const std::string& path) {
+  std::map<std::string, std::string, std::less<>> values;
+  const auto lines = ReadTextLines(path);
+  if (!lines) return values;
+  bool inSection = false;
+  for (const std::string& raw : *lines) {
+    const std::string_view line = Trim(raw);
+    if (line.empty() || line.front() == ';' || line.front() == '#') continue;
+    if (line.front() == '[') {
+      inSection = line == "[software]";
+      continue;
+    }
+    const size_t eq = line.find('=');
+    if (!inSection || eq == std::string_view::npos) continue;
+    std::string_view value = Trim(line.substr(eq + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+      value = value.substr(1, value.size() - 2);
+    values.insert_or_assign(std::string(Trim(line.substr(0, eq))), std::string(value));
+  }
+  return values;
+}
+
+}  // namespace
+
+std::string DefaultSettingsPath() {
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+    return std::string(xdg) + "/dlt/dlt.ini";
+  const char* home = std::getenv("HOME");
+  return std::string(home ? home : ".") + "/.config/dlt/dlt.ini";
+}
+
+ColdHotSettings ReadColdHotSettings(const std::string& path) {
+  const auto values = SoftwareSection(path);
+  const auto read = [&](const char* name, int& into) {
+    const auto it = values.find(std::string("dltsettings\\") + name);
+    if (it == values.end()) return;
+    int v = 0;
+    const std::string& text = it->second;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec == std::errc() && end == text.data() + text.size()) into = v;
+  };
+  ColdHotSettings s;
+  read("qs", s.qs);
+  read("coldcs", s.coldcs);
+  read("hotcs", s.hotcs);
+  read("f_qs", s.f_qs);
+  read("f_coldcs", s.f_coldcs);
+  read("f_hotcs", s.f_hotcs);
+  return s;
+}
+
+}  // namespace dlt

@@ -1,0 +1,78 @@
+#include "gui/analysis/zbpxz_chart_tab.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "gui/analysis/zbpxz_scroller.h"
+#include "gui/app/app_context.h"
+#include "gui/trend/chart_view.h"
+#include "history/draw_table.h"
+#include "trend/indicator_panel.h"
+
+namespace dlt::gui {
+
+ChartTab::ChartTab(ZbpxzContext& z, const char* pictureName, ZbpxzScroller& scroller,
+                   QWidget* parent)
+    : ZbpxzTab(z, parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  picture_ = new ChartView(z_.app.shell, &z_.sprites, this);
+  picture_->setObjectName(pictureName);
+  picture_->SetSource(
+      [this](int w, int h, const TextMetrics& metrics) { return Build(w, h, metrics); });
+  scroller.AddItemsTo(picture_->Menu());
+  layout->addWidget(picture_, 1);
+  controls_ = new QHBoxLayout;
+  layout->addLayout(controls_);
+  paging_ = new QHBoxLayout;
+  layout->addLayout(paging_);
+}
+
+void ChartTab::Fill() {
+  picture_->Redraw();
+}
+
+PagingBar* ChartTab::AddPaging(const PagingNames& names, std::function<int()> pageSize,
+                               PagingBar::Move move) {
+  auto* bar = new PagingBar(z_.Table(), names, std::move(pageSize), this);
+  bar->SetMove(std::move(move));
+  connect(bar, &PagingBar::moved, this, [this] { Fill(); });
+  paging_->addWidget(bar, 1);
+  return bar;
+}
+
+PagedChartTab::PagedChartTab(ZbpxzContext& z, const char* pictureName, const char* periodBox,
+                             const PagingNames& paging, ZbpxzScroller& scroller, QWidget* parent)
+    : ChartTab(z, pictureName, scroller, parent) {
+  period_ = new QComboBox(this);
+  period_->setObjectName(periodBox);
+  for (const std::string& t : PeriodTexts()) period_->addItem(QString::fromStdString(t));
+  connect(period_, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
+  PagingRow()->addWidget(period_);
+  auto* bar = new PagingBar(
+      z_.Table(), paging, [this] { return Period(); }, this);
+  connect(bar, &PagingBar::moved, this, [this] { Fill(); });
+  PagingRow()->addWidget(bar, 1);
+}
+
+int PagedChartTab::Period() const {
+  const int p = PeriodOfText(period_->currentText().toStdString());
+  return p > 0 ? p : 36;
+}
+
+void PagedChartTab::ScrollStep(bool forward) {
+  DrawTable& table = z_.Table();
+  if (table.Empty()) return;
+  // Scrolling right stops once the page reaches the last draw.
+  if (forward && table.Position() + Period() >= table.RecordCount() - 1) return;
+  table.MoveBy(forward ? 1 : -1);
+  Fill();
+}
+
+Chart PagedChartTab::Build(int width, int height, const TextMetrics& metrics) {
+  if (z_.Table().Empty()) return {};
+  return BuildPage(z_.ViewAt(Period(), width, height), metrics);
+}
+
+}  // namespace dlt::gui

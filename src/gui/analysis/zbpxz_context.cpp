@@ -1,0 +1,61 @@
+#include "gui/analysis/zbpxz_context.h"
+
+#include <QComboBox>
+#include <algorithm>
+
+#include "gui/app/app_context.h"
+#include "history/draw_table.h"
+
+namespace dlt::gui {
+
+ZbpxzContext::ZbpxzContext(AppContext& a) : app(a), sprites(a.sprites) {}
+
+DrawTable& ZbpxzContext::Table() const {
+  return app.Table();
+}
+
+std::span<const int32_t> ZbpxzContext::Series() const {
+  const auto& column = Table().ScratchColumn(ScratchField::Test);
+  return {column.data(), std::min(column.size(), Table().Draws().size())};
+}
+
+int ZbpxzContext::Anchor() const {
+  return std::max(Table().Position(), 0);
+}
+
+AnalysisView ZbpxzContext::ViewAt(int span, int width, int height) const {
+  AnalysisView v;
+  v.draws = Table().Draws();
+  v.series = Series();
+  v.anchor = Anchor();
+  v.span = span;
+  v.from = from;
+  v.to = to;
+  v.width = width;
+  v.height = height;
+  return v;
+}
+
+QStringList ZbpxzContext::IssueTexts() const {
+  QStringList issues;
+  issues.reserve(Table().RecordCount());
+  for (const Draw& d : Table().Draws()) issues << QString::number(d.qs);
+  return issues;
+}
+
+void FillIssuePicker(QComboBox* box, const QStringList& issues, bool from) {
+  const QSignalBlocker quiet(box);
+  box->clear();
+  box->addItems(issues);
+  if (issues.isEmpty()) return;
+  box->setCurrentIndex(from ? std::max<int>(issues.size() - 100, 0) : issues.size() - 1);
+}
+
+int PickedDraw(const QComboBox* box, const DrawTable& table, int fallback) {
+  bool ok = false;
+  const int qs = box->currentText().trimmed().toInt(&ok);
+  const int index = ok ? table.IndexOf(qs) : -1;
+  return index >= 0 ? index : fallback;
+}
+
+}  // namespace dlt::gui

@@ -1,0 +1,42 @@
+#include "gui/analysis/zbpxz_screenshots.h"
+
+#include <QTabWidget>
+
+#include "gui/analysis/tf_zbpx.h"
+#include "gui/analysis/tf_zbpxz.h"
+#include "gui/app/app_context.h"
+#include "gui/app/window_set.h"
+
+namespace dlt::gui {
+
+void TakeAnalysisPictures(AppContext& app, const QString& dir,
+                          void (*save)(QWidget*, const QString&, const QString&),
+                          void (*settle)(int)) {
+  auto* launcher = app.windows->Get<Tf_zbpx>();
+  auto* analysis = app.windows->Get<Tf_zbpxz>();
+  if (!launcher || !analysis) return;
+  launcher->show();
+  settle(300);
+  save(launcher, dir, "zbpx.png");
+  if (!launcher->Start()) return;
+  launcher->hide();
+  analysis->resize(1180, 760);
+  settle(500);
+  const struct {
+    const char* tab;
+    const char* file;
+  } pictures[] = {{"均值走势图", "zbpxz_means.png"},
+                  {"遗漏分布图表", "zbpxz_omission_table.png"},
+                  {"信号图", "zbpxz_signal.png"},
+                  {"遗漏次数统计图", "zbpxz_omission_stats.png"}};
+  QTabWidget* tabs = analysis->Tabs();
+  for (const auto& p : pictures) {
+    for (int i = 0; i < tabs->count(); ++i)
+      if (tabs->tabText(i) == QString::fromUtf8(p.tab)) tabs->setCurrentIndex(i);
+    settle(400);
+    save(analysis, dir, p.file);
+  }
+  analysis->hide();
+}
+
+}  // namespace dlt::gui

@@ -1,0 +1,98 @@
+#include "gui/killnum/killnum_widgets.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <random>
+
+#include "formula/formula.h"
+#include "formula/formula_messages.h"
+#include "formula/formula_syntax.h"
+#include "gui/app/app_context.h"
+#include "history/eval_contexts.h"
+#include "indicators/catalogue.h"
+
+namespace dlt::gui {
+
+void FillIndicatorCombo(QComboBox& combo, const QString& key) {
+  combo.clear();
+  int selected = 0;
+  for (const CatalogueEntry& e : Catalogue()) {
+    const QString k = QString::fromStdString(e.row.key);
+    if (k == key) selected = combo.count();
+    combo.addItem(k.leftJustified(12) + QStringLiteral("  ") + QString::fromStdString(e.row.label));
+  }
+  combo.setCurrentIndex(selected);
+}
+
+QString IndicatorOfEntry(const QString& entry) {
+  const QString t = entry.trimmed();
+  const int blank = t.indexOf(' ');
+  return blank < 0 ? t : t.left(blank);
+}
+
+void FillDrawPicker(QComboBox& combo, const KillHistory& history, int index) {
+  const QSignalBlocker quiet(&combo);
+  combo.clear();
+  for (int i = 0; i < history.RealCount(); ++i) combo.addItem(QString::number(history.At(i).qs));
+  combo.setCurrentIndex(index);
+}
+
+int PickedDraw(const QComboBox& combo, const KillHistory& history) {
+  bool ok = false;
+  const int qs = combo.currentText().trimmed().toInt(&ok);
+  return ok ? history.IndexOf(qs) : -1;
+}
+
+namespace {
+
+// A zero divisor depends on the draw, not on the text: the formula is fine.
+QString EntryError(const FormulaResult& r) {
+  if (r.ok || r.error == formula_messages::kDivisionByZero) return {};
+  return QString::fromStdString(r.error);
+}
+
+}  // namespace
+
+QString FormulaEntryError(const KillHistory& history, const QString& formula) {
+  return EntryError(
+      EvaluateFormula(history.Context(history.VirtualIndex()), formula.toStdString()));
+}
+
+QString FormulaEntryError(const AppContext& app, const QString& formula) {
+  const DrawTable& table = app.Table();
+  const int last = table.LastRealIndex();
+  if (last < 0) {
+    const char* message = PrecheckFormula(formula.toStdString());
+    return message ? QString::fromUtf8(message) : QString();
+  }
+  return EntryError(EvaluateFormula(TableContext(table, &app.env).At(last), formula.toStdString()));
+}
+
+std::optional<int> IntegerOf(const QLineEdit& edit) {
+  bool ok = false;
+  const int v = edit.text().trimmed().toInt(&ok);
+  return ok ? std::optional<int>(v) : std::nullopt;
+}
+
+std::optional<double> NumberOf(const QLineEdit& edit) {
+  bool ok = false;
+  const double v = edit.text().trimmed().toDouble(&ok);
+  return ok ? std::optional<double>(v) : std::nullopt;
+}
+
+std::optional<uint64_t> SeedOf(const QLineEdit& edit) {
+  const QString t = edit.text().trimmed();
+  if (t.isEmpty()) return std::random_device{}();
+  bool ok = false;
+  const qulonglong v = t.toULongLong(&ok);
+  return ok ? std::optional<uint64_t>(v) : std::nullopt;
+}
+
+QString RateNumberText(double rate) {
+  QString s = QString::number(rate, 'f', 2);
+  while (s.endsWith('0')) s.chop(1);
+  if (s.endsWith('.')) s.chop(1);
+  return s;
+}
+
+}  // namespace dlt::gui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "killnum/kill_history.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace dlt::gui {
+
+struct AppContext;
+
+// Fills a combo with the catalogue's rows, "key" and its label, and selects `key`.
+void FillIndicatorCombo(QComboBox& combo, const QString& key = QStringLiteral("z_hw"));
+// The key of an entry: the text before its first blank.
+QString IndicatorOfEntry(const QString& entry);
+
+// Lists every real draw number, oldest first, and selects the one at `index`.
+void FillDrawPicker(QComboBox& combo, const KillHistory& history, int index);
+// History index of the picked draw; -1 when the text is no draw of it.
+int PickedDraw(const QComboBox& combo, const KillHistory& history);
+
+// Why a formula typed by the user cannot be used (its message after
+// "公式有误:"), or empty when it evaluates at the draw to come (a zero
+// divisor there depends on the draw and is no fault of the text).
+QString FormulaEntryError(const KillHistory& history, const QString& formula);
+// The same at the last draw of the shared table.
+QString FormulaEntryError(const AppContext& app, const QString& formula);
+
+// An integer typed into an edit; nullopt for anything else.
+std::optional<int> IntegerOf(const QLineEdit& edit);
+std::optional<double> NumberOf(const QLineEdit& edit);
+// The seed edit: blank means a new seed from the clock.
+std::optional<uint64_t> SeedOf(const QLineEdit& edit);
+
+// A rate for the result fields: at most two decimals, no trailing zeros.
+QString RateNumberText(double rate);
+
+}  // namespace dlt::gui

@@ -1,0 +1,416 @@
+// The indicator analysis: the launcher Tf_zbpx, the fifteen tabs of
+// Tf_zbpxz, paging and scrolling, and the transfer to the generator.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+#include "analysis/occurrence.h"
+#include "generator/condition_set.h"
+#include "gui/analysis/tf_zbpx.h"
+#include "gui/analysis/tf_zbpxz.h"
+#include "gui/analysis/zbpxz_context.h"
+#include "gui/analysis/zbpxz_scroller.h"
+#include "gui/app/app_context.h"
+#include "gui/app/window_set.h"
+#include "gui/generator/picker_study_aid.h"
+#include "gui/generator/tf_zh.h"
+#include "gui/generator/value_pickers.h"
+#include "gui/generator/zh_session.h"
+#include "gui/trend/chart_view.h"
+#include "gui_test_support.h"
+#include "history/draw_table.h"
+
+using namespace dlt;
+using namespace dlt::gui;
+using namespace dlt::gui::test;
+
+namespace {
+
+template <class T = QWidget>
+T* Child(QObject* parent, const char* name) {
+  T* w = parent->findChild<T*>(QString::fromUtf8(name));
+  if (!w) qFatal("missing child %s", name);
+  return w;
+}
+
+void Click(QObject* parent, const char* name) {
+  QTest::mouseClick(Child<QPushButton>(parent, name), Qt::LeftButton);
+}
+
+QWidget* ShowTab(Tf_zbpxz& w, const QString& caption) {
+  QTabWidget* tabs = w.Tabs();
+  for (int i = 0; i < tabs->count(); ++i)
+    if (tabs->tabText(i) == caption) {
+      tabs->setCurrentIndex(i);
+      return tabs->widget(i);
+    }
+  return nullptr;
+}
+
+// A history whose last draw has 主号一 12.
+std::vector<Draw> SeededHistory(int count) {
+  std::vector<Draw> draws = History(count, 21);
+  draws.back().front = {12, 20, 25, 30, 33};
+  return draws;
+}
+
+// Selects the list line whose code is `code` and clicks it.
+void ClickEntry(QListWidget* list, const QString& code) {
+  for (int i = 0; i < list->count(); ++i)
+    if (list->item(i)->text().startsWith(code + " ")) {
+      list->setCurrentRow(i);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                        list->visualItemRect(list->item(i)).center());
+      return;
+    }
+  qFatal("no entry %s", qPrintable(code));
+}
+
+}  // namespace
+
+class AnalysisWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void anIndicatorFromAListFillsTheSeries();
+  void aFormulaThroughTheInputAidAndItsErrors();
+  void everyTabDraws();
+  void pagingJumpingAndScrolling();
+  void theTransferAddsACustomIndicatorToTheGenerator();
+  void theGeneratorsStudyAidOpensTheAnalysis();
+};
+
+void AnalysisWindowTest::anIndicatorFromAListFillsTheSeries() {
+  TestWorld world;
+  world.SeedDraws(SeededHistory(80));
+  auto app = world.MakeApp();
+  AppContext& ctx = app->Context();
+  auto* launcher = app->Windows().Get<Tf_zbpx>();
+  launcher->show();
+  ClickEntry(Child<QListWidget>(launcher, "lb_hzxl"), "z_hz");
+  QCOMPARE(Child<QLineEdit>(launcher, "e_yyzb")->text(), QString("z_hz"));
+  QCOMPARE(Child<QLineEdit>(launcher, "e_zbmm")->text(), QString("主区和值"));
+  QVERIFY(Child<QLineEdit>(launcher, "me_zbqzfrom")->text().isEmpty());
+  Click(launcher, "b_ok");
+
+  const DrawTable& table = ctx.Table();
+  int lo = 999, hi = -1;
+  for (int i = 0; i < 80; ++i) {
+    int sum = 0;
+    for (int n : table.Draws()[i].front) sum += n;
+    QCOMPARE(table.Scratch(ScratchField::Test, i), sum);
+    lo = std::min(lo, sum);
+    hi = std::max(hi, sum);
+  }
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+  QVERIFY(analysis->isVisible());
+  QCOMPARE(analysis->windowTitle(), QString("主区和值"));
+  ZbpxzContext& z = analysis->Context();
+  QCOMPARE(z.from, lo);  // no range typed: the values met
+  QCOMPARE(z.to, hi);
+  QCOMPARE(z.key, std::string("z_hz"));
+  QVERIFY(z.formula.empty());
+  QCOMPARE(table.Position(), 80 - 1 - 36);
+  QCOMPARE(analysis->Tabs()->tabText(analysis->Tabs()->currentIndex()), QString("均值走势图"));
+
+  // A typed range is kept; a click with no line selected says what to do.
+  Child<QLineEdit>(launcher, "me_zbqzfrom")->setText("40");
+  Child<QLineEdit>(launcher, "me_zbqzto")->setText("150");
+  Click(launcher, "b_ok");
+  QCOMPARE(z.from, 40);
+  QCOMPARE(z.to, 150);
+  auto* list = Child<QListWidget>(launcher, "lb_cg");
+  list->setCurrentItem(nullptr);
+  emit list->itemClicked(nullptr);
+  QCOMPARE(world.shell.messages.value(0), QString("请在列表框中单击你要输入的内容"));
+}
+
+void AnalysisWindowTest::aFormulaThroughTheInputAidAndItsErrors() {
+  TestWorld world;
+  world.SeedDraws(SeededHistory(60));
+  auto app = world.MakeApp();
+  AppContext& ctx = app->Context();
+  auto* launcher = app->Windows().Get<Tf_zbpx>();
+  launcher->show();
+  Child<QRadioButton>(launcher, "rb_selfzb")->click();
+  QCOMPARE(Child<QLineEdit>(launcher, "e_zbmm")->text(), QString("自定义指标"));
+  world.shell.dialogHandlers.push_back([](QDialog& d) {
+    Child<QLineEdit>(&d, "e_fzsr")->setText("z_num1%7");
+    d.accept();
+  });
+  Click(launcher, "b_fzsr");
+  QCOMPARE(Child<QLineEdit>(launcher, "e_selfzb")->text(), QString("z_num1%7"));
+  Click(launcher, "b_ok");
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+  QVERIFY(analysis->isVisible());
+  ZbpxzContext& z = analysis->Context();
+  QCOMPARE(z.formula, std::string("z_num1%7"));
+  QVERIFY(z.key.empty());
+  for (int i = 0; i < 60; ++i)
+    QCOMPARE(ctx.Table().Scratch(ScratchField::Test, i), ctx.Table().Draws()[i].front[0] % 7);
+  analysis->hide();
+
+  // A broken formula and a value below 0 open nothing and say why.
+  struct Case {
+    const char* formula;
+    QString start;
+  };
+  for (const Case& c : {Case{"z_num1+", "公式有误:"}, Case{"z_num1-40", "第"}}) {
+    world.shell.messages.clear();
+    Child<QLineEdit>(launcher, "e_selfzb")->setText(c.formula);
+    Click(launcher, "b_ok");
+    QCOMPARE(world.shell.messages.size(), 1);
+    QVERIFY2(world.shell.messages[0].startsWith(c.start), qPrintable(world.shell.messages[0]));
+    QVERIFY(!analysis->isVisible());
+  }
+}
+
+void AnalysisWindowTest::everyTabDraws() {
+  TestWorld world;
+  world.SeedDraws(SeededHistory(150));
+  auto app = world.MakeApp();
+  auto* launcher = app->Windows().Get<Tf_zbpx>();
+  Child<QLineEdit>(launcher, "me_zbqzto")->setText("32");
+  QVERIFY(launcher->Start());
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+  const QStringList captions = {
+      "均值走势图", "余数走势图",     "特征图",           "变化量及尾数图", "数据分布图",
+      "田野走势图", "遗漏值走势",     "单个取值遗漏走势", "遗漏分布图表",   "出现次数统计图",
+      "分项统计",   "遗漏次数统计图", "按期数分段走势",   "信号图",         "特性图表"};
+  QTabWidget* tabs = analysis->Tabs();
+  QCOMPARE(tabs->count(), captions.size());
+  for (int i = 0; i < tabs->count(); ++i) {
+    QCOMPARE(tabs->tabText(i), captions[i]);
+    QWidget* tab = ShowTab(*analysis, captions[i]);
+    if (auto* view = tab->findChild<ChartView*>()) {
+      const Chart& chart = view->CurrentChart();
+      QVERIFY2(!chart.panels.empty(), qPrintable(captions[i]));
+      size_t items = 0;
+      for (const ChartPanel& p : chart.panels) items += p.items.size();
+      QVERIFY2(items > 20, qPrintable(captions[i]));
+    } else {
+      auto* grid = tab->findChild<QTableView*>();
+      QVERIFY2(grid && grid->model()->rowCount() > 100, qPrintable(captions[i]));
+    }
+  }
+  QVERIFY(world.shell.messages.isEmpty());
+  // 特征图 with the range 1..32: the middle value has one decimal.
+  ShowTab(*analysis, "特征图");
+  QCOMPARE(Child<QLabel>(analysis, "l_zzxs")->text(), QString("中间值是:16.5"));
+  // The omission table: the draws of its range and the six summary rows.
+  ShowTab(*analysis, "遗漏分布图表");
+  auto* table = Child<QTableView>(analysis, "sg_ylfbd");
+  QCOMPARE(table->model()->rowCount(), 100 + 6);
+  QCOMPARE(table->model()->columnCount(), 3 + 32);
+  QCOMPARE(table->currentIndex().row(), 99);  // on the first value column of the last row
+  QCOMPARE(table->currentIndex().column(), 3);
+
+  // 数据分布图 refuses a span of 100 or more and goes back to 0..35.
+  QWidget* distribution = ShowTab(*analysis, "数据分布图");
+  Child<QLineEdit>(distribution, "e_fbd_max")->setText("100");
+  Click(distribution, "b_fbd_update");
+  QCOMPARE(world.shell.messages.value(0), QString("数据分布图中，最大值与最小值之差不能大于100。"));
+  QCOMPARE(Child<QLineEdit>(distribution, "e_fbd_max")->text(), QString("35"));
+
+  // 修改田野图: the editor shows the chart's four groups and its texts are stored.
+  QWidget* field = ShowTab(*analysis, "田野走势图");
+  const QString path = world.DataDir() + "/database/tyzsd4.txt";
+  QVERIFY(QFile::exists(path));
+  world.shell.dialogHandlers.push_back([](QDialog& d) {
+    QCOMPARE(Child<QLineEdit>(&d, "e_tyd_1")->text(), QString("01"));
+    QVERIFY(!Child<QLineEdit>(&d, "e_tyd_5")->isEnabled());
+    Child<QLineEdit>(&d, "e_tyd_2")->setText("05 06 07");
+    Click(&d, "b_tyd_modify");
+  });
+  Click(field, "b_tyd_modify");
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll().left(16), QByteArray("01\r\n05 06 07\r\n03"));
+  const Chart& groups = Child<ChartView>(field, "im_tyzsd")->CurrentChart();
+  bool shown = false;
+  for (const ChartText& t : groups.panels.front().ItemsOf<ChartText>())
+    shown |= t.text == "05 06 07";
+  QVERIFY(shown);
+}
+
+void AnalysisWindowTest::pagingJumpingAndScrolling() {
+  TestWorld world;
+  world.SeedDraws(SeededHistory(200));
+  auto app = world.MakeApp();
+  DrawTable& table = app->Context().Table();
+  QVERIFY(app->Windows().Get<Tf_zbpx>()->Start());
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+  QWidget* tab = ShowTab(*analysis, "均值走势图");
+  QCOMPARE(table.Position(), 163);
+  Click(tab, "b_jzzs_pageup");
+  QCOMPARE(table.Position(), 127);
+  Click(tab, "b_jzzs_down");
+  QCOMPARE(table.Position(), 128);
+  Child<QComboBox>(tab, "cb_jzzsshowqs")->setCurrentIndex(1);  // 显示45期
+  Click(tab, "b_jzzs_pageup");
+  QCOMPARE(table.Position(), 83);
+  // "跳转" to a typed draw; an empty field does nothing.
+  Child<QLineEdit>(tab, "e_jzzstz")->setText(QString::number(table.Draws()[10].qs));
+  Click(tab, "b_jzzstz");
+  QCOMPARE(table.Position(), 10);
+  Child<QLineEdit>(tab, "e_jzzstz")->clear();
+  Click(tab, "b_jzzstz");
+  QCOMPARE(table.Position(), 10);
+  const Chart& chart = Child<ChartView>(tab, "im_jzzs")->CurrentChart();
+  QCOMPARE(chart.panels.front().coord.xFirst, 10);
+
+  // Scrolling steps one draw; on the last page it stops, and leaving the tab stops it.
+  ZbpxzScroller& scroller = analysis->Scroller();
+  Child<QAction>(analysis, "pm_zsd_start")->trigger();
+  QVERIFY(scroller.Running());
+  QCOMPARE(scroller.Interval(), 1000);
+  Child<QAction>(analysis, "pm_zsd_fastest")->trigger();
+  QCOMPARE(scroller.Interval(), 300);
+  auto* current = qobject_cast<ZbpxzTab*>(tab);
+  current->ScrollStep(true);
+  QCOMPARE(table.Position(), 11);
+  table.SetPosition(199 - 45);
+  current->ScrollStep(true);
+  QCOMPARE(table.Position(), 199 - 45);
+  ShowTab(*analysis, "余数走势图");
+  QVERIFY(!scroller.Running());
+  QVERIFY(Child<QAction>(analysis, "pm_zsd_stop")->isChecked());
+
+  // 单个取值遗漏走势 pages its entries: the first page ends at the last entry.
+  QWidget* single = ShowTab(*analysis, "单个取值遗漏走势");
+  Child<QComboBox>(single, "cb_dgqzylzs")->setCurrentText("12");
+  const Chart& entries = Child<ChartView>(single, "im_dgqzylzs")->CurrentChart();
+  QCOMPARE(entries.panels.front().title, std::string("12的遗漏走势"));
+  const auto lastLabel = entries.panels.front().coord.xLabels.back();
+  QCOMPARE(lastLabel, std::to_string(table.Draws().back().qs).substr(0, 4));
+}
+
+void AnalysisWindowTest::theTransferAddsACustomIndicatorToTheGenerator() {
+  TestWorld world;
+  world.SeedDraws(SeededHistory(90));
+  auto app = world.MakeApp();
+  auto* launcher = app->Windows().Get<Tf_zbpx>();
+  QVERIFY(launcher->Start());  // z_num1 over 1..31
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+  QWidget* tab = ShowTab(*analysis, "信号图");
+  auto* signal = Child<QTableView>(tab, "sg_ftc_signal");
+  QVERIFY(signal->model()->columnCount() > 1);
+
+  auto* zh = app->Windows().Get<Tf_zh>();
+  Child<QLineEdit>(zh, "e_selfzb")->setText("typed");
+  auto fill = [](int from, int to, bool rise, bool tolerant) {
+    return [=](QDialog& d) {
+      // The dialog opens on the shown range with every option cleared.
+      QCOMPARE(Child<QLineEdit>(&d, "me_qzfwfrom")->text(), QString("1"));
+      QCOMPARE(Child<QLineEdit>(&d, "me_qzfwto")->text(), QString("31"));
+      QVERIFY(!Child<QCheckBox>(&d, "cb_sj")->isChecked());
+      Child<QLineEdit>(&d, "me_qzfwfrom")->setText(QString::number(from));
+      Child<QLineEdit>(&d, "me_qzfwto")->setText(QString::number(to));
+      Child<QCheckBox>(&d, "cb_sj")->setChecked(rise);
+      Child<QCheckBox>(&d, "cb_rc")->setChecked(tolerant);
+      Click(&d, "b_ok");
+    };
+  };
+  world.shell.dialogHandlers.push_back(fill(10, 15, true, false));
+  Click(tab, "b_ftc_filter");
+  auto* list = Child<QListWidget>(zh, "lb_selfzb");
+  QCOMPARE(list->count(), 1);
+  QCOMPARE(list->item(0)->text(), QString("z_num1  取值: 13  14  15  "));
+  QCOMPARE(world.shell.messages.value(0),
+           QString("过滤设置成功。该项过滤设置是在超强组号的自定义指标中实现的，"
+                   "可在超强组号的自定义指标的列表框中查看。"));
+  QVERIFY(Child<QCheckBox>(zh, "cb_selfzb")->isChecked());
+  QVERIFY(Child<QLineEdit>(zh, "e_selfzb")->text().isEmpty());
+
+  // Under "尾数图" the formula takes "%10", and a tolerant entry says so.
+  Child<QRadioButton>(tab, "rb_ftc_wst")->click();
+  world.shell.dialogHandlers.push_back([](QDialog& d) {
+    Child<QLineEdit>(&d, "me_qzfwfrom")->setText("3");
+    Child<QLineEdit>(&d, "me_qzfwto")->setText("4");
+    Child<QCheckBox>(&d, "cb_rc")->setChecked(true);
+    Click(&d, "b_ok");
+  });
+  Click(tab, "b_ftc_filter");
+  QCOMPARE(list->item(1)->text(), QString("z_num1%10  容错  取值: 3  4  "));
+
+  // A reversed range keeps the dialog open with its message.
+  world.shell.messages.clear();
+  world.shell.dialogHandlers.push_back([&](QDialog& d) {
+    Child<QLineEdit>(&d, "me_qzfwfrom")->setText("9");
+    Child<QLineEdit>(&d, "me_qzfwto")->setText("4");
+    Click(&d, "b_ok");
+    QCOMPARE(world.shell.messages.value(0), QString("取值最小值不能大于最大值"));
+    d.reject();
+  });
+  Click(tab, "b_ftc_filter");
+  QCOMPARE(list->count(), 2);
+
+  // A full list refuses the transfer with its message.
+  ConditionSet& set = zh->Session().set;
+  while (static_cast<int>(set.CustomIndicators().size()) < ConditionSet::kMaxCustomIndicators) {
+    CustomIndicator e;
+    e.formula = "z_hz";
+    QVERIFY(set.AddCustomIndicator(e));
+  }
+  world.shell.messages.clear();
+  world.shell.dialogHandlers.push_back([](QDialog& d) { Click(&d, "b_ok"); });
+  Click(tab, "b_ftc_filter");
+  QCOMPARE(static_cast<int>(set.CustomIndicators().size()), ConditionSet::kMaxCustomIndicators);
+  QCOMPARE(world.shell.messages.value(0), QString("自定义指标最多只能有100个"));
+
+  // A series handed over without a key or formula cannot be transferred.
+  analysis->setProperty("indicatorKey", QString());
+  analysis->setProperty("formula", QString());
+  analysis->hide();
+  analysis->show();
+  world.shell.messages.clear();
+  tab = ShowTab(*analysis, "信号图");
+  const int dialogs = world.shell.dialogsRun;
+  Click(tab, "b_ftc_filter");
+  QCOMPARE(world.shell.messages.value(0), QString("该指标不能转至过滤"));
+  QCOMPARE(world.shell.dialogsRun, dialogs);
+}
+
+void AnalysisWindowTest::theGeneratorsStudyAidOpensTheAnalysis() {
+  TestWorld world;
+  world.SeedDraws(SeededHistory(70));
+  auto app = world.MakeApp();
+  AppContext& ctx = app->Context();
+  PickRequest request;
+  request.first = 0;
+  request.last = 1000;
+  request.current = 3;
+  request.study.kind = StudySubject::Kind::kFormula;
+  request.study.formula = "z_num1%5";
+  world.shell.dialogHandlers.push_back([&](QDialog& d) {
+    Click(&d, "b_filterzs");
+    d.reject();
+  });
+  PickValues(ctx, nullptr, request);
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+  QVERIFY(analysis->isVisible());
+  ZbpxzContext& z = analysis->Context();
+  QCOMPARE(analysis->windowTitle(), QString("z_num1%5（过滤助手）"));
+  QCOMPARE(z.formula, std::string("z_num1%5"));
+  QCOMPARE(z.caption, analysis->windowTitle());
+  // The tabs read the series handed over: the occurrence counts of 0..4.
+  ShowTab(*analysis, "出现次数统计图");
+  std::vector<int> counts(5, 0);
+  for (int i = 0; i < 70; ++i) ++counts[ctx.Table().Draws()[i].front[0] % 5];
+  const Chart& bars = Child<ChartView>(analysis, "im_cxcstj")->CurrentChart();
+  std::vector<std::string> written;
+  for (const ChartText& t : bars.panels.front().ItemsOf<ChartText>()) written.push_back(t.text);
+  for (int v = 0; v < 5; ++v)
+    QVERIFY(std::find(written.begin(), written.end(), std::to_string(counts[v])) != written.end());
+}
+
+QTEST_MAIN(AnalysisWindowTest)
+#include "analysis_window_test.moc"
