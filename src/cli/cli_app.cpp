@@ -32,7 +32,7 @@ std::unique_ptr<DrawTable> CliContext::OpenTable() const {
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  CliContext ctx{out, err, {}};
+  CliContext ctx{out, err, {}, {}};
   CLI::App app{"大乐透 analysis and ticket building", "dlt"};
   app.require_subcommand(1);
   // An empty folder name is a slip (an unset variable), not the default.

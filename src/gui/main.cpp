@@ -65,10 +65,10 @@ int main(int argc, char* argv[]) {
   parser.process(qapp);
 
   // An empty folder name is a slip (an unset variable), not the default.
-  for (const QCommandLineOption* o : {&dataDir, &settings, &installData}) {
-    if (parser.isSet(*o) && parser.value(*o).trimmed().isEmpty()) {
+  for (const QCommandLineOption* folder : {&o.dataDir, &o.settings, &o.installData}) {
+    if (parser.isSet(*folder) && parser.value(*folder).trimmed().isEmpty()) {
       QMessageBox::critical(nullptr, QStringLiteral("大乐透"),
-                            QStringLiteral("--%1 不能为空").arg(o->names().first()));
+                            QStringLiteral("--%1 不能为空").arg(folder->names().first()));
       return 1;
     }
   }
