@@ -97,7 +97,7 @@ void RunConvert(CliContext& ctx, const ConvertOptions& o) {
     }
     return;
   }
-  const KillAnalysis kills = ComputeKills(conversions, a, b);
+  const ConversionKills kills = ComputeKills(conversions, a, b);
   for (int i = 0; i < conversions.Rows(); ++i) {
     ctx.out << draws[static_cast<size_t>(first + i)].qs << '\t' << conversions.At(0, i) << '\t'
             << (i > 0 ? kills.predictions[static_cast<size_t>(i) - 1].kills : "") << '\t'

@@ -218,7 +218,8 @@ void MatrixConversionTest::exportsLandInTheGenerator() {
   Click(f.matrix, "rb_kngs");
   Click(f.matrix, "b_hns_filter2_dc");
   QCOMPARE(f.LastMessage(), QString("空行空列设置现已成功导出到超强组号的自定义指标中"));
-  QCOMPARE(set.CustomIndicators().back().formula, std::string("c_hnskhkn_1_6_6"));
+  QCOMPARE(QString::fromStdString(set.CustomIndicators().back().formula),
+           QString("c_hnskhkn_1_6_6"));
   QCOMPARE(set.CustomIndicators().back().values.Values(), (std::vector<int32_t>{1, 2}));
   auto* customLines = Child<QListWidget>(f.Zh(), "lb_selfzb");
   QCOMPARE(customLines->item(customLines->count() - 1)->text(),
@@ -356,8 +357,10 @@ void MatrixConversionTest::conversionPageTablesAndTools() {
 
   // Double click on a conversion column hands it to the analysis.
   grid->scrollTo(grid->model()->index(10, 8));
-  QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {},
-                     grid->visualRect(grid->model()->index(10, 8)).center());
+  // As a user's double click: press and release, then the double click.
+  const QPoint cell = grid->visualRect(grid->model()->index(10, 8)).center();
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+  QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
   auto* analysis = f.app->Windows().Get<Tf_zbpxz>();
   QVERIFY(analysis->isVisible());
   QCOMPARE(analysis->windowTitle(), QString("转换5"));
@@ -374,7 +377,7 @@ void MatrixConversionTest::conversionPageTablesAndTools() {
   QCOMPARE(progress->maximum(), 99);
   QCOMPARE(progress->value(), 99);
   const auto last100 = KeySeries(draws, f.Context().env, "xc51", 50, 100);
-  const KillAnalysis expected = ComputeKills(ConversionTable::Build(*last100), 1, 30);
+  const ConversionKills expected = ComputeKills(ConversionTable::Build(*last100), 1, 30);
   QCOMPARE(kills->model()->index(0, 0).data().toString(), QString::number(draws[50].qs));
   QCOMPARE(kills->model()->index(1, 4).data().toString(),
            QString::fromStdString(expected.predictions[0].kills));

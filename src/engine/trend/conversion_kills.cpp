@@ -20,7 +20,7 @@ std::string PositionList(const std::vector<int>& positions) {
 
 }  // namespace
 
-std::string KillAnalysis::RateText() const {
+std::string ConversionKills::RateText() const {
   const int n = Analysed();
   return std::to_string(n == 0 ? 0 : correct * 100 / n) + "%";
 }
@@ -30,9 +30,9 @@ std::string VerdictText(const std::optional<bool>& verdict) {
   return *verdict ? "正确" : "错误";
 }
 
-KillAnalysis ComputeKills(const ConversionTable& table, int from, int to,
-                          const std::function<void(int done)>& progress) {
-  KillAnalysis result;
+ConversionKills ComputeKills(const ConversionTable& table, int from, int to,
+                             const std::function<void(int done)>& progress) {
+  ConversionKills result;
   const int rows = table.Rows();
   const int a = std::max(from, 1);
   const int b = std::min(to, table.Conversions());
@@ -80,7 +80,7 @@ KillAnalysis ComputeKills(const ConversionTable& table, int from, int to,
       }
     }
 
-    KillPrediction p;
+    ConversionKillPrediction p;
     p.kills = "绝杀：" + KillList(absolute) + "普杀：" + KillList(ordinary);
     p.positions = "绝杀位置：" + PositionList(absolutePositions) + "普杀位置：" +
                   PositionList(ordinaryPositions);

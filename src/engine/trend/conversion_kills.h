@@ -16,16 +16,16 @@ namespace dlt {
 // leading value) gets an absolute kill ("绝杀"), in exactly two an ordinary
 // kill ("普杀"); 0 takes the kill when no value leads there. The kills after
 // a draw are judged on the next draw.
-struct KillPrediction {
+struct ConversionKillPrediction {
   std::string kills;            // "绝杀：3(1),普杀：0(2),5(1),"
   std::string positions;        // "绝杀位置：4,普杀位置：1,7,"
   std::vector<int32_t> killed;  // every value with a kill, ascending
 };
 
-struct KillAnalysis {
+struct ConversionKills {
   // predictions[i]: made after analysed draw i, for draw i + 1; the last
   // one is for the draw after the range ("预测期").
-  std::vector<KillPrediction> predictions;
+  std::vector<ConversionKillPrediction> predictions;
   // verdicts[i] for analysed draw i: nullopt for the first draw (nothing
   // predicted it), else whether its value escaped every kill ("正确").
   std::vector<std::optional<bool>> verdicts;
@@ -37,8 +37,8 @@ struct KillAnalysis {
 
 // The kills over a table of the analysed draws with conversions a..b (clamped
 // to the table's conversions). `progress` is told each finished draw.
-KillAnalysis ComputeKills(const ConversionTable& table, int from, int to,
-                          const std::function<void(int done)>& progress = {});
+ConversionKills ComputeKills(const ConversionTable& table, int from, int to,
+                             const std::function<void(int done)>& progress = {});
 
 // "正确" or "错误" ("" without a verdict).
 std::string VerdictText(const std::optional<bool>& verdict);

@@ -96,7 +96,7 @@ QVariant ConversionTableModel::headerData(int section, Qt::Orientation orientati
 
 // ------------------------------------------------------------------ kills
 
-void KillTableModel::SetResult(const ConversionRows& rows, KillAnalysis kills) {
+void KillTableModel::SetResult(const ConversionRows& rows, ConversionKills kills) {
   beginResetModel();
   draws_ = rows.draws;
   values_ = rows.table.Rows() > 0 ? rows.table.Column(0) : std::vector<int32_t>{};

@@ -45,9 +45,9 @@ class KillTableModel : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  void SetResult(const ConversionRows& rows, KillAnalysis kills);
+  void SetResult(const ConversionRows& rows, ConversionKills kills);
   void Clear();
-  const KillAnalysis& Kills() const { return kills_; }
+  const ConversionKills& Kills() const { return kills_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -60,7 +60,7 @@ class KillTableModel : public QAbstractTableModel {
   std::vector<Draw> draws_;
   std::vector<int32_t> values_;
   QString label_;
-  KillAnalysis kills_;
+  ConversionKills kills_;
 };
 
 // "01 02 03 04 05 " and "06 11": the numbers of a draw as the grids show them.

@@ -258,7 +258,7 @@ void ConversionPage::ComputeKills() {
   ConversionRows rows;
   rows.label = QString::fromUtf8(indicator.label);
   rows.draws.assign(draws.begin() + first, draws.begin() + first + count);
-  KillAnalysis kills;
+  ConversionKills kills;
   std::atomic<int> done{0};
   pb_zhb1sh->setRange(0, std::max(count - 1, 1));
   pb_zhb1sh->setValue(0);

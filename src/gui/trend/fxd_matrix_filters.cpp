@@ -63,6 +63,7 @@ QGroupBox* GridEdits(QWidget* parent, const char* columns, const char* rows, QLi
   *h = Edit(box, rows);
   (*h)->setMaximumWidth(50);
   row->addWidget(*h);
+  row->addStretch();
   return box;
 }
 
@@ -113,13 +114,17 @@ QWidget* MatrixFilterPages::BuildEmptyLinePage() {
   emptyLinePage_ = new QWidget;
   emptyLinePage_->setObjectName("ts_hns_filter2");
   auto* row = new QHBoxLayout(emptyLinePage_);
-  auto* left = new QGridLayout;
-  left->addWidget(new QLabel(QStringLiteral("输入个数"), emptyLinePage_), 0, 0);
+  auto* left = new QVBoxLayout;
+  auto* counts = new QHBoxLayout;
+  counts->addWidget(new QLabel(QStringLiteral("输入个数"), emptyLinePage_));
   e_hns_filter2 = Edit(emptyLinePage_, "e_hns_filter2");
-  left->addWidget(e_hns_filter2, 0, 1);
-  left->addWidget(new QLabel(QStringLiteral("(比如：填入1 2 4，则代表出1个或2个或4个，不能大于9)"),
-                             emptyLinePage_),
-                  0, 2, 1, 3);
+  e_hns_filter2->setMaximumWidth(120);
+  counts->addWidget(e_hns_filter2);
+  counts->addWidget(new QLabel(
+      QStringLiteral("(比如：填入1 2 4，则代表出1个或2个或4个，不能大于9)"), emptyLinePage_));
+  counts->addStretch();
+  left->addLayout(counts);
+  auto* styles = new QHBoxLayout;
   emptyStyle_ = new QButtonGroup(this);
   const char* names[] = {"rb_khgs", "rb_kngs", "rb_khkngs"};
   const char* captions[] = {"空行个数", "空列个数", "空行+空列个数"};
@@ -127,21 +132,24 @@ QWidget* MatrixFilterPages::BuildEmptyLinePage() {
     auto* rb = new QRadioButton(QString::fromUtf8(captions[i]), emptyLinePage_);
     rb->setObjectName(names[i]);
     emptyStyle_->addButton(rb, i);
-    left->addWidget(rb, 1, i);
+    styles->addWidget(rb);
   }
   emptyStyle_->button(0)->setChecked(true);
   cb_hns_filter2_rc = Check(emptyLinePage_, "cb_hns_filter2_rc", QStringLiteral("容错"));
-  left->addWidget(cb_hns_filter2_rc, 1, 3);
-  left->addWidget(GridEdits(emptyLinePage_, "e_hns_filter2_n", "e_hns_filter2_h", &e_hns_filter2_n,
-                            &e_hns_filter2_h),
-                  2, 0, 1, 2);
-  auto* buttons = new QHBoxLayout;
+  styles->addSpacing(12);
+  styles->addWidget(cb_hns_filter2_rc);
+  styles->addStretch();
+  left->addLayout(styles);
+  auto* lower = new QHBoxLayout;
+  lower->addWidget(GridEdits(emptyLinePage_, "e_hns_filter2_n", "e_hns_filter2_h", &e_hns_filter2_n,
+                             &e_hns_filter2_h));
   auto* assist = NamedButton(emptyLinePage_, "b_hns_filter2_history", QStringLiteral("过滤助手"));
   auto* exportButton =
       NamedButton(emptyLinePage_, "b_hns_filter2_dc", QStringLiteral("导出到过滤系统"));
   auto* reset = NamedButton(emptyLinePage_, "b_hns_filter2_reset", QStringLiteral("重置"));
-  for (QPushButton* b : {assist, exportButton, reset}) buttons->addWidget(b);
-  left->addLayout(buttons, 2, 2, 1, 3);
+  for (QPushButton* b : {assist, exportButton, reset}) lower->addWidget(b);
+  lower->addStretch();
+  left->addLayout(lower);
   row->addLayout(left);
   row->addWidget(Note(emptyLinePage_, "Memo1"));
   connect(assist, &QPushButton::clicked, this, &MatrixFilterPages::AssistEmptyLines);

@@ -90,8 +90,8 @@ TEST(ConversionTable, LeadingValuesAsDefined) {
 }
 
 // The kills of one analysed row, from the definitions.
-KillPrediction ReferenceKills(const std::vector<int32_t>& values, const ConversionTable& t, int row,
-                              int a, int b) {
+ConversionKillPrediction ReferenceKills(const std::vector<int32_t>& values,
+                                        const ConversionTable& t, int row, int a, int b) {
   std::vector<int> absolute(41), ordinary(41);
   std::string absolutePositions, ordinaryPositions;
   const std::vector<int32_t> upTo(values.begin(), values.begin() + row + 1);
@@ -114,7 +114,7 @@ KillPrediction ReferenceKills(const std::vector<int32_t>& values, const Conversi
       if (counts[x]) s += std::to_string(x) + "(" + std::to_string(counts[x]) + "),";
     return s;
   };
-  KillPrediction p;
+  ConversionKillPrediction p;
   p.kills = "绝杀：" + list(absolute) + "普杀：" + list(ordinary);
   p.positions = "绝杀位置：" + absolutePositions + "普杀位置：" + ordinaryPositions;
   return p;
@@ -124,12 +124,12 @@ TEST(ConversionKills, AgreeWithTheDefinitions) {
   const std::vector<int32_t> values = RandomSeries(40, 5, 21);
   const ConversionTable t = ConversionTable::Build(values, 8);
   int reported = 0;
-  const KillAnalysis kills = ComputeKills(t, 2, 8, [&](int done) { reported = done; });
+  const ConversionKills kills = ComputeKills(t, 2, 8, [&](int done) { reported = done; });
   EXPECT_EQ(reported, 40);
   ASSERT_EQ(kills.predictions.size(), 40u);
   int correct = 0;
   for (int i = 0; i < 40; ++i) {
-    const KillPrediction expected = ReferenceKills(values, t, i, 2, 8);
+    const ConversionKillPrediction expected = ReferenceKills(values, t, i, 2, 8);
     EXPECT_EQ(kills.predictions[i].kills, expected.kills) << "row " << i;
     EXPECT_EQ(kills.predictions[i].positions, expected.positions) << "row " << i;
     if (i == 0) {
@@ -151,7 +151,7 @@ TEST(ConversionKills, RunsOfTwoAndThreeKillAndNothingElseDoes) {
   // Value 1 four times: conversion 1 is 0, 0, 0, 0; the value that keeps it
   // at 0 is 1 itself.
   const ConversionTable t = ConversionTable::Build({1, 1, 1, 1}, 1);
-  const KillAnalysis k = ComputeKills(t, 1, 1);
+  const ConversionKills k = ComputeKills(t, 1, 1);
   struct Row {
     const char* kills;
     const char* positions;
@@ -171,11 +171,11 @@ TEST(ConversionKills, RunsOfTwoAndThreeKillAndNothingElseDoes) {
   EXPECT_EQ(k.RateText(), "25%");  // one correct of four analysed
 
   // The rate divides by the analysed draws: 80 of 100 reads "80%".
-  KillAnalysis hundred;
+  ConversionKills hundred;
   hundred.verdicts.resize(100);
   hundred.correct = 80;
   EXPECT_EQ(hundred.RateText(), "80%");
-  EXPECT_EQ(KillAnalysis{}.RateText(), "0%");
+  EXPECT_EQ(ConversionKills{}.RateText(), "0%");
 }
 
 TEST(ConversionKills, IndicatorSeriesOfTheHistory) {
