@@ -63,3 +63,5 @@ void BM_MatrixPageOfFiftyMatrices(benchmark::State& state) {
 BENCHMARK(BM_MatrixPageOfFiftyMatrices)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+BENCHMARK_MAIN();

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <atomic>
 
@@ -59,6 +60,13 @@ void SetConversionWidths(QTableView* grid) {
   grid->setColumnWidth(2, fm.horizontalAdvance(QStringLiteral("01 02")) + 16);
   const int conversion = fm.horizontalAdvance(QStringLiteral(" 转换100 "));
   for (int c = 3; c < grid->model()->columnCount(); ++c) grid->setColumnWidth(c, conversion);
+}
+
+// Once the view has laid out the new rows and its scroll bars: a horizontal
+// scroll bar that appears with the new widths would hide the last row.
+void ScrollToBottom(QTableView* grid) {
+  grid->scrollToBottom();
+  QTimer::singleShot(0, grid, [grid] { grid->scrollToBottom(); });
 }
 
 QString WithTxtSuffix(QString path) {
@@ -281,7 +289,7 @@ void ConversionPage::ComputeKills() {
   SetKillColumnWidths();
   if (killModel_->rowCount() > 0) {
     sg_shaccozhb1->setCurrentIndex(killModel_->index(killModel_->rowCount() - 1, 2));
-    sg_shaccozhb1->scrollToBottom();
+    ScrollToBottom(sg_shaccozhb1);
   }
   sg_shaccozhb1->setFocus();
   emit killsComputed();
@@ -305,7 +313,7 @@ void ConversionPage::BuildTable() {
   SetConversionWidths(sg_zhb1);
   if (tableModel_->rowCount() > 0) {
     sg_zhb1->setCurrentIndex(tableModel_->index(tableModel_->rowCount() - 1, 1));
-    sg_zhb1->scrollToBottom();
+    ScrollToBottom(sg_zhb1);
   }
 }
 
