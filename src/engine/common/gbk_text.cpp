@@ -86,6 +86,12 @@ bool WriteGbkText(const std::string& path, std::string_view utf8, std::string* e
     if (error) *error = "文本含有无法用GBK编码的字符";
     return false;
   }
+  // Readers take bytes that are valid UTF-8 as UTF-8. The rare GBK text whose
+  // bytes are valid UTF-8 too (or begin like its mark) would come back as
+  // other text, so it is written as UTF-8 with the mark instead.
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  if ((gbk->starts_with(kMark) || IsValidUtf8(*gbk)) && DecodeFileText(*gbk) != utf8)
+    return WriteFileAtomically(path, std::string(kMark) + std::string(utf8), error);
   return WriteFileAtomically(path, *gbk, error);
 }
 

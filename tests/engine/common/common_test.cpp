@@ -61,9 +61,9 @@ TEST(Rounding, HalvesGoToEven) {
   EXPECT_EQ(RoundHalfEven(-2.5), -2);
   EXPECT_EQ(RoundHalfEven(2.6), 3);
   EXPECT_EQ(DivRoundHalfEven(15, 5), 3);
-  EXPECT_EQ(DivRoundHalfEven(3, 2), 2);   // 1.5 -> 2
-  EXPECT_EQ(DivRoundHalfEven(5, 2), 2);   // 2.5 -> 2
-  EXPECT_EQ(DivRoundHalfEven(23, 2), 12); // 11.5 -> 12
+  EXPECT_EQ(DivRoundHalfEven(3, 2), 2);    // 1.5 -> 2
+  EXPECT_EQ(DivRoundHalfEven(5, 2), 2);    // 2.5 -> 2
+  EXPECT_EQ(DivRoundHalfEven(23, 2), 12);  // 11.5 -> 12
   EXPECT_EQ(DivRoundHalfEven(-5, 2), -2);
   EXPECT_NEAR(Percent(1.0 / 3.0), 33.3, 1e-9);
   EXPECT_NEAR(Percent(0.0625), 6.2, 1e-9);  // 0.0625 -> 0.062 (half to even)
@@ -77,6 +77,19 @@ TEST(GbkText, WritesGbkWithCrLfAndReadsItBack) {
   auto lines = ReadTextLines(path);
   ASSERT_TRUE(lines);
   EXPECT_EQ(*lines, (std::vector<std::string>{"主区和值", "ab"}));
+}
+
+// GBK bytes that also read as UTF-8 ("涓枃" is "中文" in UTF-8) or begin
+// like its mark ("锘") would come back as other text.
+TEST(GbkText, TextWhoseGbkBytesReadAsUtf8ComesBackAsWritten) {
+  test::TempDir dir;
+  for (const std::string text : {"涓枃", "锘縲 [-1]z_hw", "[-1]z_h锘縲"}) {
+    const std::string path = dir.file("t.txt");
+    ASSERT_TRUE(WriteGbkLines(path, {text, "ab"}));
+    const auto lines = ReadTextLines(path);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, (std::vector<std::string>{text, "ab"})) << text;
+  }
 }
 
 TEST(GbkText, RefusesTextWithoutAGbkForm) {
