@@ -53,6 +53,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RegisterValueCommands(app, ctx);
   RegisterReportCommands(app, ctx);
   RegisterTrendCommands(app, ctx);
+  RegisterConversionCommands(app, ctx);
   RegisterAnalysisCommands(app, ctx);
   RegisterKillnumCommands(app, ctx);
 

@@ -46,6 +46,7 @@ void RegisterFilterCommands(CLI::App& app, CliContext& ctx);
 void RegisterValueCommands(CLI::App& app, CliContext& ctx);
 void RegisterReportCommands(CLI::App& app, CliContext& ctx);
 void RegisterTrendCommands(CLI::App& app, CliContext& ctx);
+void RegisterConversionCommands(CLI::App& app, CliContext& ctx);
 void RegisterAnalysisCommands(CLI::App& app, CliContext& ctx);
 void RegisterKillnumCommands(CLI::App& app, CliContext& ctx);
 

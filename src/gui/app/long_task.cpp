@@ -10,8 +10,8 @@
 
 namespace dlt::gui {
 
-TaskOutcome RunLongTask(Tf_showpic& box, const QString& text, bool cancellable,
-                        const std::function<void(TaskControl&)>& work) {
+TaskOutcome RunOffInterfaceThread(const std::function<void(TaskControl&)>& work,
+                                  const std::function<void(TaskControl&)>& tick) {
   TaskControl control;
   TaskOutcome outcome;
   std::string error;
@@ -25,25 +25,35 @@ TaskOutcome RunLongTask(Tf_showpic& box, const QString& text, bool cancellable,
     }
   }));
 
-  box.ShowProgress(text, cancellable);
   QEventLoop loop;
-  QTimer tick;
-  tick.setInterval(100);
-  QObject::connect(&tick, &QTimer::timeout, &box,
-                   [&] { box.SetProgress(control.Done(), control.Total()); });
-  auto cancelConnection =
-      QObject::connect(&box, &Tf_showpic::cancelRequested, &box, [&] { control.Cancel(); });
+  QTimer timer;
+  timer.setInterval(100);
+  QObject::connect(&timer, &QTimer::timeout, &loop, [&] { tick(control); });
   QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
   thread->start();
-  tick.start();
+  timer.start();
   if (!thread->isFinished()) loop.exec();
   thread->wait();
-  tick.stop();
-  QObject::disconnect(cancelConnection);
-  box.HideBox();
+  timer.stop();
+  tick(control);
 
   outcome.cancelled = control.Cancelled();
   outcome.error = QString::fromStdString(error);
+  return outcome;
+}
+
+TaskOutcome RunLongTask(Tf_showpic& box, const QString& text, bool cancellable,
+                        const std::function<void(TaskControl&)>& work) {
+  box.ShowProgress(text, cancellable);
+  bool cancelAsked = false;
+  auto cancelConnection = QObject::connect(&box, &Tf_showpic::cancelRequested, &box,
+                                           [&cancelAsked] { cancelAsked = true; });
+  const TaskOutcome outcome = RunOffInterfaceThread(work, [&](TaskControl& control) {
+    if (cancelAsked) control.Cancel();
+    box.SetProgress(control.Done(), control.Total());
+  });
+  QObject::disconnect(cancelConnection);
+  box.HideBox();
   return outcome;
 }
 

@@ -32,6 +32,13 @@ struct TaskOutcome {
   bool ok() const { return !cancelled && error.isEmpty(); }
 };
 
+// Runs `work` on a worker thread and keeps the interface painting until it
+// ends; `tick` runs on the interface thread every 100 ms and once at the end,
+// to show the progress or to cancel the work. The caller must not touch what
+// the work uses until this returns.
+TaskOutcome RunOffInterfaceThread(const std::function<void(TaskControl&)>& work,
+                                  const std::function<void(TaskControl&)>& tick);
+
 // Runs `work` on a worker thread while the message box shows `text` with
 // its progress; the interface keeps painting, and the box blocks input to
 // the other windows. The caller must not touch what the work uses until

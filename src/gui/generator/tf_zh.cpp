@@ -61,6 +61,20 @@ void Tf_zh::FrontSetChanged() {
   front_->ShowChangedSet();
 }
 
+void Tf_zh::SelfConditionAppended(const QString& line) {
+  front_->ShowAppendedSelfCondition(line);
+}
+
+void Tf_zh::CustomIndicatorAppended(const QString& line) {
+  front_->ShowAppendedCustomIndicator(line);
+}
+
+void Tf_zh::OfferCustomFormula(const QString& formula) {
+  show();
+  raise();
+  front_->OfferCustomFormula(formula);
+}
+
 void Tf_zh::CustomIndicatorTransferred() {
   front_->ShowChangedSet();
   front_->ClearCustomIndicatorEntry();

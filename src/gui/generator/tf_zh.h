@@ -33,6 +33,11 @@ class Tf_zh : public QWidget {
   // Another window appended a self condition or a custom indicator to the
   // front set: shows it.
   void FrontSetChanged();
+  // The same for an entry another window words itself in the list.
+  void SelfConditionAppended(const QString& line);
+  void CustomIndicatorAppended(const QString& line);
+  // Shows the window on the page "自定义指标" with the formula in e_selfzb.
+  void OfferCustomFormula(const QString& formula);
   // A custom indicator was transferred from the indicator analysis: shows
   // it and clears the entry fields (e_selfzb, e_selfzbqz, cb_selfzbrc).
   void CustomIndicatorTransferred();

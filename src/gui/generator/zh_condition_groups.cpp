@@ -67,6 +67,7 @@ QTabWidget* ZhConditionGroups::Build(QWidget* parent) {
       layout->addWidget(inner);
     }
     pages_[tab] = page;
+    if (tab == QStringLiteral("自定义指标")) page->setObjectName("ts_zh_selfzb");
     control->addTab(page, tab);
   }
   Refresh();

@@ -200,11 +200,28 @@ void ZhConditionLists::ShowAppended() {
   RefreshControls();
 }
 
+void ZhConditionLists::ShowAppendedSelfCondition(const QString& line) {
+  ShowAppended();
+  if (lb_selfcond->count() > 0) lb_selfcond->item(lb_selfcond->count() - 1)->setText(line);
+}
+
+void ZhConditionLists::ShowAppendedCustomIndicator(const QString& line) {
+  ShowAppended();
+  if (lb_selfzb->count() > 0) lb_selfzb->item(lb_selfzb->count() - 1)->setText(line);
+  ClearCustomEntry();
+}
+
 void ZhConditionLists::ClearCustomEntry() {
   e_selfzb->clear();
   e_selfzbqz->clear();
   pendingValues_ = ValueSet();
   cb_selfzbrc->setChecked(false);
+}
+
+void ZhConditionLists::OfferFormula(const QString& formula) {
+  session_.set.SetCustomIndicatorsEnabled(true);
+  RefreshControls();
+  e_selfzb->setText(formula);
 }
 
 namespace {

@@ -39,6 +39,14 @@ class ZhConditionLists : public QObject {
   // conditions and custom indicators): lines already shown keep their
   // wording, the new ones get the window's.
   void ShowAppended();
+  // The same for one self condition or custom indicator another window
+  // appended and words itself: its line is `line`. The custom indicator's
+  // pending formula, values and 容错 are cleared as an added entry clears them.
+  void ShowAppendedSelfCondition(const QString& line);
+  void ShowAppendedCustomIndicator(const QString& line);
+  // Checks 自定义指标 and puts the formula into e_selfzb for the user to
+  // pick its values and add it.
+  void OfferFormula(const QString& formula);
   // Empties the custom indicator being typed: e_selfzb, e_selfzbqz and its
   // pending values, cb_selfzbrc.
   void ClearCustomEntry();

@@ -229,6 +229,20 @@ void ZhFrontPage::ShowChangedSet() {
   settings_->Refresh();
 }
 
+void ZhFrontPage::ShowAppendedSelfCondition(const QString& line) {
+  lists_->ShowAppendedSelfCondition(line);
+}
+
+void ZhFrontPage::ShowAppendedCustomIndicator(const QString& line) {
+  lists_->ShowAppendedCustomIndicator(line);
+}
+
+void ZhFrontPage::OfferCustomFormula(const QString& formula) {
+  lists_->OfferFormula(formula);
+  if (QWidget* page = groups_->Page(QStringLiteral("自定义指标")))
+    PageControl2->setCurrentWidget(page);
+}
+
 void ZhFrontPage::ClearCustomIndicatorEntry() {
   lists_->ClearCustomEntry();
 }

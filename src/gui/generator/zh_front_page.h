@@ -45,6 +45,11 @@ class ZhFrontPage : public QWidget {
   // Shows the set after another window changed it (appended a self
   // condition or a custom indicator); shown list lines keep their wording.
   void ShowChangedSet();
+  // Entries appended by another window with their own list lines.
+  void ShowAppendedSelfCondition(const QString& line);
+  void ShowAppendedCustomIndicator(const QString& line);
+  // Makes "自定义指标" the visible tab with the formula in its edit.
+  void OfferCustomFormula(const QString& formula);
   // Empties the custom indicator being typed (formula, values, 容错).
   void ClearCustomIndicatorEntry();
   // Shows the front list again from page 1 (after a run or a batch); with

@@ -1,7 +1,12 @@
 #include "gui/trend/fxd_screenshots.h"
 
+#include <QComboBox>
+#include <QPushButton>
+#include <QTabWidget>
+
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
+#include "gui/killnum/tf_selfhns.h"
 #include "gui/trend/fxd_mosaic_page.h"
 #include "gui/trend/tf_fxd.h"
 #include "history/draw_table.h"
@@ -37,7 +42,38 @@ void TakeTrendPictures(AppContext& app, const QString& dir,
     settle(400);
     save(w, dir, QString::fromUtf8(p.file));
   }
+
+  // The matrix page on the last eleven draws and the picks matrix after them.
+  app.Table().Last();
+  app.Table().MoveBy(-10);
   w->ShowPage(QStringLiteral("ts_hns"));
+  settle(400);
+  save(w, dir, QStringLiteral("fxd_matrix.png"));
+
+  // The conversion table, then the kill table of the last 100 draws.
+  w->ShowPage(QStringLiteral("ts_zhb"));
+  if (auto* inner = w->findChild<QTabWidget*>("pc_zhb")) {
+    inner->setCurrentIndex(1);
+    settle(400);
+    save(w, dir, QStringLiteral("fxd_conversion.png"));
+    inner->setCurrentIndex(0);
+    if (auto* refresh = w->findChild<QPushButton*>("Button55")) refresh->click();
+    settle(400);
+    save(w, dir, QStringLiteral("fxd_kills.png"));
+  }
+  w->ShowPage(QStringLiteral("ts_hns"));
+
+  // The layout design half done: a 5X7 grid with its first 18 numbers.
+  if (auto* design = app.windows->Get<Tf_selfhns>()) {
+    design->show();
+    if (auto* type = design->findChild<QComboBox*>("ComboBox1")) type->setCurrentIndex(1);
+    for (int n : {1, 2, 3, 4, 5, 16, 17, 18, 19, 6, 15, 24, 25, 20, 7, 14, 23, 22})
+      if (auto* square = design->findChild<DesignSquare*>(QStringLiteral("palette%1").arg(n)))
+        emit square->clicked();
+    settle(300);
+    save(design, dir, QStringLiteral("selfhns.png"));
+    design->hide();
+  }
 }
 
 }  // namespace dlt::gui

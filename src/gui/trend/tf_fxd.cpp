@@ -11,10 +11,12 @@
 #include "gui/app/app_context.h"
 #include "gui/trend/fxd_chart_specs.h"
 #include "gui/trend/fxd_context.h"
+#include "gui/trend/fxd_conversion_page.h"
 #include "gui/trend/fxd_data_tables_page.h"
 #include "gui/trend/fxd_derived_page.h"
 #include "gui/trend/fxd_distribution_page.h"
 #include "gui/trend/fxd_event_page.h"
+#include "gui/trend/fxd_matrix_page.h"
 #include "gui/trend/fxd_mosaic_page.h"
 #include "gui/trend/fxd_omission_page.h"
 #include "gui/trend/fxd_shape_chart_page.h"
@@ -23,13 +25,6 @@
 
 namespace dlt::gui {
 namespace {
-
-// A page whose feature comes later: empty, with its name.
-class EmptyPage : public FxdPage {
- public:
-  using FxdPage::FxdPage;
-  void Fill() override {}
-};
 
 QAction* MenuItem(QMenu* menu, QActionGroup* group, const char* name, const QString& caption,
                   bool checked) {
@@ -109,6 +104,8 @@ void Tf_fxd::BuildPages() {
   back_ = new OmissionGridPage(fxd, GridPageKind::Back);
   tail_ = new OmissionGridPage(fxd, GridPageKind::Tail);
   distribution_ = new DistributionChartPage(fxd);
+  matrix_ = new MatrixPage(fxd);
+  conversion_ = new ConversionPage(fxd);
   auto* shapes = new ShapeChartPage(fxd);  // its formulas have twins on the shape table
   auto chart = [&fxd](ChartPageSpec spec) { return new ChartPage(fxd, std::move(spec)); };
   auto events = [&fxd](bool back, EventChartPage::Names names) {
@@ -120,7 +117,7 @@ void Tf_fxd::BuildPages() {
     FxdPage* page;
   } pages[] = {
       {"常规数据表", "ts_cgd", new DataTablesPage(fxd)},
-      {"行列式", "ts_hns", new EmptyPage},
+      {"行列式", "ts_hns", matrix_},
       {"主号分布图", "ts_redfbd", distribution_},
       {"主区遗漏图表", "ts_zhyltb", front_},
       {"副区遗漏图表", "ts_fqyltb", back_},
@@ -129,7 +126,7 @@ void Tf_fxd::BuildPages() {
       {"常规系列", "ts_cgxl", chart(RegularSeriesSpec())},
       {"和值系列", "ts_hzxl", chart(SumSeriesSpec())},
       {"遗漏系列", "ts_ylxl", chart(OmissionSeriesSpec())},
-      {"转换法杀号", "ts_zhb", new EmptyPage},
+      {"转换法杀号", "ts_zhb", conversion_},
       {"扩展系列一", "ts_extend", MakeExtendPage(fxd)},
       {"扩展系列二", "ts_extend2", MakeExtend2Page(fxd)},
       {"组合形态走势", "ts_zbzhxt", shapes},
@@ -190,6 +187,7 @@ void Tf_fxd::showEvent(QShowEvent* e) {
 
 void Tf_fxd::FormShow() {
   for (OmissionGridPage* grid : {front_, back_, tail_}) grid->FillIssueLists();
+  conversion_->FillIssueLists();
   for (int i = 0; i < pc_redfxd->count(); ++i)
     if (auto* page = qobject_cast<FxdPage*>(pc_redfxd->widget(i))) page->FormShow();
   FillCurrentPage();

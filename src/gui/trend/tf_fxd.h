@@ -12,8 +12,10 @@ namespace dlt::gui {
 
 struct AppContext;
 struct FxdContext;
+class ConversionPage;
 class DistributionChartPage;
 class FxdPage;
+class MatrixPage;
 class OmissionGridPage;
 
 // "走势分析": the trend window. Its page control `pc_redfxd` holds the 21
@@ -56,6 +58,8 @@ class Tf_fxd : public QWidget {
   OmissionGridPage* back_ = nullptr;
   OmissionGridPage* tail_ = nullptr;
   DistributionChartPage* distribution_ = nullptr;
+  MatrixPage* matrix_ = nullptr;
+  ConversionPage* conversion_ = nullptr;
   QTimer* t_redfbd_scroll = nullptr;
   QTimer* t_zhyltb_scroll = nullptr;
   QTimer* t_ws_zqyltb_scroll = nullptr;

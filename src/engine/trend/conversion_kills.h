@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "trend/conversion_table.h"
+
+namespace dlt {
+
+// Kill numbers by the conversion method ("转换法杀号"). After each analysed
+// draw every conversion k of the range a..b is read: when it ends in exactly
+// three equal values the indicator value that would continue the run (its
+// leading value) gets an absolute kill ("绝杀"), in exactly two an ordinary
+// kill ("普杀"); 0 takes the kill when no value leads there. The kills after
+// a draw are judged on the next draw.
+struct ConversionKillPrediction {
+  std::string kills;            // "绝杀：3(1),普杀：0(2),5(1),"
+  std::string positions;        // "绝杀位置：4,普杀位置：1,7,"
+  std::vector<int32_t> killed;  // every value with a kill, ascending
+};
+
+struct ConversionKills {
+  // predictions[i]: made after analysed draw i, for draw i + 1; the last
+  // one is for the draw after the range ("预测期").
+  std::vector<ConversionKillPrediction> predictions;
+  // verdicts[i] for analysed draw i: nullopt for the first draw (nothing
+  // predicted it), else whether its value escaped every kill ("正确").
+  std::vector<std::optional<bool>> verdicts;
+  int correct = 0;
+  int Analysed() const { return static_cast<int>(verdicts.size()); }
+  // correct · 100 div analysed draws, then "%" ("80%"); "0%" without draws.
+  std::string RateText() const;
+};
+
+// The kills over a table of the analysed draws with conversions a..b (clamped
+// to the table's conversions). `progress` is told each finished draw.
+ConversionKills ComputeKills(const ConversionTable& table, int from, int to,
+                             const std::function<void(int done)>& progress = {});
+
+// "正确" or "错误" ("" without a verdict).
+std::string VerdictText(const std::optional<bool>& verdict);
+
+}  // namespace dlt
