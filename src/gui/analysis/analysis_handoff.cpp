@@ -63,6 +63,12 @@ bool FillLauncher(Tf_zbpx* launcher, const IndicatorRequest& r) {
 
 }  // namespace
 
+void TakeRangeOfValues(AnalysisSeries& series) {
+  const ValueRange range = AnalysisRange(series.values);
+  series.from = range.from;
+  series.to = range.to;
+}
+
 std::vector<int32_t> SeriesAtHistoryEnd(const std::vector<int32_t>& values, int drawCount) {
   std::vector<int32_t> series(std::max(drawCount, 0), 0);
   const int n = std::min<int>(static_cast<int>(values.size()), drawCount);

@@ -30,6 +30,10 @@ struct AnalysisSeries {
 // draw before, and 0 on the older draws.
 std::vector<int32_t> SeriesAtHistoryEnd(const std::vector<int32_t>& values, int drawCount);
 
+// The series' range from its values: the smallest to the largest met, four
+// wider when they are equal, 0..4 without values.
+void TakeRangeOfValues(AnalysisSeries& series);
+
 // Writes the values into the scratch field `test`, moves the history 36
 // draws back from its end, and shows Tf_zbpxz with the caption, range and
 // remembered key or formula (hidden first, so that its show handler runs on

@@ -202,7 +202,8 @@ void ZhConditionLists::ShowAppended() {
 
 void ZhConditionLists::ShowAppendedSelfCondition(const QString& line) {
   ShowAppended();
-  if (lb_selfcond->count() > 0) lb_selfcond->item(lb_selfcond->count() - 1)->setText(line);
+  QListWidget* list = selfConditions_.list;
+  if (list->count() > 0) list->item(list->count() - 1)->setText(line);
 }
 
 void ZhConditionLists::ShowAppendedCustomIndicator(const QString& line) {

@@ -340,7 +340,7 @@ void ConversionPage::AnalyseColumn() {
   const ConversionRows& rows = tableModel_->Rows();
   AnalysisSeries series;
   if (rows.table.Rows() > 0) series.values = rows.table.Column(cb_zhb1_dc->currentIndex());
-  std::tie(series.from, series.to) = AnalysisRangeOf(series.values);
+  TakeRangeOfValues(series);
   series.caption = cb_zhb1_dc->currentText();
   OpenIndicatorAnalysis(fxd_.app, this, series);
 }

@@ -312,7 +312,7 @@ void MatrixFilterPages::AssistEmptyLines() {
   series.values =
       GridKeySeries(fxd_.Table().Draws(), fxd_.app.env, spec_.order, EmptyLinesKey(*params));
   series.caption = QString::fromStdString(EmptyLinesCaption(params->style));
-  std::tie(series.from, series.to) = AnalysisRangeOf(series.values);
+  TakeRangeOfValues(series);
   series.modal = true;
   OpenIndicatorAnalysis(fxd_.app, owner_, series);
 }
@@ -332,7 +332,7 @@ void MatrixFilterPages::AssistShape() {
   AnalysisSeries series;
   series.values = GridKeySeries(fxd_.Table().Draws(), fxd_.app.env, spec_.order, ShapeKey(*params));
   series.caption = QString::fromStdString(ShapeCaption(params->style));
-  std::tie(series.from, series.to) = AnalysisRangeOf(series.values);
+  TakeRangeOfValues(series);
   series.modal = true;
   OpenIndicatorAnalysis(fxd_.app, owner_, series);
 }

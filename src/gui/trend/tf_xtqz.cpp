@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "analysis/series_fill.h"
 #include "gui/analysis/analysis_handoff.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
@@ -99,9 +98,7 @@ void Tf_xtqz::FilterAssistant() {
   const EvalContext ctx = TableContext(table, &app_.env);
   for (int i = 0; i < table.RecordCount(); ++i)
     series.values.push_back(IndicatorValue(ctx.At(i), key_));
-  const ValueRange range = AnalysisRange(series.values);
-  series.from = range.from;
-  series.to = range.to;
+  TakeRangeOfValues(series);
   series.caption = QStringLiteral("指标组合形态:") + QString::fromStdString(key_) +
                    QStringLiteral("（过滤助手）");
   // The analysis window's own transfer takes the shape as a formula.
