@@ -13,6 +13,12 @@ namespace dlt::gui {
 TaskOutcome RunOffInterfaceThread(const std::function<void(TaskControl&)>& work,
                                   const std::function<void(TaskControl&)>& tick) {
   TaskControl control;
+  return RunOffInterfaceThread(control, work, tick);
+}
+
+TaskOutcome RunOffInterfaceThread(TaskControl& control,
+                                  const std::function<void(TaskControl&)>& work,
+                                  const std::function<void(TaskControl&)>& tick) {
   TaskOutcome outcome;
   std::string error;
   std::unique_ptr<QThread> thread(QThread::create([&] {
@@ -45,13 +51,13 @@ TaskOutcome RunOffInterfaceThread(const std::function<void(TaskControl&)>& work,
 TaskOutcome RunLongTask(Tf_showpic& box, const QString& text, bool cancellable,
                         const std::function<void(TaskControl&)>& work) {
   box.ShowProgress(text, cancellable);
-  bool cancelAsked = false;
-  auto cancelConnection = QObject::connect(&box, &Tf_showpic::cancelRequested, &box,
-                                           [&cancelAsked] { cancelAsked = true; });
-  const TaskOutcome outcome = RunOffInterfaceThread(work, [&](TaskControl& control) {
-    if (cancelAsked) control.Cancel();
-    box.SetProgress(control.Done(), control.Total());
-  });
+  // The cancel reaches the work at once, not at the next tick: a run that
+  // ends before that tick must still end as cancelled.
+  TaskControl control;
+  auto cancelConnection =
+      QObject::connect(&box, &Tf_showpic::cancelRequested, &box, [&control] { control.Cancel(); });
+  const TaskOutcome outcome = RunOffInterfaceThread(
+      control, work, [&](TaskControl& c) { box.SetProgress(c.Done(), c.Total()); });
   QObject::disconnect(cancelConnection);
   box.HideBox();
   return outcome;

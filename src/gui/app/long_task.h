@@ -38,6 +38,10 @@ struct TaskOutcome {
 // the work uses until this returns.
 TaskOutcome RunOffInterfaceThread(const std::function<void(TaskControl&)>& work,
                                   const std::function<void(TaskControl&)>& tick);
+// The same with the caller's control, which it may cancel at any time.
+TaskOutcome RunOffInterfaceThread(TaskControl& control,
+                                  const std::function<void(TaskControl&)>& work,
+                                  const std::function<void(TaskControl&)>& tick);
 
 // Runs `work` on a worker thread while the message box shows `text` with
 // its progress; the interface keeps painting, and the box blocks input to
