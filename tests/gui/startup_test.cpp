@@ -8,12 +8,15 @@
 #include <QToolButton>
 #include <array>
 
+#include "generator/condition_files.h"
 #include "gui/app/app_settings.h"
 #include "gui/app/startup_steps.h"
 #include "gui/app/tdm.h"
 #include "gui/app/text_file_viewer.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
+#include "gui/generator/tf_zh.h"
+#include "gui/generator/zh_session.h"
 #include "gui_test_support.h"
 #include "history/draw_table.h"
 #include "history/settings_file.h"
@@ -36,7 +39,7 @@ class StartupTest : public QObject {
   void theUpdateWindowAndTheAnalysisWindowsCloseEachOther();
   void helpOpensTheHelpPageOrShowsItWithoutADesktopProgram();
   void theCloseStepSavesTheSetDeletesSnapshotsAndOpensOnlyWebAddresses();
-  void theCloseStepSavesTheConditionSetThroughTheGeneratorHook();
+  void theCloseStepWithoutAGeneratorSavesNoSet();
 };
 
 void StartupTest::everyWindowIsCreatedInOrderWithItsCaption() {
@@ -303,26 +306,25 @@ void StartupTest::theCloseStepSavesTheSetDeletesSnapshotsAndOpensOnlyWebAddresse
   QVERIFY2(QFile::exists(world.DataDir() + "/hfset5.zh"), "only the digits 0 to 4");
   // The generator's set in force, as a whole condition file.
   QCOMPARE(QFileInfo(world.DataDir() + "/exitset.zh").size(), qint64(1200) * 8381);
+  ConditionSet exitSet;
+  QVERIFY(LoadFrontSet((world.DataDir() + "/exitset.zh").toStdString(), exitSet).ok);
+  QVERIFY(exitSet == app->Windows().Get<Tf_zh>()->Session().set);
   QCOMPARE(world.shell.opened.size(), size_t(2));
   QCOMPARE(world.shell.opened[0], QUrl("http://example.com/new"));
   QCOMPARE(world.shell.opened[1], QUrl("https://example.org/a?b=1"));
   QVERIFY(!app->Context().dm->IsOpen());
 }
 
-void StartupTest::theCloseStepSavesTheConditionSetThroughTheGeneratorHook() {
+void StartupTest::theCloseStepWithoutAGeneratorSavesNoSet() {
   TestWorld world;
   auto app = world.StartApp();
-  QString savedTo;
-  app->Context().hooks.saveConditionSet = [&](const QString& path, QString*) {
-    savedTo = path;
-    return true;
-  };
   app->Context().noticeFetched = true;
   app->Context().notice.openPages = "否";
   app->Context().notice.downloads = "http://example.com/$";
-  const CloseStepReport r = CloseDown(app->Context());
-  QVERIFY(r.conditionSetSaved);
-  QCOMPARE(savedTo, world.DataDir() + "/exitset.zh");
+  const CloseStepReport r = CloseDown(app->Context(), nullptr);
+  QVERIFY(!r.conditionSetSaved);
+  QVERIFY(r.error.isEmpty());
+  QVERIFY(!QFile::exists(world.DataDir() + "/exitset.zh"));
   QVERIFY2(r.opened.isEmpty(), "the notice did not ask for pages");
 }
 

@@ -30,14 +30,8 @@ class WindowSet;
 // What other windows lend the shell. Each is empty until the window that
 // provides it is built; the shell then skips that part of its work.
 struct ShellHooks {
-  // Saves the generator's current condition set to `path` (the close step's
-  // "exitset.zh"); false with a message when it cannot.
-  std::function<bool(const QString& path, QString* error)> saveConditionSet;
   // The formula input aid: the formula typed there, or nullopt on cancel.
   std::function<std::optional<QString>(QWidget* parent)> formulaInputAid;
-  // Called after the cold/hot lists were classified again (the statistics
-  // area refreshes itself).
-  std::function<void()> coldHotChanged;
 };
 
 // The state the whole program shares for its run.

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QUrl>
 
+#include "generator/condition_files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
@@ -36,13 +37,12 @@ void PrepareHistory(AppContext& app) {
   table.MoveBy(-10);
 }
 
-CloseStepReport CloseDown(AppContext& app) {
+CloseStepReport CloseDown(AppContext& app, const ConditionSet* generatorSet) {
   CloseStepReport r;
-  if (app.hooks.saveConditionSet) {
-    QString error;
-    r.conditionSetSaved =
-        app.hooks.saveConditionSet(QString::fromStdString(app.folder.Path("exitset.zh")), &error);
-    if (!r.conditionSetSaved) r.error = error;
+  if (generatorSet) {
+    std::string error;
+    r.conditionSetSaved = SaveFrontSet(*generatorSet, app.folder.Path("exitset.zh"), &error);
+    if (!r.conditionSetSaved) r.error = QString::fromStdString(error);
   }
   for (int d = 0; d <= 4; ++d) {
     const QString snapshot =

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace dlt {
+class ConditionSet;
+}
+
 namespace dlt::gui {
 
 struct AppContext;
@@ -24,9 +28,9 @@ struct CloseStepReport {
   QString error;
 };
 
-// The close step: the generator's condition set to exitset.zh (when the
-// generator lends its saver), hfset0.zh .. hfset4.zh deleted, the table
-// closed, and, when the notice asked for it, its web addresses opened.
-CloseStepReport CloseDown(AppContext& app);
+// The close step: the generator's condition set to exitset.zh (when there is
+// a generator window), hfset0.zh .. hfset4.zh deleted, the table closed, and,
+// when the notice asked for it, its web addresses opened.
+CloseStepReport CloseDown(AppContext& app, const ConditionSet* generatorSet);
 
 }  // namespace dlt::gui

@@ -24,6 +24,10 @@ class Tdm : public QObject {
 
   std::unique_ptr<DrawTable> t_basedata;
   DrawTableModel* ds_basedata = nullptr;
+
+ signals:
+  // The numbers were classified cold/warm/hot again.
+  void coldHotChanged();
 };
 
 }  // namespace dlt::gui

@@ -18,6 +18,8 @@
 #include "gui/app/tf_showpic.h"
 #include "gui/app/toolbar_icons.h"
 #include "gui/app/window_set.h"
+#include "gui/generator/tf_zh.h"
+#include "gui/generator/zh_session.h"
 #include "gui/history/online_update.h"
 #include "gui/history/tf_informdownload.h"
 #include "history/notice_page.h"
@@ -179,7 +181,9 @@ void Tf_main::ShowHelp() {
 void Tf_main::RunCloseStep() {
   if (closeStepDone_) return;
   closeStepDone_ = true;
-  const CloseStepReport report = CloseDown(app_);
+  // The generator's conditions of this run become the next run's exitset.zh.
+  auto* generator = app_.windows ? app_.windows->Get<Tf_zh>() : nullptr;
+  const CloseStepReport report = CloseDown(app_, generator ? &generator->Session().set : nullptr);
   if (!report.error.isEmpty()) app_.shell.Inform(this, report.error);
 }
 

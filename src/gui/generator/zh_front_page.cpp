@@ -90,14 +90,6 @@ ZhFrontPage::ZhFrontPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   connect(grid_, &ZhFrontGrid::captionChanged, &window_, &QWidget::setWindowTitle);
   connect(grid_, &ZhFrontGrid::listLoaded, this, [this] { b_contfilter->setEnabled(true); });
 
-  // The main window's close step keeps this window's set as exitset.zh.
-  ZhSession* s = &session_;
-  app_.hooks.saveConditionSet = [s](const QString& path, QString* error) {
-    std::string message;
-    if (SaveFrontSet(s->set, path.toStdString(), &message)) return true;
-    if (error) *error = QString::fromStdString(message);
-    return false;
-  };
   RefreshConditions(false);
 }
 
@@ -105,9 +97,7 @@ void ZhFrontPage::AllowContinueFiltering() {
   b_contfilter->setEnabled(true);
 }
 
-ZhFrontPage::~ZhFrontPage() {
-  app_.hooks.saveConditionSet = nullptr;
-}
+ZhFrontPage::~ZhFrontPage() = default;
 
 QWidget* ZhFrontPage::BuildActions() {
   auto* box = new QWidget(this);

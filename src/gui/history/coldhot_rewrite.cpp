@@ -3,6 +3,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/long_task.h"
 #include "gui/app/shell_services.h"
+#include "gui/app/tdm.h"
 #include "gui/app/tf_showpic.h"
 #include "gui/app/window_set.h"
 #include "history/coldhot_summary.h"
@@ -18,7 +19,7 @@ bool ReclassifyAndRewrite(AppContext& app, std::optional<int32_t> endQs) {
   const int32_t at = endQs.value_or(table.Draws()[last].qs);
   if (!ClassifyNumbers(table.Draws(), at, app.env.coldHot, app.coldHot))
     ClassifyNumbers(table.Draws(), table.Draws()[last].qs, app.env.coldHot, app.coldHot);
-  if (app.hooks.coldHotChanged) app.hooks.coldHotChanged();
+  if (app.dm) emit app.dm->coldHotChanged();
 
   const ColdHotSettings settings = app.env.coldHot;
   // Not cancellable: a half-done rewrite would mix texts of two settings.

@@ -20,6 +20,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
+#include "gui/app/tdm.h"
 #include "gui/history/tf_coldhotset.h"
 #include "gui/trend/chart_view.h"
 #include "gui/trend/draw_range_bar.h"
@@ -94,7 +95,7 @@ Tf_tjq::Tf_tjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   layout->addWidget(PageControl2, 1);
 
   // The cold/hot dialog classifies the lists again; the labels follow.
-  app_.hooks.coldHotChanged = [this] { ShowColdHot(); };
+  if (app_.dm) connect(app_.dm, &Tdm::coldHotChanged, this, &Tf_tjq::ShowColdHot);
 }
 
 QWidget* Tf_tjq::BuildBarPage() {
