@@ -71,8 +71,8 @@ int CandidateSettingsBox::NextRow() const {
 }
 
 void CandidateSettingsBox::ShowRange(const KillHistory& history, int start, int end) {
-  FillDrawPicker(*cb_ssfw_from, history, start);
-  FillDrawPicker(*cb_ssfw_to, history, end);
+  FillDrawPicker(*cb_ssfw_from, history, start >= 0 ? start : history.DefaultStart());
+  FillDrawPicker(*cb_ssfw_to, history, end >= 0 ? end : history.RealCount() - 1);
 }
 
 void CandidateSettingsBox::SetTargetFrom(double rate) {

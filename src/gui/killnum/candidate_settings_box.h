@@ -27,7 +27,8 @@ class CandidateSettingsBox : public QWidget {
   QGridLayout* Grid() const { return grid_; }
   int NextRow() const;
 
-  // Lists the draws of `history` in both range pickers and selects the range.
+  // Lists the draws of `history` in both range pickers and selects the range;
+  // -1 selects the default start or the last real draw.
   void ShowRange(const KillHistory& history, int start, int end);
   void SetTargetFrom(double rate);
 
@@ -39,6 +40,24 @@ class CandidateSettingsBox : public QWidget {
   };
   // The values, or nullopt with the reason in `error`.
   std::optional<Values> Read(const KillHistory& history, QString* error) const;
+
+  // The values copied into a run's settings (the formula search's or the
+  // scheme optimisation's) for that kind of kill; nullopt with the reason in
+  // `error`.
+  template <class RunSettings>
+  std::optional<RunSettings> ReadInto(const KillHistory& history, KillKind kind,
+                                      const QString& customIndicator, QString* error) const {
+    const std::optional<Values> v = Read(history, error);
+    if (!v) return std::nullopt;
+    RunSettings s;
+    s.setup = v->setup;
+    s.setup.kind = kind;
+    s.setup.customIndicator = customIndicator.toStdString();
+    s.targetFrom = v->targetFrom;
+    s.targetTo = v->targetTo;
+    s.seed = v->seed;
+    return s;
+  }
 
  private:
   QGridLayout* grid_ = nullptr;

@@ -1,6 +1,8 @@
 #include "gui/killnum/killnum_widgets.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <random>
 
@@ -8,6 +10,7 @@
 #include "formula/formula_messages.h"
 #include "formula/formula_syntax.h"
 #include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
 #include "history/history_contexts.h"
 #include "indicators/catalogue.h"
 
@@ -93,6 +96,26 @@ QString RateNumberText(double rate) {
   while (s.endsWith('0')) s.chop(1);
   if (s.endsWith('.')) s.chop(1);
   return s;
+}
+
+QComboBox* CountChoice(QWidget* parent, const char* name, int last, int selected) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(name);
+  for (int n = 1; n <= last; ++n) c->addItem(QString::number(n));
+  c->setCurrentIndex(selected - 1);
+  return c;
+}
+
+QHBoxLayout* ApplyCancelRow(QDialog* dialog, QPushButton** apply, QPushButton** cancel) {
+  auto* row = new QHBoxLayout;
+  *apply = NamedButton(dialog, "b_apply", QStringLiteral("应用"));
+  *cancel = NamedButton(dialog, "b_cancel", QStringLiteral("取消"));
+  row->addStretch();
+  row->addWidget(*apply);
+  row->addWidget(*cancel);
+  QObject::connect(*apply, &QPushButton::clicked, dialog, &QDialog::accept);
+  QObject::connect(*cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  return row;
 }
 
 }  // namespace dlt::gui

@@ -6,7 +6,11 @@
 #include "killnum/kill_history.h"
 
 class QComboBox;
+class QDialog;
+class QHBoxLayout;
 class QLineEdit;
+class QPushButton;
+class QWidget;
 
 namespace dlt::gui {
 
@@ -34,6 +38,11 @@ std::optional<int> IntegerOf(const QLineEdit& edit);
 std::optional<double> NumberOf(const QLineEdit& edit);
 // The seed edit: blank means a new seed from the clock.
 std::optional<uint64_t> SeedOf(const QLineEdit& edit);
+
+// A combo of the counts 1..last with `selected` chosen.
+QComboBox* CountChoice(QWidget* parent, const char* name, int last, int selected);
+// The dialog's "应用" and "取消" at the right, accepting and rejecting it.
+QHBoxLayout* ApplyCancelRow(QDialog* dialog, QPushButton** apply, QPushButton** cancel);
 
 // A rate for the result fields: at most two decimals, no trailing zeros.
 QString RateNumberText(double rate);

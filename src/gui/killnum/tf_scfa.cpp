@@ -21,14 +21,6 @@
 namespace dlt::gui {
 namespace {
 
-QComboBox* Counts(QWidget* parent, const char* name, int last, int selected) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(name);
-  for (int n = 1; n <= last; ++n) c->addItem(QString::number(n));
-  c->setCurrentIndex(selected - 1);
-  return c;
-}
-
 QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
   auto* c = new QCheckBox(caption, parent);
   c->setObjectName(name);
@@ -57,12 +49,12 @@ Tf_scfa::Tf_scfa(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
   g->addWidget(rb_randsc, row, 0);
   g->addWidget(rb_sssc, row++, 1);
   cb_contwrong = Check(settings_, "cb_contwrong", QStringLiteral("方案中公式允许最大连错"));
-  combo_contwrong = Counts(settings_, "combo_contwrong", 20, 3);
+  combo_contwrong = CountChoice(settings_, "combo_contwrong", 20, 3);
   g->addWidget(cb_contwrong, row, 0, 1, 2);
   g->addWidget(combo_contwrong, row++, 2);
   cb_fa_contwrong = Check(settings_, "cb_fa_contwrong", QStringLiteral("方案允许最大连错"));
-  combo_fa_contwrong = Counts(settings_, "combo_fa_contwrong", 20, 3);
-  cb_gsgs = Counts(settings_, "cb_gsgs", 100, 5);
+  combo_fa_contwrong = CountChoice(settings_, "combo_fa_contwrong", 20, 3);
+  cb_gsgs = CountChoice(settings_, "cb_gsgs", 100, 5);
   g->addWidget(cb_fa_contwrong, row, 0, 1, 2);
   g->addWidget(combo_fa_contwrong, row++, 2);
   g->addWidget(new QLabel(QStringLiteral("适用公式个数"), settings_), row, 1, Qt::AlignRight);
@@ -88,17 +80,9 @@ Tf_scfa::Tf_scfa(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
   lb_result->setObjectName("lb_result");
   layout->addWidget(lb_result);
 
-  auto* buttons = new QHBoxLayout;
-  b_apply = NamedButton(this, "b_apply", QStringLiteral("应用"));
-  b_cancel = NamedButton(this, "b_cancel", QStringLiteral("取消"));
-  buttons->addStretch();
-  buttons->addWidget(b_apply);
-  buttons->addWidget(b_cancel);
-  layout->addLayout(buttons);
+  layout->addLayout(ApplyCancelRow(this, &b_apply, &b_cancel));
 
   connect(b_begin, &QPushButton::clicked, this, &Tf_scfa::StartOrStop);
-  connect(b_apply, &QPushButton::clicked, this, &QDialog::accept);
-  connect(b_cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(job_, &BackgroundJob::finished, this, &Tf_scfa::Finished);
   connect(tick_, &QTimer::timeout, this, &Tf_scfa::ShowProgress);
   resize(760, 520);
@@ -115,8 +99,7 @@ void Tf_scfa::Prepare(const Request& request) {
   request_ = request;
   request_.wanted = std::clamp(request.wanted, 1, 100);
   history_ = std::make_unique<KillHistory>(KillHistory::FromTable(app_.Table(), app_.env));
-  settings_->ShowRange(*history_, request.start >= 0 ? request.start : history_->DefaultStart(),
-                       request.end >= 0 ? request.end : history_->RealCount() - 1);
+  settings_->ShowRange(*history_, request.start, request.end);
   accepted_.clear();
   lb_result->clear();
   l_progress->clear();
@@ -139,23 +122,17 @@ void Tf_scfa::reject() {
 
 std::optional<OptimiseSettings> Tf_scfa::ReadSettings() {
   QString error;
-  const auto values = settings_->Read(*history_, &error);
-  if (!values) {
+  auto s = settings_->ReadInto<OptimiseSettings>(*history_, request_.kind, request_.customIndicator,
+                                                 &error);
+  if (!s) {
     app_.shell.Inform(this, error);
     return std::nullopt;
   }
-  OptimiseSettings s;
-  s.setup = values->setup;
-  s.setup.kind = request_.kind;
-  s.setup.customIndicator = request_.customIndicator.toStdString();
-  s.targetFrom = values->targetFrom;
-  s.targetTo = values->targetTo;
-  s.seed = values->seed;
-  s.wanted = request_.wanted;
-  s.random = rb_randsc->isChecked();
-  if (cb_contwrong->isChecked()) s.formulaMaxWrong = combo_contwrong->currentIndex() + 1;
-  if (cb_fa_contwrong->isChecked()) s.schemeMaxWrong = combo_fa_contwrong->currentIndex() + 1;
-  s.schemeFormulaCount = cb_gsgs->currentIndex() + 1;
+  s->wanted = request_.wanted;
+  s->random = rb_randsc->isChecked();
+  if (cb_contwrong->isChecked()) s->formulaMaxWrong = combo_contwrong->currentIndex() + 1;
+  if (cb_fa_contwrong->isChecked()) s->schemeMaxWrong = combo_fa_contwrong->currentIndex() + 1;
+  s->schemeFormulaCount = cb_gsgs->currentIndex() + 1;
   return s;
 }
 

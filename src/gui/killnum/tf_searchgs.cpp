@@ -41,10 +41,7 @@ Tf_searchgs::Tf_searchgs(AppContext& app, QWidget* parent) : QDialog(parent), ap
       new CandidateSettingsBox("e_mbzql", "e_mbzqlto", QStringLiteral("<=目标准确率<="), this);
   cb_contwrong = new QCheckBox(QStringLiteral("允许最大连错"), settings_);
   cb_contwrong->setObjectName("cb_contwrong");
-  combo_contwrong = new QComboBox(settings_);
-  combo_contwrong->setObjectName("combo_contwrong");
-  for (int n = 1; n <= 20; ++n) combo_contwrong->addItem(QString::number(n));
-  combo_contwrong->setCurrentIndex(2);
+  combo_contwrong = CountChoice(settings_, "combo_contwrong", 20, 3);
   const int row = settings_->NextRow();
   settings_->Grid()->addWidget(cb_contwrong, row, 0);
   settings_->Grid()->addWidget(combo_contwrong, row, 1);
@@ -75,17 +72,9 @@ Tf_searchgs::Tf_searchgs(AppContext& app, QWidget* parent) : QDialog(parent), ap
   run->addLayout(rateRow, 3, 1);
   layout->addLayout(run);
 
-  auto* buttons = new QHBoxLayout;
-  b_apply = NamedButton(this, "b_apply", QStringLiteral("应用"));
-  b_cancel = NamedButton(this, "b_cancel", QStringLiteral("取消"));
-  buttons->addStretch();
-  buttons->addWidget(b_apply);
-  buttons->addWidget(b_cancel);
-  layout->addLayout(buttons);
+  layout->addLayout(ApplyCancelRow(this, &b_apply, &b_cancel));
 
   connect(b_beginss, &QPushButton::clicked, this, &Tf_searchgs::StartOrStop);
-  connect(b_apply, &QPushButton::clicked, this, &QDialog::accept);
-  connect(b_cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(job_, &BackgroundJob::finished, this, &Tf_searchgs::Finished);
   connect(tick_, &QTimer::timeout, this, &Tf_searchgs::ShowProgress);
   resize(720, 360);
@@ -101,8 +90,7 @@ Tf_searchgs::~Tf_searchgs() {
 void Tf_searchgs::Prepare(const Request& request) {
   request_ = request;
   history_ = std::make_unique<KillHistory>(KillHistory::FromTable(app_.Table(), app_.env));
-  settings_->ShowRange(*history_, request.start >= 0 ? request.start : history_->DefaultStart(),
-                       request.end >= 0 ? request.end : history_->RealCount() - 1);
+  settings_->ShowRange(*history_, request.start, request.end);
   if (request.targetFrom) settings_->SetTargetFrom(*request.targetFrom);
   e_ssgs->clear();
   e_xdzql->clear();
@@ -128,19 +116,13 @@ void Tf_searchgs::reject() {
 
 std::optional<SearchSettings> Tf_searchgs::ReadSettings() {
   QString error;
-  const auto values = settings_->Read(*history_, &error);
-  if (!values) {
+  auto s = settings_->ReadInto<SearchSettings>(*history_, request_.kind, request_.customIndicator,
+                                               &error);
+  if (!s) {
     app_.shell.Inform(this, error);
     return std::nullopt;
   }
-  SearchSettings s;
-  s.setup = values->setup;
-  s.setup.kind = request_.kind;
-  s.setup.customIndicator = request_.customIndicator.toStdString();
-  s.targetFrom = values->targetFrom;
-  s.targetTo = values->targetTo;
-  s.seed = values->seed;
-  if (cb_contwrong->isChecked()) s.maxWrong = combo_contwrong->currentIndex() + 1;
+  if (cb_contwrong->isChecked()) s->maxWrong = combo_contwrong->currentIndex() + 1;
   return s;
 }
 
