@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "cli/cli_context.h"
+#include "support/test_support.h"
 
 namespace dlt::cli {
 namespace {
+
+using dlt::test::FrontNumber;
 
 // The message of the CliError `f` throws, or "" when it throws none.
 template <typename F>
@@ -151,14 +154,14 @@ TEST(ConditionArgs, AppliedOnTopOfASet) {
   a.banker = "3,7";
   a.tolerance = "0-1";
   ConditionSet set;
-  ASSERT_TRUE(set.SetEnabled(25, true));  // kept: not mentioned inline
+  ASSERT_TRUE(set.SetEnabled(FrontNumber("hmhz"), true));  // kept: not mentioned inline
   ApplyFrontConditionArgs(a, set);
-  EXPECT_TRUE(set.IsEnabled(25));
-  EXPECT_TRUE(set.Indicator(116).Applies());
-  EXPECT_TRUE(set.Indicator(116).tolerant);
-  EXPECT_EQ(set.Indicator(1).values.Values(), (std::vector<int32_t>{2, 3}));
-  EXPECT_TRUE(set.Indicator(15).enabled);
-  EXPECT_TRUE(set.Indicator(15).values.Empty());
+  EXPECT_TRUE(set.IsEnabled(FrontNumber("hmhz")));
+  EXPECT_TRUE(set.Indicator(FrontNumber("hzyl")).Applies());
+  EXPECT_TRUE(set.Indicator(FrontNumber("hzyl")).tolerant);
+  EXPECT_EQ(set.Indicator(FrontNumber("dsgs")).values.Values(), (std::vector<int32_t>{2, 3}));
+  EXPECT_TRUE(set.Indicator(FrontNumber("ac")).enabled);
+  EXPECT_TRUE(set.Indicator(FrontNumber("ac")).values.Empty());
   EXPECT_EQ(set.Range(35).from, 2);
   EXPECT_TRUE(set.Range(35).tolerant);
   EXPECT_EQ(set.SelfConditions().size(), 1u);
@@ -174,8 +177,8 @@ TEST(ConditionArgs, AppliedOnTopOfASet) {
   ConditionArgs again;
   again.conds = {"hzyl=5"};
   ApplyFrontConditionArgs(again, set);
-  EXPECT_EQ(set.Indicator(116).values.Values(), (std::vector<int32_t>{5}));
-  EXPECT_FALSE(set.Indicator(116).tolerant);
+  EXPECT_EQ(set.Indicator(FrontNumber("hzyl")).values.Values(), (std::vector<int32_t>{5}));
+  EXPECT_FALSE(set.Indicator(FrontNumber("hzyl")).tolerant);
 }
 
 TEST(ConditionArgs, RefusedConditionsSayWhy) {

@@ -20,11 +20,13 @@ class ReportCommands : public ::testing::Test {
     ASSERT_TRUE(table.AppendDraw(MakeDraw(2009003, {2, 4, 6, 8, 10}, {3, 4})));
 
     set_.Switches() = GlobalSwitches{false, true, false};
-    ASSERT_TRUE(set_.SetEnabled(1, true));
-    ASSERT_TRUE(set_.SetValues(1, *ValueSet::From({2, 3})));  // big numbers (>= 18): 22, 31
-    ASSERT_TRUE(set_.SetEnabled(75, true));
-    ASSERT_TRUE(set_.SetValues(75, *ValueSet::From({1})));  // first number 3: wrong
-    ASSERT_TRUE(set_.SetTolerant(75, true));
+    ASSERT_TRUE(set_.SetEnabled(FrontNumber("dsgs"), true));
+    ASSERT_TRUE(set_.SetValues(FrontNumber("dsgs"),
+                               *ValueSet::From({2, 3})));  // big numbers (>= 18): 22, 31
+    ASSERT_TRUE(set_.SetEnabled(FrontNumber("red1"), true));
+    ASSERT_TRUE(
+        set_.SetValues(FrontNumber("red1"), *ValueSet::From({1})));  // first number 3: wrong
+    ASSERT_TRUE(set_.SetTolerant(FrontNumber("red1"), true));
     ASSERT_TRUE(SaveFrontSet(set_, File("set.zh")));
   }
 

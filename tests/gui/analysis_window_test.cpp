@@ -35,17 +35,6 @@ using namespace dlt::gui::test;
 
 namespace {
 
-template <class T = QWidget>
-T* Child(QObject* parent, const char* name) {
-  T* w = parent->findChild<T*>(QString::fromUtf8(name));
-  if (!w) qFatal("missing child %s", name);
-  return w;
-}
-
-void Click(QObject* parent, const char* name) {
-  QTest::mouseClick(Child<QPushButton>(parent, name), Qt::LeftButton);
-}
-
 QWidget* ShowTab(Tf_zbpxz& w, const QString& caption) {
   QTabWidget* tabs = w.Tabs();
   for (int i = 0; i < tabs->count(); ++i)

@@ -24,6 +24,7 @@
 #include "gui/trend/text_grid.h"
 #include "gui/trend/tf_fxd.h"
 #include "gui_test_support.h"
+#include "trend_test_support.h"
 #include "history/draw_table.h"
 #include "trend/derived_keys.h"
 #include "trend/mosaic.h"
@@ -34,30 +35,6 @@ using namespace dlt::gui;
 using namespace dlt::gui::test;
 
 namespace {
-
-template <class T = QWidget>
-T* Child(QObject* parent, const char* name) {
-  T* w = parent->findChild<T*>(QString::fromUtf8(name));
-  if (!w) qWarning("no child %s", name);
-  return w;
-}
-
-void Click(QObject* parent, const char* name) {
-  auto* b = Child<QAbstractButton>(parent, name);
-  QVERIFY2(b, name);
-  QTest::mouseClick(b, Qt::LeftButton);
-}
-
-QWidget* Sheet(Tf_fxd& w, const char* sheet) {
-  if (!w.ShowPage(QString::fromUtf8(sheet))) return nullptr;
-  return w.Pages()->currentWidget();
-}
-
-const Chart& ChartOf(QWidget* page, const char* picture) {
-  static const Chart none;
-  auto* view = Child<ChartView>(page, picture);
-  return view ? view->CurrentChart() : none;
-}
 
 QString Title(QWidget* page, const char* picture) {
   const Chart& c = ChartOf(page, picture);

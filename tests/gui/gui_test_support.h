@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <deque>
 #include <functional>
@@ -86,5 +88,29 @@ struct TestWorld {
 
 // Reproducible valid draws numbered 2007001, 2007002, ...
 std::vector<Draw> History(int count, uint32_t seed = 5);
+
+// A window's child by object name; warns when there is none.
+template <class T = QWidget>
+T* Child(QObject* parent, const QString& name) {
+  T* w = parent->findChild<T*>(name);
+  if (!w) qWarning("no child %s", qPrintable(name));
+  return w;
+}
+
+template <class T = QWidget>
+T* Child(QObject& parent, const QString& name) {
+  return Child<T>(&parent, name);
+}
+
+// A user's click on the named button.
+inline void Click(QObject* parent, const QString& name) {
+  auto* b = Child<QAbstractButton>(parent, name);
+  QVERIFY2(b, qPrintable(name));
+  QTest::mouseClick(b, Qt::LeftButton);
+}
+
+inline void Click(QObject& parent, const QString& name) {
+  Click(&parent, name);
+}
 
 }  // namespace dlt::gui::test

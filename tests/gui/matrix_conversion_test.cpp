@@ -34,19 +34,6 @@ using namespace dlt::gui::test;
 
 namespace {
 
-template <class T = QWidget>
-T* Child(QObject* parent, const char* name) {
-  T* w = parent->findChild<T*>(QString::fromUtf8(name));
-  if (!w) qWarning("no child %s", name);
-  return w;
-}
-
-void Click(QObject* parent, const char* name) {
-  auto* b = Child<QAbstractButton>(parent, name);
-  QVERIFY2(b, name);
-  QTest::mouseClick(b, Qt::LeftButton);
-}
-
 size_t Sprites(const Chart& c, int index) {
   size_t n = 0;
   for (const ChartItem& i : c.panels.at(0).items)

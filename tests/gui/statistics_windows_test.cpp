@@ -35,19 +35,6 @@ using namespace dlt::gui::test;
 
 namespace {
 
-template <class T = QWidget>
-T* Child(QObject* parent, const char* name) {
-  T* w = parent->findChild<T*>(QString::fromUtf8(name));
-  if (!w) qWarning("no child %s", name);
-  return w;
-}
-
-void Click(QObject* parent, const char* name) {
-  auto* b = Child<QAbstractButton>(parent, name);
-  QVERIFY2(b, name);
-  QTest::mouseClick(b, Qt::LeftButton);
-}
-
 QString Text(QObject* parent, const char* name) {
   auto* l = Child<QLabel>(parent, name);
   return l ? l->text() : QString();

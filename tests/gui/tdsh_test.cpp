@@ -33,17 +33,6 @@ using namespace dlt::gui::test;
 
 namespace {
 
-template <class T = QWidget>
-T* Child(QWidget& parent, const char* name) {
-  T* w = parent.findChild<T*>(name);
-  if (!w) qFatal("missing child %s", name);
-  return w;
-}
-
-void Click(QWidget& parent, const char* name) {
-  QTest::mouseClick(Child<QPushButton>(parent, name), Qt::LeftButton);
-}
-
 // What a user's pick in a combo does: the index, then `activated`.
 void Choose(QWidget& parent, const char* name, int index) {
   auto* combo = Child<QComboBox>(parent, name);

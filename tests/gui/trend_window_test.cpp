@@ -19,6 +19,7 @@
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/tf_fxd.h"
 #include "gui_test_support.h"
+#include "trend_test_support.h"
 #include "history/draw_table.h"
 #include "indicators/catalogue.h"
 #include "trend/data_tables.h"
@@ -30,34 +31,10 @@ using namespace dlt::gui::test;
 
 namespace {
 
-template <class T = QWidget>
-T* Child(QObject* parent, const char* name) {
-  T* w = parent->findChild<T*>(QString::fromUtf8(name));
-  if (!w) qWarning("no child %s", name);
-  return w;
-}
-
-void Click(QObject* parent, const char* name) {
-  auto* b = Child<QPushButton>(parent, name);
-  QVERIFY2(b, name);
-  QTest::mouseClick(b, Qt::LeftButton);
-}
-
 void Trigger(QObject* parent, const char* name) {
   auto* a = Child<QAction>(parent, name);
   QVERIFY2(a, name);
   a->trigger();
-}
-
-QWidget* Sheet(Tf_fxd& w, const char* sheet) {
-  if (!w.ShowPage(QString::fromUtf8(sheet))) return nullptr;
-  return w.Pages()->currentWidget();
-}
-
-const Chart& ChartOf(QWidget* page, const char* picture) {
-  static const Chart none;
-  auto* view = Child<ChartView>(page, picture);
-  return view ? view->CurrentChart() : none;
 }
 
 size_t Count(const Chart& c, auto pred) {

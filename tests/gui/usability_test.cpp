@@ -36,23 +36,14 @@
 #include "gui/history/tf_gxsjq.h"
 #include "gui_test_support.h"
 #include "history/draw_table.h"
+#include "support/test_support.h"
 
 using namespace dlt;
 using namespace dlt::gui;
 using namespace dlt::gui::test;
+using dlt::test::FrontNumber;
 
 namespace {
-
-template <class T = QWidget>
-T* Child(QWidget* parent, const char* name) {
-  T* w = parent->findChild<T*>(name);
-  if (!w) qFatal("missing child %s", name);
-  return w;
-}
-
-void Click(QWidget* parent, const char* name) {
-  QTest::mouseClick(Child<QPushButton>(parent, name), Qt::LeftButton);
-}
 
 QList<TextFileViewer*> Viewers() {
   QList<TextFileViewer*> viewers;
@@ -189,7 +180,7 @@ void UsabilityTest::aReportOpensInTheViewerWhenTheDesktopCannot() {
   FakeShell& shell = world_->shell;
   shell.openSucceeds = false;
   auto* zh = app_->Windows().Get<Tf_zh>();
-  zh->Session().set.SetEnabled(1, true);
+  zh->Session().set.SetEnabled(FrontNumber("dsgs"), true);
   zh->show();
   Click(zh, "b_showcond");
   QCOMPARE(Viewers().size(), 1);
@@ -205,7 +196,7 @@ void UsabilityTest::aReportOpensInTheViewerWhenTheDesktopCannot() {
   QVERIFY(viewer->ShownText().contains("大数个数"));
 
   // The same file again: the one viewer shows the new content.
-  zh->Session().set.SetEnabled(2, true);
+  zh->Session().set.SetEnabled(FrontNumber("jsgs"), true);
   Click(zh, "b_showcond");
   QCOMPARE(Viewers().size(), 1);
   QVERIFY(viewer->ShownText().contains("奇数个数"));
@@ -299,10 +290,10 @@ void UsabilityTest::theGeneratorFitsA1366x768Screen() {
   QCOMPARE(pool->verticalScrollBar()->maximum(), 0);
   QCOMPARE(pool->horizontalScrollBar()->maximum(), 0);
   // A long value list shows from its start, the whole of it in the tooltip.
-  zh->Session().set.SetEnabled(116, true);
+  zh->Session().set.SetEnabled(FrontNumber("hzyl"), true);
   std::vector<int32_t> values = {6};
   for (int v = 8; v <= 110; ++v) values.push_back(v);
-  zh->Session().set.SetValues(116, *ValueSet::From(values));
+  zh->Session().set.SetValues(FrontNumber("hzyl"), *ValueSet::From(values));
   zh->FrontSetChanged();
   auto* edit = Child<QLineEdit>(zh, "e_hzyl");
   QCOMPARE(edit->cursorPosition(), 0);

@@ -35,19 +35,6 @@ using namespace dlt::gui::test;
 
 namespace {
 
-template <class T>
-T* Child(QWidget* parent, const QString& name) {
-  T* w = parent->findChild<T*>(name);
-  if (!w) qWarning("no child %s", qPrintable(name));
-  return w;
-}
-
-void Click(QWidget* parent, const QString& name) {
-  auto* b = Child<QPushButton>(parent, name);
-  QVERIFY(b);
-  QTest::mouseClick(b, Qt::LeftButton);
-}
-
 // The value picker's answer: toggles the tiles of `values`, then "确定".
 std::function<void(QDialog&)> PickTiles(std::vector<int> values) {
   return [values](QDialog& d) {

@@ -36,17 +36,6 @@ using namespace dlt::gui::test;
 
 namespace {
 
-template <class T = QWidget>
-T* Child(QWidget& parent, const char* name) {
-  T* w = parent.findChild<T*>(name);
-  if (!w) qFatal("missing child %s", name);
-  return w;
-}
-
-void Click(QWidget& parent, const char* name) {
-  QTest::mouseClick(Child<QPushButton>(parent, name), Qt::LeftButton);
-}
-
 void ClickTile(QWidget& parent, int value) {
   QTest::mouseClick(Child<PickerTile>(parent, qPrintable(QStringLiteral("tile_%1").arg(value))),
                     Qt::LeftButton);

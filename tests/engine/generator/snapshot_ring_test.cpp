@@ -11,6 +11,8 @@
 namespace dlt {
 namespace {
 
+using test::FrontNumber;
+
 std::tuple<int, int, int> State(const SnapshotRing& ring) {
   return {ring.Head(), ring.Current(), ring.Count()};
 }
@@ -51,13 +53,13 @@ TEST(SnapshotRing, PushedLeavesTheRingAlone) {
 // A set that tells which run recorded it: 和值 holds the run number.
 ConditionSet RunSet(int run) {
   ConditionSet set;
-  set.SetEnabled(25, true);
-  set.SetValues(25, *ValueSet::From({run}));
+  set.SetEnabled(FrontNumber("hmhz"), true);
+  set.SetValues(FrontNumber("hmhz"), *ValueSet::From({run}));
   return set;
 }
 
 int RunOf(const ConditionSet& set) {
-  const auto& values = set.Indicator(25).values;
+  const auto& values = set.Indicator(FrontNumber("hmhz")).values;
   return values.Size() == 1 ? values.Values()[0] : -1;
 }
 
@@ -118,7 +120,7 @@ TEST(ConditionStore, FailedSnapshotLeavesTheRing) {
   // A set with a blank bound cannot be recorded either.
   const DataFolder good(dir.path());
   ConditionSet blank;
-  blank.SetEnabled(35, true);
+  blank.SetEnabled(FrontNumber("bzc"), true);
   EXPECT_FALSE(RecordSnapshot(good, ring, blank, &error));
   EXPECT_EQ(error, "标准差还未确定范围");
   EXPECT_EQ(ring, SnapshotRing());

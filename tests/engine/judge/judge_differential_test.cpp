@@ -14,6 +14,8 @@
 namespace dlt {
 namespace {
 
+using test::FrontNumber;
+
 const std::vector<std::string> kFormulas = test::FormulaSamples({
     "getylz([1]z_jsgs)",
     "[-1]getylz(z_hz)",
@@ -208,8 +210,8 @@ TEST(JudgeDifferential, VariationOnEveryCombination) {
   const std::vector<Combo> all = EnumerateCombos(pool, {});
   for (const auto& [from, to] : {std::pair{0, 99}, {47, 47}, {36, 52}, {5, 30}}) {
     test::JudgeBench b(test::RandomHistory(3));
-    ASSERT_TRUE(b.set.SetEnabled(36, true));
-    ASSERT_TRUE(b.set.SetRangeBounds(36, from, to));
+    ASSERT_TRUE(b.set.SetEnabled(FrontNumber("lsxs"), true));
+    ASSERT_TRUE(b.set.SetRangeBounds(FrontNumber("lsxs"), from, to));
     const std::vector<Verdict> expected = JudgeAll(*b.Make(false), all, false);
     const std::vector<Verdict> got = JudgeAll(*b.Make(true), all, false);
     int mismatches = 0, accepted = 0;
@@ -248,9 +250,9 @@ TEST(JudgeDifferential, FullEnumerationOnAShortHistory) {
   b.Enable(107, RandomValues(rng, 0, 30, 0.8));
   b.Enable(27, RandomValues(rng, 0, 150, 0.8), true);
   b.Enable(40, test::ValuesRange(0, 3));
-  ASSERT_TRUE(b.set.SetEnabled(36, true));
-  ASSERT_TRUE(b.set.SetRangeBounds(36, 20, 60));
-  ASSERT_TRUE(b.set.SetTolerant(36, true));
+  ASSERT_TRUE(b.set.SetEnabled(FrontNumber("lsxs"), true));
+  ASSERT_TRUE(b.set.SetRangeBounds(FrontNumber("lsxs"), 20, 60));
+  ASSERT_TRUE(b.set.SetTolerant(FrontNumber("lsxs"), true));
   ASSERT_TRUE(b.set.AddTailSetting({{1, 3, 5}, test::ValuesRange(1, 3), true, true}));
   b.AddFormula("z_hz/(z_num1-3)", test::ValuesRange(0, 1000));
   b.AddFormula("(z_hz+z_num1)%10", test::ValuesRange(0, 8), true);

@@ -7,6 +7,7 @@
 namespace dlt {
 namespace {
 
+using test::FrontNumber;
 using test::JudgeBench;
 using test::MakeDraw;
 using test::Values;
@@ -47,27 +48,27 @@ TEST_P(JudgeEdge, ShapeSwitchesKnowNoTolerance) {
 
 TEST_P(JudgeEdge, RangeConditionsOnOneToFive) {
   JudgeBench b;
-  ASSERT_TRUE(b.set.SetEnabled(36, true));
-  ASSERT_TRUE(b.set.SetRangeBounds(36, 47, 47));
+  ASSERT_TRUE(b.set.SetEnabled(FrontNumber("lsxs"), true));
+  ASSERT_TRUE(b.set.SetRangeBounds(FrontNumber("lsxs"), 47, 47));
   EXPECT_EQ(Judge(b, {1, 2, 3, 4, 5}), kRejected);  // q = 47.1
-  ASSERT_TRUE(b.set.SetRangeBounds(36, 47, 48));
+  ASSERT_TRUE(b.set.SetRangeBounds(FrontNumber("lsxs"), 47, 48));
   EXPECT_EQ(Judge(b, {1, 2, 3, 4, 5}), kAccepted);
 
-  ASSERT_TRUE(b.set.SetEnabled(35, true));
-  ASSERT_TRUE(b.set.SetRangeBounds(35, 2, 99));
+  ASSERT_TRUE(b.set.SetEnabled(FrontNumber("bzc"), true));
+  ASSERT_TRUE(b.set.SetRangeBounds(FrontNumber("bzc"), 2, 99));
   EXPECT_EQ(Judge(b, {1, 2, 3, 4, 5}), kRejected);  // s = 1.41
-  ASSERT_TRUE(b.set.SetTolerant(35, true));
+  ASSERT_TRUE(b.set.SetTolerant(FrontNumber("bzc"), true));
   EXPECT_EQ(Judge(b, {1, 2, 3, 4, 5}), (Verdict{true, 1, 35}));
-  ASSERT_TRUE(b.set.SetRangeBounds(35, 1, 1));
+  ASSERT_TRUE(b.set.SetRangeBounds(FrontNumber("bzc"), 1, 1));
   EXPECT_EQ(Judge(b, {1, 2, 3, 4, 5}), (Verdict{true, 1, 35}));
-  ASSERT_TRUE(b.set.SetRangeBounds(35, 1, 2));
+  ASSERT_TRUE(b.set.SetRangeBounds(FrontNumber("bzc"), 1, 2));
   EXPECT_EQ(Judge(b, {1, 2, 3, 4, 5}), kAccepted);
 }
 
 TEST_P(JudgeEdge, EnabledConditionWithoutValuesIsNotApplied) {
   JudgeBench b;
-  ASSERT_TRUE(b.set.SetEnabled(25, true));
-  ASSERT_TRUE(b.set.SetEnabled(107, true));
+  ASSERT_TRUE(b.set.SetEnabled(FrontNumber("hmhz"), true));
+  ASSERT_TRUE(b.set.SetEnabled(FrontNumber("red1yl"), true));
   EXPECT_EQ(Judge(b, {1, 2, 3, 4, 5}), kAccepted);
 }
 
@@ -113,9 +114,9 @@ TEST_P(JudgeEdge, LastMarkFollowsTheJudgingOrder) {
   c.Enable(75, ValuesRange(2, 31), true);
   EXPECT_EQ(Judge(c, {1, 2, 3, 4, 5}), (Verdict{true, 2, 75}));
   // 标准差 comes before every indicator condition.
-  ASSERT_TRUE(c.set.SetEnabled(35, true));
-  ASSERT_TRUE(c.set.SetRangeBounds(35, 5, 9));
-  ASSERT_TRUE(c.set.SetTolerant(35, true));
+  ASSERT_TRUE(c.set.SetEnabled(FrontNumber("bzc"), true));
+  ASSERT_TRUE(c.set.SetRangeBounds(FrontNumber("bzc"), 5, 9));
+  ASSERT_TRUE(c.set.SetTolerant(FrontNumber("bzc"), true));
   EXPECT_EQ(Judge(c, {1, 2, 3, 4, 5}), (Verdict{true, 3, 75}));
 }
 

@@ -110,10 +110,10 @@ TEST(PastDrawCheck, FromTableTakesTheDrawsBeforeTheCheckedOne) {
   // 主号一振幅 compares with draw 19, not with the newest draw of the table.
   ConditionSet set;
   const int32_t amplitude = std::abs(checked.front[0] - table.Draws()[19].front[0]);
-  ASSERT_TRUE(set.SetEnabled(43, true));
-  ASSERT_TRUE(set.SetValues(43, Values({amplitude})));
+  ASSERT_TRUE(set.SetEnabled(FrontNumber("red1zf"), true));
+  ASSERT_TRUE(set.SetValues(FrontNumber("red1zf"), Values({amplitude})));
   EXPECT_TRUE(check->IndicatorHolds(set, 43));
-  ASSERT_TRUE(set.SetValues(43, Values({amplitude + 1})));
+  ASSERT_TRUE(set.SetValues(FrontNumber("red1zf"), Values({amplitude + 1})));
   EXPECT_FALSE(check->IndicatorHolds(set, 43));
 
   EXPECT_FALSE(PastDrawCheck::FromTable(table, 1999001, EvalEnv{}, &error).has_value());

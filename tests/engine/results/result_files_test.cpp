@@ -10,6 +10,7 @@
 namespace dlt {
 namespace {
 
+using test::GoldenMismatch;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
@@ -21,10 +22,6 @@ const std::string kZhuHao2 = "\xD6\xF7\xBA\xC5\xB6\xFE";  // 主号二
 const std::string kZhuHao3 = "\xD6\xF7\xBA\xC5\xC8\xFD";  // 主号三
 const std::string kZhuHao4 = "\xD6\xF7\xBA\xC5\xCB\xC4";  // 主号四
 const std::string kZhuHao5 = "\xD6\xF7\xBA\xC5\xCE\xE5";  // 主号五
-const std::string kFuHao1 = "\xB8\xB1\xBA\xC5\xD2\xBB";   // 副号一
-const std::string kFuHao2 = "\xB8\xB1\xBA\xC5\xB6\xFE";   // 副号二
-const std::string kDi = "\xB5\xDA";                       // 第
-const std::string kTiao = "\xCC\xF5";                     // 条
 
 TEST(ResultFileLayout, FrontLineHasTwoDigitsEachFollowedByABlank) {
   TempDir dir;
@@ -209,12 +206,7 @@ TEST(ListingLayout, FrontListingByteForByte) {
   const std::string path = ListingPath(dir.path());
   EXPECT_EQ(path, dir.path() + "/temppadnote.txt");
   ASSERT_TRUE(WriteFrontListing({Combo{1, 7, 12, 30, 35}, Combo{2, 3, 4, 5, 6}}, path, nullptr));
-  const std::string expected = kJiLuHao + "          " + kZhuHao1 + "  " + kZhuHao2 + "  " +
-                               kZhuHao3 + "  " + kZhuHao4 + "  " + kZhuHao5 + "\r\n" + kDi + "1" +
-                               kTiao + "       " + "      01      07      12      30      35\r\n" +
-                               kDi + "2" + kTiao + "       " +
-                               "      02      03      04      05      06\r\n";
-  EXPECT_EQ(ReadBytes(path), expected);
+  EXPECT_EQ(GoldenMismatch("listings/front_listing.txt", ReadBytes(path)), "");
 }
 
 TEST(ListingLayout, TicketListingByteForByte) {
@@ -222,11 +214,7 @@ TEST(ListingLayout, TicketListingByteForByte) {
   const std::string path = ListingPath(dir.path());
   ASSERT_TRUE(
       WriteTicketListing({Ticket{Combo{1, 7, 12, 30, 35}, BackPair{3, 11}, 0}}, path, nullptr));
-  const std::string expected = kJiLuHao + "          " + kZhuHao1 + "  " + kZhuHao2 + "  " +
-                               kZhuHao3 + "  " + kZhuHao4 + "  " + kZhuHao5 + "  " + kFuHao1 +
-                               "  " + kFuHao2 + "\r\n" + kDi + "1" + kTiao + "       " +
-                               "      01      07      12      30      35      03      11\r\n";
-  EXPECT_EQ(ReadBytes(path), expected);
+  EXPECT_EQ(GoldenMismatch("listings/ticket_listing.txt", ReadBytes(path)), "");
 }
 
 TEST(ListingLayout, LabelsArePaddedToTwelveBytes) {

@@ -12,6 +12,7 @@ namespace dlt {
 namespace {
 
 using test::FilterBench;
+using test::FrontNumber;
 
 ConditionSet SwitchesOff() {
   ConditionSet set;
@@ -86,14 +87,14 @@ TEST(FilterEngine, ReferenceAndFastEnginesGiveTheSameList) {
   std::vector<int> pool;
   for (int n = 5; n <= 22; ++n) pool.push_back(n);
   ASSERT_TRUE(set.SetPool(pool));
-  ASSERT_TRUE(set.SetEnabled(25, true));  // 和值
-  ASSERT_TRUE(set.SetValues(25, *ValueSet::Range(50, 75)));
-  ASSERT_TRUE(set.SetEnabled(6, true));  // 重号个数, tolerant
-  ASSERT_TRUE(set.SetValues(6, *ValueSet::From({0})));
-  ASSERT_TRUE(set.SetTolerant(6, true));
-  ASSERT_TRUE(set.SetEnabled(116, true));  // 和值遗漏, tolerant
-  ASSERT_TRUE(set.SetValues(116, *ValueSet::Range(0, 20)));
-  ASSERT_TRUE(set.SetTolerant(116, true));
+  ASSERT_TRUE(set.SetEnabled(FrontNumber("hmhz"), true));  // 和值
+  ASSERT_TRUE(set.SetValues(FrontNumber("hmhz"), *ValueSet::Range(50, 75)));
+  ASSERT_TRUE(set.SetEnabled(FrontNumber("repeatgs"), true));  // 重号个数, tolerant
+  ASSERT_TRUE(set.SetValues(FrontNumber("repeatgs"), *ValueSet::From({0})));
+  ASSERT_TRUE(set.SetTolerant(FrontNumber("repeatgs"), true));
+  ASSERT_TRUE(set.SetEnabled(FrontNumber("hzyl"), true));  // 和值遗漏, tolerant
+  ASSERT_TRUE(set.SetValues(FrontNumber("hzyl"), *ValueSet::Range(0, 20)));
+  ASSERT_TRUE(set.SetTolerant(FrontNumber("hzyl"), true));
   ASSERT_TRUE(set.SetTolerance({true, 0, 1}));
 
   ResultList fast, reference;
@@ -105,7 +106,7 @@ TEST(FilterEngine, ReferenceAndFastEnginesGiveTheSameList) {
 
   // Continue filtering under a narrower set, both ways.
   ConditionSet narrower = set;
-  ASSERT_TRUE(narrower.SetValues(25, *ValueSet::Range(55, 65)));
+  ASSERT_TRUE(narrower.SetValues(FrontNumber("hmhz"), *ValueSet::Range(55, 65)));
   bench.env.engine = JudgeEngine::kFast;
   ASSERT_TRUE(RunContinueFilter(bench.env, narrower, fast).Done());
   bench.env.engine = JudgeEngine::kReference;
@@ -121,14 +122,14 @@ TEST(FilterEngine, TotalToleranceBounds) {
   std::vector<int> pool;
   for (int n = 1; n <= 16; ++n) pool.push_back(n);
   ASSERT_TRUE(strict.SetPool(pool));
-  ASSERT_TRUE(strict.SetEnabled(25, true));
-  ASSERT_TRUE(strict.SetValues(25, *ValueSet::Range(30, 45)));
-  ASSERT_TRUE(strict.SetEnabled(2, true));  // 奇数个数
-  ASSERT_TRUE(strict.SetValues(2, *ValueSet::From({2, 3})));
+  ASSERT_TRUE(strict.SetEnabled(FrontNumber("hmhz"), true));
+  ASSERT_TRUE(strict.SetValues(FrontNumber("hmhz"), *ValueSet::Range(30, 45)));
+  ASSERT_TRUE(strict.SetEnabled(FrontNumber("jsgs"), true));  // 奇数个数
+  ASSERT_TRUE(strict.SetValues(FrontNumber("jsgs"), *ValueSet::From({2, 3})));
 
   ConditionSet zeroZero = strict;
-  ASSERT_TRUE(zeroZero.SetTolerant(25, true));
-  ASSERT_TRUE(zeroZero.SetTolerant(2, true));
+  ASSERT_TRUE(zeroZero.SetTolerant(FrontNumber("hmhz"), true));
+  ASSERT_TRUE(zeroZero.SetTolerant(FrontNumber("jsgs"), true));
   ASSERT_TRUE(zeroZero.SetTolerance({true, 0, 0}));
   ResultList a, b;
   ASSERT_TRUE(RunFilter(bench.env, strict, a).Done());
@@ -169,9 +170,9 @@ TEST(FilterEngine, ContinueFilteringWithANewBankerEmptiesTheList) {
 TEST(FilterEngine, ToleratedResultsFollowCleanOnesAfterContinueFiltering) {
   FilterBench bench(100);
   ConditionSet set = SwitchesOff();
-  ASSERT_TRUE(set.SetEnabled(75, true));  // 主号一 in {1}, tolerant
-  ASSERT_TRUE(set.SetValues(75, *ValueSet::From({1})));
-  ASSERT_TRUE(set.SetTolerant(75, true));
+  ASSERT_TRUE(set.SetEnabled(FrontNumber("red1"), true));  // 主号一 in {1}, tolerant
+  ASSERT_TRUE(set.SetValues(FrontNumber("red1"), *ValueSet::From({1})));
+  ASSERT_TRUE(set.SetTolerant(FrontNumber("red1"), true));
   ResultList list;
   ASSERT_TRUE(
       list.AssignCombos({Combo{2, 5, 9, 20, 30}, Combo{3, 6, 9, 21, 31}, Combo{1, 5, 9, 20, 30},
@@ -212,10 +213,10 @@ TEST(FilterEngine, BackFilterJudgesThePairsOfThePool) {
 TEST(FilterEngine, BatchOfOneFileEqualsOneFilter) {
   FilterBench bench(100);
   ConditionSet saved;
-  ASSERT_TRUE(saved.SetEnabled(25, true));
-  ASSERT_TRUE(saved.SetValues(25, *ValueSet::Range(60, 70)));
-  ASSERT_TRUE(saved.SetEnabled(15, true));  // AC值
-  ASSERT_TRUE(saved.SetValues(15, *ValueSet::From({4, 5, 6})));
+  ASSERT_TRUE(saved.SetEnabled(FrontNumber("hmhz"), true));
+  ASSERT_TRUE(saved.SetValues(FrontNumber("hmhz"), *ValueSet::Range(60, 70)));
+  ASSERT_TRUE(saved.SetEnabled(FrontNumber("ac"), true));  // AC值
+  ASSERT_TRUE(saved.SetValues(FrontNumber("ac"), *ValueSet::From({4, 5, 6})));
   std::vector<int> pool;
   for (int n = 3; n <= 25; ++n) pool.push_back(n);
   ASSERT_TRUE(saved.SetPool(pool));

@@ -16,6 +16,7 @@ namespace dlt {
 namespace {
 
 using test::FilterBench;
+using test::FrontNumber;
 using test::WithRed1;
 
 TEST(FilterRun, EnumeratesThePoolAroundTheBankersInOrder) {
@@ -154,12 +155,12 @@ TEST(FilterRun, RangeGuardsKeepThePreviousList) {
   }
   // 标准差 is reported first when both are blank.
   ConditionSet both;
-  ASSERT_TRUE(both.SetEnabled(36, true));
-  ASSERT_TRUE(both.SetEnabled(35, true));
+  ASSERT_TRUE(both.SetEnabled(FrontNumber("lsxs"), true));
+  ASSERT_TRUE(both.SetEnabled(FrontNumber("bzc"), true));
   EXPECT_EQ(RangeGuardMessage(both), "标准差还未确定范围");
-  ASSERT_TRUE(both.SetRangeBounds(35, 1, 9));
+  ASSERT_TRUE(both.SetRangeBounds(FrontNumber("bzc"), 1, 9));
   EXPECT_EQ(RangeGuardMessage(both), "离散系数还未确定范围");
-  ASSERT_TRUE(both.SetRangeBounds(36, 0, 99));
+  ASSERT_TRUE(both.SetRangeBounds(FrontNumber("lsxs"), 0, 99));
   EXPECT_EQ(RangeGuardMessage(both), "");
   ASSERT_TRUE(both.SetTolerance({true, 5, 2}));
   EXPECT_EQ(RangeGuardMessage(both), "总容错的下限大于上限");
@@ -282,7 +283,7 @@ TEST(FilterRun, EveryDoneRunRecordsASnapshot) {
 
   // A refused run records nothing.
   ConditionSet blank;
-  ASSERT_TRUE(blank.SetEnabled(35, true));
+  ASSERT_TRUE(blank.SetEnabled(FrontNumber("bzc"), true));
   EXPECT_FALSE(RunFilter(bench.env, blank, list).Done());
   EXPECT_EQ(bench.ring.Current(), 1);
 

@@ -33,10 +33,10 @@ class FunctionJudge : public FrontJudge {
 // Condition 75 (主号一) enabled with `values`.
 inline ConditionSet WithRed1(std::vector<int32_t> values, bool tolerant = false) {
   ConditionSet set;
-  EXPECT_TRUE(set.SetEnabled(75, true));
-  EXPECT_TRUE(set.SetValues(75, *ValueSet::From(std::move(values))));
+  EXPECT_TRUE(set.SetEnabled(FrontNumber("red1"), true));
+  EXPECT_TRUE(set.SetValues(FrontNumber("red1"), *ValueSet::From(std::move(values))));
   if (tolerant) {
-    EXPECT_TRUE(set.SetTolerant(75, true));  // braces: the macro hides an if
+    EXPECT_TRUE(set.SetTolerant(FrontNumber("red1"), true));  // braces: the macro hides an if
   }
   return set;
 }
@@ -60,7 +60,7 @@ inline Verdict MiniJudge(const ConditionSet& set, const Combo& c, bool recheck) 
     }
     if (bankers != static_cast<int>(set.BankerNumbers().size())) return Reject();
   }
-  const IndicatorCondition& red1 = set.Indicator(75);
+  const IndicatorCondition& red1 = set.Indicator(FrontNumber("red1"));
   if (red1.Applies() && !red1.values.Contains(c[0])) return red1.tolerant ? Accept(75) : Reject();
   return Accept();
 }
