@@ -54,11 +54,11 @@ BENCHMARK(BM_KillsWholeHistory)->Unit(benchmark::kMillisecond);
 
 void BM_MatrixPageOfFiftyMatrices(benchmark::State& state) {
   const dlt::FixedTextMetrics metrics;
-  dlt::MatrixPictureSpec spec;
-  spec.count = 50;
-  spec.perRow = 10;
+  dlt::MatrixPictureSetup setup;
+  setup.count = 50;
+  setup.perRow = 10;
   for (auto _ : state)
-    benchmark::DoNotOptimize(dlt::MatrixChart(History(), kDraws - 60, spec, 1300, 560, metrics));
+    benchmark::DoNotOptimize(dlt::MatrixChart(History(), kDraws - 60, setup, 1300, 560, metrics));
 }
 BENCHMARK(BM_MatrixPageOfFiftyMatrices)->Unit(benchmark::kMillisecond);
 

@@ -45,11 +45,11 @@ BENCHMARK(BM_PairsOverEveryDraw)->Unit(benchmark::kMillisecond);
 // Every box at "all" (every draw qualifies) with zero, one or three conditions.
 void BM_AssociationWholeHistory(benchmark::State& state) {
   static const dlt::EvalEnv env;
-  dlt::AssociationSpec spec;
+  dlt::AssociationSetup setup;
   const char* formulas[] = {"z_hz", "getylz(z_hz)", "(z_ac+z_num1)%5"};
-  for (int k = 0; k < state.range(0); ++k) spec.conditions.push_back({formulas[k], {}});
+  for (int k = 0; k < state.range(0); ++k) setup.conditions.push_back({formulas[k], {}});
   for (auto _ : state)
-    benchmark::DoNotOptimize(dlt::ComputeAssociation({History(), nullptr, &env}, spec));
+    benchmark::DoNotOptimize(dlt::ComputeAssociation({History(), nullptr, &env}, setup));
 }
 BENCHMARK(BM_AssociationWholeHistory)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 

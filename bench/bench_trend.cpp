@@ -42,17 +42,17 @@ dlt::TrendPage Page(int span) {
 const dlt::FixedTextMetrics kMetrics;
 
 void BM_FrontOmissionGridWholeHistory(benchmark::State& state) {
-  dlt::OmissionGridSpec spec;
-  spec.first = 0;
-  spec.last = kDraws - 1;
-  spec.order = static_cast<int>(state.range(0));
-  for (auto _ : state) benchmark::DoNotOptimize(dlt::ComputeOmissionGrid(History(), spec));
+  dlt::OmissionGridSetup setup;
+  setup.first = 0;
+  setup.last = kDraws - 1;
+  setup.order = static_cast<int>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(dlt::ComputeOmissionGrid(History(), setup));
 }
 BENCHMARK(BM_FrontOmissionGridWholeHistory)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_TailOmissionGridDefaultRange(benchmark::State& state) {
-  dlt::OmissionGridSpec spec{dlt::OmissionGridKind::TailWithBack, kDraws - 100, kDraws - 1, 1, 2};
-  for (auto _ : state) benchmark::DoNotOptimize(dlt::ComputeOmissionGrid(History(), spec));
+  dlt::OmissionGridSetup setup{dlt::OmissionGridKind::TailWithBack, kDraws - 100, kDraws - 1, 1, 2};
+  for (auto _ : state) benchmark::DoNotOptimize(dlt::ComputeOmissionGrid(History(), setup));
 }
 BENCHMARK(BM_TailOmissionGridDefaultRange)->Unit(benchmark::kMillisecond);
 

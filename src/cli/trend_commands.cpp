@@ -94,13 +94,13 @@ void RegisterTrendCommands(CLI::App& app, CliContext& ctx) {
   cmd->callback([&ctx, o] {
     auto table = ctx.OpenTable();
     if (table->Empty()) throw CliError("历史数据为空");
-    OmissionGridSpec spec;
-    spec.kind = o->zone == "back"   ? OmissionGridKind::Back
-                : o->zone == "tail" ? OmissionGridKind::Tail
-                                    : OmissionGridKind::Front;
-    spec.first = o->from ? IndexOfDraw(*table, o->from) : DefaultGridStart(table->RecordCount());
-    spec.last = o->to ? IndexOfDraw(*table, o->to) : table->RecordCount() - 1;
-    const OmissionGrid grid = ComputeOmissionGrid(table->Draws(), spec);
+    OmissionGridSetup setup;
+    setup.kind = o->zone == "back"   ? OmissionGridKind::Back
+                 : o->zone == "tail" ? OmissionGridKind::Tail
+                                     : OmissionGridKind::Front;
+    setup.first = o->from ? IndexOfDraw(*table, o->from) : DefaultGridStart(table->RecordCount());
+    setup.last = o->to ? IndexOfDraw(*table, o->to) : table->RecordCount() - 1;
+    const OmissionGrid grid = ComputeOmissionGrid(table->Draws(), setup);
     for (int row = 0; row < 5; ++row) {
       ctx.out << StatisticRowTitles()[row];
       for (const OmissionStats& s : grid.stats) ctx.out << '\t' << StatisticValue(s, row);

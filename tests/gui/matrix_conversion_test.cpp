@@ -98,7 +98,7 @@ void MatrixConversionTest::matrixSizesAndOrdersRedraw() {
   QCOMPARE(Discs(f.View()->CurrentChart()), size_t{11 * 5});
 
   Click(f.matrix, "rb_57");
-  QCOMPARE(f.matrix->Spec().size, (MatrixSize{5, 7}));
+  QCOMPARE(f.matrix->Setup().size, (MatrixSize{5, 7}));
   QCOMPARE(Sprites(f.View()->CurrentChart(), 4), size_t{12 * 35});
   Child<QComboBox>(f.matrix, "cb_hns_showqs")->setCurrentText("4");
   QCOMPARE(Sprites(f.View()->CurrentChart(), 4), size_t{4 * 35});
@@ -109,7 +109,7 @@ void MatrixConversionTest::matrixSizesAndOrdersRedraw() {
   Child<QComboBox>(f.matrix, "cb_selfsize_col")->setCurrentText("9");
   QCOMPARE(f.LastMessage(), QString("行乘列不能大于40"));
   QCOMPARE(Child<QComboBox>(f.matrix, "cb_selfsize_col")->currentText(), QString("8"));
-  QCOMPARE(f.matrix->Spec().size, (MatrixSize{8, 5}));
+  QCOMPARE(f.matrix->Setup().size, (MatrixSize{8, 5}));
   QCOMPARE(Sprites(f.View()->CurrentChart(), 4), size_t{4 * 40});
 
   // The spiral order from the data folder; a missing custom file keeps it.
@@ -119,16 +119,16 @@ void MatrixConversionTest::matrixSizesAndOrdersRedraw() {
   sort->setCurrentIndex(1);
   const auto spiral = ReadLayoutFile(f.Context().folder.Path("database/lx.hls"));
   QVERIFY(spiral);
-  QCOMPARE(f.matrix->Spec().order, *spiral);
+  QCOMPARE(f.matrix->Setup().order, *spiral);
   QVERIFY(save->isEnabled());
   sort->setCurrentIndex(3);
   QVERIFY(f.LastMessage().contains("selfhls1.hls"));
   QCOMPARE(sort->currentIndex(), 1);
-  QCOMPARE(f.matrix->Spec().order, *spiral);
+  QCOMPARE(f.matrix->Setup().order, *spiral);
 
   // A random order of 1..35, saved and loaded back.
   Click(f.matrix, "b_genrandsx");
-  const MatrixOrder random = f.matrix->Spec().order;
+  const MatrixOrder random = f.matrix->Setup().order;
   QVERIFY(random != DefaultGridLayout());
   QCOMPARE(sort->currentText(), QString("自定义行列式"));
   const QString path = f.world.dir.path() + "/random";
@@ -136,10 +136,10 @@ void MatrixConversionTest::matrixSizesAndOrdersRedraw() {
   Click(f.matrix, "b_saverandsx");
   QCOMPARE(ReadLayoutFile((path + ".hls").toStdString()), std::optional<MatrixOrder>(random));
   sort->setCurrentIndex(0);
-  QCOMPARE(f.matrix->Spec().order, DefaultGridLayout());
+  QCOMPARE(f.matrix->Setup().order, DefaultGridLayout());
   f.world.shell.files.push_back(path + ".hls");
   Click(f.matrix, "b_loadrandsx");
-  QCOMPARE(f.matrix->Spec().order, random);
+  QCOMPARE(f.matrix->Setup().order, random);
 }
 
 void MatrixConversionTest::picksFollowTheMouse() {
@@ -151,14 +151,14 @@ void MatrixConversionTest::picksFollowTheMouse() {
   QCOMPARE(Discs(f.View()->CurrentChart()), size_t{5});
   f.ClickPick(7);
   f.ClickPick(20);
-  QVERIFY(f.matrix->Spec().picks[7] && f.matrix->Spec().picks[20]);
+  QVERIFY(f.matrix->Setup().picks[7] && f.matrix->Setup().picks[20]);
   QCOMPARE(Discs(f.View()->CurrentChart()), size_t{7});
   f.ClickPick(7);  // twice: as it was
-  QVERIFY(!f.matrix->Spec().picks[7]);
+  QVERIFY(!f.matrix->Setup().picks[7]);
   QCOMPARE(Discs(f.View()->CurrentChart()), size_t{6});
   f.ClickPick(1, Qt::RightButton);
   QCOMPARE(Discs(f.View()->CurrentChart()), size_t{5});
-  for (bool pick : f.matrix->Spec().picks) QVERIFY(!pick);
+  for (bool pick : f.matrix->Setup().picks) QVERIFY(!pick);
 }
 
 void MatrixConversionTest::exportsLandInTheGenerator() {
@@ -194,7 +194,7 @@ void MatrixConversionTest::exportsLandInTheGenerator() {
   // The empty-line count as a custom indicator, with the order on screen.
   inner->setCurrentIndex(0);
   Click(f.matrix, "b_genrandsx");
-  const MatrixOrder order = f.matrix->Spec().order;
+  const MatrixOrder order = f.matrix->Setup().order;
   inner->setCurrentIndex(2);
   QCOMPARE(Child<QLineEdit>(f.matrix, "e_hns_filter2_n")->text(), QString("6"));
   QCOMPARE(Child<QLineEdit>(f.matrix, "e_hns_filter2_h")->text(), QString("6"));
@@ -281,14 +281,14 @@ void MatrixConversionTest::layoutDesignPlacesUndoesAndApplies() {
   std::vector<int> expected;
   for (int n = 40; n >= 24; --n) expected.push_back(n);
   for (int n = 1; n <= 18; ++n) expected.push_back(n);
-  const MatrixOrder& order = f.matrix->Spec().order;
+  const MatrixOrder& order = f.matrix->Setup().order;
   QCOMPARE(std::vector<int>(order.begin(), order.begin() + 35), expected);
   QCOMPARE(Child<QComboBox>(f.matrix, "cb_sort")->currentText(), QString("自定义行列式"));
   QVERIFY(Child<QPushButton>(f.matrix, "b_saverandsx")->isEnabled());
   // The design set as custom order two is the list's item.
   Child<QComboBox>(f.matrix, "cb_sort")->setCurrentIndex(0);
   Child<QComboBox>(f.matrix, "cb_sort")->setCurrentIndex(4);
-  QCOMPARE(f.matrix->Spec().order, order);
+  QCOMPARE(f.matrix->Setup().order, order);
 
   // "返回" changes nothing; the next showing starts empty.
   f.world.shell.dialogHandlers.push_back([&](QDialog& d) {
@@ -297,7 +297,7 @@ void MatrixConversionTest::layoutDesignPlacesUndoesAndApplies() {
     Click(&d, "b_return");
   });
   Click(f.matrix, "b_modrandsx");
-  QCOMPARE(f.matrix->Spec().order, order);
+  QCOMPARE(f.matrix->Setup().order, order);
 }
 
 void MatrixConversionTest::conversionPageTablesAndTools() {

@@ -64,13 +64,14 @@ Chart OmissionValueChart(const AnalysisView& view, std::span<const int32_t> omis
 // A grid of rows by the page's draws with a ball in the row of each draw
 // ("数据分布图", "田野走势图"): row texts, the row of each shown draw (-1 for
 // none) and the cumulative sizes of the row groups, separated by lines.
-struct BallGridSpec {
+struct BallGridSetup {
   std::vector<std::string> rowTexts;
   std::vector<int> rowOfDraw;  // per shown draw from the anchor
   std::vector<int> groupBounds;
   std::string title;
 };
-Chart BallGridChart(const AnalysisView& view, const BallGridSpec& spec, const TextMetrics& metrics);
+Chart BallGridChart(const AnalysisView& view, const BallGridSetup& setup,
+                    const TextMetrics& metrics);
 
 // "数据分布图": style k (0-based, "图一".."图十五") steps the rows by k + 2:
 // min, min + s, ... then min + 1, min + 1 + s, ...; groups by (v - min) mod s.
@@ -82,8 +83,8 @@ struct DistributionRows {
   std::vector<int> groupBounds;
 };
 DistributionRows DistributionRowOrder(int32_t min, int32_t max, int style);
-BallGridSpec DistributionGrid(const AnalysisView& view, int32_t min, int32_t max, int style);
-BallGridSpec FieldGrid(const AnalysisView& view, const std::vector<std::string>& groups);
+BallGridSetup DistributionGrid(const AnalysisView& view, int32_t min, int32_t max, int style);
+BallGridSetup FieldGrid(const AnalysisView& view, const std::vector<std::string>& groups);
 
 // "单个取值遗漏走势": the occurrences of one value, each with the draws since
 // the previous one (back to the first draw when none), and a final entry for

@@ -11,17 +11,17 @@ constexpr ChartColour kGridGrey{200, 200, 200};
 
 }  // namespace
 
-Chart BallGridChart(const AnalysisView& view, const BallGridSpec& spec,
+Chart BallGridChart(const AnalysisView& view, const BallGridSetup& setup,
                     const TextMetrics& metrics) {
   Chart chart;
   chart.width = view.width;
   chart.height = view.height;
   ChartPanel panel;
-  panel.title = spec.title;
-  const int rows = static_cast<int>(spec.rowTexts.size());
+  panel.title = setup.title;
+  const int rows = static_cast<int>(setup.rowTexts.size());
   const int columns = view.span + 1;
   double labelWidth = 0;
-  for (const std::string& t : spec.rowTexts) labelWidth = std::max(labelWidth, metrics.Width(t));
+  for (const std::string& t : setup.rowTexts) labelWidth = std::max(labelWidth, metrics.Width(t));
   const double left = labelWidth + 12, top = 30, bottom = 24;
   const double cellW = std::max((view.width - left - 10) / columns, 1.0);
   const double cellH = rows > 0 ? std::max((view.height - top - bottom) / rows, 1.0) : 1.0;
@@ -33,8 +33,8 @@ Chart BallGridChart(const AnalysisView& view, const BallGridSpec& spec,
   c.xFirst = view.anchor;
   c.xLast = view.anchor + columns;
   c.xScale = cellW;
-  if (!spec.title.empty())
-    AddText(panel, {left + c.plotWidth / 2, 4}, spec.title, colours::kBlack, HAlign::Centre,
+  if (!setup.title.empty())
+    AddText(panel, {left + c.plotWidth / 2, 4}, setup.title, colours::kBlack, HAlign::Centre,
             VAlign::Top);
 
   for (int r = 0; r <= rows; ++r)
@@ -43,16 +43,16 @@ Chart BallGridChart(const AnalysisView& view, const BallGridSpec& spec,
   for (int col = 0; col <= columns; ++col)
     panel.items.push_back(
         ChartLine{{left + col * cellW, top}, {left + col * cellW, c.originY}, kGridGrey});
-  for (size_t g = 0; g + 1 < spec.groupBounds.size(); ++g) {
-    const double y = top + spec.groupBounds[g] * cellH;
+  for (size_t g = 0; g + 1 < setup.groupBounds.size(); ++g) {
+    const double y = top + setup.groupBounds[g] * cellH;
     panel.items.push_back(ChartLine{{0, y}, {left + columns * cellW, y}, colours::kBlack, 2});
   }
   for (int r = 0; r < rows; ++r)
-    AddText(panel, {left - 6, top + (r + 0.5) * cellH}, spec.rowTexts[r], colours::kBlack,
+    AddText(panel, {left - 6, top + (r + 0.5) * cellH}, setup.rowTexts[r], colours::kBlack,
             HAlign::Right, VAlign::Centre);
 
-  for (size_t i = 0; i < spec.rowOfDraw.size(); ++i) {
-    const int r = spec.rowOfDraw[i];
+  for (size_t i = 0; i < setup.rowOfDraw.size(); ++i) {
+    const int r = setup.rowOfDraw[i];
     const int d = view.anchor + static_cast<int>(i);
     const double x = left + i * cellW;
     if (d < static_cast<int>(view.draws.size()) && view.draws[d].qs == kForecastQs)
@@ -92,27 +92,27 @@ DistributionRows DistributionRowOrder(int32_t min, int32_t max, int style) {
   return rows;
 }
 
-BallGridSpec DistributionGrid(const AnalysisView& view, int32_t min, int32_t max, int style) {
+BallGridSetup DistributionGrid(const AnalysisView& view, int32_t min, int32_t max, int style) {
   const DistributionRows order = DistributionRowOrder(min, max, style);
-  BallGridSpec spec;
-  for (int32_t v : order.values) spec.rowTexts.push_back(std::to_string(v));
-  spec.groupBounds = order.groupBounds;
+  BallGridSetup setup;
+  for (int32_t v : order.values) setup.rowTexts.push_back(std::to_string(v));
+  setup.groupBounds = order.groupBounds;
   for (int d = view.anchor; d <= view.LastShown(); ++d) {
     const auto it = std::find(order.values.begin(), order.values.end(), view.series[d]);
-    spec.rowOfDraw.push_back(
+    setup.rowOfDraw.push_back(
         it == order.values.end() ? -1 : static_cast<int>(it - order.values.begin()));
   }
-  spec.title = "数据分布图";
-  return spec;
+  setup.title = "数据分布图";
+  return setup;
 }
 
-BallGridSpec FieldGrid(const AnalysisView& view, const std::vector<std::string>& groups) {
-  BallGridSpec spec;
-  spec.rowTexts = groups;
+BallGridSetup FieldGrid(const AnalysisView& view, const std::vector<std::string>& groups) {
+  BallGridSetup setup;
+  setup.rowTexts = groups;
   for (int d = view.anchor; d <= view.LastShown(); ++d)
-    spec.rowOfDraw.push_back(FieldGroupOf(groups, view.series[d]));
-  spec.title = "田野走势图";
-  return spec;
+    setup.rowOfDraw.push_back(FieldGroupOf(groups, view.series[d]));
+  setup.title = "田野走势图";
+  return setup;
 }
 
 }  // namespace dlt

@@ -42,17 +42,17 @@ std::string DrawNumbersText(const Draw& d) {
 
 OmissionDistribution ComputeOmissionDistribution(std::span<const Draw> draws,
                                                  std::span<const int32_t> series,
-                                                 const OmissionDistributionSpec& spec) {
+                                                 const OmissionDistributionSetup& setup) {
   OmissionDistribution t;
-  if (static_cast<int64_t>(spec.to) - spec.from + 1 > kMaxTableValues) {
+  if (static_cast<int64_t>(setup.to) - setup.from + 1 > kMaxTableValues) {
     t.error = kTableTooWide;
     return t;
   }
-  const ColumnOrder order = OrderColumns(spec.from, spec.to, spec.order);
+  const ColumnOrder order = OrderColumns(setup.from, setup.to, setup.order);
   t.columns = order.values;
   t.bounds = order.bounds;
   const int n = static_cast<int>(std::min(draws.size(), series.size()));
-  int first = std::min(spec.first, spec.last), last = std::max(spec.first, spec.last);
+  int first = std::min(setup.first, setup.last), last = std::max(setup.first, setup.last);
   first = std::max(first, 0);
   last = std::min(last, n - 1);
   const size_t columns = t.columns.size();
@@ -78,9 +78,9 @@ OmissionDistribution ComputeOmissionDistribution(std::span<const Draw> draws,
     t.rows.push_back(std::move(row));
   }
   const std::vector<ValueOmissionStats> byValue =
-      OmissionStatistics(series.first(n), first, last, spec.from, spec.to);
+      OmissionStatistics(series.first(n), first, last, setup.from, setup.to);
   for (size_t c = 0; c < columns; ++c) {
-    t.stats.push_back(byValue[t.columns[c] - spec.from]);
+    t.stats.push_back(byValue[t.columns[c] - setup.from]);
     const OmissionDistributionRow* lastRow = t.rows.empty() ? nullptr : &t.rows.back();
     t.current.push_back(!lastRow || lastRow->hitColumn == static_cast<int>(c) ? 0
                                                                               : lastRow->cells[c]);

@@ -13,7 +13,7 @@ namespace dlt {
 // "遗漏分布图表": rows of draws first..last, one column per value of
 // from..to in the chosen column order ("常规顺序", "按质合", "按奇偶",
 // "按除3余数" .. "按除20余数").
-struct OmissionDistributionSpec {
+struct OmissionDistributionSetup {
   int first = 0, last = -1;  // draw indices, both included (swapped when reversed)
   int32_t from = 0, to = 0;
   int order = 0;
@@ -54,6 +54,6 @@ std::string DrawNumbersText(const Draw& d);
 
 OmissionDistribution ComputeOmissionDistribution(std::span<const Draw> draws,
                                                  std::span<const int32_t> series,
-                                                 const OmissionDistributionSpec& spec);
+                                                 const OmissionDistributionSetup& setup);
 
 }  // namespace dlt

@@ -13,15 +13,15 @@
 namespace dlt {
 namespace {
 
-IndicatorPanelSpec PanelOf(const AnalysisView& view, PanelLayout layout) {
-  IndicatorPanelSpec spec;
-  spec.draws = view.draws;
-  spec.anchor = view.anchor;
-  spec.span = view.span;
-  spec.layout = layout;
-  spec.width = view.width;
-  spec.height = view.height;
-  return spec;
+IndicatorPanelSetup PanelOf(const AnalysisView& view, PanelLayout layout) {
+  IndicatorPanelSetup setup;
+  setup.draws = view.draws;
+  setup.anchor = view.anchor;
+  setup.span = view.span;
+  setup.layout = layout;
+  setup.width = view.width;
+  setup.height = view.height;
+  return setup;
 }
 
 // The page's values of a per-draw series.
@@ -89,10 +89,10 @@ double MovingMean(std::span<const int32_t> series, int index, int k) {
 Chart MeanChart(const AnalysisView& view, const std::array<bool, 6>& lines,
                 const TextMetrics& metrics) {
   Chart chart = Sized(view);
-  IndicatorPanelSpec spec = PanelOf(view, PanelLayout::Whole);
-  spec.min = view.from;
-  spec.max = view.to;
-  ChartPanel panel = IndicatorPanel(spec, metrics);
+  IndicatorPanelSetup setup = PanelOf(view, PanelLayout::Whole);
+  setup.min = view.from;
+  setup.max = view.to;
+  ChartPanel panel = IndicatorPanel(setup, metrics);
   static const std::array<ChartColour, 6> colours = {
       colours::kBlack,          colours::kGreen, ChartColour{163, 64, 191},
       ChartColour{248, 134, 7}, colours::kRed,   colours::kBlue};
@@ -152,12 +152,12 @@ Chart RemainderStripsChart(const AnalysisView& view, const std::vector<int>& div
   const auto& layouts = StripLayouts(divisors.size());
   for (size_t i = 0; i < divisors.size() && i < layouts.size(); ++i) {
     const int n = std::max(divisors[i], 1);
-    IndicatorPanelSpec spec = PanelOf(view, layouts[i]);
-    spec.values = PageValues(view, [&](int d) { return ((view.series[d] % n) + n) % n; });
-    spec.min = 0;
-    spec.max = n - 1;
-    spec.title = "除" + std::to_string(n) + "余数";
-    chart.panels.push_back(IndicatorPanel(spec, metrics));
+    IndicatorPanelSetup setup = PanelOf(view, layouts[i]);
+    setup.values = PageValues(view, [&](int d) { return ((view.series[d] % n) + n) % n; });
+    setup.min = 0;
+    setup.max = n - 1;
+    setup.title = "除" + std::to_string(n) + "余数";
+    chart.panels.push_back(IndicatorPanel(setup, metrics));
   }
   return chart;
 }
@@ -180,16 +180,16 @@ Chart FeatureChart(const AnalysisView& view, const TextMetrics& metrics) {
   };
   const auto& layouts = StripLayouts(3);
   for (int i = 0; i < 3; ++i) {
-    IndicatorPanelSpec spec = PanelOf(view, layouts[i]);
+    IndicatorPanelSetup setup = PanelOf(view, layouts[i]);
     for (int d = view.anchor; d <= view.LastShown(); ++d) {
       const bool yes = strips[i].test(view.series[d], view.from, view.to);
-      spec.values.push_back(yes ? 1 : 0);
-      spec.labels.push_back(yes ? strips[i].yes : strips[i].no);
+      setup.values.push_back(yes ? 1 : 0);
+      setup.labels.push_back(yes ? strips[i].yes : strips[i].no);
     }
-    spec.min = 0;
-    spec.max = 1;
-    spec.title = strips[i].title;
-    chart.panels.push_back(IndicatorPanel(spec, metrics));
+    setup.min = 0;
+    setup.max = 1;
+    setup.title = strips[i].title;
+    chart.panels.push_back(IndicatorPanel(setup, metrics));
   }
   return chart;
 }
@@ -197,14 +197,14 @@ Chart FeatureChart(const AnalysisView& view, const TextMetrics& metrics) {
 Chart ChangeChart(const AnalysisView& view, const TextMetrics& metrics) {
   Chart chart = Sized(view);
   const auto& layouts = StripLayouts(3);
-  IndicatorPanelSpec value = PanelOf(view, layouts[0]);
+  IndicatorPanelSetup value = PanelOf(view, layouts[0]);
   value.values = PageValues(view, [&](int d) { return view.series[d]; });
   value.min = view.from;
   value.max = view.to;
   value.title = "指标值";
   chart.panels.push_back(IndicatorPanel(value, metrics));
 
-  IndicatorPanelSpec change = PanelOf(view, layouts[1]);
+  IndicatorPanelSetup change = PanelOf(view, layouts[1]);
   change.values = PageValues(
       view, [&](int d) { return AbsDifference(view.series[d], d > 0 ? view.series[d - 1] : 0); });
   change.min = 0;
@@ -212,7 +212,7 @@ Chart ChangeChart(const AnalysisView& view, const TextMetrics& metrics) {
   change.title = "变化量";
   chart.panels.push_back(IndicatorPanel(change, metrics));
 
-  IndicatorPanelSpec tail = PanelOf(view, layouts[2]);
+  IndicatorPanelSetup tail = PanelOf(view, layouts[2]);
   tail.values = PageValues(view, [&](int d) { return ((view.series[d] % 10) + 10) % 10; });
   tail.min = 0;
   tail.max = 9;
@@ -228,14 +228,14 @@ Chart OmissionValueChart(const AnalysisView& view, std::span<const int32_t> omis
   const char* titles[] = {"遗漏值走势", "遗漏振幅走势"};
   const PanelLayout layouts[] = {PanelLayout::UpperHalf, PanelLayout::LowerHalf};
   for (int i = 0; i < 2; ++i) {
-    IndicatorPanelSpec spec = PanelOf(view, layouts[i]);
-    spec.values = PageValues(view, [&](int d) -> std::optional<int32_t> {
+    IndicatorPanelSetup setup = PanelOf(view, layouts[i]);
+    setup.values = PageValues(view, [&](int d) -> std::optional<int32_t> {
       if (d >= static_cast<int>(columns[i].size())) return std::nullopt;
       return columns[i][d];
     });
-    std::tie(spec.min, spec.max) = OwnRange(spec.values);
-    spec.title = titles[i];
-    chart.panels.push_back(IndicatorPanel(spec, metrics));
+    std::tie(setup.min, setup.max) = OwnRange(setup.values);
+    setup.title = titles[i];
+    chart.panels.push_back(IndicatorPanel(setup, metrics));
   }
   return chart;
 }
@@ -243,15 +243,15 @@ Chart OmissionValueChart(const AnalysisView& view, std::span<const int32_t> omis
 Chart RunSeriesChart(const AnalysisView& view, const RunSeries& run, const std::string& title,
                      const TextMetrics& metrics) {
   Chart chart = Sized(view);
-  IndicatorPanelSpec spec = PanelOf(view, PanelLayout::Whole);
-  spec.values = PageValues(view, [&](int d) -> std::optional<int32_t> {
+  IndicatorPanelSetup setup = PanelOf(view, PanelLayout::Whole);
+  setup.values = PageValues(view, [&](int d) -> std::optional<int32_t> {
     if (d >= static_cast<int>(run.values.size())) return std::nullopt;
     return run.values[d];
   });
-  spec.min = run.shownMin;
-  spec.max = run.shownMax;
-  spec.title = title;
-  chart.panels.push_back(IndicatorPanel(spec, metrics));
+  setup.min = run.shownMin;
+  setup.max = run.shownMax;
+  setup.title = title;
+  chart.panels.push_back(IndicatorPanel(setup, metrics));
   return chart;
 }
 

@@ -32,12 +32,12 @@ std::string BlockCell(const Draw& d, int column, const std::optional<int32_t>& v
 
 }  // namespace
 
-Association ComputeAssociation(const AssociationHistory& history, const AssociationSpec& spec) {
+Association ComputeAssociation(const AssociationHistory& history, const AssociationSetup& setup) {
   Association a;
   const auto& draws = history.draws;
   const int count = static_cast<int>(draws.size());
   std::vector<std::shared_ptr<const CompiledFormula>> formulas;
-  for (const AssociationCondition& c : spec.conditions)
+  for (const AssociationCondition& c : setup.conditions)
     formulas.push_back(FormulaForText(c.expression));
   std::vector<std::string> firstErrors(formulas.size());
   std::vector<bool> evaluated(formulas.size(), false);
@@ -49,12 +49,12 @@ Association ComputeAssociation(const AssociationHistory& history, const Associat
   ctx.testColumn = history.testColumn;
   ctx.env = history.env;
 
-  const std::span<const int> front(spec.numbers.data(), 5), back(spec.numbers.data() + 5, 2);
+  const std::span<const int> front(setup.numbers.data(), 5), back(setup.numbers.data() + 5, 2);
   for (int i = 0; i < count; ++i) {
     const Draw& d = draws[i];
-    if (!NumbersMatch(d.front, front, spec.frontAnyPosition)) continue;
-    if (!NumbersMatch(d.back, back, spec.backAnyPosition)) continue;
-    if (spec.issueDigit >= 0 && d.qs % 10 != spec.issueDigit) continue;
+    if (!NumbersMatch(d.front, front, setup.frontAnyPosition)) continue;
+    if (!NumbersMatch(d.back, back, setup.backAnyPosition)) continue;
+    if (setup.issueDigit >= 0 && d.qs % 10 != setup.issueDigit) continue;
     AssociationRow row;
     row.draw = i;
     bool ok = true;
@@ -66,7 +66,7 @@ Association ComputeAssociation(const AssociationHistory& history, const Associat
         break;
       }
       evaluated[k] = true;
-      const auto& accepted = spec.conditions[k].accepted;
+      const auto& accepted = setup.conditions[k].accepted;
       ok = accepted.empty() ||
            std::find(accepted.begin(), accepted.end(), r.value) != accepted.end();
       row.values.push_back(r.value);

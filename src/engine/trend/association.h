@@ -21,7 +21,7 @@ struct AssociationCondition {
   std::vector<int32_t> accepted;  // empty: any value
 };
 
-struct AssociationSpec {
+struct AssociationSetup {
   std::array<int, 7> numbers{};                  // front positions 1..5, back positions 1..2
   int issueDigit = -1;                           // the last digit of the issue, -1 for "all"
   bool frontAnyPosition = false;                 // "主号不对位"
@@ -54,7 +54,7 @@ struct AssociationHistory {
   const int32_t* testColumn = nullptr;
   const EvalEnv* env = nullptr;
 };
-Association ComputeAssociation(const AssociationHistory& history, const AssociationSpec& spec);
+Association ComputeAssociation(const AssociationHistory& history, const AssociationSetup& setup);
 
 // The grid's columns for k conditions: the left block "本期期号", "主号1" ..
 // "主号5", "副号1", "副号2", "指标1" .. "指标k", and the right block from

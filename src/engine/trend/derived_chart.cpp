@@ -41,28 +41,28 @@ DerivedChart DerivedSeriesChart(const TrendPage& page, const std::string& text,
   }
 
   const int shown = std::min(page.Shown(), static_cast<int>(values.size() - at));
-  IndicatorPanelSpec spec;
-  spec.draws = page.draws;
-  spec.anchor = page.anchor;
-  spec.span = page.span;
-  spec.width = page.width;
-  spec.height = page.height;
-  for (int k = 0; k < shown; ++k) spec.values.emplace_back(values[at + k]);
-  spec.min = out.smallest;
-  spec.max = out.largest;
-  spec.title = text;
-  spec.layout = PanelLayout::UpperHalf;
-  out.chart.panels.push_back(IndicatorPanel(spec, metrics));
+  IndicatorPanelSetup setup;
+  setup.draws = page.draws;
+  setup.anchor = page.anchor;
+  setup.span = page.span;
+  setup.width = page.width;
+  setup.height = page.height;
+  for (int k = 0; k < shown; ++k) setup.values.emplace_back(values[at + k]);
+  setup.min = out.smallest;
+  setup.max = out.largest;
+  setup.title = text;
+  setup.layout = PanelLayout::UpperHalf;
+  out.chart.panels.push_back(IndicatorPanel(setup, metrics));
 
-  spec.values.clear();
+  setup.values.clear();
   for (int k = 0; k < shown; ++k) {
     const size_t i = at + k;
-    spec.values.emplace_back(AbsDifference(values[i], i > 0 ? values[i - 1] : 0));
+    setup.values.emplace_back(AbsDifference(values[i], i > 0 ? values[i - 1] : 0));
   }
-  spec.min = 0;
-  spec.title = text + "振幅";
-  spec.layout = PanelLayout::LowerHalf;
-  out.chart.panels.push_back(IndicatorPanel(spec, metrics));
+  setup.min = 0;
+  setup.title = text + "振幅";
+  setup.layout = PanelLayout::LowerHalf;
+  out.chart.panels.push_back(IndicatorPanel(setup, metrics));
   return out;
 }
 

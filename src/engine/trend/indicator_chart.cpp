@@ -52,25 +52,25 @@ Chart ValueAmplitudeChart(const TrendPage& page, const std::string& key,
     return std::vector<std::optional<int32_t>>(v.begin(), v.end());
   };
   const int last = page.draws.empty() ? -1 : page.LastShown();
-  IndicatorPanelSpec spec;
-  spec.draws = page.draws;
-  spec.anchor = page.anchor;
-  spec.span = page.span;
-  spec.width = page.width;
-  spec.height = page.height;
+  IndicatorPanelSetup setup;
+  setup.draws = page.draws;
+  setup.anchor = page.anchor;
+  setup.span = page.span;
+  setup.width = page.width;
+  setup.height = page.height;
 
-  spec.values = optional(IndicatorValues(page, key, page.anchor, last));
-  spec.min = min;
-  spec.max = max;
-  spec.title = label;
-  spec.layout = PanelLayout::UpperHalf;
-  chart.panels.push_back(IndicatorPanel(spec, metrics));
+  setup.values = optional(IndicatorValues(page, key, page.anchor, last));
+  setup.min = min;
+  setup.max = max;
+  setup.title = label;
+  setup.layout = PanelLayout::UpperHalf;
+  chart.panels.push_back(IndicatorPanel(setup, metrics));
 
-  spec.values = optional(IndicatorAmplitudes(page, key, page.anchor, last));
-  spec.min = 0;
-  spec.title = label + "振幅";
-  spec.layout = PanelLayout::LowerHalf;
-  chart.panels.push_back(IndicatorPanel(spec, metrics));
+  setup.values = optional(IndicatorAmplitudes(page, key, page.anchor, last));
+  setup.min = 0;
+  setup.title = label + "振幅";
+  setup.layout = PanelLayout::LowerHalf;
+  chart.panels.push_back(IndicatorPanel(setup, metrics));
   return chart;
 }
 

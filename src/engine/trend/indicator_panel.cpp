@@ -25,23 +25,23 @@ PanelGeometry GeometryOf(PanelLayout layout, int height) {
   return {h - 40, h - 60};
 }
 
-ChartPanel IndicatorPanel(const IndicatorPanelSpec& spec, const TextMetrics& metrics) {
+ChartPanel IndicatorPanel(const IndicatorPanelSetup& setup, const TextMetrics& metrics) {
   ChartPanel panel;
-  panel.title = spec.title;
+  panel.title = setup.title;
   tcoordinate& c = panel.coord;
-  const ValueAxis axis = IndicatorValueAxis(spec.min, spec.max);
-  const PanelGeometry g = GeometryOf(spec.layout, spec.height);
+  const ValueAxis axis = IndicatorValueAxis(setup.min, setup.max);
+  const PanelGeometry g = GeometryOf(setup.layout, setup.height);
   c.originY = g.originY;
   c.plotHeight = g.plotHeight;
-  c.plotWidth = spec.width - 60;
+  c.plotWidth = setup.width - 60;
   c.yMin = axis.yMin;
   c.yMax = axis.yMax;
   c.yMinorUnits = axis.yMinorUnits;
   c.yMajorUnits = axis.yMajorUnits;
   c.yLabels = axis.labels;
-  c.xFirst = spec.anchor;
-  c.xLast = spec.anchor + spec.span;
-  c.xLabels = IssueLabels(spec.draws, spec.anchor, spec.span);
+  c.xFirst = setup.anchor;
+  c.xLast = setup.anchor + setup.span;
+  c.xLabels = IssueLabels(setup.draws, setup.anchor, setup.span);
   // Room for the widest y label, so that no label starts left of the picture.
   double widest = 0;
   for (const std::string& l : c.yLabels) widest = std::max(widest, metrics.Width(l));
@@ -51,19 +51,19 @@ ChartPanel IndicatorPanel(const IndicatorPanelSpec& spec, const TextMetrics& met
 
   std::vector<std::optional<int32_t>> plotted;
   std::vector<std::string> labels;
-  for (size_t i = 0; i < spec.values.size(); ++i) {
-    const auto& v = spec.values[i];
+  for (size_t i = 0; i < setup.values.size(); ++i) {
+    const auto& v = setup.values[i];
     plotted.push_back(v ? std::optional<int32_t>(*v * 10) : std::nullopt);
-    if (!spec.labels.empty())
-      labels.push_back(i < spec.labels.size() ? spec.labels[i] : std::string());
+    if (!setup.labels.empty())
+      labels.push_back(i < setup.labels.size() ? setup.labels[i] : std::string());
     else
       labels.push_back(v ? std::to_string(*v) : std::string());
   }
-  AddSeries(panel, spec.anchor, plotted, labels, SeriesStyle{}, metrics);
+  AddSeries(panel, setup.anchor, plotted, labels, SeriesStyle{}, metrics);
 
-  const int lastShown = spec.anchor + static_cast<int>(spec.values.size()) - 1;
-  const int lastDraw = static_cast<int>(spec.draws.size()) - 1;
-  if (!spec.values.empty() && lastShown == lastDraw && spec.draws[lastDraw].qs == kForecastQs)
+  const int lastShown = setup.anchor + static_cast<int>(setup.values.size()) - 1;
+  const int lastDraw = static_cast<int>(setup.draws.size()) - 1;
+  if (!setup.values.empty() && lastShown == lastDraw && setup.draws[lastDraw].qs == kForecastQs)
     AddColumnBox(panel, lastShown, colours::kRed, LineStyle::Dot);
   return panel;
 }

@@ -28,7 +28,7 @@ PanelGeometry GeometryOf(PanelLayout layout, int height);
 // of the range, blue discs of radius 5 joined by black lines and labelled
 // with their values, and a dotted red box around the forecast record when it
 // is the last draw plotted.
-struct IndicatorPanelSpec {
+struct IndicatorPanelSetup {
   std::span<const Draw> draws;
   int anchor = 0;
   int span = 36;
@@ -40,7 +40,7 @@ struct IndicatorPanelSpec {
   PanelLayout layout = PanelLayout::Whole;
   int width = 0, height = 0;
 };
-ChartPanel IndicatorPanel(const IndicatorPanelSpec& spec, const TextMetrics& metrics);
+ChartPanel IndicatorPanel(const IndicatorPanelSetup& setup, const TextMetrics& metrics);
 
 // The period box texts "显示36期" .. "显示66期" and the draws they give (any
 // other text gives 0).

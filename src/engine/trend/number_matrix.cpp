@@ -114,19 +114,19 @@ std::vector<MatrixEntry> MatrixPageEntries(std::span<const Draw> draws, int anch
   return entries;
 }
 
-MatrixPicture MatrixChart(std::span<const Draw> draws, int anchor, const MatrixPictureSpec& spec,
+MatrixPicture MatrixChart(std::span<const Draw> draws, int anchor, const MatrixPictureSetup& setup,
                           int width, int height, const TextMetrics& metrics) {
   MatrixPicture picture;
   picture.chart.width = width;
   picture.chart.height = height;
   picture.chart.background = kPictureBackground;
-  const MatrixSize size = spec.size;
-  const MatrixGeometry g = ComputeMatrixGeometry(width, height, size, spec.count, spec.perRow);
+  const MatrixSize size = setup.size;
+  const MatrixGeometry g = ComputeMatrixGeometry(width, height, size, setup.count, setup.perRow);
   picture.geometry = g;
   ChartPanel panel;
   const double s = g.cell;
   const double labelWidth = metrics.Width("2007001期");
-  const auto entries = MatrixPageEntries(draws, anchor, spec.count, spec.content, spec.picks);
+  const auto entries = MatrixPageEntries(draws, anchor, setup.count, setup.content, setup.picks);
   for (size_t i = 0; i < entries.size(); ++i) {
     const MatrixEntry& e = entries[i];
     const int o = static_cast<int>(i) + 1;
@@ -136,17 +136,17 @@ MatrixPicture MatrixChart(std::span<const Draw> draws, int anchor, const MatrixP
     auto cellY = [&](int r) { return y0 + (r - 1) * s; };
     for (int r = 1; r <= size.rows; ++r)
       for (int c = 1; c <= size.columns; ++c) {
-        const int v = CellNumber(spec.order, size, r, c);
+        const int v = CellNumber(setup.order, size, r, c);
         AddCell(panel, cellX(c), cellY(r), s, v, IsMarked(e.marks, v), kPlainCellSprite);
       }
-    const EmptyLines empty = EmptyLinesOf(spec.order, size, e.marks);
+    const EmptyLines empty = EmptyLinesOf(setup.order, size, e.marks);
     for (int r : empty.rows)
       for (int c = 1; c <= size.columns; ++c)
-        AddCell(panel, cellX(c), cellY(r), s, CellNumber(spec.order, size, r, c), false,
+        AddCell(panel, cellX(c), cellY(r), s, CellNumber(setup.order, size, r, c), false,
                 kEmptyLineSprite);
     for (int c : empty.columns)
       for (int r = 1; r <= size.rows; ++r)
-        AddCell(panel, cellX(c), cellY(r), s, CellNumber(spec.order, size, r, c), false,
+        AddCell(panel, cellX(c), cellY(r), s, CellNumber(setup.order, size, r, c), false,
                 kEmptyLineSprite);
     const std::string label = e.picks               ? "选号区"
                               : e.qs == kForecastQs ? "预测区"

@@ -87,7 +87,7 @@ struct MatrixEntry {
 std::vector<MatrixEntry> MatrixPageEntries(std::span<const Draw> draws, int anchor, int count,
                                            MatrixContent content, const MatrixMarks& picks);
 
-struct MatrixPictureSpec {
+struct MatrixPictureSetup {
   MatrixOrder order = DefaultGridLayout();
   MatrixSize size;
   int count = 12;  // K, "显示行列式个数"
@@ -114,7 +114,7 @@ struct MatrixPicture {
 // numbers on red discs, empty rows and then empty columns drawn again with
 // sprite 0, and the label under each matrix ("选号区", "预测区" or the issue
 // followed by "期").
-MatrixPicture MatrixChart(std::span<const Draw> draws, int anchor, const MatrixPictureSpec& spec,
+MatrixPicture MatrixChart(std::span<const Draw> draws, int anchor, const MatrixPictureSetup& setup,
                           int width, int height, const TextMetrics& metrics);
 
 // The number of the picks matrix's cell under (x, y); nullopt outside its

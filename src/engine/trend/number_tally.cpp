@@ -48,12 +48,12 @@ NumberTally TallyNumbers(std::span<const Draw> draws, const DrawRange& range) {
   return {Sorted(std::move(front)), Sorted(std::move(back))};
 }
 
-Chart NumberBarChart(const NumberBarSpec& spec, const TextMetrics& metrics) {
+Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics) {
   Chart chart;
-  chart.width = spec.width;
-  chart.height = spec.height;
+  chart.width = setup.width;
+  chart.height = setup.height;
   ChartPanel panel;
-  const double h = spec.height;
+  const double h = setup.height;
 
   // The legend at the bottom left; the second swatch keeps clear of the first text.
   panel.items.push_back(ChartBox{10, h - 20, 10, 10, colours::kRed, colours::kBlack});
@@ -63,11 +63,11 @@ Chart NumberBarChart(const NumberBarSpec& spec, const TextMetrics& metrics) {
   AddText(panel, {second + 22, h - 20}, "遗漏次数", colours::kBlack);
 
   const std::vector<NumberCount> none;
-  const std::vector<NumberCount>& shown = !spec.zone                        ? none
-                                          : spec.order == BarOrder::ByCount ? spec.zone->byCount
-                                          : spec.order == BarOrder::ByOmission
-                                              ? spec.zone->byOmission
-                                              : spec.zone->byNumber;
+  const std::vector<NumberCount>& shown = !setup.zone                        ? none
+                                          : setup.order == BarOrder::ByCount ? setup.zone->byCount
+                                          : setup.order == BarOrder::ByOmission
+                                              ? setup.zone->byOmission
+                                              : setup.zone->byNumber;
   int32_t largest = 0;
   for (const NumberCount& n : shown) largest = std::max({largest, n.count, n.omission});
   const int step = largest / 10 + 1;
@@ -75,30 +75,30 @@ Chart NumberBarChart(const NumberBarSpec& spec, const TextMetrics& metrics) {
   tcoordinate& c = panel.coord;
   c.originX = 30;
   c.originY = h - 40;
-  c.plotWidth = spec.width - 60;
+  c.plotWidth = setup.width - 60;
   c.plotHeight = h - 60;
   c.xFirst = 0;
-  c.xLast = spec.slotCount;
+  c.xLast = setup.slotCount;
   c.xMinorUnits = c.xMajorUnits = 1;
   c.yMin = 0;
   c.yMax = 10 * step;
   c.yMinorUnits = c.yMajorUnits = step;
   for (int k = 1; k <= 10; ++k) c.yLabels.push_back(std::to_string(k * step));
-  for (int i = 0; i < spec.slotCount && i < static_cast<int>(shown.size()); ++i)
+  for (int i = 0; i < setup.slotCount && i < static_cast<int>(shown.size()); ++i)
     c.xLabels.push_back(std::to_string(shown[i].number));
   c = DeriveScales(c);
 
   const double third = c.xScale / 3;
-  for (int i = 0; i < spec.slotCount && i < static_cast<int>(shown.size()); ++i) {
+  for (int i = 0; i < setup.slotCount && i < static_cast<int>(shown.size()); ++i) {
     const double x = PlotX(c, i + 1);
-    if (spec.counts) {
+    if (setup.counts) {
       const double top = PlotY(c, shown[i].count);
       panel.items.push_back(
           ChartBox{x - third, top, third, c.originY - top, colours::kRed, colours::kBlack});
       AddText(panel, {x, top - 1}, std::to_string(shown[i].count), colours::kBlack, HAlign::Right,
               VAlign::Bottom);
     }
-    if (spec.omissions) {
+    if (setup.omissions) {
       const double top = PlotY(c, shown[i].omission);
       panel.items.push_back(
           ChartBox{x, top, third, c.originY - top, colours::kBlue, colours::kBlack});

@@ -38,14 +38,14 @@ NumberTally TallyNumbers(std::span<const Draw> draws, const DrawRange& range);
 // to the count, "遗漏次数" a blue bar right of it up to the omission, each
 // with its value; y from 0 to ten steps of (largest / 10 + 1).
 enum class BarOrder { ByNumber = 0, ByCount, ByOmission };
-struct NumberBarSpec {
+struct NumberBarSetup {
   const ZoneTally* zone = nullptr;
   int slotCount = 35;
   BarOrder order = BarOrder::ByNumber;
   bool counts = true, omissions = true;
   int width = 0, height = 0;
 };
-Chart NumberBarChart(const NumberBarSpec& spec, const TextMetrics& metrics);
+Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics);
 
 // The cold, warm and hot numbers of a zone in one line: "主区冷号:" and each
 // cold number followed by two blanks, then ";  主区温号:" and ";  主区热号:"

@@ -116,20 +116,21 @@ std::pair<int, int> ValueRangeOf(OmissionGridKind kind) {
   return {1, 35};
 }
 
-OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGridSpec& spec) {
+OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGridSetup& setup) {
   OmissionGrid g;
-  const auto [lo, hi] = ValueRangeOf(spec.kind);
-  const bool ordered = spec.kind != OmissionGridKind::Back && spec.order > 0;
+  const auto [lo, hi] = ValueRangeOf(setup.kind);
+  const bool ordered = setup.kind != OmissionGridKind::Back && setup.order > 0;
   const ColumnOrder order =
-      OrderColumns(lo, hi, spec.kind == OmissionGridKind::Back ? 0 : spec.order);
+      OrderColumns(lo, hi, setup.kind == OmissionGridKind::Back ? 0 : setup.order);
   g.columns = order.values;
-  g.backgroundBounds =
-      ordered ? order.bounds : PartitionBounds(static_cast<int>(g.columns.size()), spec.partitions);
+  g.backgroundBounds = ordered
+                           ? order.bounds
+                           : PartitionBounds(static_cast<int>(g.columns.size()), setup.partitions);
   const int columns = g.Columns();
   g.stats.assign(columns, OmissionStats{});
 
   const int count = static_cast<int>(draws.size());
-  int first = std::min(spec.first, spec.last), last = std::max(spec.first, spec.last);
+  int first = std::min(setup.first, setup.last), last = std::max(setup.first, setup.last);
   first = std::max(first, 0);
   last = std::min(last, count - 1);
   const int rows = last >= first ? last - first + 1 : 0;
@@ -141,16 +142,16 @@ OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGrid
   RowHits previous;
   for (int i = 0; i < rows; ++i) {
     const Draw& d = draws[first + i];
-    const RowHits hits = HitsOf(d, spec.kind);
+    const RowHits hits = HitsOf(d, setup.kind);
     g.issues.push_back(d.qs);
-    g.drawTexts.push_back(DrawTextOf(d, spec.kind));
+    g.drawTexts.push_back(DrawTextOf(d, setup.kind));
     OmissionCell* row = &g.cells[static_cast<size_t>(i) * columns];
     const OmissionCell* above = i > 0 ? row - columns : nullptr;
     for (int j = 0; j < columns; ++j) {
       const int v = g.columns[j];
       const bool before = i > 0 && previous.count[v] > 0;
       if (hits.count[v] > 0) {
-        row[j] = {v, MarkerOf(hits, v, spec.kind)};
+        row[j] = {v, MarkerOf(hits, v, setup.kind)};
         OmissionStats& s = g.stats[j];
         ++s.hits;
         if (i > 0) {

@@ -17,7 +17,7 @@ namespace dlt {
 // (with "主号和特别号" the back tails too).
 enum class OmissionGridKind { Front, FrontBackNumbers, FrontWithBack, Back, Tail, TailWithBack };
 
-struct OmissionGridSpec {
+struct OmissionGridSetup {
   OmissionGridKind kind = OmissionGridKind::Front;
   int first = 0, last = -1;  // indices of the start and end draws, both included
   int order = 0;             // entry of the column order box (front and tail grids)
@@ -69,6 +69,6 @@ constexpr int DefaultGridStart(int drawCount) {
 
 // The grid over draws[first..last] (reversed bounds are swapped; bounds are
 // clamped to the history). Reads the draws by index only.
-OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGridSpec& spec);
+OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGridSetup& setup);
 
 }  // namespace dlt

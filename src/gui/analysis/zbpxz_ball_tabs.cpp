@@ -123,9 +123,9 @@ class FieldTab : public PagedChartTab {
  protected:
   Chart BuildPage(const AnalysisView& view, const TextMetrics& metrics) override {
     const auto& groups = texts_[std::clamp(chart_->currentIndex(), 0, kFieldCharts - 1)];
-    BallGridSpec spec = FieldGrid(view, groups);
-    spec.title = chart_->currentText().toStdString();
-    return BallGridChart(view, spec, metrics);
+    BallGridSetup setup = FieldGrid(view, groups);
+    setup.title = chart_->currentText().toStdString();
+    return BallGridChart(view, setup, metrics);
   }
 
  private:

@@ -114,14 +114,14 @@ class OmissionTableTab : public ZbpxzTab {
 
   void Fill() override {
     const DrawTable& table = z_.Table();
-    OmissionDistributionSpec spec;
+    OmissionDistributionSetup setup;
     const int count = table.RecordCount();
-    spec.first = PickedDraw(from_, table, 0);
-    spec.last = PickedDraw(to_, table, count - 1);
-    spec.from = z_.from;
-    spec.to = z_.to;
-    spec.order = std::max(order_->currentIndex(), 0);
-    OmissionDistribution t = ComputeOmissionDistribution(table.Draws(), z_.Series(), spec);
+    setup.first = PickedDraw(from_, table, 0);
+    setup.last = PickedDraw(to_, table, count - 1);
+    setup.from = z_.from;
+    setup.to = z_.to;
+    setup.order = std::max(order_->currentIndex(), 0);
+    OmissionDistribution t = ComputeOmissionDistribution(table.Draws(), z_.Series(), setup);
     if (!t.ok()) {
       model_->SetTable({});
       if (isVisible()) z_.app.shell.Inform(this, QString::fromStdString(t.error));

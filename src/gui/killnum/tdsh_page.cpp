@@ -41,14 +41,14 @@ const QString kCustomFilter = QStringLiteral("自定义杀号(*.scs)");
 
 }  // namespace
 
-TdshPage::TdshPage(AppContext& app, Tf_tdsh& window, const TdshTabSpec& spec, QWidget* parent)
+TdshPage::TdshPage(AppContext& app, Tf_tdsh& window, const TdshTabSetup& setup, QWidget* parent)
     : QWidget(parent),
       app_(app),
       window_(window),
-      spec_(spec),
-      book_(LayoutOf(spec.kind).slotCount) {
-  setObjectName(Name("ts_%1", spec.stem));
-  const SchemeLayout& layout = LayoutOf(spec.kind);
+      setup_(setup),
+      book_(LayoutOf(setup.kind).slotCount) {
+  setObjectName(Name("ts_%1", setup.stem));
+  const SchemeLayout& layout = LayoutOf(setup.kind);
   if (*layout.file) {
     std::string error;
     if (auto loaded = LoadSchemeFile(BookPath(), layout.slotCount, &error))
@@ -63,10 +63,10 @@ TdshPage::TdshPage(AppContext& app, Tf_tdsh& window, const TdshTabSpec& spec, QW
 }
 
 const SchemeBook& TdshPage::Book() const {
-  return spec_.kind == KillKind::Custom ? custom_.book : book_;
+  return setup_.kind == KillKind::Custom ? custom_.book : book_;
 }
 SchemeBook& TdshPage::MutableBook() {
-  return spec_.kind == KillKind::Custom ? custom_.book : book_;
+  return setup_.kind == KillKind::Custom ? custom_.book : book_;
 }
 int TdshPage::Scheme() const {
   return fa_->currentIndex() + 1;
@@ -82,28 +82,28 @@ std::vector<std::string> TdshPage::Formulas() const {
 }
 
 std::string TdshPage::BookPath() const {
-  return app_.folder.Path(LayoutOf(spec_.kind).file);
+  return app_.folder.Path(LayoutOf(setup_.kind).file);
 }
 
 QPushButton* TdshPage::Button(const char* name, const QString& caption) {
-  return NamedButton(this, qPrintable(Name(name, spec_.stem)), caption);
+  return NamedButton(this, qPrintable(Name(name, setup_.stem)), caption);
 }
 
 void TdshPage::Build() {
-  const bool banker = IsBanker(spec_.kind);
-  const bool custom = spec_.kind == KillKind::Custom;
+  const bool banker = IsBanker(setup_.kind);
+  const bool custom = setup_.kind == KillKind::Custom;
   auto* layout = new QVBoxLayout(this);
   auto* top = new QGridLayout;
   layout->addLayout(top);
 
   fa_ = new QComboBox(this);
-  fa_->setObjectName(Name("cb_%1_fa", spec_.stem));
+  fa_->setObjectName(Name("cb_%1_fa", setup_.stem));
   for (const char* n : kSchemeNames) fa_->addItem(QString::fromUtf8(n));
-  count_ = Numbers(this, Name("cb_%1_gsgs", spec_.stem), LayoutOf(spec_.kind).slotCount);
+  count_ = Numbers(this, Name("cb_%1_gsgs", setup_.stem), LayoutOf(setup_.kind).slotCount);
   slot_ = new QComboBox(this);
-  slot_->setObjectName(QString::fromLatin1(spec_.slotPicker));
+  slot_->setObjectName(QString::fromLatin1(setup_.slotPicker));
   start_ = new QComboBox(this);
-  start_->setObjectName(Name("cb_%1_qsq", spec_.stem));
+  start_->setObjectName(Name("cb_%1_qsq", setup_.stem));
   QPushButton* analyse = Button("b_%1_analyse", QStringLiteral("开始分析"));
   top->addWidget(new QLabel(QStringLiteral("方案："), this), 0, 0);
   top->addWidget(fa_, 0, 1);
@@ -121,8 +121,8 @@ void TdshPage::Build() {
   top->addWidget(analyse, 0, 8);
 
   edit_ = new QLineEdit(this);
-  edit_->setObjectName(Name("e_%1", spec_.stem));
-  QPushButton* aid = NamedButton(this, spec_.aidButton, QStringLiteral("辅助输入"));
+  edit_->setObjectName(Name("e_%1", setup_.stem));
+  QPushButton* aid = NamedButton(this, setup_.aidButton, QStringLiteral("辅助输入"));
   QPushButton* confirm = Button("b_%1_modify", QStringLiteral("确认修改"));
   QPushButton* collect = Button("b_%1_collect", QStringLiteral("收集当前公式"));
   QPushButton* import = Button("b_%1_import", QStringLiteral("导入公式文件"));
@@ -137,7 +137,7 @@ void TdshPage::Build() {
 
   model_ = new KillGridModel(this);
   grid_ = new QTableView(this);
-  grid_->setObjectName(Name("sg_%1", spec_.stem));
+  grid_->setObjectName(Name("sg_%1", setup_.stem));
   grid_->setModel(model_);
   grid_->horizontalHeader()->hide();
   grid_->verticalHeader()->hide();
@@ -146,11 +146,11 @@ void TdshPage::Build() {
   grid_->verticalHeader()->setDefaultSectionSize(20);
   layout->addWidget(grid_, 1);
   memo_ = new QPlainTextEdit(this);
-  memo_->setObjectName(Name("m_%1_hm", spec_.stem));
+  memo_->setObjectName(Name("m_%1_hm", setup_.stem));
   memo_->setReadOnly(true);
   memo_->setMaximumHeight(60);
   progress_ = new QProgressBar(this);
-  progress_->setObjectName(Name("pb_%1", spec_.stem));
+  progress_->setObjectName(Name("pb_%1", setup_.stem));
   progress_->setMaximumHeight(14);
   progress_->setTextVisible(false);
   layout->addWidget(memo_);
@@ -196,8 +196,8 @@ QWidget* TdshPage::BuildCustomRow() {
 }
 
 QWidget* TdshPage::BuildTools() {
-  const bool banker = IsBanker(spec_.kind);
-  const bool custom = spec_.kind == KillKind::Custom;
+  const bool banker = IsBanker(setup_.kind);
+  const bool custom = setup_.kind == KillKind::Custom;
   auto* row = new QWidget(this);
   auto* l = new QHBoxLayout(row);
   l->setContentsMargins(0, 0, 0, 0);
@@ -237,8 +237,8 @@ void TdshPage::RunAnalysis() {
   int start = PickedDraw(*start_, h);
   if (start < 0) start = h.DefaultStart();
   KillTarget target;
-  target.kind = spec_.kind;
-  if (spec_.kind == KillKind::Custom) {
+  target.kind = setup_.kind;
+  if (setup_.kind == KillKind::Custom) {
     target.indicator = custom_.indicator;
     target.from = custom_.from;
     target.to = custom_.to;
@@ -259,7 +259,7 @@ void TdshPage::RunAnalysis() {
 }
 
 void TdshPage::SchemeChosen() {
-  if (spec_.kind == KillKind::Custom) slot_->setCurrentIndex(0);
+  if (setup_.kind == KillKind::Custom) slot_->setCurrentIndex(0);
   ShowSlot();
   RunAnalysis();
 }
@@ -292,7 +292,7 @@ void TdshPage::OpenFormulaAid() {
 bool TdshPage::SaveBook() {
   std::string error;
   bool saved = true;
-  if (spec_.kind != KillKind::Custom) {
+  if (setup_.kind != KillKind::Custom) {
     saved = SaveSchemeFile(BookPath(), book_, &error);
   } else {
     if (customPath_.isEmpty()) {
@@ -349,7 +349,7 @@ void TdshPage::FillScheme(const std::vector<std::string>& texts) {
 }
 
 void TdshPage::ShowCustomSet() {
-  if (spec_.kind != KillKind::Custom) return;
+  if (setup_.kind != KillKind::Custom) return;
   e_selfsh_zb->setText(QString::fromStdString(custom_.indicator));
   e_qzfrom->setText(QString::number(custom_.from));
   e_qzto->setText(QString::number(custom_.to));

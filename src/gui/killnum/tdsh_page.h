@@ -20,7 +20,7 @@ class KillGridModel;
 class Tf_tdsh;
 
 // Names and captions of one tab of the banker and kill window.
-struct TdshTabSpec {
+struct TdshTabSetup {
   KillKind kind;
   const char* stem;        // hmsh: ts_hmsh, cb_hmsh_fa, e_hmsh, sg_hmsh, ...
   const char* caption;     // 主区杀号
@@ -34,9 +34,9 @@ struct TdshTabSpec {
 class TdshPage : public QWidget {
   Q_OBJECT
  public:
-  TdshPage(AppContext& app, Tf_tdsh& window, const TdshTabSpec& spec, QWidget* parent = nullptr);
+  TdshPage(AppContext& app, Tf_tdsh& window, const TdshTabSetup& setup, QWidget* parent = nullptr);
 
-  KillKind Kind() const { return spec_.kind; }
+  KillKind Kind() const { return setup_.kind; }
   const SchemeBook& Book() const;
   int Scheme() const;  // 1..10
   int Count() const;   // formulas in use
@@ -89,7 +89,7 @@ class TdshPage : public QWidget {
 
   AppContext& app_;
   Tf_tdsh& window_;
-  const TdshTabSpec spec_;
+  const TdshTabSetup setup_;
   SchemeBook book_;
   CustomKillSet custom_;
   QString customPath_;  // the .scs file the custom set came from

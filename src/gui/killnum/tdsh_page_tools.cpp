@@ -41,7 +41,7 @@ void TdshPage::OpenSearch(bool better) {
   auto* search = app_.windows->Get<Tf_searchgs>();
   if (!search || !analysis_) return;
   Tf_searchgs::Request request;
-  request.kind = spec_.kind;
+  request.kind = setup_.kind;
   request.customIndicator = QString::fromStdString(custom_.indicator);
   const int judged = analysis_->judgedRows;
   if (judged > 0) {
@@ -64,7 +64,7 @@ void TdshPage::OpenOptimisation() {
   if (!optimise || !analysis_) return;
   Tf_scfa::Request request;
   request.wanted = Count();
-  request.kind = spec_.kind;
+  request.kind = setup_.kind;
   request.customIndicator = QString::fromStdString(custom_.indicator);
   const int judged = analysis_->judgedRows;
   if (judged > 0) {
@@ -89,7 +89,7 @@ void TdshPage::ShowIntersection() {
 void TdshPage::ExportGrid() {
   if (!analysis_) return;
   const QString title =
-      IsBanker(spec_.kind) ? QStringLiteral("导出提胆数据") : QStringLiteral("导出杀号数据");
+      IsBanker(setup_.kind) ? QStringLiteral("导出提胆数据") : QStringLiteral("导出杀号数据");
   const QString name = app_.shell.SaveFileName(
       this, title, QString::fromStdString(app_.folder.Root()), QStringLiteral("文本文件(*.txt)"));
   if (name.isEmpty()) return;
@@ -128,10 +128,10 @@ void TdshPage::SendToFilter() {
   const std::vector<int> numbers(named.begin(), named.end());
   std::string error;
   bool done = true;
-  switch (spec_.kind) {
+  switch (setup_.kind) {
     case KillKind::FrontKill:
     case KillKind::BackKill: {
-      const bool front = spec_.kind == KillKind::FrontKill;
+      const bool front = setup_.kind == KillKind::FrontKill;
       std::vector<int> pool = front ? set.PoolNumbers() : set.Back().PoolNumbers();
       std::erase_if(pool, [&](int n) { return std::ranges::count(numbers, n) > 0; });
       done = front ? set.SetPool(pool, &error) : set.Back().SetPool(pool, &error);

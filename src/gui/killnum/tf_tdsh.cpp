@@ -10,7 +10,7 @@
 namespace dlt::gui {
 namespace {
 
-const TdshTabSpec kTabs[] = {
+const TdshTabSetup kTabs[] = {
     {KillKind::FrontKill, "hmsh", "主区杀号", "cb_hmsh_shgs", "Button2"},
     {KillKind::BackKill, "lmsh", "副区杀号", "cb_lmsh_shgs", "Button5"},
     {KillKind::FrontBanker, "hmtd", "主区提胆", "cb_hmtd_tdgs", "Button8"},
@@ -30,10 +30,10 @@ Tf_tdsh::Tf_tdsh(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) 
   pc_tdsh = new QTabWidget(this);
   pc_tdsh->setObjectName("pc_tdsh");
   layout->addWidget(pc_tdsh);
-  for (const TdshTabSpec& spec : kTabs) {
-    auto* page = new TdshPage(app, *this, spec);
+  for (const TdshTabSetup& setup : kTabs) {
+    auto* page = new TdshPage(app, *this, setup);
     pages_.push_back(page);
-    pc_tdsh->addTab(page, QString::fromUtf8(spec.caption));
+    pc_tdsh->addTab(page, QString::fromUtf8(setup.caption));
   }
   connect(pc_tdsh, &QTabWidget::currentChanged, this, &Tf_tdsh::TabChosen);
 }

@@ -17,38 +17,38 @@
 
 namespace dlt::gui {
 
-ChartPage::ChartPage(FxdContext& fxd, ChartPageSpec spec, QWidget* parent)
-    : FxdPage(parent), fxd_(fxd), spec_(std::move(spec)) {
+ChartPage::ChartPage(FxdContext& fxd, ChartPageSetup setup, QWidget* parent)
+    : FxdPage(parent), fxd_(fxd), setup_(std::move(setup)) {
   auto* layout = new QVBoxLayout(this);
   picture_ = new ChartView(fxd_.app.shell, &fxd_.sprites, this);
-  picture_->setObjectName(spec_.picture);
+  picture_->setObjectName(setup_.picture);
   picture_->SetSource([this](int w, int h, const TextMetrics& metrics) {
-    if (!spec_.chart) return Chart{};
-    return spec_.chart(*this, fxd_.PageAt(Period(), w, h), metrics);
+    if (!setup_.chart) return Chart{};
+    return setup_.chart(*this, fxd_.PageAt(Period(), w, h), metrics);
   });
   layout->addWidget(picture_, 1);
 
   auto* box = new QGroupBox(this);
   auto* boxLayout = new QVBoxLayout(box);
-  if (!spec_.options.empty()) {
+  if (!setup_.options.empty()) {
     auto* grid = new QGridLayout;
     options_ = new QButtonGroup(this);
-    for (size_t i = 0; i < spec_.options.size(); ++i) {
-      auto* rb = new QRadioButton(spec_.options[i].caption, box);
-      rb->setObjectName(QString::fromStdString(spec_.options[i].name));
+    for (size_t i = 0; i < setup_.options.size(); ++i) {
+      auto* rb = new QRadioButton(setup_.options[i].caption, box);
+      rb->setObjectName(QString::fromStdString(setup_.options[i].name));
       options_->addButton(rb, static_cast<int>(i));
-      grid->addWidget(rb, static_cast<int>(i) / spec_.optionColumns,
-                      static_cast<int>(i) % spec_.optionColumns);
+      grid->addWidget(rb, static_cast<int>(i) / setup_.optionColumns,
+                      static_cast<int>(i) % setup_.optionColumns);
     }
-    grid->setColumnStretch(spec_.optionColumns, 1);
+    grid->setColumnStretch(setup_.optionColumns, 1);
     options_->button(0)->setChecked(true);
     connect(options_, &QButtonGroup::idClicked, this, [this] { picture_->Redraw(); });
     boxLayout->addLayout(grid);
   }
 
-  if (!spec_.checks.empty()) {
+  if (!setup_.checks.empty()) {
     auto* checks = new QHBoxLayout;
-    for (const ChartOption& o : spec_.checks) {
+    for (const ChartOption& o : setup_.checks) {
       auto* cb = new QCheckBox(o.caption, box);
       cb->setObjectName(QString::fromStdString(o.name));
       cb->setChecked(true);
@@ -59,27 +59,27 @@ ChartPage::ChartPage(FxdContext& fxd, ChartPageSpec spec, QWidget* parent)
     checks->addStretch();
     boxLayout->addLayout(checks);
   }
-  if (!spec_.legend.isEmpty()) boxLayout->addWidget(new QLabel(spec_.legend, box));
+  if (!setup_.legend.isEmpty()) boxLayout->addWidget(new QLabel(setup_.legend, box));
 
   auto* row = new QHBoxLayout;
-  if (*spec_.choiceBox) {
+  if (*setup_.choiceBox) {
     choice_ = new QComboBox(box);
-    choice_->setObjectName(spec_.choiceBox);
-    for (const QString& c : spec_.choices) choice_->addItem(c);
+    choice_->setObjectName(setup_.choiceBox);
+    for (const QString& c : setup_.choices) choice_->addItem(c);
     connect(choice_, &QComboBox::currentIndexChanged, this, [this] { picture_->Redraw(); });
     row->addWidget(choice_);
   }
   period_ = new QComboBox(box);
-  period_->setObjectName(spec_.periodBox);
+  period_->setObjectName(setup_.periodBox);
   for (const std::string& t : PeriodTexts()) period_->addItem(QString::fromStdString(t));
   connect(period_, &QComboBox::currentIndexChanged, this, [this] { picture_->Redraw(); });
   row->addWidget(period_);
   auto* paging = new PagingBar(
-      fxd_.Table(), spec_.paging, [this] { return Period(); }, box);
+      fxd_.Table(), setup_.paging, [this] { return Period(); }, box);
   connect(paging, &PagingBar::moved, this, [this] { picture_->Redraw(); });
   row->addWidget(paging, 1);
-  if (*spec_.analysisButton) {
-    auto* analyse = NamedButton(box, spec_.analysisButton, QStringLiteral("指标剖析"));
+  if (*setup_.analysisButton) {
+    auto* analyse = NamedButton(box, setup_.analysisButton, QStringLiteral("指标剖析"));
     connect(analyse, &QPushButton::clicked, this, &ChartPage::Analyse);
     row->addWidget(analyse);
   }
@@ -96,7 +96,7 @@ int ChartPage::Option() const {
 }
 
 const ChartOption* ChartPage::SelectedOption() const {
-  return spec_.options.empty() ? nullptr : &spec_.options[Option()];
+  return setup_.options.empty() ? nullptr : &setup_.options[Option()];
 }
 
 int ChartPage::Choice() const {

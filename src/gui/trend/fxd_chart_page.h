@@ -30,7 +30,7 @@ class ChartPage;
 // What makes one paged chart page: its picture, options, period box, paging
 // controls, an optional extra choice box and "指标剖析" button, and the engine
 // chart it draws.
-struct ChartPageSpec {
+struct ChartPageSetup {
   const char* picture = "";
   std::vector<ChartOption> options;
   int optionColumns = 8;
@@ -52,7 +52,7 @@ struct ChartPageSpec {
 class ChartPage : public FxdPage {
   Q_OBJECT
  public:
-  ChartPage(FxdContext& fxd, ChartPageSpec spec, QWidget* parent = nullptr);
+  ChartPage(FxdContext& fxd, ChartPageSetup setup, QWidget* parent = nullptr);
 
   void Fill() override;
   int Option() const;
@@ -66,7 +66,7 @@ class ChartPage : public FxdPage {
   void Analyse();
 
   FxdContext& fxd_;
-  ChartPageSpec spec_;
+  ChartPageSetup setup_;
   ChartView* picture_ = nullptr;
   QButtonGroup* options_ = nullptr;
   QComboBox* period_ = nullptr;

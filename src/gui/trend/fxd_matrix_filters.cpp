@@ -69,8 +69,9 @@ QGroupBox* GridEdits(QWidget* parent, const char* columns, const char* rows, QLi
 
 }  // namespace
 
-MatrixFilterPages::MatrixFilterPages(FxdContext& fxd, const MatrixPictureSpec& spec, QWidget* owner)
-    : QObject(owner), fxd_(fxd), spec_(spec), owner_(owner) {}
+MatrixFilterPages::MatrixFilterPages(FxdContext& fxd, const MatrixPictureSetup& setup,
+                                     QWidget* owner)
+    : QObject(owner), fxd_(fxd), setup_(setup), owner_(owner) {}
 
 QWidget* MatrixFilterPages::BuildCountPage() {
   countPage_ = new QWidget;
@@ -196,11 +197,11 @@ QWidget* MatrixFilterPages::BuildShapePage() {
 
 void MatrixFilterPages::PageShown(QWidget* page) {
   if (page != countPage_ && page != emptyLinePage_ && page != shapePage_) return;
-  if (spec_.content != MatrixContent::Front)
+  if (setup_.content != MatrixContent::Front)
     Inform(QStringLiteral(
         "行列的过滤操作只针对以主号为内容的行列式，现在你选择的不是以主号为内容的行列"
         "式，因此上图不能作为参考。"));
-  const QString m = QString::number(spec_.size.columns), n = QString::number(spec_.size.rows);
+  const QString m = QString::number(setup_.size.columns), n = QString::number(setup_.size.rows);
   if (page == emptyLinePage_) {
     e_hns_filter2_n->setText(m);
     e_hns_filter2_h->setText(n);
@@ -233,7 +234,7 @@ void MatrixFilterPages::Inform(const QString& text) {
 void MatrixFilterPages::ExportChosenCells() {
   std::string error;
   const auto out =
-      dlt::ExportChosenCells(spec_.order, spec_.size, RowFlags(), ColumnFlags(),
+      dlt::ExportChosenCells(setup_.order, setup_.size, RowFlags(), ColumnFlags(),
                              e_chgs->text().toStdString(), cb_hns_rc->isChecked(), &error);
   if (!out) return Inform(QString::fromStdString(error));
   Tf_zh* zh = Generator();
@@ -255,11 +256,11 @@ void MatrixFilterPages::ResetCountPage() {
 
 void MatrixFilterPages::AssistChosenCells() {
   const auto rows = RowFlags(), columns = ColumnFlags();
-  const auto numbers = ChosenCellNumbers(spec_.order, spec_.size, rows, columns);
+  const auto numbers = ChosenCellNumbers(setup_.order, setup_.size, rows, columns);
   if (numbers.empty()) return Inform(QStringLiteral("请选择好行号或列号"));
   AnalysisSeries series;
   series.values = ChosenHitSeries(fxd_.Table().Draws(), numbers);
-  series.caption = QString::fromStdString(ChosenCellsCaption(spec_.size, rows, columns));
+  series.caption = QString::fromStdString(ChosenCellsCaption(setup_.size, rows, columns));
   series.from = 0;
   series.to = 5;
   series.modal = true;
@@ -295,7 +296,7 @@ void MatrixFilterPages::ExportEmptyLineCount() {
   if (!zh->Session().set.AddCustomIndicator(out->entry, &error))
     return Inform(QString::fromStdString(error));
   // The generator evaluates the key with the order on screen from now on.
-  fxd_.app.env.layout = spec_.order;
+  fxd_.app.env.layout = setup_.order;
   zh->CustomIndicatorAppended(QString::fromStdString(out->line));
   Inform(QStringLiteral("空行空列设置现已成功导出到超强组号的自定义指标中"));
 }
@@ -310,7 +311,7 @@ void MatrixFilterPages::AssistEmptyLines() {
   if (!params) return;
   AnalysisSeries series;
   series.values =
-      GridKeySeries(fxd_.Table().Draws(), fxd_.app.env, spec_.order, EmptyLinesKey(*params));
+      GridKeySeries(fxd_.Table().Draws(), fxd_.app.env, setup_.order, EmptyLinesKey(*params));
   series.caption = QString::fromStdString(EmptyLinesCaption(params->style));
   TakeRangeOfValues(series);
   series.modal = true;
@@ -322,7 +323,7 @@ void MatrixFilterPages::TransferShape() {
   if (!params) return;
   Tf_zh* zh = Generator();
   if (!zh) return;
-  fxd_.app.env.layout = spec_.order;
+  fxd_.app.env.layout = setup_.order;
   zh->OfferCustomFormula(QString::fromStdString(ShapeKey(*params)));
 }
 
@@ -330,7 +331,8 @@ void MatrixFilterPages::AssistShape() {
   const auto params = ShapeParams();
   if (!params) return;
   AnalysisSeries series;
-  series.values = GridKeySeries(fxd_.Table().Draws(), fxd_.app.env, spec_.order, ShapeKey(*params));
+  series.values =
+      GridKeySeries(fxd_.Table().Draws(), fxd_.app.env, setup_.order, ShapeKey(*params));
   series.caption = QString::fromStdString(ShapeCaption(params->style));
   TakeRangeOfValues(series);
   series.modal = true;

@@ -26,7 +26,7 @@ class Tf_zh;
 class MatrixFilterPages : public QObject {
   Q_OBJECT
  public:
-  MatrixFilterPages(FxdContext& fxd, const MatrixPictureSpec& spec, QWidget* owner);
+  MatrixFilterPages(FxdContext& fxd, const MatrixPictureSetup& setup, QWidget* owner);
 
   QWidget* BuildCountPage();      // ts_hns_filter1
   QWidget* BuildEmptyLinePage();  // ts_hns_filter2
@@ -52,7 +52,7 @@ class MatrixFilterPages : public QObject {
   void AssistShape();
 
   FxdContext& fxd_;
-  const MatrixPictureSpec& spec_;
+  const MatrixPictureSetup& setup_;
   QWidget* owner_;
   QWidget* countPage_ = nullptr;
   QWidget* emptyLinePage_ = nullptr;

@@ -65,7 +65,7 @@ MatrixPage::MatrixPage(FxdContext& fxd, QWidget* parent) : FxdPage(parent), fxd_
   i_hns = new ChartView(fxd_.app.shell, &fxd_.sprites, this);
   i_hns->setObjectName("i_hns");
   i_hns->SetSource([this](int w, int h, const TextMetrics& metrics) {
-    picture_ = MatrixChart(fxd_.Table().Draws(), fxd_.Anchor(), spec_, w, h, metrics);
+    picture_ = MatrixChart(fxd_.Table().Draws(), fxd_.Anchor(), setup_, w, h, metrics);
     return picture_.chart;
   });
   i_hns->installEventFilter(this);
@@ -76,7 +76,7 @@ MatrixPage::MatrixPage(FxdContext& fxd, QWidget* parent) : FxdPage(parent), fxd_
   QWidget* operation = BuildOperationPage();
   operation->setObjectName("ts_hns_oper");
   pc_hns->addTab(operation, QStringLiteral("行列式操作"));
-  filters_ = new MatrixFilterPages(fxd_, spec_, this);
+  filters_ = new MatrixFilterPages(fxd_, setup_, this);
   pc_hns->addTab(filters_->BuildCountPage(), QStringLiteral("行列式出号个数过滤设置"));
   pc_hns->addTab(filters_->BuildEmptyLinePage(), QStringLiteral("空行空列过滤设置"));
   pc_hns->addTab(filters_->BuildShapePage(), QStringLiteral("行列形态过滤设置"));
@@ -155,7 +155,7 @@ QWidget* MatrixPage::BuildOperationPage() {
 
   auto* paging = new PagingBar(
       fxd_.Table(), {"Button3", "e_hnsqs", "Button4", "Button5", "Button13", "Button14"},
-      [this] { return spec_.count; }, page);
+      [this] { return setup_.count; }, page);
   connect(paging, &PagingBar::moved, this, &MatrixPage::Fill);
   grid->addWidget(paging, 2, 0);
 
@@ -183,12 +183,12 @@ QString MatrixPage::LayoutPath(const QString& relative) const {
 }
 
 void MatrixPage::ReadDisplayBoxes() {
-  spec_.count = cb_hns_showqs->currentText().toInt();
-  spec_.perRow = cb_hns_x_count->currentText().toInt();
+  setup_.count = cb_hns_showqs->currentText().toInt();
+  setup_.perRow = cb_hns_x_count->currentText().toInt();
   const int content = content_->checkedId();
-  spec_.content = content == 1   ? MatrixContent::Back
-                  : content == 2 ? MatrixContent::Both
-                                 : MatrixContent::Front;
+  setup_.content = content == 1   ? MatrixContent::Back
+                   : content == 2 ? MatrixContent::Both
+                                  : MatrixContent::Front;
 }
 
 void MatrixPage::Fill() {
@@ -199,9 +199,9 @@ void MatrixPage::Fill() {
 void MatrixPage::SizeChosen() {
   const int id = sizes_->checkedId();
   if (id == kCustomSize)
-    spec_.size = {cb_selfsize_col->currentText().toInt(), cb_selfsize_row->currentText().toInt()};
+    setup_.size = {cb_selfsize_col->currentText().toInt(), cb_selfsize_row->currentText().toInt()};
   else
-    spec_.size = MatrixRadioSizes()[static_cast<size_t>(id)];
+    setup_.size = MatrixRadioSizes()[static_cast<size_t>(id)];
   Fill();
 }
 
@@ -214,15 +214,15 @@ void MatrixPage::CustomSizeChanged() {
     const QSignalBlocker block(cb_selfsize_col);
     cb_selfsize_col->setCurrentText(QString::number(fitted.columns));
   }
-  if (sizes_->checkedId() == kCustomSize) spec_.size = fitted;
+  if (sizes_->checkedId() == kCustomSize) setup_.size = fitted;
   Fill();
 }
 
 void MatrixPage::OrderChosen(int item) {
   if (item == 0) {
-    spec_.order = DefaultGridLayout();
+    setup_.order = DefaultGridLayout();
   } else if (item == kOwnOrderItem) {
-    spec_.order = ownOrder_;
+    setup_.order = ownOrder_;
   } else if (item > 0) {
     std::string error;
     const auto order =
@@ -234,7 +234,7 @@ void MatrixPage::OrderChosen(int item) {
       cb_sort->setCurrentIndex(orderItem_);
       return;
     }
-    spec_.order = *order;
+    setup_.order = *order;
     b_saverandsx->setEnabled(true);
   }
   orderItem_ = item;
@@ -243,7 +243,7 @@ void MatrixPage::OrderChosen(int item) {
 
 void MatrixPage::UseOwnOrder(const MatrixOrder& order) {
   ownOrder_ = order;
-  spec_.order = order;
+  setup_.order = order;
   {
     const QSignalBlocker block(cb_sort);
     if (cb_sort->count() == kOwnOrderItem) cb_sort->addItem(kOwnOrderCaption);
@@ -284,7 +284,7 @@ void MatrixPage::SaveOrder() {
   if (path.isEmpty()) return;
   if (!path.contains(QStringLiteral(".hls"))) path += QStringLiteral(".hls");
   std::string error;
-  if (!WriteLayoutFile(path.toStdString(), spec_.order, &error))
+  if (!WriteLayoutFile(path.toStdString(), setup_.order, &error))
     Inform(QStringLiteral("无法写入文件：") + path + "\n" + QString::fromStdString(error));
 }
 
@@ -298,11 +298,11 @@ bool MatrixPage::eventFilter(QObject* watched, QEvent* event) {
     const QPoint p = e->position().toPoint();
     if (!insidePicks(p)) return false;
     if (e->button() == Qt::RightButton) {
-      spec_.picks.fill(false);
+      setup_.picks.fill(false);
     } else if (e->button() == Qt::LeftButton) {
-      const auto number = PickedNumberAt(picture_, spec_.order, spec_.size, p.x(), p.y());
+      const auto number = PickedNumberAt(picture_, setup_.order, setup_.size, p.x(), p.y());
       if (!number) return true;
-      bool& pick = spec_.picks[static_cast<size_t>(*number)];
+      bool& pick = setup_.picks[static_cast<size_t>(*number)];
       pick = !pick;
     }
     Fill();

@@ -28,7 +28,7 @@ class MatrixPage : public FxdPage {
 
   void Fill() override;
 
-  const MatrixPictureSpec& Spec() const { return spec_; }
+  const MatrixPictureSetup& Setup() const { return setup_; }
   const MatrixPicture& Picture() const { return picture_; }
   ChartView* View() const { return i_hns; }
 
@@ -51,7 +51,7 @@ class MatrixPage : public FxdPage {
   QString LayoutPath(const QString& relative) const;
 
   FxdContext& fxd_;
-  MatrixPictureSpec spec_;
+  MatrixPictureSetup setup_;
   MatrixPicture picture_;
   MatrixOrder ownOrder_ = DefaultGridLayout();
   int orderItem_ = 0;  // the item of cb_sort in force

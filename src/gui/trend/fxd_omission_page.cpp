@@ -172,20 +172,20 @@ OmissionGridPage::OmissionGridPage(FxdContext& fxd, GridPageKind kind, QWidget* 
   }
 }
 
-OmissionGridSpec OmissionGridPage::SpecFromControls() const {
-  OmissionGridSpec spec;
+OmissionGridSetup OmissionGridPage::SetupFromControls() const {
+  OmissionGridSetup setup;
   const int zone = zone_ ? zone_->checkedId() : 0;
   switch (look_.kind) {
     case GridPageKind::Front:
-      spec.kind = zone == 1   ? OmissionGridKind::FrontBackNumbers
-                  : zone == 2 ? OmissionGridKind::FrontWithBack
-                              : OmissionGridKind::Front;
+      setup.kind = zone == 1   ? OmissionGridKind::FrontBackNumbers
+                   : zone == 2 ? OmissionGridKind::FrontWithBack
+                               : OmissionGridKind::Front;
       break;
     case GridPageKind::Back:
-      spec.kind = OmissionGridKind::Back;
+      setup.kind = OmissionGridKind::Back;
       break;
     case GridPageKind::Tail:
-      spec.kind = zone == 1 ? OmissionGridKind::TailWithBack : OmissionGridKind::Tail;
+      setup.kind = zone == 1 ? OmissionGridKind::TailWithBack : OmissionGridKind::Tail;
       break;
   }
   // The boxes list issues; an issue not in the history (stale after an edit) falls back to its
@@ -195,18 +195,18 @@ OmissionGridSpec OmissionGridPage::SpecFromControls() const {
     const int i = table.IndexOf(box->currentText().toInt());
     return i >= 0 ? i : box->currentIndex();
   };
-  spec.first = indexOf(from_);
-  spec.last = indexOf(to_);
-  spec.order = order_ ? order_->currentIndex() : 0;
-  spec.partitions = partitions_->currentText().toInt();
-  return spec;
+  setup.first = indexOf(from_);
+  setup.last = indexOf(to_);
+  setup.order = order_ ? order_->currentIndex() : 0;
+  setup.partitions = partitions_->currentText().toInt();
+  return setup;
 }
 
 void OmissionGridPage::Fill() {
-  const OmissionGridSpec spec = SpecFromControls();
+  const OmissionGridSetup setup = SetupFromControls();
   look_.typeFilter = filter_->currentIndex();
-  look_.backNumbers = spec.kind == OmissionGridKind::FrontBackNumbers;
-  model_->SetGrid(ComputeOmissionGrid(fxd_.Table().Draws(), spec));
+  look_.backNumbers = setup.kind == OmissionGridKind::FrontBackNumbers;
+  model_->SetGrid(ComputeOmissionGrid(fxd_.Table().Draws(), setup));
   SetColumnWidths();
   const QModelIndex last = model_->index(model_->rowCount() - 1, 1);
   grid_->setCurrentIndex(last);

@@ -49,7 +49,7 @@ class OmissionGridPage : public FxdPage {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  OmissionGridSpec SpecFromControls() const;
+  OmissionGridSetup SetupFromControls() const;
   void SetColumnWidths();
   void ClickSelectionRow(int column, bool left, QPoint globalPos);
 

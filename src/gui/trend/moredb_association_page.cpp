@@ -170,8 +170,8 @@ AssociationPage::AssociationPage(AppContext& app, QWidget* parent) : QWidget(par
   layout->addWidget(box);
 }
 
-AssociationSpec AssociationPage::SpecFromControls() const {
-  AssociationSpec s;
+AssociationSetup AssociationPage::SetupFromControls() const {
+  AssociationSetup s;
   for (int p = 0; p < 7; ++p) s.numbers[p] = numbers_[p]->currentIndex();  // 0 is "all"
   s.issueDigit = digit_->currentIndex() - 1;
   s.frontAnyPosition = frontAny_->isChecked();
@@ -182,10 +182,10 @@ AssociationSpec AssociationPage::SpecFromControls() const {
 
 void AssociationPage::Fill() {
   const DrawTable& table = app_.Table();
-  const AssociationSpec spec = SpecFromControls();
+  const AssociationSetup setup = SetupFromControls();
   const AssociationHistory history{table.Draws(), table.ScratchColumn(ScratchField::Test).data(),
                                    &app_.env};
-  model_->Set(ComputeAssociation(history, spec), static_cast<int>(spec.conditions.size()));
+  model_->Set(ComputeAssociation(history, setup), static_cast<int>(setup.conditions.size()));
   count_->setText(QString::fromStdString(AssociationCountText(model_->Result())));
   const QFontMetrics fm = grid_->fontMetrics();
   const int k = model_->Conditions();

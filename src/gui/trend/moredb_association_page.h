@@ -68,7 +68,7 @@ class AssociationPage : public QWidget {
     QPushButton* pick;
     std::vector<int32_t> accepted;
   };
-  AssociationSpec SpecFromControls() const;
+  AssociationSetup SetupFromControls() const;
   void ConditionToggled(int n);
   void Choose(int n);
   void PickAccepted(int n);

@@ -16,9 +16,9 @@ namespace {
 
 using ChartFn = std::function<Chart(const ChartPage&, const TrendPage&, const TextMetrics&)>;
 
-ChartPageSpec Spec(const char* picture, const char* periodBox, PagingNames paging,
-                   const char* legend, ChartFn chart) {
-  ChartPageSpec s;
+ChartPageSetup Setup(const char* picture, const char* periodBox, PagingNames paging,
+                     const char* legend, ChartFn chart) {
+  ChartPageSetup s;
   s.picture = picture;
   s.periodBox = periodBox;
   s.paging = paging;
@@ -27,17 +27,17 @@ ChartPageSpec Spec(const char* picture, const char* periodBox, PagingNames pagin
   return s;
 }
 
-ChartPageSpec MeanSpec(AppContext& app) {
-  ChartPageSpec s =
-      Spec("i_zhzs", "cb_jzzsshowqs",
-           {"Button3", "e_zhzsd", "Button4", "Button5", "Button13", "Button14"}, kBlueMeanLegend,
-           [&app](const ChartPage& page, const TrendPage& view, const TextMetrics& m) {
-             BlueSeriesShown shown{};
-             for (int k = 0; k < 6; ++k) shown[k] = page.Checked(k);
-             const DrawTable& table = app.Table();
-             const BlueMeans means = [&table](int i) { return table.Extras(i).averages; };
-             return BlueMeanChart(view, means, shown, m);
-           });
+ChartPageSetup MeanSetup(AppContext& app) {
+  ChartPageSetup s =
+      Setup("i_zhzs", "cb_jzzsshowqs",
+            {"Button3", "e_zhzsd", "Button4", "Button5", "Button13", "Button14"}, kBlueMeanLegend,
+            [&app](const ChartPage& page, const TrendPage& view, const TextMetrics& m) {
+              BlueSeriesShown shown{};
+              for (int k = 0; k < 6; ++k) shown[k] = page.Checked(k);
+              const DrawTable& table = app.Table();
+              const BlueMeans means = [&table](int i) { return table.Extras(i).averages; };
+              return BlueMeanChart(view, means, shown, m);
+            });
   s.checks = {
       {"cb_cgx", QStringLiteral("常规线"), ""},       {"cb_twojz", QStringLiteral("二期均值"), ""},
       {"cb_threejz", QStringLiteral("三期均值"), ""}, {"cb_fourjz", QStringLiteral("四期均值"), ""},
@@ -45,8 +45,8 @@ ChartPageSpec MeanSpec(AppContext& app) {
   return s;
 }
 
-ChartPageSpec SlotSpec() {
-  ChartPageSpec s = Spec(
+ChartPageSetup SlotSetup() {
+  ChartPageSetup s = Setup(
       "i_fbd", "cb_fbdqs", {"Button21", "e_fbd", "Button26", "Button27", "Button28", "Button29"},
       nullptr, [](const ChartPage& page, const TrendPage& view, const TextMetrics& m) {
         return BlueSlotChart(view, page.Option() + 1, m);
@@ -57,13 +57,13 @@ ChartPageSpec SlotSpec() {
   return s;
 }
 
-ChartPageSpec FieldSpec() {
-  ChartPageSpec s =
-      Spec("i_tyzsd", "cb_tyzsdqs",
-           {"Button30", "e_tyzsd", "Button31", "Button32", "Button33", "Button34"}, nullptr,
-           [](const ChartPage& page, const TrendPage& view, const TextMetrics& m) {
-             return BlueFieldChart(view, page.Choice(), m);
-           });
+ChartPageSetup FieldSetup() {
+  ChartPageSetup s =
+      Setup("i_tyzsd", "cb_tyzsdqs",
+            {"Button30", "e_tyzsd", "Button31", "Button32", "Button33", "Button34"}, nullptr,
+            [](const ChartPage& page, const TrendPage& view, const TextMetrics& m) {
+              return BlueFieldChart(view, page.Choice(), m);
+            });
   s.choiceBox = "cb_tyzsd";
   for (const std::string& t : FieldVariantTexts()) s.choices.push_back(QString::fromStdString(t));
   return s;
@@ -88,40 +88,40 @@ Tf_bluefxd::Tf_bluefxd(AppContext& app, QWidget* parent)
   const struct {
     const char* caption;
     const char* sheet;
-    ChartPageSpec spec;
+    ChartPageSetup setup;
   } pages[] = {
-      {"均值走势图", "ts_jzzs", MeanSpec(app_)},
+      {"均值走势图", "ts_jzzs", MeanSetup(app_)},
       {"余数走势图", "ts_yszsd",
-       Spec("i_yszsd", "cb_yszsd",
-            {"Button1", "e_yszsd", "Button2", "Button6", "Button7", "Button8"},
-            kBlueRemainderLegend,
-            [](const ChartPage&, const TrendPage& view, const TextMetrics& m) {
-              return BlueRemainderChart(view, m);
-            })},
+       Setup("i_yszsd", "cb_yszsd",
+             {"Button1", "e_yszsd", "Button2", "Button6", "Button7", "Button8"},
+             kBlueRemainderLegend,
+             [](const ChartPage&, const TrendPage& view, const TextMetrics& m) {
+               return BlueRemainderChart(view, m);
+             })},
       {"柱状图", "ts_jzd",
-       Spec("i_jzd", "cb_jzdqs",
-            {"Button9", "e_jzd", "Button10", "Button11", "Button12", "Button15"}, kBlueBarLegend,
-            [](const ChartPage&, const TrendPage& view, const TextMetrics& m) {
-              return BlueBarChart(view, m);
-            })},
+       Setup("i_jzd", "cb_jzdqs",
+             {"Button9", "e_jzd", "Button10", "Button11", "Button12", "Button15"}, kBlueBarLegend,
+             [](const ChartPage&, const TrendPage& view, const TextMetrics& m) {
+               return BlueBarChart(view, m);
+             })},
       {"变化量及尾数图", "ts_bluechange",
-       Spec("i_bluechange", "cb_changeqs",
-            {"Button16", "e_bluechange", "Button17", "Button18", "Button19", "Button20"},
-            kBlueChangeLegend,
-            [](const ChartPage&, const TrendPage& view, const TextMetrics& m) {
-              return BlueChangeChart(view, m);
-            })},
+       Setup("i_bluechange", "cb_changeqs",
+             {"Button16", "e_bluechange", "Button17", "Button18", "Button19", "Button20"},
+             kBlueChangeLegend,
+             [](const ChartPage&, const TrendPage& view, const TextMetrics& m) {
+               return BlueChangeChart(view, m);
+             })},
       {"抖动率", "ts_ddl",
-       Spec("i_ddl", "cb_ddlqs",
-            {"b_ddltz", "e_ddl", "Button22", "Button23", "Button24", "Button25"}, nullptr,
-            [](const ChartPage&, const TrendPage& view, const TextMetrics& m) {
-              return BlueRatioChart(view, m);
-            })},
-      {"分布图", "ts_fbd", SlotSpec()},
-      {"田野走势图", "ts_tyzsd", FieldSpec()},
+       Setup("i_ddl", "cb_ddlqs",
+             {"b_ddltz", "e_ddl", "Button22", "Button23", "Button24", "Button25"}, nullptr,
+             [](const ChartPage&, const TrendPage& view, const TextMetrics& m) {
+               return BlueRatioChart(view, m);
+             })},
+      {"分布图", "ts_fbd", SlotSetup()},
+      {"田野走势图", "ts_tyzsd", FieldSetup()},
   };
   for (const auto& p : pages) {
-    auto* page = new ChartPage(fxd, p.spec);
+    auto* page = new ChartPage(fxd, p.setup);
     page->setObjectName(p.sheet);
     pc_bluefxd->addTab(page, QString::fromUtf8(p.caption));
   }

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "gui/app/app_context.h"
-#include "gui/trend/fxd_chart_specs.h"
+#include "gui/trend/fxd_chart_setups.h"
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/fxd_conversion_page.h"
 #include "gui/trend/fxd_data_tables_page.h"
@@ -107,7 +107,7 @@ void Tf_fxd::BuildPages() {
   matrix_ = new MatrixPage(fxd);
   conversion_ = new ConversionPage(fxd);
   auto* shapes = new ShapeChartPage(fxd);  // its formulas have twins on the shape table
-  auto chart = [&fxd](ChartPageSpec spec) { return new ChartPage(fxd, std::move(spec)); };
+  auto chart = [&fxd](ChartPageSetup setup) { return new ChartPage(fxd, std::move(setup)); };
   auto events = [&fxd](bool back, EventChartPage::Names names) {
     return new EventChartPage(fxd, back, names);
   };
@@ -122,10 +122,10 @@ void Tf_fxd::BuildPages() {
       {"主区遗漏图表", "ts_zhyltb", front_},
       {"副区遗漏图表", "ts_fqyltb", back_},
       {"主区尾数遗漏图表", "ts_ws_zqyltb", tail_},
-      {"线和线差图", "ts_jhjcd", chart(LineChartSpec())},
-      {"常规系列", "ts_cgxl", chart(RegularSeriesSpec())},
-      {"和值系列", "ts_hzxl", chart(SumSeriesSpec())},
-      {"遗漏系列", "ts_ylxl", chart(OmissionSeriesSpec())},
+      {"线和线差图", "ts_jhjcd", chart(LineChartSetup())},
+      {"常规系列", "ts_cgxl", chart(RegularSeriesSetup())},
+      {"和值系列", "ts_hzxl", chart(SumSeriesSetup())},
+      {"遗漏系列", "ts_ylxl", chart(OmissionSeriesSetup())},
       {"转换法杀号", "ts_zhb", conversion_},
       {"扩展系列一", "ts_extend", MakeExtendPage(fxd)},
       {"扩展系列二", "ts_extend2", MakeExtend2Page(fxd)},
@@ -142,9 +142,9 @@ void Tf_fxd::BuildPages() {
                      "cb_fhylzs",
                      {"", "", "Button19", "Button20", "Button21", "Button43"},
                      "Button44"})},
-      {"主区余数图", "ts_ysd", chart(RemainderChartSpec())},
-      {"间隔分析", "ts_jgd", chart(GapChartSpec())},
-      {"离中量", "ts_average", chart(DispersionChartSpec())},
+      {"主区余数图", "ts_ysd", chart(RemainderChartSetup())},
+      {"间隔分析", "ts_jgd", chart(GapChartSetup())},
+      {"离中量", "ts_average", chart(DispersionChartSetup())},
   };
   for (const auto& p : pages) {
     p.page->setObjectName(p.sheet);

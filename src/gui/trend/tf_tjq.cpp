@@ -107,15 +107,15 @@ QWidget* Tf_tjq::BuildBarPage() {
   i_hmtjjzd->SetSource([this](int w, int h, const TextMetrics& metrics) {
     if (!computed_) return Chart{w, h, colours::kWhite, {}};
     const bool back = zone_->checkedId() == 1;
-    NumberBarSpec spec;
-    spec.zone = back ? &tally_.back : &tally_.front;
-    spec.slotCount = back ? kBackMax : kFrontMax;
-    spec.order = static_cast<BarOrder>(std::max(order_->checkedId(), 0));
-    spec.counts = cb_appcs->isChecked();
-    spec.omissions = cb_conccs->isChecked();
-    spec.width = w;
-    spec.height = h;
-    return NumberBarChart(spec, metrics);
+    NumberBarSetup setup;
+    setup.zone = back ? &tally_.back : &tally_.front;
+    setup.slotCount = back ? kBackMax : kFrontMax;
+    setup.order = static_cast<BarOrder>(std::max(order_->checkedId(), 0));
+    setup.counts = cb_appcs->isChecked();
+    setup.omissions = cb_conccs->isChecked();
+    setup.width = w;
+    setup.height = h;
+    return NumberBarChart(setup, metrics);
   });
   layout->addWidget(i_hmtjjzd, 1);
 

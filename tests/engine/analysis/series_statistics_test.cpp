@@ -149,13 +149,13 @@ TEST(OmissionDistribution, CellsSummaryRowsAndTheWidthLimit) {
   std::vector<Draw> draws = Numbered(8);
   draws[7].qs = kForecastQs;
   const std::vector<int32_t> series = {2, 3, 2, 4, 4, 1, 3, 2};
-  OmissionDistributionSpec spec;
-  spec.first = 2;
-  spec.last = 7;
-  spec.from = 1;
-  spec.to = 4;
-  spec.order = 1;  // 按质合: 1 2 3 | 4
-  const OmissionDistribution t = ComputeOmissionDistribution(draws, series, spec);
+  OmissionDistributionSetup setup;
+  setup.first = 2;
+  setup.last = 7;
+  setup.from = 1;
+  setup.to = 4;
+  setup.order = 1;  // 按质合: 1 2 3 | 4
+  const OmissionDistribution t = ComputeOmissionDistribution(draws, series, setup);
   ASSERT_TRUE(t.ok());
   EXPECT_EQ(t.columns, (std::vector<int>{1, 2, 3, 4}));
   EXPECT_EQ(t.bounds, (std::vector<int>{3, 4}));
@@ -183,13 +183,13 @@ TEST(OmissionDistribution, CellsSummaryRowsAndTheWidthLimit) {
   }
   EXPECT_EQ(OmissionDistributionSummary(t, 1, 3), "2");  // 4 twice in the rows' draws
 
-  spec.from = 0;
-  spec.to = 200;  // 201 values
-  const OmissionDistribution wide = ComputeOmissionDistribution(draws, series, spec);
+  setup.from = 0;
+  setup.to = 200;  // 201 values
+  const OmissionDistribution wide = ComputeOmissionDistribution(draws, series, setup);
   EXPECT_EQ(wide.error, kTableTooWide);
   EXPECT_TRUE(wide.rows.empty());
-  spec.to = 199;
-  EXPECT_TRUE(ComputeOmissionDistribution(draws, series, spec).ok());
+  setup.to = 199;
+  EXPECT_TRUE(ComputeOmissionDistribution(draws, series, setup).ok());
 }
 
 }  // namespace

@@ -79,18 +79,18 @@ TEST(ChartDrawer, IndicatorPanelPlacesAxesPointsAndForecastBox) {
   std::vector<Draw> draws = test::RandomHistory(50);
   draws.back().qs = kForecastQs;
   const FixedTextMetrics metrics(7, 14);
-  IndicatorPanelSpec spec;
-  spec.draws = draws;
-  spec.anchor = 13;
-  spec.span = 36;
-  for (int i = 13; i < 50; ++i) spec.values.push_back(draws[i].front[0] + draws[i].front[4]);
-  spec.min = 3;
-  spec.max = 65;
-  spec.title = "线和5_1";
-  spec.width = 800;
-  spec.height = 400;
-  spec.layout = PanelLayout::UpperHalf;
-  const ChartPanel p = IndicatorPanel(spec, metrics);
+  IndicatorPanelSetup setup;
+  setup.draws = draws;
+  setup.anchor = 13;
+  setup.span = 36;
+  for (int i = 13; i < 50; ++i) setup.values.push_back(draws[i].front[0] + draws[i].front[4]);
+  setup.min = 3;
+  setup.max = 65;
+  setup.title = "线和5_1";
+  setup.width = 800;
+  setup.height = 400;
+  setup.layout = PanelLayout::UpperHalf;
+  const ChartPanel p = IndicatorPanel(setup, metrics);
   const tcoordinate& c = p.coord;
   EXPECT_DOUBLE_EQ(c.originX, 2 * 7 + 10);  // the widest label "59" + 10
   EXPECT_DOUBLE_EQ(c.originY, 170);
@@ -111,8 +111,8 @@ TEST(ChartDrawer, IndicatorPanelPlacesAxesPointsAndForecastBox) {
   const auto discs = p.ItemsOf<ChartDisc>();
   ASSERT_EQ(discs.size(), 37u);
   for (int i = 0; i < 37; ++i) {
-    EXPECT_EQ(discs[i].centre, PlotPosition(c, 13 + i, *spec.values[i] * 10));
-    EXPECT_EQ(texts[21 + i], std::to_string(*spec.values[i]));
+    EXPECT_EQ(discs[i].centre, PlotPosition(c, 13 + i, *setup.values[i] * 10));
+    EXPECT_EQ(texts[21 + i], std::to_string(*setup.values[i]));
   }
   // The forecast record, last and plotted, is boxed in dotted red one step wide.
   const auto boxes = p.ItemsOf<ChartBox>();
@@ -123,19 +123,19 @@ TEST(ChartDrawer, IndicatorPanelPlacesAxesPointsAndForecastBox) {
   EXPECT_DOUBLE_EQ(boxes[0].x + boxes[0].width / 2, discs.back().centre.x);
 
   // A page ending before the last draw has no box; fewer draws end the labels.
-  spec.anchor = 30;
-  spec.values.resize(10);
-  EXPECT_TRUE(IndicatorPanel(spec, metrics).ItemsOf<ChartBox>().empty());
-  EXPECT_EQ(IndicatorPanel(spec, metrics).coord.xLabels.size(), 6u);
+  setup.anchor = 30;
+  setup.values.resize(10);
+  EXPECT_TRUE(IndicatorPanel(setup, metrics).ItemsOf<ChartBox>().empty());
+  EXPECT_EQ(IndicatorPanel(setup, metrics).coord.xLabels.size(), 6u);
 }
 
 TEST(ChartDrawer, EmptyAndRangelessPanelsStayFinite) {
   const FixedTextMetrics metrics;
-  IndicatorPanelSpec spec;
-  spec.width = 300;
-  spec.height = 200;
-  spec.values = {std::nullopt};
-  const ChartPanel p = IndicatorPanel(spec, metrics);
+  IndicatorPanelSetup setup;
+  setup.width = 300;
+  setup.height = 200;
+  setup.values = {std::nullopt};
+  const ChartPanel p = IndicatorPanel(setup, metrics);
   for (const ChartLine& l : p.ItemsOf<ChartLine>())
     EXPECT_TRUE(std::isfinite(l.from.y) && std::isfinite(l.to.y) && std::isfinite(l.to.x));
   EXPECT_TRUE(p.ItemsOf<ChartDisc>().empty());

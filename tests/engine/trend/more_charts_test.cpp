@@ -70,38 +70,38 @@ TEST(Association, FiltersByPositionDigitAndIndicator) {
   const AssociationHistory history{draws, nullptr, &env};
   struct Case {
     const char* name;
-    AssociationSpec spec;
+    AssociationSetup setup;
     std::vector<int32_t> issues;
   };
-  auto spec = [](auto edit) {
-    AssociationSpec s;
+  auto setup = [](auto edit) {
+    AssociationSetup s;
     edit(s);
     return s;
   };
   const Case cases[] = {
       {"every box at all", {}, {2009001, 2009002, 2009003, 2009004, 2009005}},
-      {"07 at position 1", spec([](AssociationSpec& s) { s.numbers[0] = 7; }), {2009001}},
+      {"07 at position 1", setup([](AssociationSetup& s) { s.numbers[0] = 7; }), {2009001}},
       {"07 at any position",
-       spec([](AssociationSpec& s) {
+       setup([](AssociationSetup& s) {
          s.numbers[0] = 7;
          s.frontAnyPosition = true;
        }),
        {2009001, 2009003, 2009005}},
       {"back 03 at any position",
-       spec([](AssociationSpec& s) {
+       setup([](AssociationSetup& s) {
          s.numbers[6] = 3;
          s.backAnyPosition = true;
        }),
        {2009001, 2009003, 2009005}},
-      {"issue digit 4", spec([](AssociationSpec& s) { s.issueDigit = 4; }), {2009004}},
+      {"issue digit 4", setup([](AssociationSetup& s) { s.issueDigit = 4; }), {2009004}},
       {"sum in 15 or 45",
-       spec([](AssociationSpec& s) {
+       setup([](AssociationSetup& s) {
          s.conditions = {{"z_hz", {15, 45}}};
        }),
        {2009002, 2009004}},
   };
   for (const Case& c : cases) {
-    const Association a = ComputeAssociation(history, c.spec);
+    const Association a = ComputeAssociation(history, c.setup);
     EXPECT_EQ(Issues(draws, a), c.issues) << c.name;
     EXPECT_TRUE(a.error.empty()) << c.name;
   }
@@ -114,7 +114,7 @@ TEST(Association, FiltersByPositionDigitAndIndicator) {
   EXPECT_EQ(FormatDrawLine(next.front()), "2009002 01 02 03 04 05 01 02 ");
 
   // An indicator and the following draw's value beside it.
-  AssociationSpec sums;
+  AssociationSetup sums;
   sums.conditions = {{"z_hz", {}}};
   const Association a = ComputeAssociation(history, sums);
   ASSERT_EQ(a.rows.size(), 5u);
@@ -131,7 +131,7 @@ TEST(Association, FiltersByPositionDigitAndIndicator) {
 TEST(Association, DrawsWhereAFormulaFailsAreLeftOut) {
   const std::vector<Draw> draws = Draws();
   EvalEnv env;
-  AssociationSpec s;
+  AssociationSetup s;
   // A division by zero where the first number is 1.
   s.conditions = {{"z_num1", {}}, {"100/(z_num1-1)", {}}};
   const Association some = ComputeAssociation({draws, nullptr, &env}, s);

@@ -71,10 +71,10 @@ TEST(NumberMatrix, SizesMarksAndEmptyLines) {
 TEST(NumberMatrix, PageGeometryLabelsAndPicks) {
   std::vector<Draw> draws = test::RandomHistory(30);
   draws.push_back(MakeDraw(kForecastQs, {1, 8, 15, 22, 29}, {1, 2}));
-  MatrixPictureSpec spec;
-  spec.picks = Marked({7, 36});
+  MatrixPictureSetup setup;
+  setup.picks = Marked({7, 36});
   // On the last draw with K = 12: that draw and the picks matrix after it.
-  const MatrixPicture picture = MatrixChart(draws, 30, spec, 1200, 600, kMetrics);
+  const MatrixPicture picture = MatrixChart(draws, 30, setup, 1200, 600, kMetrics);
   const auto texts = picture.chart.panels[0].ItemsOf<ChartText>();
   const auto labelled = [&](const std::string& t) {
     return std::count_if(texts.begin(), texts.end(),
@@ -116,7 +116,7 @@ TEST(NumberMatrix, PageGeometryLabelsAndPicks) {
                           {r.left - 1, r.top, std::nullopt},
                           {10, 10, std::nullopt}};  // a draw's matrix
   for (const Click& c : clicks)
-    EXPECT_EQ(PickedNumberAt(picture, spec.order, spec.size, c.x, c.y), c.number)
+    EXPECT_EQ(PickedNumberAt(picture, setup.order, setup.size, c.x, c.y), c.number)
         << c.x << "," << c.y;
 
   // Fewer matrices than per row: one row of K matrices, no division by zero.

@@ -152,8 +152,8 @@ TEST(ItemTally, AnEmptyRangeShowsZeros) {
 TEST(NumberBarChart, SlotsFollowTheChosenOrder) {
   const NumberTally t = TallyNumbers(HandDraws(), NearRange(3, 2));
   FixedTextMetrics metrics;
-  NumberBarSpec spec{&t.front, 35, BarOrder::ByOmission, true, false, 900, 400};
-  const Chart chart = NumberBarChart(spec, metrics);
+  NumberBarSetup setup{&t.front, 35, BarOrder::ByOmission, true, false, 900, 400};
+  const Chart chart = NumberBarChart(setup, metrics);
   const tcoordinate& c = chart.panels.at(0).coord;
   ASSERT_EQ(c.xLabels.size(), 35u);
   EXPECT_EQ(c.xLabels[0], "7");

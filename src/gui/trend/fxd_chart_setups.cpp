@@ -1,4 +1,4 @@
-#include "gui/trend/fxd_chart_specs.h"
+#include "gui/trend/fxd_chart_setups.h"
 
 #include "trend/indicator_chart.h"
 #include "trend/special_charts.h"
@@ -19,9 +19,9 @@ std::vector<ChartOption> Options(std::initializer_list<Item> items) {
 }
 
 // The four indicator pages draw the value and amplitude of the chosen key.
-ChartPageSpec IndicatorPage(const char* picture, std::vector<ChartOption> options,
-                            const char* periodBox, PagingNames paging, const char* analysis) {
-  ChartPageSpec s;
+ChartPageSetup IndicatorPage(const char* picture, std::vector<ChartOption> options,
+                             const char* periodBox, PagingNames paging, const char* analysis) {
+  ChartPageSetup s;
   s.picture = picture;
   s.options = std::move(options);
   s.periodBox = periodBox;
@@ -36,7 +36,7 @@ ChartPageSpec IndicatorPage(const char* picture, std::vector<ChartOption> option
 
 }  // namespace
 
-ChartPageSpec LineChartSpec() {
+ChartPageSetup LineChartSetup() {
   static const char* const pairs[] = {"21", "32", "43", "54", "31", "42", "53", "41", "52", "51"};
   std::vector<ChartOption> options;
   for (const auto& [kind, label] : {std::pair{"xh", "线和"}, std::pair{"xc", "线差"}})
@@ -53,7 +53,7 @@ ChartPageSpec LineChartSpec() {
   return s;
 }
 
-ChartPageSpec RegularSeriesSpec() {
+ChartPageSetup RegularSeriesSetup() {
   return IndicatorPage(
       "i_cgxl",
       Options({{"主号一", "z_num1"},        {"主号二", "z_num2"},       {"主号三", "z_num3"},
@@ -70,7 +70,7 @@ ChartPageSpec RegularSeriesSpec() {
       "Button23");
 }
 
-ChartPageSpec SumSeriesSpec() {
+ChartPageSetup SumSeriesSetup() {
   return IndicatorPage("i_hzxl",
                        Options({{"和值", "z_hz"},
                                 {"和尾", "z_hw"},
@@ -104,7 +104,7 @@ ChartPageSpec SumSeriesSpec() {
                        "b_hzxl_zbpx");
 }
 
-ChartPageSpec OmissionSeriesSpec() {
+ChartPageSetup OmissionSeriesSetup() {
   return IndicatorPage("i_ylxl",
                        Options({{"主号一遗漏", "z_num1yl"},
                                 {"主号二遗漏", "z_num2yl"},
@@ -130,8 +130,8 @@ ChartPageSpec OmissionSeriesSpec() {
                        "Button47");
 }
 
-ChartPageSpec RemainderChartSpec() {
-  ChartPageSpec s;
+ChartPageSetup RemainderChartSetup() {
+  ChartPageSetup s;
   s.picture = "i_ysd";
   s.options = {{"rb_ysd3", QStringLiteral("除三余数"), ""},
                {"rb_ysd4", QStringLiteral("除四余数"), ""},
@@ -144,8 +144,8 @@ ChartPageSpec RemainderChartSpec() {
   return s;
 }
 
-ChartPageSpec GapChartSpec() {
-  ChartPageSpec s;
+ChartPageSetup GapChartSetup() {
+  ChartPageSetup s;
   s.picture = "i_jgd";
   s.options = {{"rb_jjbs", QStringLiteral("间距标识"), ""},
                {"rb_zhbs", QStringLiteral("主号标识"), ""}};
@@ -159,8 +159,8 @@ ChartPageSpec GapChartSpec() {
   return s;
 }
 
-ChartPageSpec DispersionChartSpec() {
-  ChartPageSpec s;
+ChartPageSetup DispersionChartSetup() {
+  ChartPageSetup s;
   s.picture = "i_average";
   s.options = {{"rb_average", QStringLiteral("平均量"), ""},
                {"rb_standard", QStringLiteral("标准差"), ""},
