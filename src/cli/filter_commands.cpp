@@ -3,9 +3,11 @@
 
 #include "cli/cli_context.h"
 #include "cli/condition_args.h"
+#include "cli/draw_range_args.h"
 #include "cli/eval_env_args.h"
 #include "common/gbk_text.h"
 #include "formula/formula.h"
+#include "generator/backtest.h"
 #include "generator/batch_filter.h"
 #include "generator/condition_files.h"
 #include "generator/filter_run.h"
@@ -24,8 +26,16 @@ struct FilterOptions {
   std::string zhFile, fhFile, continueFile, outFile, saveFile;
   std::string engine = "fast";
   bool back = false;
+  bool histogram = false;
   ConditionArgs conditions;
   EvalEnvArgs envArgs;
+};
+
+struct BacktestOptions {
+  std::string zhFile;
+  ConditionArgs conditions;
+  EvalEnvArgs envArgs;
+  RangeOptions range;
 };
 
 struct PickOptions {
@@ -122,6 +132,7 @@ std::string ComboText(const Combo& c) {
 void RunBack(const FilterOptions& o, CliContext& ctx) {
   if (!o.zhFile.empty() || !o.continueFile.empty())
     throw CliError("--back 不能与 --zh 或 --continue 一起使用");
+  if (o.histogram) throw CliError("--histogram 只用于主区过滤");
   FilterBase base(ctx, EngineByName(o.engine), o.envArgs);
   ConditionSet set;
   if (!o.fhFile.empty()) {
@@ -171,6 +182,10 @@ void RunFront(const FilterOptions& o, CliContext& ctx) {
   ThrowUnlessDone(out);
   ctx.out << out.caption << "\n";
   if (!o.outFile.empty()) SaveCombosOrThrow(list.Combos(), o.outFile, ctx);
+  // Accepted combinations by their tolerated violations, 0 first.
+  if (o.histogram)
+    for (size_t k = 0; k < out.violations.size(); ++k)
+      ctx.out << k << '\t' << out.violations[k] << "\n";
   ctx.out << list.Count() << "\n";
 }
 
@@ -186,6 +201,9 @@ void AddFilterCommand(CLI::App& app, CliContext& ctx) {
   cmd->add_option("--save", o->saveFile,
                   "save the conditions in force (*.zh, or *.fh with --back)");
   cmd->add_flag("--back", o->back, "filter the back-zone pairs (副区过滤)");
+  cmd->add_flag("--histogram", o->histogram,
+                "before the count: one line per number of tolerated violations and how many "
+                "combinations were kept with it");
   AddEngineOption(*cmd, o->engine);
   AddConditionOptions(*cmd, o->conditions, true);
   AddEvalEnvOptions(*cmd, o->envArgs);
@@ -257,6 +275,40 @@ void AddPickCommand(CLI::App& app, CliContext& ctx) {
   });
 }
 
+void RunBacktestCommand(const BacktestOptions& o, CliContext& ctx) {
+  ConditionSet set;
+  if (!o.zhFile.empty()) LoadFrontFile(o.zhFile, set, ctx);
+  ApplyFrontConditionArgs(o.conditions, set);
+  const std::string refused = RangeGuardMessage(set);
+  if (!refused.empty()) throw CliError(refused);
+  FilterBase base(ctx, JudgeEngine::kFast, o.envArgs);
+  if (base.table->LastRealIndex() < 0) throw CliError("历史数据为空");
+  WarnAboutCustomIndicators(set, base, ctx);
+  // The last N real draws: a forecast record stored after them does not count.
+  const bool near = o.range.from == 0 && o.range.to == 0;
+  const DrawRange range = near ? NearRange(base.table->LastRealIndex() + 1, o.range.last)
+                               : RangeOf(*base.table, o.range);
+  const BacktestResult result = RunBacktest(*base.table, set, base.env.env, range);
+  for (const BacktestRow& row : result.rows) {
+    ctx.out << row.qs << '\t' << (row.kept ? 1 : 0);
+    for (size_t k = 0; k < row.broken.size(); ++k)
+      ctx.out << (k == 0 ? '\t' : ' ') << BrokenConditionName(row.broken[k]);
+    ctx.out << "\n";
+  }
+  ctx.out << result.kept << '/' << result.rows.size() << "\n";
+}
+
+void AddBacktestCommand(CLI::App& app, CliContext& ctx) {
+  auto o = std::make_shared<BacktestOptions>();
+  auto* cmd = app.add_subcommand(
+      "backtest", "历史回测: would the conditions have kept each of the last real draws?");
+  cmd->add_option("--zh", o->zhFile, "front condition file to start from (*.zh)");
+  AddRangeOptions(cmd, o->range);
+  AddConditionOptions(*cmd, o->conditions, false);
+  AddEvalEnvOptions(*cmd, o->envArgs);
+  cmd->callback([&ctx, o] { RunBacktestCommand(*o, ctx); });
+}
+
 const char* StepNote(BatchStepKind kind) {
   switch (kind) {
     case BatchStepKind::kFiltered:
@@ -311,6 +363,7 @@ void RegisterFilterCommands(CLI::App& app, CliContext& ctx) {
   AddFilterCommand(app, ctx);
   AddPickCommand(app, ctx);
   AddBatchCommand(app, ctx);
+  AddBacktestCommand(app, ctx);
 }
 
 }  // namespace dlt::cli

@@ -1,6 +1,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_context.h"
+#include "cli/draw_range_args.h"
 #include "trend/draw_range.h"
 #include "trend/number_tally.h"
 #include "trend/omission_grid.h"
@@ -13,34 +14,6 @@ struct OmissionOptions {
   std::string zone = "front";
   int32_t from = 0, to = 0;  // 0: the default range, the last 100 draws
 };
-
-int IndexOfDraw(const DrawTable& table, int32_t qs) {
-  const int index = table.IndexOf(qs);
-  if (index < 0) throw CliError("没有第" + std::to_string(qs) + "期的开奖数据");
-  return index;
-}
-
-// The range of the statistics windows: the last N draws (100 by default)
-// or from..to, walked back from its last draw.
-struct RangeOptions {
-  int last = 100;
-  int32_t from = 0, to = 0;  // 0: 100 draws before the last, the last draw
-};
-
-void AddRangeOptions(CLI::App* cmd, RangeOptions& r) {
-  auto* last = cmd->add_option("--last", r.last, "the last N draws (default 100)")
-                   ->check(CLI::PositiveNumber);
-  auto* from = cmd->add_option("--from", r.from, "first draw QS");
-  auto* to = cmd->add_option("--to", r.to, "last draw QS");
-  last->excludes(from)->excludes(to);
-}
-
-DrawRange RangeOf(const DrawTable& table, const RangeOptions& r) {
-  if (r.from == 0 && r.to == 0) return NearRange(table.RecordCount(), r.last);
-  const int from = r.from ? IndexOfDraw(table, r.from) : DefaultRangeStart(table.RecordCount());
-  const int to = r.to ? IndexOfDraw(table, r.to) : table.RecordCount() - 1;
-  return CustomRange(table.Draws(), table.Draws()[from].qs, table.Draws()[to].qs);
-}
 
 void RegisterTallyCommands(CLI::App& app, CliContext& ctx) {
   auto tally = std::make_shared<RangeOptions>();

@@ -85,7 +85,8 @@ void StartupTest::everyWindowIsCreatedInOrderWithItsCaption() {
                                 "Tf_moredb",
                                 "Tf_qh",
                                 "Tf_condchoice",
-                                "Tf_groupfilter"};
+                                "Tf_groupfilter",
+                                "Tf_lshc"};
   QStringList names;
   for (QWidget* w : app->Windows().All()) {
     names << w->objectName();

@@ -68,10 +68,15 @@ bool PastDrawCheck::IndicatorHolds(const ConditionSet& set, int number) const {
 
 bool PastDrawCheck::CustomIndicatorHolds(const CustomIndicator& entry) const {
   if (entry.values.Empty()) return false;
+  const std::optional<int32_t> value = CustomIndicatorValue(entry);
+  return value && entry.values.Contains(*value);
+}
+
+std::optional<int32_t> PastDrawCheck::CustomIndicatorValue(const CustomIndicator& entry) const {
   tgs formula;
   int32_t value = 0;
-  if (!formula.Evaluate(TrimFormulaText(entry.formula), Context(), value)) return false;
-  return entry.values.Contains(value);
+  if (!formula.Evaluate(TrimFormulaText(entry.formula), Context(), value)) return std::nullopt;
+  return value;
 }
 
 bool PastDrawCheck::SelfConditionHolds(const SelfCondition& entry) const {

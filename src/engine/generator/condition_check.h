@@ -41,6 +41,9 @@ class PastDrawCheck {
   // value set, or a range with a blank bound, does not hold.
   bool IndicatorHolds(const ConditionSet& set, int number) const;
   bool CustomIndicatorHolds(const CustomIndicator& entry) const;
+  // The formula's value for the draw; nullopt when it cannot be evaluated
+  // (a filter run stops checking custom indicators there).
+  std::optional<int32_t> CustomIndicatorValue(const CustomIndicator& entry) const;
   bool SelfConditionHolds(const SelfCondition& entry) const;
   bool TailSettingHolds(const TailSetting& entry) const;
   // 去除等间距组合: the four gaps are not all equal.

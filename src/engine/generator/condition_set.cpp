@@ -367,4 +367,16 @@ bool ConditionSet::RemoveCustomIndicator(int index, std::string* error) {
   return RemoveAt(customIndicators_, index, "请先在自定义指标列表框中选择一项要删除的指标", error);
 }
 
+bool HasTolerantConditions(const ConditionSet& set) {
+  for (const FrontCondition& fc : FrontConditions())
+    if (fc.Selectable() && set.IsEnabled(fc.number) && set.IsTolerant(fc.number)) return true;
+  const auto tolerant = [](const auto& e) { return e.tolerant; };
+  const auto any = [&](bool on, const auto& entries) {
+    return on && std::any_of(entries.begin(), entries.end(), tolerant);
+  };
+  return any(set.CustomIndicatorsEnabled(), set.CustomIndicators()) ||
+         any(set.SelfConditionsEnabled(), set.SelfConditions()) ||
+         any(set.TailSettingsEnabled(), set.TailSettings());
+}
+
 }  // namespace dlt

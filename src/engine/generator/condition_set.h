@@ -259,4 +259,9 @@ class ConditionSet {
   BackConditionSet back_;
 };
 
+// Some condition in force is tolerant: a run can keep combinations that
+// violate it (custom indicators, self conditions and tail settings count
+// when their group is on).
+bool HasTolerantConditions(const ConditionSet& set);
+
 }  // namespace dlt

@@ -169,6 +169,8 @@ RunOutcome RunFilter(const FilterEnvironment& env, const ConditionSet& set, Resu
     out.accepted = static_cast<int64_t>(records.size());
     if (request.mode == FilterMode::kFilteredRandom)
       KeepRandomRecords(records, request.pickCount, rng);
+    else
+      out.violations = verdicts.violations;
   }
   out.elapsedMicros = MicrosSince(start);
 
@@ -244,6 +246,9 @@ RunOutcome RunContinueFilter(const FilterEnvironment& env, const ConditionSet& s
   out.judged = static_cast<int64_t>(combos.size());
   out.accepted = c.accepted;
   out.kept = c.kept;
+  out.violations = {0};
+  for (const Verdict& v : verdicts)
+    if (v.accepted) CountViolations(out.violations, v);
   list.MutableItems() = std::move(records);  // never longer than before
   list.SetPage(1);
   RecordSnapshotOf(env, set, out);

@@ -96,7 +96,11 @@ struct RunOutcome {
   int64_t judged = 0;         // combinations (pairs) judged
   int64_t accepted = 0;       // judged and accepted
   int64_t kept = 0;           // records the list holds afterwards
-  std::string caption;        // the window caption afterwards (empty when not done)
+  // Of an enumeration or continue filtering: violations[k] combinations were
+  // accepted with k tolerated violations (bucket 0 at least; sums to
+  // `accepted`). Empty for the random picks.
+  std::vector<int64_t> violations;
+  std::string caption;  // the window caption afterwards (empty when not done)
   // The run is done but its snapshot could not be written (the ring did
   // not move); worth a notice, not a failure of the run.
   std::string snapshotError;

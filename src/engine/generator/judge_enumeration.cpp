@@ -61,6 +61,17 @@ Combo Merge(const uint8_t* a, int na, const uint8_t* b, int nb) {
 
 }  // namespace
 
+void CountViolations(std::vector<int64_t>& histogram, const Verdict& v) {
+  const size_t bucket = static_cast<size_t>(std::max(v.failures, 0));
+  if (histogram.size() <= bucket) histogram.resize(bucket + 1, 0);
+  ++histogram[bucket];
+}
+
+void MergeViolations(std::vector<int64_t>& into, const std::vector<int64_t>& from) {
+  if (into.size() < from.size()) into.resize(from.size(), 0);
+  for (size_t k = 0; k < from.size(); ++k) into[k] += from[k];
+}
+
 EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<int>& pool,
                                      const std::vector<int>& bankers, const ProgressFn& progress) {
   EnumerationVerdicts result;
@@ -84,7 +95,10 @@ EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<
     if (cancelled) return result;
     result.judged = static_cast<int64_t>(all.size());
     for (size_t i = 0; i < all.size(); ++i)
-      if (v[i].accepted) result.accepted.push_back(all[i]);
+      if (v[i].accepted) {
+        result.accepted.push_back(all[i]);
+        CountViolations(result.violations, v[i]);
+      }
     return result;
   }
 
@@ -106,9 +120,12 @@ EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<
   const int64_t stretches = std::min<int64_t>(total, int64_t{ParallelThreads(options)} * 8);
   options.blockSize = (total + stretches - 1) / stretches;
   std::vector<std::vector<Combo>> parts(static_cast<size_t>(stretches));
+  // Each stretch counts its own violations; merged in order at the end.
+  std::vector<std::vector<int64_t>> histograms(static_cast<size_t>(stretches));
 
   const auto work = [&](int64_t begin, int64_t end, int, ParallelControl&) {
     std::vector<Combo>& part = parts[static_cast<size_t>(begin / options.blockSize)];
+    std::vector<int64_t>& histogram = histograms[static_cast<size_t>(begin / options.blockSize)];
     part.reserve(static_cast<size_t>(end - begin));  // pages are touched only as filled
     IndexSets sets(q, r, begin);
     std::array<uint8_t, 5> chosen{};
@@ -116,7 +133,10 @@ EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<
       // Later indices are smaller numbers: read backwards for ascending order.
       for (int m = 0; m < r; ++m) chosen[m] = freeNumbers[sets.Indices()[r - 1 - m]];
       const Combo c = Merge(chosen.data(), r, fixed.data(), static_cast<int>(fixed.size()));
-      if (judge.Judge(c, false).accepted) part.push_back(c);
+      const Verdict v = judge.Judge(c, false);
+      if (!v.accepted) continue;
+      part.push_back(c);
+      CountViolations(histogram, v);
     }
   };
   if (RunParallel(total, work, options).cancelled) {
@@ -130,6 +150,7 @@ EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<
     result.accepted.insert(result.accepted.end(), p.begin(), p.end());
     std::vector<Combo>().swap(p);
   }
+  for (const auto& h : histograms) MergeViolations(result.violations, h);
   result.judged = total;
   return result;
 }

@@ -22,7 +22,15 @@ struct EnumerationVerdicts {
   std::vector<Combo> accepted;  // in the order EnumerateCombos lists them
   int64_t judged = 0;           // combinations enumerated and judged
   bool cancelled = false;       // then `accepted` is empty
+  // violations[k]: accepted combinations with k tolerated violations; at
+  // least bucket 0, so it always sums to the accepted count.
+  std::vector<int64_t> violations = {0};
 };
+
+// Adds one accepted verdict to a violation histogram (see above).
+void CountViolations(std::vector<int64_t>& histogram, const Verdict& v);
+// Adds one histogram to another, bucket by bucket.
+void MergeViolations(std::vector<int64_t>& into, const std::vector<int64_t>& from);
 
 // EnumerateCombos(pool, bankers) and JudgeAll in one pass on every core:
 // the generator's order is cut into equal stretches (a few per thread, each

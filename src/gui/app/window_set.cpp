@@ -17,6 +17,7 @@
 #include "gui/generator/tf_getchoiceextend.h"
 #include "gui/generator/tf_getchoiceextend_plus.h"
 #include "gui/generator/tf_groupfilter.h"
+#include "gui/generator/tf_lshc.h"
 #include "gui/generator/tf_qh.h"
 #include "gui/generator/tf_selfcond.h"
 #include "gui/generator/tf_wsset.h"
@@ -98,6 +99,7 @@ WindowSet::WindowSet(AppContext& app) {
   Create<Tf_qh>(app);
   Create<Tf_condchoice>(app);
   Create<Tf_groupfilter>(app);
+  Create<Tf_lshc>(app);
 }
 
 WindowSet::~WindowSet() {

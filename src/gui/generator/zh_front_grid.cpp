@@ -177,17 +177,19 @@ void ZhFrontGrid::ShowPage() {
   const ResultList& list = session_.front;
   model_->Reload();
   l_zh_pageinfo->setText(QString::fromStdString(list.PageInfo()));
-  l_zq_status->Show(list.Count(), runMicros_);
+  l_zq_status->Show(list.Count(), runMicros_, runViolations_);
   emit captionChanged(QString::fromStdString(list.Caption()));
 }
 
-void ZhFrontGrid::ShowRunResult(int64_t elapsedMicros) {
+void ZhFrontGrid::ShowRunResult(int64_t elapsedMicros, std::vector<int64_t> violations) {
   runMicros_ = elapsedMicros;
+  runViolations_ = std::move(violations);
   ShowPage();
 }
 
 void ZhFrontGrid::ShowChangedList() {
   runMicros_.reset();
+  runViolations_.clear();
   ShowPage();
 }
 

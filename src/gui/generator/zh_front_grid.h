@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -53,8 +54,9 @@ class ZhFrontGrid : public QWidget {
   // sets the window caption.
   void ShowPage();
   // The list was just made by a run that took `elapsedMicros`: shows page
-  // and status line with the time.
-  void ShowRunResult(int64_t elapsedMicros);
+  // and status line with the time and, when given, how many combinations
+  // were kept with 0, 1, ... tolerated violations.
+  void ShowRunResult(int64_t elapsedMicros, std::vector<int64_t> violations = {});
   // The list was changed by other means than a run (a batch, a load, an
   // edit): the status line keeps the count alone.
   void ShowChangedList();
@@ -86,7 +88,8 @@ class ZhFrontGrid : public QWidget {
   QTableView* sg_zqresult = nullptr;
   QLabel* l_zh_pageinfo = nullptr;
   ZhStatusLine* l_zq_status = nullptr;
-  std::optional<int64_t> runMicros_;  // the run that made the list shown
+  std::optional<int64_t> runMicros_;    // the run that made the list shown
+  std::vector<int64_t> runViolations_;  // its violation histogram, empty when not shown
 };
 
 }  // namespace dlt::gui

@@ -23,6 +23,7 @@
 #include "gui/app/tdm.h"
 #include "gui/app/tf_showpic.h"
 #include "gui/app/window_set.h"
+#include "gui/generator/tf_lshc.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/zh_condition_groups.h"
 #include "gui/generator/zh_condition_lists.h"
@@ -148,6 +149,7 @@ QWidget* ZhFrontPage::BuildActions() {
   auto* b_showcond = NamedButton(box, "b_showcond", QStringLiteral(" 显示条件  "));
   auto* b_condcheck = NamedButton(box, "b_condcheck", QStringLiteral("条件对错"));
   auto* b_groupfilter = NamedButton(box, "b_groupfilter", QStringLiteral("批量过滤"));
+  auto* b_backtest = NamedButton(box, "b_backtest", QStringLiteral("历史回测"));
   buttons->addWidget(b_filter, 0, 0);
   buttons->addWidget(b_xzsgl, 0, 1);
   buttons->addWidget(b_contfilter, 1, 0);
@@ -155,8 +157,9 @@ QWidget* ZhFrontPage::BuildActions() {
   buttons->addWidget(b_save, 2, 0);
   buttons->addWidget(b_load, 2, 1);
   buttons->addWidget(b_hfoper, 3, 0);
-  buttons->addWidget(b_showcond, 4, 0);
-  buttons->addWidget(b_condcheck, 4, 1);
+  buttons->addWidget(b_showcond, 3, 1);
+  buttons->addWidget(b_condcheck, 4, 0);
+  buttons->addWidget(b_backtest, 4, 1);
   layout->addLayout(buttons);
 
   pm = new QMenu(box);
@@ -183,6 +186,10 @@ QWidget* ZhFrontPage::BuildActions() {
           [this] { ShowConditionListReport(app_, session_, this); });
   connect(b_condcheck, &QPushButton::clicked, this,
           [this] { ShowConditionCheckReport(app_, session_, this); });
+  connect(b_backtest, &QPushButton::clicked, this, [this] {
+    if (auto* window = app_.windows ? app_.windows->Get<Tf_lshc>() : nullptr)
+      window->Open([this] { return session_.set; });
+  });
   // The batch shows its list and caption itself.
   connect(b_groupfilter, &QPushButton::clicked, this,
           [this] { RunBatchFilter(app_, session_, window_); });
@@ -306,7 +313,10 @@ void ZhFrontPage::RunInBackground(
   session_.front = std::move(list);
   session_.front.FirstPage();
   b_contfilter->setEnabled(true);
-  grid_->ShowRunResult(outcome.elapsedMicros);
+  // After a run with tolerant conditions: how many were kept with 0, 1, ... violations.
+  grid_->ShowRunResult(outcome.elapsedMicros, HasTolerantConditions(session_.set)
+                                                  ? outcome.violations
+                                                  : std::vector<int64_t>{});
   window_.setWindowTitle(QString::fromStdString(outcome.caption));
   if (!outcome.snapshotError.empty()) Inform(QString::fromStdString(outcome.snapshotError));
 }

@@ -8,6 +8,7 @@
 #include "gui/app/text_file_viewer.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_getchoiceextend.h"
+#include "gui/generator/tf_lshc.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/zh_front_page.h"
 #include "gui/generator/zh_session.h"
@@ -60,6 +61,16 @@ void TakeGeneratorPictures(AppContext& app, const QString& dir,
     settle(200);
     save(zh, dir, "zh_match.png");
     pages->setCurrentIndex(0);
+  }
+
+  // The example set tried on the last 100 draws.
+  if (auto* backtest = zh->findChild<QPushButton*>("b_backtest")) {
+    backtest->click();
+    settle(300);
+    if (auto* window = app.windows->Get<Tf_lshc>()) {
+      save(window, dir, "zh_backtest.png");
+      window->hide();
+    }
   }
 
   if (auto* picker = app.windows->Get<Tf_getchoiceextend>()) {

@@ -1,12 +1,29 @@
 #include "gui/generator/zh_status_line.h"
 
+#include <QStringList>
+
 namespace dlt::gui {
 
-QString ListStatusText(int64_t count, std::optional<int64_t> elapsedMicros) {
+namespace {
+
+QString GroupedDigits(int64_t count) {
   QString digits = QString::number(count);
   for (qsizetype at = digits.size() - 3; at > (count < 0 ? 1 : 0); at -= 3)
     digits.insert(at, QLatin1Char(','));
-  QString text = digits + QStringLiteral(" 注");
+  return digits;
+}
+
+}  // namespace
+
+QString ViolationsText(const std::vector<int64_t>& violations) {
+  QStringList parts;
+  for (size_t k = 0; k < violations.size(); ++k)
+    parts << QStringLiteral("%1次: %2").arg(k).arg(GroupedDigits(violations[k]));
+  return parts.join(QStringLiteral("  "));
+}
+
+QString ListStatusText(int64_t count, std::optional<int64_t> elapsedMicros) {
+  QString text = GroupedDigits(count) + QStringLiteral(" 注");
   if (elapsedMicros) {
     // A hundredth of a second is as fine as a user reads; faster runs say so.
     const double seconds = static_cast<double>(*elapsedMicros) / 1e6;
@@ -25,8 +42,11 @@ ZhStatusLine::ZhStatusLine(const char* name, QWidget* parent) : QLabel(parent) {
   Show(0);
 }
 
-void ZhStatusLine::Show(int64_t count, std::optional<int64_t> elapsedMicros) {
-  setText(ListStatusText(count, elapsedMicros));
+void ZhStatusLine::Show(int64_t count, std::optional<int64_t> elapsedMicros,
+                        const std::vector<int64_t>& violations) {
+  QString text = ListStatusText(count, elapsedMicros);
+  if (!violations.empty()) text += QStringLiteral("   ") + ViolationsText(violations);
+  setText(text);
 }
 
 }  // namespace dlt::gui

@@ -61,13 +61,18 @@ void ShowConditionCheckReport(AppContext& app, ZhSession& session, QWidget* pare
     return;
   }
   if (app.shell.ExecDialog(*choice) != QDialog::Accepted) return;
+  ShowConditionCheckReport(app, session.set, *qs, choice->Mode(), parent);
+}
+
+void ShowConditionCheckReport(AppContext& app, const ConditionSet& set, int32_t qs, CheckMode mode,
+                              QWidget* parent) {
   std::string error;
-  const auto draw = PastDrawCheck::FromTable(app.Table(), *qs, app.env, &error);
+  const auto draw = PastDrawCheck::FromTable(app.Table(), qs, app.env, &error);
   if (!draw) {
     app.shell.Inform(parent, Q(error));
     return;
   }
-  WriteAndOpen(app, ConditionCheckReport(session.set, *draw, choice->Mode()), parent);
+  WriteAndOpen(app, ConditionCheckReport(set, *draw, mode), parent);
 }
 
 void RunBatchFilter(AppContext& app, ZhSession& session, Tf_zh& window) {

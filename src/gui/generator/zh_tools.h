@@ -1,6 +1,14 @@
 #pragma once
 
+#include <cstdint>
+
+#include "generator/condition_report.h"
+
 class QWidget;
+
+namespace dlt {
+class ConditionSet;
+}
 
 namespace dlt::gui {
 
@@ -18,6 +26,9 @@ void ShowConditionListReport(AppContext& app, ZhSession& session, QWidget* paren
 // "条件对错": asks for a past draw (Tf_qh) and the display mode
 // (Tf_condchoice), writes the check report and opens it.
 void ShowConditionCheckReport(AppContext& app, ZhSession& session, QWidget* parent);
+// The check report of `set` on the draw `qs`, without asking.
+void ShowConditionCheckReport(AppContext& app, const ConditionSet& set, int32_t qs, CheckMode mode,
+                              QWidget* parent);
 
 // "批量过滤": the batch dialog (Tf_groupfilter), then the runs, off the
 // interface thread; refreshes the window's front list afterwards.
