@@ -15,26 +15,21 @@
 #include "gui/generator/zh_session.h"
 #include "gui_test_support.h"
 #include "history/draw_table.h"
+#include "support/test_support.h"
 
 using namespace dlt;
 using namespace dlt::gui;
 using namespace dlt::gui::test;
+using dlt::test::FrontNumber;
 
 namespace {
-
-template <class T>
-T* Child(QWidget& parent, const char* name) {
-  T* w = parent.findChild<T*>(name);
-  if (!w) qFatal("missing child %s", name);
-  return w;
-}
 
 // 主号一 from 2 to 31: a draw breaks it exactly when its first number is 1.
 ConditionSet FirstNumberNotOne() {
   ConditionSet set;
   set.Switches().notEqualDist = false;
   set.Switches().specNext = false;
-  const int red1 = FindFrontConditionByStem("red1")->number;
+  const int red1 = FrontNumber("red1");
   set.SetEnabled(red1, true);
   set.SetValues(red1, *ValueSet::Range(2, 31));
   return set;
@@ -62,7 +57,7 @@ void BacktestWindowTest::opensFromTheGeneratorWithTheTableAndTheKeptShare() {
   auto* zh = app->Windows().Get<Tf_zh>();
   zh->Session().set = FirstNumberNotOne();
   zh->show();
-  QTest::mouseClick(Child<QPushButton>(*zh, "b_backtest"), Qt::LeftButton);
+  Click(*zh, "b_backtest");
 
   auto* window = app->Windows().Get<Tf_lshc>();
   QVERIFY(window->isVisible());
@@ -90,7 +85,7 @@ void BacktestWindowTest::opensFromTheGeneratorWithTheTableAndTheKeptShare() {
   // Another count, and a set changed in the generator meanwhile: asked again.
   zh->Session().set = ConditionSet{};
   Child<QSpinBox>(*window, "e_count")->setValue(12);
-  QTest::mouseClick(Child<QPushButton>(*window, "b_start"), Qt::LeftButton);
+  Click(*window, "b_start");
   QCOMPARE(grid->model()->rowCount(), 12);
   const BacktestResult engine =
       RunBacktest(table, ConditionSet{}, app->Context().env, NearRange(table.RecordCount(), 12));
@@ -108,7 +103,7 @@ void BacktestWindowTest::doubleClickWritesTheCheckReportOfThatDraw() {
   const ConditionSet set = FirstNumberNotOne();
   zh->Session().set = set;
   zh->show();
-  QTest::mouseClick(Child<QPushButton>(*zh, "b_backtest"), Qt::LeftButton);
+  Click(*zh, "b_backtest");
   auto* window = app->Windows().Get<Tf_lshc>();
   auto* grid = Child<QTableView>(*window, "sg_backtest");
   // The first row the set would have lost.
