@@ -49,11 +49,13 @@ set(CPACK_PACKAGE_NAME dlt)
 set(CPACK_PACKAGE_VENDOR "dlt developers")
 set(CPACK_PACKAGE_CONTACT "dlt developers <dlt@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
-set(CPACK_PACKAGE_DESCRIPTION
-    "Keeps the draw history, describes every draw by a large catalogue of indicators, \
-shows trend grids and charts, tests kill-number and banker formulas, and builds tickets \
-by judging all front combinations against the user's conditions, some of them tolerant. \
-The desktop program is dlt-gui; dlt is the command line over the same engine.")
+# Lines of the control file's long description stay under 80 columns.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Keeps the draw history, describes every draw by a large catalogue of\n"
+       "indicators, shows trend grids and charts, tests kill-number and banker\n"
+       "formulas, and builds tickets by judging all front combinations against\n"
+       "the user's conditions, some of them tolerant. The desktop program is\n"
+       "dlt-gui; dlt is the command line over the same engine.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
