@@ -3,11 +3,17 @@
 # make test : install what is missing, build with sanitizers, run every test
 # make bench: release build, run the benchmarks
 # make fuzz : clang build with libFuzzer and sanitizers, run every fuzz target FUZZ_SECONDS each
+# make install [PREFIX=/opt/dlt] [DESTDIR=DIR]: release build for PREFIX, installed there
+# make package: the Debian package build/release/dlt_VERSION-1_ARCH.deb (prefix /usr)
 
 PACKAGES := g++ cmake make pkg-config libsqlite3-dev libcli11-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev qt6-base-dev libgl1-mesa-dev xvfb xauth fonts-wqy-microhei
+            libbenchmark-dev qt6-base-dev libgl1-mesa-dev xvfb xauth fonts-wqy-microhei help2man
 # Only `make fuzz` needs these; `make test` replays the fuzz corpora without clang.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+# Only `make package` needs these: dpkg-shlibdeps finds the package's dependencies.
+PACKAGE_PACKAGES := dpkg-dev file
+PREFIX ?= /usr/local
+RELEASE_CONFIG := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDLT_BUILD_TESTS=OFF
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEMO_DIR := demo
@@ -16,7 +22,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= $(patsubst tests/fuzz/%_fuzz.cpp,%,$(wildcard tests/fuzz/*_fuzz.cpp))
 FUZZ_DIR := build/fuzz
 
-.PHONY: all deps fuzz-deps build run screenshots test bench fuzz clean
+.PHONY: all deps fuzz-deps package-deps build run screenshots test bench fuzz install package clean
 
 all: build
 
@@ -37,8 +43,11 @@ deps:
 fuzz-deps: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
 
+package-deps: deps
+	$(call install_missing,$(PACKAGE_PACKAGES))
+
 build/release/Makefile: CMakeLists.txt
-	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDLT_BUILD_TESTS=OFF
+	cmake -S . -B build/release $(RELEASE_CONFIG)
 
 build: deps build/release/Makefile
 	cmake --build build/release -j $(JOBS)
@@ -85,6 +94,18 @@ fuzz: fuzz-deps
 	    $(FUZZ_DIR)/corpus/$$t tests/fuzz/$$t || failed="$$failed $$t"; \
 	done; \
 	if [ -n "$$failed" ]; then echo "Faults found by:$$failed (inputs in $(FUZZ_DIR)/crashes/)"; exit 1; fi
+
+# The programs look for their installation data under the prefix they were
+# built for (after the folder beside them), so each target configures its own.
+install: deps
+	cmake -S . -B build/release $(RELEASE_CONFIG) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build build/release -j $(JOBS)
+	DESTDIR=$(DESTDIR) cmake --install build/release --strip
+
+package: package-deps
+	cmake -S . -B build/release $(RELEASE_CONFIG) -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build build/release -j $(JOBS)
+	cd build/release && cpack -G DEB
 
 clean:
 	rm -rf build

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_context.h"
+#include "dlt_build_config.h"
 #include "history/settings_file.h"
 
 namespace dlt::cli {
@@ -35,6 +36,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CliContext ctx{out, err, {}, {}};
   CLI::App app{"大乐透 analysis and ticket building", "dlt"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("dlt ") + DLT_VERSION,
+                       "show the program's version");
   // An empty folder name is a slip (an unset variable), not the default.
   const auto notEmpty = [](const std::string& v) {
     return v.empty() ? std::string("不能为空") : std::string();

@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 
+#include "dlt_build_config.h"
 #include "gui/app/dlt_app.h"
 #include "gui/app/screenshots.h"
 
@@ -58,6 +60,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("dlt"));
   QApplication::setOrganizationName(QStringLiteral("dlt"));
   QApplication::setApplicationVersion(QStringLiteral(DLT_VERSION));
+  // The installed menu entry and icon carry the name dlt.
+  QGuiApplication::setDesktopFileName(QStringLiteral("dlt"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("dlt")));
 
   const Options o;
   QCommandLineParser parser;

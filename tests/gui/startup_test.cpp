@@ -1,6 +1,7 @@
 // Start-up, the toolbar, help and the close step of the desktop program.
 #include <sqlite3.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -8,6 +9,7 @@
 #include <QToolButton>
 #include <array>
 
+#include "common/install_data.h"
 #include "generator/condition_files.h"
 #include "gui/app/app_settings.h"
 #include "gui/app/startup_steps.h"
@@ -35,6 +37,7 @@ class StartupTest : public QObject {
   void theCommandLineReadsTheSameSettings();
   void aBadStoredRowIsDeletedOrEndsTheStart();
   void theDataFolderIsSeededWithTheInstallationData();
+  void anInstalledTreeBesideTheProgramComesBeforeTheSources();
   void theToolbarLaysOutTenEqualButtonsAndOpensTheTrendWindow();
   void theUpdateWindowAndTheAnalysisWindowsCloseEachOther();
   void helpOpensTheHelpPageOrShowsItWithoutADesktopProgram();
@@ -211,6 +214,42 @@ void StartupTest::theDataFolderIsSeededWithTheInstallationData() {
                         "database/wx.hls", "database/basedata.db"})
     QVERIFY2(QFile::exists(world.DataDir() + "/" + f), f);
   QVERIFY(QFile::exists(world.DataDir() + "/save"));
+}
+
+// An installed program finds share/dlt beside its own folder, before the
+// prefix it was built for and before the sources: a copy of the installation
+// data with a marked help page stands in for an installed tree.
+void StartupTest::anInstalledTreeBesideTheProgramComesBeforeTheSources() {
+  const QString installed =
+      QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/dlt");
+  QDir(installed).removeRecursively();
+  struct Cleanup {
+    QString dir;
+    ~Cleanup() { QDir(dir).removeRecursively(); }
+  } cleanup{installed};
+  for (const char* f : kInstallDataFiles) {
+    const QString target = installed + "/" + f;
+    QVERIFY(QDir().mkpath(QFileInfo(target).path()));
+    QVERIFY(QFile::copy(QStringLiteral(DLT_SOURCE_DATA_DIR "/") + f, target));
+  }
+  const QByteArray marked = "<html><body>installed</body></html>";
+  QFile help(installed + "/help.htm");
+  QVERIFY(help.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  help.write(marked);
+  help.close();
+
+  qunsetenv("DLT_INSTALL_DATA");
+  TestWorld world;
+  AppOptions o;
+  o.dataDir = world.DataDir();
+  o.settingsFile = world.SettingsFile();
+  o.splash = false;
+  o.shell = &world.shell;
+  DltApp app(o);
+  QVERIFY2(app.Ok(), qPrintable(app.Error()));
+  QFile seeded(world.DataDir() + "/help.htm");
+  QVERIFY(seeded.open(QIODevice::ReadOnly));
+  QCOMPARE(seeded.readAll(), marked);
 }
 
 void StartupTest::theToolbarLaysOutTenEqualButtonsAndOpensTheTrendWindow() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/install_data.h"
+#include "dlt_build_config.h"
 #include "gui/app/app_settings.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tf_main.h"
@@ -18,8 +19,12 @@ QStringList DltApp::InstallDataCandidates() {
   QStringList dirs;
   if (const QByteArray env = qgetenv("DLT_INSTALL_DATA"); !env.isEmpty())
     dirs << QString::fromLocal8Bit(env);
+  // An installed program first looks beside itself (a moved or unpacked tree
+  // still works), then under the prefix it was built for; a program run from
+  // the build tree falls back to the sources.
   const QString exe = QCoreApplication::applicationDirPath();
-  dirs << exe + "/../share/dlt" << exe + "/data";
+  dirs << exe + QStringLiteral("/" DLT_DATA_DIR_FROM_BIN) << exe + "/data"
+       << QStringLiteral(DLT_INSTALL_DATA_DIR);
 #ifdef DLT_SOURCE_DATA_DIR
   dirs << QStringLiteral(DLT_SOURCE_DATA_DIR);
 #endif
