@@ -261,6 +261,12 @@ FastValue CandidateTables::BaseKernel(BaseId id) {
     if (Agrees(v, id)) return v;
   }
   v = FastValue{};
+  if (row.draw && KnownKernelOf(id) != KnownKernel::None) {
+    v.kernel = FastValue::Kernel::Known;
+    v.known = KnownKernelOf(id);
+    if (Agrees(v, id)) return v;
+    v = FastValue{};
+  }
   if (row.draw) {
     v.kernel = FastValue::Kernel::Draw;
     v.draw = row.draw;

@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
-#include <cmath>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "common/numbers.h"
@@ -20,6 +20,7 @@
 #include "generator/front_judge.h"
 #include "generator/judge_rules.h"
 #include "generator/value_bitmap.h"
+#include "generator/variation_gate.h"
 #include "indicators/base_indicators.h"
 #include "indicators/indicator.h"
 
@@ -37,6 +38,7 @@ enum class Op : uint8_t {
   SumOmission,
   PositionOmission,
   Max,
+  Known,
   AnyValue,  // any other catalogue value, through the tables
   Generic,   // a key without a catalogue id
   StdDev,
@@ -84,6 +86,7 @@ int CostOf(const FastValue& v) {
     case K::PositionTable:
       cost = 2;
       break;
+    case K::Known:
     case K::Draw:
       cost = 3;
       break;
@@ -124,6 +127,8 @@ Op OpOf(const Check& c) {
         return Op::Sum;
       case K::Max:
         return Op::Max;
+      case K::Known:
+        return Op::Known;
       default:
         return Op::AnyValue;
     }
@@ -132,32 +137,6 @@ Op OpOf(const Check& c) {
   if (v.transform == T::Omission && v.kernel == K::Sum) return Op::SumOmission;
   if (v.transform == T::Omission && v.kernel == K::Position) return Op::PositionOmission;
   return Op::AnyValue;
-}
-
-// 离散系数 bounds by exact arithmetic, falling back on the single-precision
-// definition only near a rounding boundary. The coefficient is
-// sqrt(5Q - S^2) / S for the sum S and the sum of squares Q; the single-
-// precision value lies within 2e-3 of it after scaling by 1000. The rounded
-// tenths pass when x lies in [from - 0.5, to + 0.5] on the tenths scale, so
-// outside that interval widened by the margin x fails for sure, inside it
-// narrowed by the margin it passes for sure; only the thin bands between
-// need the exact definition.
-bool QuickVariationWithin(const Combo& c, const RangeCondition& range) {
-  if (!range.HasBounds()) return true;
-  int64_t sum = 0, squares = 0;
-  for (uint8_t n : c) {
-    sum += n;
-    squares += int64_t{n} * n;
-  }
-  const double x =
-      std::sqrt(static_cast<double>(5 * squares - sum * sum)) / static_cast<double>(sum) * 1000.0;
-  constexpr double kMargin = 0.01;
-  const TenthsBounds b = VariationTenthsBounds(range);
-  const double lower = static_cast<double>(b.from) - 0.5;
-  const double upper = static_cast<double>(b.to) + 0.5;
-  if (x < lower - kMargin || x > upper + kMargin) return false;
-  if (x > lower + kMargin && x < upper - kMargin) return true;
-  return VariationWithin(c, range);
 }
 
 // Five distinct numbers of 1..35 in ascending order: what the tables and
@@ -200,6 +179,7 @@ class FastJudge final : public FrontJudge {
       c.mark = number;
       c.cost = 2;
       c.range = r;
+      if (number == kVariationCondition) variation_.emplace(r);
       all.push_back(std::move(c));
     }
     AddIndicatorCheck(kGapCountCondition, all);
@@ -285,7 +265,7 @@ class FastJudge final : public FrontJudge {
     }
     for (const CustomCheck& check : custom_) {
       int32_t value = 0;
-      if (!check.formula->Run(cand, value)) break;
+      if (!check.formula->Value(cand, value)) break;
       if (check.values.Contains(value)) continue;
       if (!check.tolerant) return {};
       if (++failures > most) return {};
@@ -335,6 +315,8 @@ class FastJudge final : public FrontJudge {
         return check.values.Contains(v.omission->DenseOf(c[v.a]));
       case Op::Max:
         return check.values.Contains(v.MaxOver(c));
+      case Op::Known:
+        return check.values.Contains(KnownValue(v.known, cand.draw));
       case Op::AnyValue:
         return check.values.Contains(tables_.Eval(v, cand));
       case Op::Generic:
@@ -343,7 +325,7 @@ class FastJudge final : public FrontJudge {
       case Op::StdDev:
         return StdDevWithin(c, check.range);
       case Op::Variation:
-        return QuickVariationWithin(c, check.range);
+        return variation_->Passes(c);
       case Op::SelfCount: {
         int hits = 0;
         for (uint8_t n : c) hits += static_cast<int>((check.group >> n) & 1);
@@ -374,8 +356,9 @@ class FastJudge final : public FrontJudge {
   bool specNext_ = false;
   bool notHistory_ = false;
   TotalTolerance tolerance_;
-  std::vector<Check> strict_;    // non-tolerant, cheapest first
-  std::vector<Check> tolerant_;  // in the reference order
+  std::optional<VariationGate> variation_;  // 离散系数, when it is judged
+  std::vector<Check> strict_;               // non-tolerant, cheapest first
+  std::vector<Check> tolerant_;             // in the reference order
   std::vector<CustomCheck> custom_;
   std::vector<IndicatorPtr> keep_;
 };
