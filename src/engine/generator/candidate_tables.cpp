@@ -342,6 +342,11 @@ std::optional<std::pair<int64_t, int64_t>> CandidateTables::Bounds(const FastVal
       k = {{std::max<int64_t>(lo, v.constant), std::max<int64_t>(hi, v.constant)}};
       break;
     }
+    case FastValue::Kernel::Known: {
+      const KnownRange r = KnownBounds(v.known);
+      k = {{r.lo, r.hi}};
+      break;
+    }
     case FastValue::Kernel::PositionTable: {
       int64_t lo = INT64_MAX, hi = INT64_MIN;
       for (int x = v.a + 1; x <= v.a + 31; ++x) {

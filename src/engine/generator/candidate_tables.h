@@ -128,6 +128,9 @@ class CandidateTables {
     return base;
   }
 
+  // Valid combinations spread over the whole range, for setup-time estimates.
+  const std::vector<Combo>& Samples() const { return samples_; }
+
   // Setup only: the history with the template candidate slot, at `pos`.
   EvalContext SetupContext(int pos) const;
   // While judging: this thread's copy of the history with the candidate
@@ -151,7 +154,7 @@ class CandidateTables {
       case FastValue::Kernel::PositionTable:
         return v.table[c[v.a]];
       case FastValue::Kernel::Known:
-        return KnownValue(v.known, cand.draw);
+        return KnownValueCall(v.known, cand.draw);
       case FastValue::Kernel::Draw:
         return v.draw(cand.draw, cand.previous);
       case FastValue::Kernel::Generic:

@@ -12,6 +12,8 @@
 #include <climits>
 #include <memory>
 #include <optional>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "common/numbers.h"
@@ -39,6 +41,8 @@ enum class Op : uint8_t {
   PositionOmission,
   Max,
   Known,
+  KnownOmission,
+  PositionAmplitude,
   AnyValue,  // any other catalogue value, through the tables
   Generic,   // a key without a catalogue id
   StdDev,
@@ -136,6 +140,8 @@ Op OpOf(const Check& c) {
   if (v.transform == T::Omission && !v.omission->last.Dense()) return Op::AnyValue;
   if (v.transform == T::Omission && v.kernel == K::Sum) return Op::SumOmission;
   if (v.transform == T::Omission && v.kernel == K::Position) return Op::PositionOmission;
+  if (v.transform == T::Omission && v.kernel == K::Known) return Op::KnownOmission;
+  if (v.transform == T::Amplitude && v.kernel == K::Position) return Op::PositionAmplitude;
   return Op::AnyValue;
 }
 
@@ -223,8 +229,8 @@ class FastJudge final : public FrontJudge {
       }
       strict_.push_back(std::move(c));
     }
-    std::stable_sort(strict_.begin(), strict_.end(),
-                     [](const Check& a, const Check& b) { return a.cost < b.cost; });
+    OrderStrictChecks();
+    for (const Check& c : strict_) (ReadsOnlyTop(c) ? topStrict_ : lowStrict_).push_back(c);
 
     if (set.CustomIndicatorsEnabled())
       for (const CustomIndicator& e : set.CustomIndicators()) {
@@ -236,6 +242,8 @@ class FastJudge final : public FrontJudge {
         c.tolerant = e.tolerant;
         custom_.push_back(std::move(c));
       }
+    nothingTolerated_ = tolerant_.empty() && custom_.empty();
+    cleanAccepted_ = WithinTotalTolerance(tolerance_, 0);
   }
 
   Verdict Judge(const Combo& c, bool recheck) const override {
@@ -253,7 +261,76 @@ class FastJudge final : public FrontJudge {
     tables_.Start(cand, c);
     for (const Check& check : strict_)
       if (!Passes(check, c, cand)) return {};
+    return Tolerated(cand);
+  }
 
+  // The enumeration's blocks: what depends on the four shared numbers alone
+  // is done once per block. The non-tolerant tests that read only those
+  // numbers reject the whole block at once; the per-number sums start from
+  // the shared part and add the smallest number's entry.
+  void JudgeSharedTop(std::span<const Combo> block, bool* accepted) const override {
+    if (block.empty()) return;
+    const Combo& first = block[0];
+    if (!IsValidCombo(first) || lowStrict_.size() > kMaxBlockChecks) {
+      FrontJudge::JudgeSharedTop(block, accepted);
+      return;
+    }
+    Candidate top;
+    tables_.Start(top, first);
+    bool topPasses = true;
+    for (const Check& check : topStrict_)
+      if (!Passes(check, first, top)) {
+        topPasses = false;
+        break;
+      }
+    int32_t shared[kMaxBlockChecks];
+    for (size_t k = 0; k < lowStrict_.size(); ++k) {
+      const Check& check = lowStrict_[k];
+      if (check.op != Op::Sum && check.op != Op::SumOmission) continue;
+      const int32_t* t = check.value.table;
+      shared[k] = check.value.constant + t[first[1]] + t[first[2]] + t[first[3]] + t[first[4]];
+    }
+    for (size_t i = 0; i < block.size(); ++i) {
+      const Combo& c = block[i];
+      if (c[0] < 1 || c[0] >= c[1] || !std::equal(c.begin() + 1, c.end(), first.begin() + 1)) {
+        accepted[i] = Judge(c, false).accepted;
+        continue;
+      }
+      accepted[i] = topPasses && PassesShapeAndHistory(c) && PassesLow(c, shared);
+    }
+  }
+
+ private:
+  static constexpr size_t kMaxBlockChecks = 256;
+
+  bool PassesShapeAndHistory(const Combo& c) const {
+    return !(notEqualDist_ && HasEqualGaps(c)) && !(specNext_ && IsSpecialRun(c)) &&
+           !(notHistory_ && pastCombos_->Contains(c));
+  }
+
+  // The block path's remaining tests of one combination, its shared sums given.
+  bool PassesLow(const Combo& c, const int32_t* shared) const {
+    Candidate cand;
+    tables_.Start(cand, c);
+    for (size_t k = 0; k < lowStrict_.size(); ++k) {
+      const Check& check = lowStrict_[k];
+      bool passes;
+      if (check.op == Op::Sum)
+        passes = check.values.Contains(shared[k] + check.value.table[c[0]]);
+      else if (check.op == Op::SumOmission)
+        passes = check.values.Contains(
+            check.value.omission->DenseOf(shared[k] + check.value.table[c[0]]));
+      else
+        passes = Passes(check, c, cand);
+      if (!passes) return false;
+    }
+    return nothingTolerated_ ? cleanAccepted_ : Tolerated(cand).accepted;
+  }
+
+  // The tolerant tests and the custom indicators, once every non-tolerant
+  // test has passed.
+  Verdict Tolerated(Candidate& cand) const {
+    const Combo& c = cand.draw.front;
     int failures = 0;
     int lastMark = 0;
     const int most = tolerance_.enabled ? tolerance_.to : INT32_MAX;
@@ -273,6 +350,23 @@ class FastJudge final : public FrontJudge {
     }
     if (!WithinTotalTolerance(tolerance_, failures)) return {};
     return {true, failures, lastMark};
+  }
+
+  // Whether a test reads none but the four largest numbers.
+  static bool ReadsOnlyTop(const Check& c) {
+    using K = FastValue::Kernel;
+    if (!TestsAValue(c.op) || c.generic) return false;
+    const FastValue& v = c.value;
+    switch (v.kernel) {
+      case K::Position:
+      case K::PositionTable:
+        return v.a >= 1;
+      case K::LineSum:
+      case K::LineDifference:
+        return v.a >= 1 && v.b >= 1;
+      default:
+        return false;
+    }
   }
 
  private:
@@ -298,6 +392,31 @@ class FastJudge final : public FrontJudge {
     out.push_back(std::move(c));
   }
 
+  // Any failed non-tolerant test rejects, so their order only decides how
+  // soon: the expected cost of the tests is least when they are ordered by
+  // cost over rejection rate, both estimated on the tables' sample
+  // combinations (a test that rejects none of them goes last).
+  void OrderStrictChecks() {
+    const std::vector<Combo>& samples = tables_.Samples();
+    std::vector<std::pair<double, size_t>> rank(strict_.size());
+    for (size_t i = 0; i < strict_.size(); ++i) {
+      int rejected = 0;
+      for (const Combo& c : samples) {
+        Candidate cand;
+        tables_.Start(cand, c);
+        rejected += !Passes(strict_[i], c, cand);
+      }
+      const double rate = static_cast<double>(rejected) / static_cast<double>(samples.size());
+      rank[i] = {static_cast<double>(strict_[i].cost) / std::max(rate, 1e-3), i};
+    }
+    std::stable_sort(rank.begin(), rank.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Check> ordered;
+    ordered.reserve(strict_.size());
+    for (const auto& r : rank) ordered.push_back(std::move(strict_[r.second]));
+    strict_ = std::move(ordered);
+  }
+
   [[gnu::always_inline]] bool Passes(const Check& check, const Combo& c, Candidate& cand) const {
     const FastValue& v = check.value;
     switch (check.op) {
@@ -317,6 +436,10 @@ class FastJudge final : public FrontJudge {
         return check.values.Contains(v.MaxOver(c));
       case Op::Known:
         return check.values.Contains(KnownValue(v.known, cand.draw));
+      case Op::KnownOmission:
+        return check.values.Contains(v.omission->DenseOf(KnownValue(v.known, cand.draw)));
+      case Op::PositionAmplitude:
+        return check.values.Contains(AbsDifference(c[v.a], v.before));
       case Op::AnyValue:
         return check.values.Contains(tables_.Eval(v, cand));
       case Op::Generic:
@@ -356,8 +479,12 @@ class FastJudge final : public FrontJudge {
   bool specNext_ = false;
   bool notHistory_ = false;
   TotalTolerance tolerance_;
+  bool nothingTolerated_ = false;           // no tolerant test and no custom indicator
+  bool cleanAccepted_ = false;              // the verdict of a combination without violations
   std::optional<VariationGate> variation_;  // 离散系数, when it is judged
   std::vector<Check> strict_;               // non-tolerant, cheapest first
+  std::vector<Check> topStrict_;            // those of strict_ that read only c[1..4]
+  std::vector<Check> lowStrict_;            // the others, in the same order
   std::vector<Check> tolerant_;             // in the reference order
   std::vector<CustomCheck> custom_;
   std::vector<IndicatorPtr> keep_;

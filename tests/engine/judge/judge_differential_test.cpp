@@ -250,6 +250,10 @@ TEST(JudgeDifferential, FullEnumerationOnAShortHistory) {
   b.Enable(107, RandomValues(rng, 0, 30, 0.8));
   b.Enable(27, RandomValues(rng, 0, 150, 0.8), true);
   b.Enable(40, test::ValuesRange(0, 3));
+  // Two that read only the four largest numbers: they reject whole runs of
+  // the enumeration at once.
+  b.Enable(32, test::ValuesRange(1, 12));
+  b.Enable(109, RandomValues(rng, 0, 40, 0.85));
   ASSERT_TRUE(b.set.SetEnabled(36, true));
   ASSERT_TRUE(b.set.SetRangeBounds(36, 20, 60));
   ASSERT_TRUE(b.set.SetTolerant(36, true));
@@ -280,6 +284,14 @@ TEST(JudgeDifferential, FullEnumerationOnAShortHistory) {
   EXPECT_GT(accepted, 1000);
   EXPECT_LT(accepted, kAllCombos / 3);
   EXPECT_GT(tolerated, 100);
+
+  // The enumeration hands the fast judge runs sharing their four largest
+  // numbers: the same combinations must come out.
+  std::vector<Combo> acceptedList;
+  for (size_t i = 0; i < all.size(); ++i)
+    if (expected[i].accepted) acceptedList.push_back(all[i]);
+  EXPECT_EQ(JudgeEnumeration(*fast, b.set.PoolNumbers(), b.set.BankerNumbers()).accepted,
+            acceptedList);
 }
 
 }  // namespace
