@@ -18,6 +18,7 @@
 
 #include "common/numbers.h"
 #include "generator/candidate_tables.h"
+#include "generator/fast_checks.h"
 #include "generator/formula_precompute.h"
 #include "generator/front_judge.h"
 #include "generator/judge_rules.h"
@@ -29,121 +30,7 @@
 namespace dlt {
 namespace {
 
-// One flat code per test, so the inner loop dispatches once per test. The
-// ops up to Generic test a value against a value set; they are chosen from
-// the compiled value by OpOf.
-enum class Op : uint8_t {
-  Position,
-  LineSum,
-  LineDifference,
-  Sum,
-  SumOmission,
-  PositionOmission,
-  Max,
-  Known,
-  KnownOmission,
-  PositionAmplitude,
-  AnyValue,  // any other catalogue value, through the tables
-  Generic,   // a key without a catalogue id
-  StdDev,
-  Variation,
-  SelfCount,
-  TailCount,
-  TailDistinct,
-};
-
-bool TestsAValue(Op op) {
-  return op <= Op::Generic;
-}
-
-struct Check {
-  Op op = Op::AnyValue;
-  bool tolerant = false;
-  int mark = 0;
-  int cost = 0;
-  FastValue value;                     // Value
-  const Indicator* generic = nullptr;  // Value without a catalogue id
-  RangeCondition range;                // StdDev, Variation
-  uint64_t group = 0;                  // SelfCount: numbers; Tail*: digits
-  uint64_t allowedCounts = 0;          // SelfCount, Tail*
-  ValueBitmap values;                  // Value
-};
-
-struct CustomCheck {
-  std::unique_ptr<FastFormula> formula;
-  ValueBitmap values;
-  bool tolerant = false;
-};
-
-// Cost classes for the order of the non-tolerant tests.
-int CostOf(const FastValue& v) {
-  using K = FastValue::Kernel;
-  int cost = 0;
-  switch (v.kernel) {
-    case K::Position:
-    case K::LineSum:
-    case K::LineDifference:
-      cost = 1;
-      break;
-    case K::Sum:
-    case K::Max:
-    case K::PositionTable:
-      cost = 2;
-      break;
-    case K::Known:
-    case K::Draw:
-      cost = 3;
-      break;
-    case K::Generic:
-      cost = 6;
-      break;
-  }
-  return cost + (v.transform == FastValue::Transform::None ? 0 : 1);
-}
-
-// Set bits of a ten-bit tail mask (std::popcount may be a library call here).
-constexpr std::array<uint8_t, 1024> kBitCount = [] {
-  std::array<uint8_t, 1024> t{};
-  for (int i = 1; i < 1024; ++i) t[i] = static_cast<uint8_t>(t[i >> 1] + (i & 1));
-  return t;
-}();
-
-// 标准差 of five distinct numbers of 1..35 lies between sqrt(2) and 17.
-bool StdDevCannotFail(const RangeCondition& r) {
-  return r.HasBounds() && *r.from <= 1 && *r.to >= 17;
-}
-
-// The op of a value test.
-Op OpOf(const Check& c) {
-  using K = FastValue::Kernel;
-  using T = FastValue::Transform;
-  if (c.generic) return Op::Generic;
-  const FastValue& v = c.value;
-  if (v.transform == T::None) {
-    switch (v.kernel) {
-      case K::Position:
-        return Op::Position;
-      case K::LineSum:
-        return Op::LineSum;
-      case K::LineDifference:
-        return Op::LineDifference;
-      case K::Sum:
-        return Op::Sum;
-      case K::Max:
-        return Op::Max;
-      case K::Known:
-        return Op::Known;
-      default:
-        return Op::AnyValue;
-    }
-  }
-  if (v.transform == T::Omission && !v.omission->last.Dense()) return Op::AnyValue;
-  if (v.transform == T::Omission && v.kernel == K::Sum) return Op::SumOmission;
-  if (v.transform == T::Omission && v.kernel == K::Position) return Op::PositionOmission;
-  if (v.transform == T::Omission && v.kernel == K::Known) return Op::KnownOmission;
-  if (v.transform == T::Amplitude && v.kernel == K::Position) return Op::PositionAmplitude;
-  return Op::AnyValue;
-}
+using namespace fast;
 
 // Five distinct numbers of 1..35 in ascending order: what the tables and
 // the bounds assume.
@@ -153,6 +40,12 @@ bool IsValidCombo(const Combo& c) {
     if (c[i] >= c[i + 1]) return false;
   return true;
 }
+
+struct CustomCheck {
+  std::unique_ptr<FastFormula> formula;
+  ValueBitmap values;
+  bool tolerant = false;
+};
 
 class FastJudge final : public FrontJudge {
  public:
@@ -352,23 +245,6 @@ class FastJudge final : public FrontJudge {
     return {true, failures, lastMark};
   }
 
-  // Whether a test reads none but the four largest numbers.
-  static bool ReadsOnlyTop(const Check& c) {
-    using K = FastValue::Kernel;
-    if (!TestsAValue(c.op) || c.generic) return false;
-    const FastValue& v = c.value;
-    switch (v.kernel) {
-      case K::Position:
-      case K::PositionTable:
-        return v.a >= 1;
-      case K::LineSum:
-      case K::LineDifference:
-        return v.a >= 1 && v.b >= 1;
-      default:
-        return false;
-    }
-  }
-
  private:
   void AddIndicatorCheck(int number, std::vector<Check>& out) {
     const IndicatorCondition& cond = set_.Indicator(number);
@@ -418,54 +294,7 @@ class FastJudge final : public FrontJudge {
   }
 
   [[gnu::always_inline]] bool Passes(const Check& check, const Combo& c, Candidate& cand) const {
-    const FastValue& v = check.value;
-    switch (check.op) {
-      case Op::Position:
-        return check.values.Contains(c[v.a]);
-      case Op::LineSum:
-        return check.values.Contains(c[v.a] + c[v.b]);
-      case Op::LineDifference:
-        return check.values.Contains(c[v.a] - c[v.b]);
-      case Op::Sum:
-        return check.values.Contains(v.SumOver(c));
-      case Op::SumOmission:
-        return check.values.Contains(v.omission->DenseOf(v.SumOver(c)));
-      case Op::PositionOmission:
-        return check.values.Contains(v.omission->DenseOf(c[v.a]));
-      case Op::Max:
-        return check.values.Contains(v.MaxOver(c));
-      case Op::Known:
-        return check.values.Contains(KnownValue(v.known, cand.draw));
-      case Op::KnownOmission:
-        return check.values.Contains(v.omission->DenseOf(KnownValue(v.known, cand.draw)));
-      case Op::PositionAmplitude:
-        return check.values.Contains(AbsDifference(c[v.a], v.before));
-      case Op::AnyValue:
-        return check.values.Contains(tables_.Eval(v, cand));
-      case Op::Generic:
-        return check.values.Contains(
-            check.generic->Value(tables_.GenericContext(cand, tables_.N())));
-      case Op::StdDev:
-        return StdDevWithin(c, check.range);
-      case Op::Variation:
-        return variation_->Passes(c);
-      case Op::SelfCount: {
-        int hits = 0;
-        for (uint8_t n : c) hits += static_cast<int>((check.group >> n) & 1);
-        return (check.allowedCounts >> hits) & 1;
-      }
-      case Op::TailCount: {
-        int hits = 0;
-        for (uint8_t n : c) hits += (check.group >> (n % 10)) & 1;
-        return (check.allowedCounts >> hits) & 1;
-      }
-      case Op::TailDistinct: {
-        unsigned tails = 0;
-        for (uint8_t n : c) tails |= 1u << (n % 10);
-        return (check.allowedCounts >> kBitCount[tails & check.group]) & 1;
-      }
-    }
-    return false;
+    return PassesCheck(check, c, cand, tables_, variation_ ? &*variation_ : nullptr);
   }
 
   const ConditionSet& set_;
