@@ -2,7 +2,8 @@
 // when the judge is made; a judgement then reads tables and the candidate's
 // own numbers. Verdicts are those of the reference judge:
 // - every non-tolerant condition (custom indicators aside) is tested first,
-//   cheapest first: any violation rejects, whatever the order;
+//   the cheapest and most selective first: any violation rejects, whatever
+//   the order;
 // - the tolerant ones follow in the reference order, so the last mark is
 //   the last tolerated violation of that order and the count is the same;
 // - custom indicators come last, in list order, as they stop at the first
