@@ -155,6 +155,7 @@ class FastJudge final : public FrontJudge {
     tables_.Start(cand, c);
     for (const Check& check : strict_)
       if (!Passes(check, c, cand)) return {};
+    if (nothingTolerated_) return cleanAccepted_ ? Verdict{true, 0, 0} : Verdict{};
     return Tolerated(cand);
   }
 
