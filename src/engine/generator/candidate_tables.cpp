@@ -261,6 +261,12 @@ FastValue CandidateTables::BaseKernel(BaseId id) {
     if (Agrees(v, id)) return v;
   }
   v = FastValue{};
+  if (row.draw && KnownKernelOf(id) != KnownKernel::None) {
+    v.kernel = FastValue::Kernel::Known;
+    v.known = KnownKernelOf(id);
+    if (Agrees(v, id)) return v;
+    v = FastValue{};
+  }
   if (row.draw) {
     v.kernel = FastValue::Kernel::Draw;
     v.draw = row.draw;
@@ -334,6 +340,11 @@ std::optional<std::pair<int64_t, int64_t>> CandidateTables::Bounds(const FastVal
         hi = std::max<int64_t>(hi, v.table[x]);
       }
       k = {{std::max<int64_t>(lo, v.constant), std::max<int64_t>(hi, v.constant)}};
+      break;
+    }
+    case FastValue::Kernel::Known: {
+      const KnownRange r = KnownBounds(v.known);
+      k = {{r.lo, r.hi}};
       break;
     }
     case FastValue::Kernel::PositionTable: {

@@ -10,6 +10,7 @@
 #include "common/draw.h"
 #include "common/last_occurrence.h"
 #include "generator/combination.h"
+#include "generator/known_kernels.h"
 #include "history/memory_history.h"
 #include "indicators/base_indicators.h"
 #include "indicators/eval_context.h"
@@ -49,6 +50,7 @@ struct FastValue {
     Sum,             // constant + table[c1] + ... + table[c5]: counts and sums of the numbers
     Max,             // max(constant, table[c1], ..., table[c5]): 偏度 against draw N
     PositionTable,   // table[c[a]]: the omission of the number at a position
+    Known,           // the base row's own computation, called inline
     Draw,            // the base row's computation on the candidate and draw N
     Generic,         // the base row's history walk on a copy of the history
   };
@@ -62,6 +64,7 @@ struct FastValue {
   Kernel kernel = Kernel::Draw;
   Transform transform = Transform::None;
   int8_t a = 0, b = 0;  // 0-based positions
+  KnownKernel known = KnownKernel::None;
   int32_t constant = 0;
   const int32_t* table = nullptr;  // 36 entries indexed by number
   DrawFn draw = nullptr;
@@ -125,6 +128,9 @@ class CandidateTables {
     return base;
   }
 
+  // Valid combinations spread over the whole range, for setup-time estimates.
+  const std::vector<Combo>& Samples() const { return samples_; }
+
   // Setup only: the history with the template candidate slot, at `pos`.
   EvalContext SetupContext(int pos) const;
   // While judging: this thread's copy of the history with the candidate
@@ -147,6 +153,8 @@ class CandidateTables {
         return v.MaxOver(c);
       case FastValue::Kernel::PositionTable:
         return v.table[c[v.a]];
+      case FastValue::Kernel::Known:
+        return KnownValueCall(v.known, cand.draw);
       case FastValue::Kernel::Draw:
         return v.draw(cand.draw, cand.previous);
       case FastValue::Kernel::Generic:

@@ -2,7 +2,8 @@
 // when the judge is made; a judgement then reads tables and the candidate's
 // own numbers. Verdicts are those of the reference judge:
 // - every non-tolerant condition (custom indicators aside) is tested first,
-//   cheapest first: any violation rejects, whatever the order;
+//   the cheapest and most selective first: any violation rejects, whatever
+//   the order;
 // - the tolerant ones follow in the reference order, so the last mark is
 //   the last tolerated violation of that order and the count is the same;
 // - custom indicators come last, in list order, as they stop at the first
@@ -10,155 +11,27 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
-#include <cmath>
 #include <memory>
+#include <optional>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "common/numbers.h"
 #include "generator/candidate_tables.h"
+#include "generator/fast_checks.h"
 #include "generator/formula_precompute.h"
 #include "generator/front_judge.h"
 #include "generator/judge_rules.h"
 #include "generator/value_bitmap.h"
+#include "generator/variation_gate.h"
 #include "indicators/base_indicators.h"
 #include "indicators/indicator.h"
 
 namespace dlt {
 namespace {
 
-// One flat code per test, so the inner loop dispatches once per test. The
-// ops up to Generic test a value against a value set; they are chosen from
-// the compiled value by OpOf.
-enum class Op : uint8_t {
-  Position,
-  LineSum,
-  LineDifference,
-  Sum,
-  SumOmission,
-  PositionOmission,
-  Max,
-  AnyValue,  // any other catalogue value, through the tables
-  Generic,   // a key without a catalogue id
-  StdDev,
-  Variation,
-  SelfCount,
-  TailCount,
-  TailDistinct,
-};
-
-bool TestsAValue(Op op) {
-  return op <= Op::Generic;
-}
-
-struct Check {
-  Op op = Op::AnyValue;
-  bool tolerant = false;
-  int mark = 0;
-  int cost = 0;
-  FastValue value;                     // Value
-  const Indicator* generic = nullptr;  // Value without a catalogue id
-  RangeCondition range;                // StdDev, Variation
-  uint64_t group = 0;                  // SelfCount: numbers; Tail*: digits
-  uint64_t allowedCounts = 0;          // SelfCount, Tail*
-  ValueBitmap values;                  // Value
-};
-
-struct CustomCheck {
-  std::unique_ptr<FastFormula> formula;
-  ValueBitmap values;
-  bool tolerant = false;
-};
-
-// Cost classes for the order of the non-tolerant tests.
-int CostOf(const FastValue& v) {
-  using K = FastValue::Kernel;
-  int cost = 0;
-  switch (v.kernel) {
-    case K::Position:
-    case K::LineSum:
-    case K::LineDifference:
-      cost = 1;
-      break;
-    case K::Sum:
-    case K::Max:
-    case K::PositionTable:
-      cost = 2;
-      break;
-    case K::Draw:
-      cost = 3;
-      break;
-    case K::Generic:
-      cost = 6;
-      break;
-  }
-  return cost + (v.transform == FastValue::Transform::None ? 0 : 1);
-}
-
-// Set bits of a ten-bit tail mask (std::popcount may be a library call here).
-constexpr std::array<uint8_t, 1024> kBitCount = [] {
-  std::array<uint8_t, 1024> t{};
-  for (int i = 1; i < 1024; ++i) t[i] = static_cast<uint8_t>(t[i >> 1] + (i & 1));
-  return t;
-}();
-
-// 标准差 of five distinct numbers of 1..35 lies between sqrt(2) and 17.
-bool StdDevCannotFail(const RangeCondition& r) {
-  return r.HasBounds() && *r.from <= 1 && *r.to >= 17;
-}
-
-// The op of a value test.
-Op OpOf(const Check& c) {
-  using K = FastValue::Kernel;
-  using T = FastValue::Transform;
-  if (c.generic) return Op::Generic;
-  const FastValue& v = c.value;
-  if (v.transform == T::None) {
-    switch (v.kernel) {
-      case K::Position:
-        return Op::Position;
-      case K::LineSum:
-        return Op::LineSum;
-      case K::LineDifference:
-        return Op::LineDifference;
-      case K::Sum:
-        return Op::Sum;
-      case K::Max:
-        return Op::Max;
-      default:
-        return Op::AnyValue;
-    }
-  }
-  if (v.transform == T::Omission && !v.omission->last.Dense()) return Op::AnyValue;
-  if (v.transform == T::Omission && v.kernel == K::Sum) return Op::SumOmission;
-  if (v.transform == T::Omission && v.kernel == K::Position) return Op::PositionOmission;
-  return Op::AnyValue;
-}
-
-// 离散系数 bounds by exact arithmetic, falling back on the single-precision
-// definition only near a rounding boundary. The coefficient is
-// sqrt(5Q - S^2) / S for the sum S and the sum of squares Q; the single-
-// precision value lies within 2e-3 of it after scaling by 1000. The rounded
-// tenths pass when x lies in [from - 0.5, to + 0.5] on the tenths scale, so
-// outside that interval widened by the margin x fails for sure, inside it
-// narrowed by the margin it passes for sure; only the thin bands between
-// need the exact definition.
-bool QuickVariationWithin(const Combo& c, const RangeCondition& range) {
-  if (!range.HasBounds()) return true;
-  int64_t sum = 0, squares = 0;
-  for (uint8_t n : c) {
-    sum += n;
-    squares += int64_t{n} * n;
-  }
-  const double x =
-      std::sqrt(static_cast<double>(5 * squares - sum * sum)) / static_cast<double>(sum) * 1000.0;
-  constexpr double kMargin = 0.01;
-  const TenthsBounds b = VariationTenthsBounds(range);
-  const double lower = static_cast<double>(b.from) - 0.5;
-  const double upper = static_cast<double>(b.to) + 0.5;
-  if (x < lower - kMargin || x > upper + kMargin) return false;
-  if (x > lower + kMargin && x < upper - kMargin) return true;
-  return VariationWithin(c, range);
-}
+using namespace fast;
 
 // Five distinct numbers of 1..35 in ascending order: what the tables and
 // the bounds assume.
@@ -168,6 +41,12 @@ bool IsValidCombo(const Combo& c) {
     if (c[i] >= c[i + 1]) return false;
   return true;
 }
+
+struct CustomCheck {
+  std::unique_ptr<FastFormula> formula;
+  ValueBitmap values;
+  bool tolerant = false;
+};
 
 class FastJudge final : public FrontJudge {
  public:
@@ -200,6 +79,7 @@ class FastJudge final : public FrontJudge {
       c.mark = number;
       c.cost = 2;
       c.range = r;
+      if (number == kVariationCondition) variation_.emplace(r);
       all.push_back(std::move(c));
     }
     AddIndicatorCheck(kGapCountCondition, all);
@@ -243,8 +123,8 @@ class FastJudge final : public FrontJudge {
       }
       strict_.push_back(std::move(c));
     }
-    std::stable_sort(strict_.begin(), strict_.end(),
-                     [](const Check& a, const Check& b) { return a.cost < b.cost; });
+    OrderStrictChecks();
+    for (const Check& c : strict_) (ReadsOnlyTop(c) ? topStrict_ : lowStrict_).push_back(c);
 
     if (set.CustomIndicatorsEnabled())
       for (const CustomIndicator& e : set.CustomIndicators()) {
@@ -256,6 +136,8 @@ class FastJudge final : public FrontJudge {
         c.tolerant = e.tolerant;
         custom_.push_back(std::move(c));
       }
+    nothingTolerated_ = tolerant_.empty() && custom_.empty();
+    cleanAccepted_ = WithinTotalTolerance(tolerance_, 0);
   }
 
   Verdict Judge(const Combo& c, bool recheck) const override {
@@ -273,7 +155,78 @@ class FastJudge final : public FrontJudge {
     tables_.Start(cand, c);
     for (const Check& check : strict_)
       if (!Passes(check, c, cand)) return {};
+    if (nothingTolerated_) return cleanAccepted_ ? Verdict{true, 0, 0} : Verdict{};
+    return Tolerated(cand);
+  }
 
+  // The enumeration's blocks: what depends on the four shared numbers alone
+  // is done once per block. The non-tolerant tests that read only those
+  // numbers reject the whole block at once; the per-number sums start from
+  // the shared part and add the smallest number's entry.
+  void JudgeSharedTop(std::span<const Combo> block, Verdict* out) const override {
+    if (block.empty()) return;
+    const Combo& first = block[0];
+    if (!IsValidCombo(first) || lowStrict_.size() > kMaxBlockChecks) {
+      FrontJudge::JudgeSharedTop(block, out);
+      return;
+    }
+    Candidate top;
+    tables_.Start(top, first);
+    bool topPasses = true;
+    for (const Check& check : topStrict_)
+      if (!Passes(check, first, top)) {
+        topPasses = false;
+        break;
+      }
+    int32_t shared[kMaxBlockChecks];
+    for (size_t k = 0; k < lowStrict_.size(); ++k) {
+      const Check& check = lowStrict_[k];
+      if (check.op != Op::Sum && check.op != Op::SumOmission) continue;
+      const int32_t* t = check.value.table;
+      shared[k] = check.value.constant + t[first[1]] + t[first[2]] + t[first[3]] + t[first[4]];
+    }
+    for (size_t i = 0; i < block.size(); ++i) {
+      const Combo& c = block[i];
+      if (c[0] < 1 || c[0] >= c[1] || !std::equal(c.begin() + 1, c.end(), first.begin() + 1)) {
+        out[i] = Judge(c, false);
+        continue;
+      }
+      out[i] = topPasses && PassesShapeAndHistory(c) ? JudgeLow(c, shared) : Verdict{};
+    }
+  }
+
+ private:
+  static constexpr size_t kMaxBlockChecks = 256;
+
+  bool PassesShapeAndHistory(const Combo& c) const {
+    return !(notEqualDist_ && HasEqualGaps(c)) && !(specNext_ && IsSpecialRun(c)) &&
+           !(notHistory_ && pastCombos_->Contains(c));
+  }
+
+  // The block path's remaining tests of one combination, its shared sums given.
+  Verdict JudgeLow(const Combo& c, const int32_t* shared) const {
+    Candidate cand;
+    tables_.Start(cand, c);
+    for (size_t k = 0; k < lowStrict_.size(); ++k) {
+      const Check& check = lowStrict_[k];
+      bool passes;
+      if (check.op == Op::Sum)
+        passes = check.values.Contains(shared[k] + check.value.table[c[0]]);
+      else if (check.op == Op::SumOmission)
+        passes = check.values.Contains(
+            check.value.omission->DenseOf(shared[k] + check.value.table[c[0]]));
+      else
+        passes = Passes(check, c, cand);
+      if (!passes) return {};
+    }
+    if (nothingTolerated_) return cleanAccepted_ ? Verdict{true, 0, 0} : Verdict{};
+    return Tolerated(cand);
+  }
+
+  // The tolerant tests and the custom indicators, once every non-tolerant
+  // test has passed.
+  Verdict Tolerated(Candidate& cand) const {
+    const Combo& c = cand.draw.front;
     int failures = 0;
     int lastMark = 0;
     const int most = tolerance_.enabled ? tolerance_.to : INT32_MAX;
@@ -285,7 +238,7 @@ class FastJudge final : public FrontJudge {
     }
     for (const CustomCheck& check : custom_) {
       int32_t value = 0;
-      if (!check.formula->Run(cand, value)) break;
+      if (!check.formula->Value(cand, value)) break;
       if (check.values.Contains(value)) continue;
       if (!check.tolerant) return {};
       if (++failures > most) return {};
@@ -318,49 +271,33 @@ class FastJudge final : public FrontJudge {
     out.push_back(std::move(c));
   }
 
-  [[gnu::always_inline]] bool Passes(const Check& check, const Combo& c, Candidate& cand) const {
-    const FastValue& v = check.value;
-    switch (check.op) {
-      case Op::Position:
-        return check.values.Contains(c[v.a]);
-      case Op::LineSum:
-        return check.values.Contains(c[v.a] + c[v.b]);
-      case Op::LineDifference:
-        return check.values.Contains(c[v.a] - c[v.b]);
-      case Op::Sum:
-        return check.values.Contains(v.SumOver(c));
-      case Op::SumOmission:
-        return check.values.Contains(v.omission->DenseOf(v.SumOver(c)));
-      case Op::PositionOmission:
-        return check.values.Contains(v.omission->DenseOf(c[v.a]));
-      case Op::Max:
-        return check.values.Contains(v.MaxOver(c));
-      case Op::AnyValue:
-        return check.values.Contains(tables_.Eval(v, cand));
-      case Op::Generic:
-        return check.values.Contains(
-            check.generic->Value(tables_.GenericContext(cand, tables_.N())));
-      case Op::StdDev:
-        return StdDevWithin(c, check.range);
-      case Op::Variation:
-        return QuickVariationWithin(c, check.range);
-      case Op::SelfCount: {
-        int hits = 0;
-        for (uint8_t n : c) hits += static_cast<int>((check.group >> n) & 1);
-        return (check.allowedCounts >> hits) & 1;
+  // Any failed non-tolerant test rejects, so their order only decides how
+  // soon: the expected cost of the tests is least when they are ordered by
+  // cost over rejection rate, both estimated on the tables' sample
+  // combinations (a test that rejects none of them goes last).
+  void OrderStrictChecks() {
+    const std::vector<Combo>& samples = tables_.Samples();
+    std::vector<std::pair<double, size_t>> rank(strict_.size());
+    for (size_t i = 0; i < strict_.size(); ++i) {
+      int rejected = 0;
+      for (const Combo& c : samples) {
+        Candidate cand;
+        tables_.Start(cand, c);
+        rejected += !Passes(strict_[i], c, cand);
       }
-      case Op::TailCount: {
-        int hits = 0;
-        for (uint8_t n : c) hits += (check.group >> (n % 10)) & 1;
-        return (check.allowedCounts >> hits) & 1;
-      }
-      case Op::TailDistinct: {
-        unsigned tails = 0;
-        for (uint8_t n : c) tails |= 1u << (n % 10);
-        return (check.allowedCounts >> kBitCount[tails & check.group]) & 1;
-      }
+      const double rate = static_cast<double>(rejected) / static_cast<double>(samples.size());
+      rank[i] = {static_cast<double>(strict_[i].cost) / std::max(rate, 1e-3), i};
     }
-    return false;
+    std::stable_sort(rank.begin(), rank.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Check> ordered;
+    ordered.reserve(strict_.size());
+    for (const auto& r : rank) ordered.push_back(std::move(strict_[r.second]));
+    strict_ = std::move(ordered);
+  }
+
+  [[gnu::always_inline]] bool Passes(const Check& check, const Combo& c, Candidate& cand) const {
+    return PassesCheck(check, c, cand, tables_, variation_ ? &*variation_ : nullptr);
   }
 
   const ConditionSet& set_;
@@ -374,8 +311,13 @@ class FastJudge final : public FrontJudge {
   bool specNext_ = false;
   bool notHistory_ = false;
   TotalTolerance tolerance_;
-  std::vector<Check> strict_;    // non-tolerant, cheapest first
-  std::vector<Check> tolerant_;  // in the reference order
+  bool nothingTolerated_ = false;           // no tolerant test and no custom indicator
+  bool cleanAccepted_ = false;              // the verdict of a combination without violations
+  std::optional<VariationGate> variation_;  // 离散系数, when it is judged
+  std::vector<Check> strict_;               // non-tolerant, cheapest first
+  std::vector<Check> topStrict_;            // those of strict_ that read only c[1..4]
+  std::vector<Check> lowStrict_;            // the others, in the same order
+  std::vector<Check> tolerant_;             // in the reference order
   std::vector<CustomCheck> custom_;
   std::vector<IndicatorPtr> keep_;
 };

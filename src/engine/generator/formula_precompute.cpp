@@ -55,6 +55,15 @@ struct FastFormulaCall {
   bool beforeOk = true;  // getzf: the value at draw N; getylzzf: its omission
   int32_t before = 0;
 
+  // Table over an argument that is one catalogue value of known bounds:
+  // the whole call's outcome for each value the argument can take.
+  struct Outcome {
+    int32_t value = 0;
+    bool ok = false;
+  };
+  int32_t directLo = 0;
+  std::vector<Outcome> direct;
+
   // Generic: the argument walked on the thread's copy of the history.
   std::unique_ptr<CompiledProgram> generic;
 
@@ -64,6 +73,31 @@ struct FastFormulaCall {
     if (p >= 0) return n - 1 - p;
     if (latestFailure >= 0) return std::nullopt;
     return n;
+  }
+
+  // The Table call's value once its argument is `now`.
+  std::optional<int32_t> Finish(int32_t now, int n) const {
+    if (function != FormulaFunction::GetYlz && !beforeOk) return std::nullopt;
+    if (function == FormulaFunction::GetZf) return WrapAbs(WrapSub(now, before));
+    const std::optional<int32_t> omission = OmissionOf(now, n);
+    if (!omission || function == FormulaFunction::GetYlz) return omission;
+    return AbsDifference(*omission, before);
+  }
+
+  // Tabulates Finish over the argument's bounds, when it is one value whose
+  // bounds are known and not too wide.
+  void BuildDirect(const CandidateTables& tables) {
+    constexpr int64_t kMaxSpan = int64_t{1} << 16;
+    const FastValue* argument = last->Single();
+    if (!argument) return;
+    const auto bounds = tables.Bounds(*argument);
+    if (!bounds || bounds->second - bounds->first >= kMaxSpan) return;
+    directLo = static_cast<int32_t>(bounds->first);
+    direct.resize(static_cast<size_t>(bounds->second - bounds->first + 1));
+    for (size_t i = 0; i < direct.size(); ++i) {
+      const auto v = Finish(static_cast<int32_t>(directLo + static_cast<int64_t>(i)), tables.N());
+      direct[i] = {v.value_or(0), v.has_value()};
+    }
   }
 
   void BuildTable(const CompiledProgram& program, const CandidateTables& tables) {
@@ -220,6 +254,7 @@ class FastFormulaCompiler {
     }
     call.mode = FastFormulaCall::Mode::Table;
     call.BuildTable(*program, tables_);
+    call.BuildDirect(tables_);
   }
 
   int pos0_;
@@ -235,6 +270,13 @@ std::unique_ptr<FastFormula> FastFormula::Compile(std::string_view text, int pos
   std::unique_ptr<FastFormula> f(new FastFormula(tables));
   FastFormulaCompiler builder(pos, tables, *f);
   FormulaScan(text, builder).Run();
+  // One operand taken as it is: [operand, Apply(none), End].
+  const auto& ops = f->ops_;
+  if (ops.size() == 3 && ops[1].code == Code::Apply && ops[1].op == kOpNone &&
+      ops[2].code == Code::End) {
+    if (ops[0].code == Code::ReadFast) f->single_ = &f->values_[ops[0].index];
+    if (ops[0].code == Code::Call) f->singleCall_ = f->calls_[ops[0].index].get();
+  }
   return f;
 }
 
@@ -298,7 +340,7 @@ bool FastFormula::RunCall(const FastFormulaCall& call, Candidate& cand, int32_t&
   FunctionFold fold(call.function);
   for (const auto& argument : call.leading) {
     int32_t v = 0;
-    if (!argument->Run(cand, v)) return false;
+    if (!argument->Value(cand, v)) return false;
     if (FoldsLeadingArguments(call.function)) fold.Add(v);
   }
   if (call.splitFailed) return false;
@@ -306,7 +348,7 @@ bool FastFormula::RunCall(const FastFormulaCall& call, Candidate& cand, int32_t&
   switch (call.mode) {
     case FastFormulaCall::Mode::Fold: {
       int32_t v = 0;
-      if (!call.last->Run(cand, v)) return false;
+      if (!call.last->Value(cand, v)) return false;
       fold.Add(v);
       value = fold.Result();
       return true;
@@ -318,18 +360,15 @@ bool FastFormula::RunCall(const FastFormulaCall& call, Candidate& cand, int32_t&
       return call.constantOk;
     case FastFormulaCall::Mode::Table: {
       int32_t now = 0;
-      if (call.function == FormulaFunction::GetYlzZf && !call.beforeOk) return false;
-      if (!call.last->Run(cand, now)) return false;
-      if (call.function == FormulaFunction::GetZf) {
-        if (!call.beforeOk) return false;
-        value = WrapAbs(WrapSub(now, call.before));
-        return true;
+      if (!call.last->Value(cand, now)) return false;
+      const uint64_t off = static_cast<uint64_t>(int64_t{now} - call.directLo);
+      if (off < call.direct.size()) {
+        value = call.direct[off].value;
+        return call.direct[off].ok;
       }
-      const std::optional<int32_t> omission = call.OmissionOf(now, n);
-      if (!omission) return false;
-      value = call.function == FormulaFunction::GetYlz ? *omission
-                                                       : AbsDifference(*omission, call.before);
-      return true;
+      const std::optional<int32_t> v = call.Finish(now, n);
+      value = v.value_or(value);
+      return v.has_value();
     }
     case FastFormulaCall::Mode::Generic: {
       const EvalContext at = tables_->GenericContext(cand, call.at);

@@ -34,6 +34,19 @@ class FastFormula {
 
   // The value at the candidate, or false when the formula fails.
   bool Run(Candidate& cand, int32_t& value) const;
+  // Run, with a formula that is one catalogue value read straight from the
+  // tables (the arguments of most calls are).
+  // A formula that is one function call skips the interpreter loop too.
+  bool Value(Candidate& cand, int32_t& value) const {
+    if (single_) {
+      value = tables_->Eval(*single_, cand);
+      return true;
+    }
+    if (singleCall_) return RunCall(*singleCall_, cand, value);
+    return Run(cand, value);
+  }
+  // The one catalogue value the formula is, null when it is more.
+  const FastValue* Single() const { return single_; }
 
   bool ReadsAhead() const { return readsAhead_; }      // an offset above 0
   bool ReadsGeneric() const { return readsGeneric_; }  // an operand without a table
@@ -59,6 +72,8 @@ class FastFormula {
   bool RunCall(const FastFormulaCall& call, Candidate& cand, int32_t& value) const;
 
   const CandidateTables* tables_;
+  const FastValue* single_ = nullptr;            // into values_, fixed once compiled
+  const FastFormulaCall* singleCall_ = nullptr;  // into calls_
   std::vector<Op> ops_;
   std::vector<FastValue> values_;
   std::vector<IndicatorPtr> keep_;

@@ -53,6 +53,12 @@ class FrontJudge {
   // `recheck`: continue filtering's extra first step (a number outside the
   // pool, or a banker count different from the set's, rejects).
   virtual Verdict Judge(const Combo& c, bool recheck = false) const = 0;
+  // For the enumeration, which lists runs of combinations that differ only
+  // in their smallest number: out[i] = Judge(block[i]). A judge may share
+  // the work on the other four numbers across the block.
+  virtual void JudgeSharedTop(std::span<const Combo> block, Verdict* out) const {
+    for (size_t i = 0; i < block.size(); ++i) out[i] = Judge(block[i]);
+  }
 };
 
 // Straight from the definitions: the candidate joins a private copy of the

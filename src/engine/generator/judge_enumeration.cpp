@@ -6,6 +6,7 @@
 // entered at any rank; so every stretch of the order can be enumerated on
 // its own.
 #include <algorithm>
+#include <span>
 
 #include "common/numbers.h"
 #include "generator/judge_runs.h"
@@ -36,6 +37,12 @@ class IndexSets {
     }
   }
   const std::array<int, 5>& Indices() const { return j_; }
+  // Past the next n sets that differ only in their last member (n at most
+  // q - last member).
+  void SkipLast(int64_t n) {
+    j_[r_ - 1] += static_cast<int>(n) - 1;
+    Next();
+  }
   void Next() {
     int m = r_ - 1;
     while (m >= 0 && j_[m] == q_ - r_ + m) --m;
@@ -129,15 +136,47 @@ EnumerationVerdicts JudgeEnumeration(const FrontJudge& judge, const std::vector<
     part.reserve(static_cast<size_t>(end - begin));  // pages are touched only as filled
     IndexSets sets(q, r, begin);
     std::array<uint8_t, 5> chosen{};
+    // Runs of combinations that differ only in their smallest number go to
+    // the judge together.
+    std::array<Combo, kFrontMax> block;
+    std::array<Verdict, kFrontMax> verdicts;
+    size_t filled = 0;
+    const auto flush = [&] {
+      judge.JudgeSharedTop(std::span(block.data(), filled), verdicts.data());
+      for (size_t i = 0; i < filled; ++i)
+        if (verdicts[i].accepted) {
+          part.push_back(block[i]);
+          CountViolations(histogram, verdicts[i]);
+        }
+      filled = 0;
+    };
+    if (fixed.empty()) {
+      // Without bankers a run is the sets that share their first four
+      // members: the smallest number takes each later free number in turn.
+      for (int64_t k = begin; k < end;) {
+        const std::array<int, 5>& j = sets.Indices();
+        const int64_t run = std::min<int64_t>(q - j[4], end - k);
+        for (int64_t m = 0; m < run; ++m)
+          block[static_cast<size_t>(m)] = {freeNumbers[static_cast<size_t>(j[4] + m)],
+                                           freeNumbers[j[3]], freeNumbers[j[2]], freeNumbers[j[1]],
+                                           freeNumbers[j[0]]};
+        filled = static_cast<size_t>(run);
+        flush();
+        k += run;
+        sets.SkipLast(run);
+      }
+      return;
+    }
     for (int64_t k = begin; k < end; ++k, sets.Next()) {
       // Later indices are smaller numbers: read backwards for ascending order.
       for (int m = 0; m < r; ++m) chosen[m] = freeNumbers[sets.Indices()[r - 1 - m]];
       const Combo c = Merge(chosen.data(), r, fixed.data(), static_cast<int>(fixed.size()));
-      const Verdict v = judge.Judge(c, false);
-      if (!v.accepted) continue;
-      part.push_back(c);
-      CountViolations(histogram, v);
+      if (filled > 0 &&
+          (filled == block.size() || !std::equal(c.begin() + 1, c.end(), block[0].begin() + 1)))
+        flush();
+      block[filled++] = c;
     }
+    if (filled > 0) flush();
   };
   if (RunParallel(total, work, options).cancelled) {
     result.cancelled = true;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "common/rounding.h"
@@ -142,14 +143,15 @@ int32_t CombinationShapeValue(int type, std::span<const int32_t> now,
                               std::span<const int32_t> back1, std::span<const int32_t> back2) {
   if (!IsClassShape(type)) return MoreShapeValue(type, now, back1);
   const int family = type / 2, k = ShapeClassCount(type);
-  std::vector<int> classes;
-  for (int32_t x : now) classes.push_back(ClassOf(family, x, back1, back2));
+  // Judges ask this for every candidate: the ordered shapes allocate nothing.
   if (type % 2 == 0) {
     int32_t value = 0;
-    for (int c : classes) value = value * k + c;
+    for (int32_t x : now) value = value * k + ClassOf(family, x, back1, back2);
     return value;
   }
-  return UnorderedShapeIndex(classes, k);
+  std::vector<int> classes;
+  for (int32_t x : now) classes.push_back(ClassOf(family, x, back1, back2));
+  return UnorderedShapeIndex(std::move(classes), k);
 }
 
 namespace compound {
