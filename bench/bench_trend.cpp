@@ -9,10 +9,10 @@
 #include "history/draw_text_io.h"
 #include "trend/data_tables.h"
 #include "trend/distribution_chart.h"
+#include "trend/framed_charts.h"
 #include "trend/indicator_chart.h"
 #include "trend/omission_events.h"
 #include "trend/omission_grid.h"
-#include "trend/special_charts.h"
 
 namespace {
 

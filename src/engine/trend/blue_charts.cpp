@@ -6,8 +6,8 @@
 #include "common/numbers.h"
 #include "common/rounding.h"
 #include "trend/chart_builder.h"
+#include "trend/framed_charts.h"
 #include "trend/indicator_panel.h"
-#include "trend/special_charts.h"
 
 namespace dlt {
 

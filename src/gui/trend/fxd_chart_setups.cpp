@@ -1,7 +1,7 @@
 #include "gui/trend/fxd_chart_setups.h"
 
+#include "trend/framed_charts.h"
 #include "trend/indicator_chart.h"
-#include "trend/special_charts.h"
 
 namespace dlt::gui {
 namespace {

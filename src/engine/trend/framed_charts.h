@@ -8,7 +8,7 @@
 
 namespace dlt {
 
-// The panel frame of the special charts: origin x 30, plot width W - 60,
+// The panel frame these charts share: origin x 30, plot width W - 60,
 // the x axis over N steps from the anchor with a minor tick per draw and a
 // major one every third.
 ChartPanel FramedPanel(const TrendPage& page, double originY, double plotHeight);

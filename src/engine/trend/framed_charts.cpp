@@ -1,4 +1,4 @@
-#include "trend/special_charts.h"
+#include "trend/framed_charts.h"
 
 #include <cstdio>
 
