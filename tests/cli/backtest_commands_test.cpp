@@ -6,15 +6,8 @@
 namespace dlt {
 namespace {
 
+using test::Lines;
 using test::RunDlt;
-
-std::vector<std::string> Lines(const std::string& out) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t nl; (nl = out.find('\n', start)) != std::string::npos; start = nl + 1)
-    lines.push_back(out.substr(start, nl - start));
-  return lines;
-}
 
 class BacktestCommands : public ::testing::Test {
  protected:

@@ -29,4 +29,13 @@ inline CliRun RunDlt(const std::string& dataDir, std::vector<std::string> args) 
   return r;
 }
 
+// The output's lines, without their line ends.
+inline std::vector<std::string> Lines(const std::string& out) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t nl; (nl = out.find('\n', start)) != std::string::npos; start = nl + 1)
+    lines.push_back(out.substr(start, nl - start));
+  return lines;
+}
+
 }  // namespace dlt::test

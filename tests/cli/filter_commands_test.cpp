@@ -9,6 +9,7 @@
 namespace dlt {
 namespace {
 
+using test::Lines;
 using test::RunDlt;
 
 // The last line of the output.
@@ -17,14 +18,6 @@ std::string LastLine(const std::string& out) {
   if (!s.empty() && s.back() == '\n') s.pop_back();
   const size_t nl = s.rfind('\n');
   return nl == std::string::npos ? s : s.substr(nl + 1);
-}
-
-std::vector<std::string> Lines(const std::string& out) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t nl; (nl = out.find('\n', start)) != std::string::npos; start = nl + 1)
-    lines.push_back(out.substr(start, nl - start));
-  return lines;
 }
 
 class FilterCommands : public ::testing::Test {

@@ -41,12 +41,7 @@ DerivedChart DerivedSeriesChart(const TrendPage& page, const std::string& text,
   }
 
   const int shown = std::min(page.Shown(), static_cast<int>(values.size() - at));
-  IndicatorPanelSetup setup;
-  setup.draws = page.draws;
-  setup.anchor = page.anchor;
-  setup.span = page.span;
-  setup.width = page.width;
-  setup.height = page.height;
+  IndicatorPanelSetup setup = PanelSetupOf(page);
   for (int k = 0; k < shown; ++k) setup.values.emplace_back(values[at + k]);
   setup.min = out.smallest;
   setup.max = out.largest;

@@ -14,6 +14,16 @@ int TrendPage::LastShown() const {
   return std::min(last, anchor + std::max(span, 0));
 }
 
+IndicatorPanelSetup PanelSetupOf(const TrendPage& page) {
+  IndicatorPanelSetup setup;
+  setup.draws = page.draws;
+  setup.anchor = page.anchor;
+  setup.span = page.span;
+  setup.width = page.width;
+  setup.height = page.height;
+  return setup;
+}
+
 EvalContext PageContext(const TrendPage& page, int index) {
   return TableContext(page.draws, index, page.testColumn, page.env);
 }
@@ -52,12 +62,7 @@ Chart ValueAmplitudeChart(const TrendPage& page, const std::string& key,
     return std::vector<std::optional<int32_t>>(v.begin(), v.end());
   };
   const int last = page.draws.empty() ? -1 : page.LastShown();
-  IndicatorPanelSetup setup;
-  setup.draws = page.draws;
-  setup.anchor = page.anchor;
-  setup.span = page.span;
-  setup.width = page.width;
-  setup.height = page.height;
+  IndicatorPanelSetup setup = PanelSetupOf(page);
 
   setup.values = optional(IndicatorValues(page, key, page.anchor, last));
   setup.min = min;

@@ -9,6 +9,7 @@
 #include "common/draw.h"
 #include "indicators/eval_context.h"
 #include "trend/chart_panel.h"
+#include "trend/indicator_panel.h"
 
 namespace dlt {
 
@@ -26,6 +27,10 @@ struct TrendPage {
   int LastShown() const;
   int Shown() const { return draws.empty() ? 0 : LastShown() - anchor + 1; }
 };
+
+// A value panel over the page: its draws, anchor, span and size; the caller
+// adds the values, range and title.
+IndicatorPanelSetup PanelSetupOf(const TrendPage& page);
 
 // A table-source context over the page's draws at `index`.
 EvalContext PageContext(const TrendPage& page, int index);
