@@ -3,6 +3,8 @@
 #include "analysis/omission_stats.h"
 #include "analysis/series_fill.h"
 #include "cli/cli_context.h"
+#include "cli/draw_range_args.h"
+#include "cli/option_checks.h"
 #include "history/history_contexts.h"
 
 namespace dlt::cli {
@@ -14,50 +16,36 @@ struct AnalyseOptions {
   std::string range;  // "QS-QS"
 };
 
-int IndexOfDraw(const DrawTable& table, const std::string& text) {
-  size_t used = 0;
-  int32_t qs = 0;
-  try {
-    qs = std::stoi(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
-  }
-  if (used == 0 || used != text.size()) throw CliError("期号不正确: " + text);
-  const int index = table.IndexOf(qs);
-  if (index < 0) throw CliError("没有第" + std::to_string(qs) + "期的开奖数据");
-  return index;
-}
-
 }  // namespace
 
 void RegisterAnalysisCommands(CLI::App& app, CliContext& ctx) {
   auto o = std::make_shared<AnalyseOptions>();
+  const std::string limit = std::to_string(kSeriesMin) + ".." + std::to_string(kSeriesMax);
   auto* cmd = app.add_subcommand(
-      "analyse", "per-value omission statistics of an indicator key or formula over the history");
+      "analyse",
+      "per-value omission statistics of an indicator key or formula over the history; the "
+      "values analysed lie in " +
+          limit + " (a draw with another value is named)");
   cmd->add_option("EXPR", o->expression, "indicator key or formula, such as getylz(z_hz)+z_ac")
       ->required();
-  auto* from = cmd->add_option("--from", o->from, "smallest value of the range");
-  auto* to = cmd->add_option("--to", o->to, "largest value of the range");
+  auto* from = cmd->add_option("--from", o->from, "smallest value of the range (" + limit + ")")
+                   ->check(IntRange(kSeriesMin, kSeriesMax));
+  auto* to = cmd->add_option("--to", o->to, "largest value of the range (" + limit + ")")
+                 ->check(IntRange(kSeriesMin, kSeriesMax));
   from->needs(to);
   to->needs(from);
   cmd->add_option("--range", o->range, "draws QS-QS (default: the whole history)");
   cmd->callback([&ctx, o] {
     auto table = ctx.OpenTable();
     if (table->Empty()) throw CliError("历史数据为空");
+    const DrawSpan span = o->range.empty() ? DrawSpan{0, table->RecordCount() - 1}
+                                           : SpanOfIssueText(*table, o->range);
     const EvalEnv env;
     const SeriesFill fill = FillSeries(TableContext(*table, &env), o->expression);
     if (!fill.ok()) throw CliError(fill.error);
     const ValueRange range = AnalysisRange(fill.values, o->from, o->to);
-    int first = 0, last = table->RecordCount() - 1;
-    if (!o->range.empty()) {
-      const size_t dash = o->range.find('-');
-      if (dash == std::string::npos) throw CliError("期号范围应写作 QS-QS: " + o->range);
-      first = IndexOfDraw(*table, o->range.substr(0, dash));
-      last = IndexOfDraw(*table, o->range.substr(dash + 1));
-      if (first > last) std::swap(first, last);
-    }
     for (const ValueOmissionStats& s :
-         OmissionStatistics(fill.values, first, last, range.from, range.to))
+         OmissionStatistics(fill.values, span.first, span.last, range.from, range.to))
       ctx.out << s.value << '\t' << s.count << '\t' << s.largest << '\t' << s.smallest << '\t'
               << s.average << '\t' << s.last << '\t' << s.current << '\n';
   });

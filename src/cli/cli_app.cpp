@@ -61,16 +61,31 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RegisterKillnumCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
+  return RunGuarded([&] { app.parse(reversed); }, err,
+                    [&](const CLI::ParseError& e) { return app.exit(e, out, err); });
+}
+
+int RunGuarded(const std::function<void()>& run, std::ostream& err,
+               const std::function<int(const CLI::ParseError&)>& usage) {
   try {
-    app.parse(reversed);
+    run();
   } catch (const CLI::ParseError& e) {
     // Help prints to out with status 0; a usage error to err with status 1.
-    return app.exit(e, out, err) == 0 ? 0 : 1;
+    return usage(e) == 0 ? 0 : 1;
   } catch (const CliError& e) {
     err << e.what() << "\n";
     return 1;
   } catch (const DbError& e) {
     err << e.what() << "\n";
+    return 1;
+  } catch (const std::bad_alloc&) {
+    err << "内存不足, 命令没有完成\n";
+    return 1;
+  } catch (const std::exception& e) {
+    err << "命令没有完成: " << e.what() << "\n";
+    return 1;
+  } catch (...) {
+    err << "命令没有完成: 未知的错误\n";
     return 1;
   }
   return 0;

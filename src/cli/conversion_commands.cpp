@@ -1,6 +1,8 @@
 #include <CLI/CLI.hpp>
+#include <charconv>
 
 #include "cli/cli_context.h"
+#include "cli/draw_range_args.h"
 #include "common/numbers.h"
 #include "indicators/indicator.h"
 #include "trend/conversion_kills.h"
@@ -22,12 +24,6 @@ struct MatrixOptions {
   std::string order;
   int32_t draw = 0;  // 0: the last draw
 };
-
-int IndexOfDraw(const DrawTable& table, int32_t qs) {
-  const int index = table.IndexOf(qs);
-  if (index < 0) throw CliError("没有第" + std::to_string(qs) + "期的开奖数据");
-  return index;
-}
 
 // "A-B" with 1 <= A <= B <= 200.
 std::pair<int, int> ParseConversionRange(const std::string& text) {
@@ -51,21 +47,21 @@ std::pair<int, int> ParseConversionRange(const std::string& text) {
 // "CxR": columns then rows, at most 40 cells.
 MatrixSize ParseMatrixSize(const std::string& text) {
   const auto x = text.find_first_of("xX");
-  try {
-    if (x == std::string::npos) throw std::invalid_argument(text);
-    size_t used = 0;
-    const int columns = std::stoi(text.substr(0, x), &used);
-    if (used != x) throw std::invalid_argument(text);
-    const int rows = std::stoi(text.substr(x + 1), &used);
-    if (used != text.size() - x - 1) throw std::invalid_argument(text);
-    if (columns < 1 || rows < 1) throw std::invalid_argument(text);
-    if (columns * rows > kMatrixCells) throw CliError("行乘列不能大于40");
-    return {columns, rows};
-  } catch (const CliError&) {
-    throw;
-  } catch (const std::exception&) {
-    throw CliError("行列式大小应写成如 6x6 (列x行): " + text);
-  }
+  const auto whole = [&](const std::string& part) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), v);
+    if (ec == std::errc::result_out_of_range) return kMatrixCells + 1;  // too many cells, below
+    if (ec != std::errc() || end != part.data() + part.size() || part.empty() || v < 1)
+      throw CliError("行列式大小应写成如 6x6 (列x行): " + text);
+    return v;
+  };
+  if (x == std::string::npos) throw CliError("行列式大小应写成如 6x6 (列x行): " + text);
+  const int columns = whole(text.substr(0, x));
+  const int rows = whole(text.substr(x + 1));
+  // Each side at most 40 first: their product then cannot overflow.
+  if (columns > kMatrixCells || rows > kMatrixCells || columns * rows > kMatrixCells)
+    throw CliError("行乘列不能大于40: " + text);
+  return {columns, rows};
 }
 
 std::string NumberList(const std::vector<int>& numbers) {
@@ -82,9 +78,9 @@ void RunConvert(CliContext& ctx, const ConvertOptions& o) {
   const auto [a, b] = kill ? ParseConversionRange(o.kill) : std::pair<int, int>{1, 1};
   const int count = table->RecordCount();
   // The kill page analyses the last 100 draws by default, the table shows them all.
-  const int first = o.from ? IndexOfDraw(*table, o.from) : kill ? DefaultGridStart(count) : 0;
-  const int last = o.to ? IndexOfDraw(*table, o.to) : count - 1;
-  if (first > last) throw CliError("分析范围内没有开奖数据");
+  const DrawSpan span =
+      SpanOfIssues(*table, o.from, o.to, kill ? DefaultGridStart(count) : 0, count - 1);
+  const int first = span.first, last = span.last;
   const EvalEnv env;
   auto values = KeySeries(table->Draws(), env, o.key, first, last - first + 1);
   const ConversionTable conversions = ConversionTable::Build(std::move(*values));

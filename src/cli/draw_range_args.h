@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "trend/draw_range.h"
 
@@ -10,7 +12,8 @@ class App;
 
 namespace dlt {
 class DrawTable;
-}
+class KillHistory;
+}  // namespace dlt
 
 namespace dlt::cli {
 
@@ -26,6 +29,28 @@ void AddRangeOptions(CLI::App* cmd, RangeOptions& r);
 
 // The table index of the draw `qs`; throws CliError naming an unknown one.
 int IndexOfDraw(const DrawTable& table, int32_t qs);
+int IndexOfDraw(const KillHistory& history, int32_t qs);
+
+// Table indices first..last of a stretch of draws, both included.
+struct DrawSpan {
+  int first = 0;
+  int last = -1;
+};
+
+// The draws from the issue `fromQs` to the issue `toQs` (0: not given, the
+// default index instead). Every command takes its draw range through here,
+// so all of them answer alike: an issue the history lacks is named, a start
+// after the end is refused (ReversedRangeMessage), and so is a range
+// without a draw.
+DrawSpan SpanOfIssues(const DrawTable& table, int32_t fromQs, int32_t toQs, int defaultFirst,
+                      int defaultLast);
+DrawSpan SpanOfIssues(const KillHistory& history, int32_t fromQs, int32_t toQs, int defaultFirst,
+                      int defaultLast);
+// "QS-QS" as one option (dlt analyse --range).
+DrawSpan SpanOfIssueText(const DrawTable& table, const std::string& text);
+
+std::string ReversedRangeMessage(int32_t fromQs, int32_t toQs);
+constexpr const char* kNoDrawInRange = "范围内没有开奖数据";
 
 DrawRange RangeOf(const DrawTable& table, const RangeOptions& r);
 

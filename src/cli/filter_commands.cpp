@@ -289,6 +289,7 @@ void RunBacktestCommand(const BacktestOptions& o, CliContext& ctx) {
   const DrawRange range = near ? NearRange(base.table->LastRealIndex() + 1, o.range.last)
                                : RangeOf(*base.table, o.range);
   const BacktestResult result = RunBacktest(*base.table, set, base.env.env, range);
+  if (result.rows.empty()) throw CliError(kNoDrawInRange);
   for (const BacktestRow& row : result.rows) {
     ctx.out << row.qs << '\t' << (row.kept ? 1 : 0);
     for (size_t k = 0; k < row.broken.size(); ++k)

@@ -1,6 +1,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_context.h"
+#include "cli/option_checks.h"
 #include "common/draw.h"
 #include "common/numbers.h"
 #include "history/draw_text_io.h"
@@ -93,7 +94,7 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
   });
 
   auto* list = history->add_subcommand("list", "print the draws, one per line");
-  list->add_option("--last", o->last, "only the last N draws");
+  list->add_option("--last", o->last, "only the last N draws")->check(AtLeast(1));
   list->callback([&ctx, o] {
     auto table = ctx.OpenTableForRepair();
     const auto& draws = table->Draws();
@@ -104,7 +105,7 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
   });
 
   auto* demo = history->add_subcommand("demo", "fill an empty history with synthetic draws");
-  demo->add_option("--draws", o->demoCount, "number of draws")->check(CLI::Range(1, 100000));
+  demo->add_option("--draws", o->demoCount, "number of draws")->check(IntRange(1, 100000));
   demo->add_option("--seed", o->demoSeed, "random seed");
   demo->callback([&ctx, o] {
     auto table = ctx.OpenTable();

@@ -2,6 +2,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/draw_range_args.h"
+#include "cli/option_checks.h"
 #include "trend/draw_range.h"
 #include "trend/number_tally.h"
 #include "trend/omission_grid.h"
@@ -38,9 +39,9 @@ void RegisterTallyCommands(CLI::App& app, CliContext& ctx) {
                            "pairs of front numbers drawn together often (相生) or rarely (相克)");
   AddRangeOptions(cmd, pairs->range);
   cmd->add_option("--above", pairs->above, "相生: drawn together more than A times (default 5)")
-      ->check(CLI::Range(0, kPairThresholdMax));
+      ->check(IntRange(0, kPairThresholdMax));
   cmd->add_option("--below", pairs->below, "相克: drawn together fewer than B times (default 1)")
-      ->check(CLI::Range(0, kPairThresholdMax));
+      ->check(IntRange(0, kPairThresholdMax));
   cmd->callback([&ctx, pairs] {
     auto table = ctx.OpenTable();
     if (table->Empty()) throw CliError("历史数据为空");
@@ -71,8 +72,10 @@ void RegisterTrendCommands(CLI::App& app, CliContext& ctx) {
     setup.kind = o->zone == "back"   ? OmissionGridKind::Back
                  : o->zone == "tail" ? OmissionGridKind::Tail
                                      : OmissionGridKind::Front;
-    setup.first = o->from ? IndexOfDraw(*table, o->from) : DefaultGridStart(table->RecordCount());
-    setup.last = o->to ? IndexOfDraw(*table, o->to) : table->RecordCount() - 1;
+    const DrawSpan span = SpanOfIssues(
+        *table, o->from, o->to, DefaultGridStart(table->RecordCount()), table->RecordCount() - 1);
+    setup.first = span.first;
+    setup.last = span.last;
     const OmissionGrid grid = ComputeOmissionGrid(table->Draws(), setup);
     for (int row = 0; row < 5; ++row) {
       ctx.out << StatisticRowTitles()[row];

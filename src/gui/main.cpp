@@ -82,6 +82,8 @@ int main(int argc, char* argv[]) {
   options.settingsFile = parser.value(o.settings);
   options.installDataDir = parser.value(o.installData);
   options.splash = !parser.isSet(o.screenshot);
+  dlt::gui::TourShell tourShell;
+  if (parser.isSet(o.screenshot)) options.shell = &tourShell;
   dlt::gui::DltApp app(options);
   if (!app.Ok()) {
     QMessageBox::critical(nullptr, QStringLiteral("大乐透"), app.Error());

@@ -50,8 +50,18 @@ TEST(AnalyseCommand, RefusalsSayWhy) {
   };
   const Case cases[] = {
       {{"analyse", "z_num1+"}, "公式有误:"},
-      {{"analyse", "z_num1-2"}, "2009001"},  // a negative value names its draw
+      // A value outside 0..65535 names its draw, a negative one too.
+      {{"analyse", "z_num1-2"}, "第2009001期的指标值-1超出了0至65535的范围"},
+      {{"analyse", "z_num1*40000"}, "第2009002期的指标值80000超出了0至65535的范围"},
       {{"analyse", "z_num1", "--range", "2009001-2008001"}, "2008001"},
+      // Bounds past the limit, which once sized the tables by them.
+      {{"analyse", "z_num1", "--from", "0", "--to", "2147483647"},
+       "应是0到65535之间的整数: 2147483647"},
+      {{"analyse", "z_num1", "--from", "2147483647", "--to", "2147483647"},
+       "应是0到65535之间的整数: 2147483647"},
+      {{"analyse", "z_num1", "--from", "0", "--to", "100000000"},
+       "应是0到65535之间的整数: 100000000"},
+      {{"analyse", "z_num1", "--from", "-1", "--to", "5"}, "应是0到65535之间的整数: -1"},
   };
   for (const Case& c : cases) {
     const auto r = RunDlt(dir.path(), c.args);
@@ -59,6 +69,31 @@ TEST(AnalyseCommand, RefusalsSayWhy) {
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty());
   }
+}
+
+// Every value a series reaches is analysed, far past the 1000 of old: here
+// 1000 times the first number, up to 3000, and the limit 65535 itself.
+TEST(AnalyseCommand, LargeValuesUpToTheStatedLimit) {
+  test::TempDir dir;
+  AddDraws(dir.path(), {{"2009001", "1", "5", "6", "7", "8", "1", "2"},
+                        {"2009002", "3", "5", "6", "7", "8", "1", "2"},
+                        {"2009003", "1", "5", "6", "7", "8", "1", "2"}});
+  const auto r = RunDlt(dir.path(), {"analyse", "z_num1*1000"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto lines = test::Lines(r.out);
+  ASSERT_EQ(lines.size(), 2001u);  // 1000..3000, the values met and between
+  EXPECT_EQ(lines.front(), "1000\t2\t1\t0\t0\t1\t0");
+  EXPECT_EQ(lines[1], "1001\t0\t9999\t9999\t9999\t9999\t3");
+  EXPECT_EQ(lines.back(), "3000\t1\t1\t1\t1\t1\t1");
+  const auto top =
+      RunDlt(dir.path(), {"analyse", "65535-z_num1+1", "--from", "65533", "--to", "65535"});
+  ASSERT_EQ(top.status, 0) << top.err;
+  EXPECT_EQ(top.out,
+            "65533\t1\t1\t1\t1\t1\t1\n"
+            "65534\t0\t9999\t9999\t9999\t9999\t3\n"
+            "65535\t2\t1\t0\t0\t1\t0\n");
+  // The help states the limit.
+  EXPECT_NE(RunDlt(dir.path(), {"analyse", "--help"}).out.find("0..65535"), std::string::npos);
 }
 
 }  // namespace

@@ -34,9 +34,14 @@ TEST(OmissionCommand, BackZoneRowsOfAHandComputedRange) {
                        Line("平均遗漏", Repeat({"0", none, "1", "2", "2"}, none, 7)) +
                        Line("上次遗漏", Repeat({"0", none, "1", "2", "2"}, none, 7)) +
                        Line("本次遗漏", Repeat({"1", "2", "1", "0", "0"}, "3", 7)));
-  // A range of the first two draws, given in either order.
-  const auto part =
+  // A range of the first two draws; given backwards it is refused, as
+  // every command refuses it.
+  const auto backwards =
       RunDlt(dir.path(), {"omission", "--zone", "back", "--from", "2009002", "--to", "2009001"});
+  EXPECT_EQ(backwards.status, 1);
+  EXPECT_EQ(backwards.err, "期号范围的起点在终点之后: 第2009002期在第2009001期之后\n");
+  const auto part =
+      RunDlt(dir.path(), {"omission", "--zone", "back", "--from", "2009001", "--to", "2009002"});
   ASSERT_EQ(part.status, 0) << part.err;
   EXPECT_NE(part.out.find(Line("本次遗漏", Repeat({"0", "1", "0"}, "2", 9))), std::string::npos)
       << part.out;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -48,6 +49,39 @@ std::string GbkFile(const std::vector<std::string>& lines) {
   auto gbk = Utf8ToGbk(text);
   if (!gbk) Fail("a seed has no GBK form", text);
   return *gbk;
+}
+
+std::string NoticeEntryLine(int n, const Draw& d) {
+  std::string digits = FormatDrawLine(d);
+  digits.erase(std::remove(digits.begin(), digits.end(), ' '), digits.end());
+  char key[16];
+  std::snprintf(key, sizeof key, "%07d:", n);
+  return key + digits + "\n";
+}
+
+ScratchFolder::ScratchFolder(const std::string& name)
+    : dir_((std::filesystem::temp_directory_path() /
+            ("dlt-fuzz-" + name + "-" + std::to_string(::getpid())))
+               .string()) {
+  std::filesystem::create_directories(dir_);
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ec;
+  std::filesystem::remove_all(dir_, ec);
+}
+
+std::string ScratchFolder::Path(const std::string& name) const {
+  return (std::filesystem::path(dir_) / name).string();
+}
+
+std::string ScratchFolder::Write(std::string_view bytes, const std::string& name) const {
+  const std::string path = Path(name);
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) Fail("cannot write the input file", path);
+  return path;
 }
 
 }  // namespace dlt::fuzz

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/draw.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace dlt::fuzz {
@@ -44,5 +46,25 @@ std::string WrittenBy(const std::function<bool(const std::string& path)>& write)
 
 // UTF-8 lines as a GBK text file with CR LF, for hand-made broken seeds.
 std::string GbkFile(const std::vector<std::string>& lines);
+
+// Entry n of a notice page's draw data: its key "0000001:" and the 21
+// digits of the draw, then a line end.
+std::string NoticeEntryLine(int n, const Draw& d);
+
+// A folder of the process for the readers that take paths: each input is
+// written to a file in it first. Removed at exit.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::string& name);
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  std::string Path(const std::string& name) const;
+  // Writes the bytes under `name` and returns the file's path.
+  std::string Write(std::string_view bytes, const std::string& name = "input.txt") const;
+
+ private:
+  std::string dir_;
+};
 
 }  // namespace dlt::fuzz

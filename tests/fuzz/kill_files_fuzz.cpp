@@ -2,11 +2,6 @@
 // custom kill sets (*.scs) and formula set files, all read from the same
 // bytes. Whatever a reader accepts must save and read back as itself; a
 // refused file says why.
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 #include "fuzz_support.h"
 #include "killnum/scheme_files.h"
 
@@ -14,34 +9,8 @@ namespace {
 
 using namespace dlt;
 
-// One folder per process: the readers take paths, so each input is written
-// to a file first.
-class Scratch {
- public:
-  Scratch()
-      : dir_(std::filesystem::temp_directory_path() /
-             ("dlt-fuzz-kill-" + std::to_string(::getpid()))) {
-    std::filesystem::create_directories(dir_);
-  }
-  ~Scratch() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
-  std::string Write(std::string_view bytes) const {
-    const std::string path = Path("input.txt");
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) fuzz::Fail("cannot write the input file", path);
-    return path;
-  }
-
- private:
-  std::filesystem::path dir_;
-};
-
-const Scratch& TheScratch() {
-  static const Scratch scratch;
+const fuzz::ScratchFolder& TheScratch() {
+  static const fuzz::ScratchFolder scratch("kill");
   return scratch;
 }
 
@@ -114,9 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckSchemes(input, layout.slotCount);
 
   std::string error;
-  if (const auto image = LoadImage(input, &error))
+  if (const auto image = LoadImage(input, &error)) {
+    const KillValueRange allowed = KillableValues(image->indicator);
+    fuzz::Check(image->from <= image->to && image->from >= allowed.lo && image->to <= allowed.hi,
+                "a custom kill set's range is in order and within its indicator's values");
     CheckRoundTrip(*image, &LoadImage, &SaveImage, "custom kill set");
-  else
+  } else
     fuzz::Check(!error.empty(), "a refused custom kill set says why");
 
   if (const auto formulas = LoadFormulaSet(input, &error)) {
@@ -140,7 +112,7 @@ std::vector<dlt::fuzz::Seed> dlt::fuzz::Seeds() {
   schemes.Fill(2, formulas);
   CustomKillSet set;
   set.indicator = "(z_hz+z_num1)%10";
-  set.from = -3;
+  set.from = 0;
   set.to = 12;
   set.book.Fill(1, formulas);
   return {
@@ -150,6 +122,8 @@ std::vector<dlt::fuzz::Seed> dlt::fuzz::Seeds() {
        WrittenBy([&](auto& p) { return SaveFormulaSet(p, formulas, nullptr); })},
       {"seed-blank-lines-lf", "\n  [-1]z_hw  \n\n\t(z_hz)%3\n"},
       {"seed-range-not-a-number", GbkFile({"z_hw", "0", "九"})},
+      {"seed-range-reversed", GbkFile({"z_hw", "9", "0"})},
+      {"seed-range-past-the-indicator", GbkFile({"z_hw", "2147483640", "2147483647"})},
       {"seed-no-indicator", GbkFile({"  ", "0", "9", "[-1]z_hw"})},
       {"seed-not-gbk", "z_hw\r\n0\r\n9\r\n\xff\xff\r\n"},
       {"seed-utf8-beyond-gbk", "z_hw\r\n0\r\n9\r\n\xF0\x9F\x98\x80\r\n"},

@@ -67,14 +67,6 @@ void CheckTable(const DrawTable& table, const std::string& page) {
   }
 }
 
-std::string Entry(int n, const Draw& d) {
-  std::string digits = FormatDrawLine(d);
-  digits.erase(std::remove(digits.begin(), digits.end(), ' '), digits.end());
-  char key[16];
-  std::snprintf(key, sizeof key, "%07d:", n);
-  return key + digits + "\n";
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -105,16 +97,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 std::vector<dlt::fuzz::Seed> dlt::fuzz::Seeds() {
   const auto& k = Known();
   std::string entries, fromThird;
-  for (int i = 0; i < 12; ++i) entries += Entry(i + 1, k[i]);
-  for (int i = 2; i < 12; ++i) fromThird += Entry(i - 1, k[i]);
+  for (int i = 0; i < 12; ++i) entries += fuzz::NoticeEntryLine(i + 1, k[i]);
+  for (int i = 2; i < 12; ++i) fromThird += fuzz::NoticeEntryLine(i - 1, k[i]);
   const std::string values =
       "<html>打开网页:是:打开网页 启动时更新:否:启动时更新\n"
       "18提示:新版已发布。:18提示 公共提示:数据仅供参考:公共提示\n"
       "18下载地址:http://a.example/x$https://b.example/y$file:///etc/passwd$:18下载地址 "
       "新版本号:19\n";
-  std::string broken = "中奖数据\n" + Entry(1, k[0]) + Entry(2, k[1]);
+  std::string broken =
+      "中奖数据\n" + fuzz::NoticeEntryLine(1, k[0]) + fuzz::NoticeEntryLine(2, k[1]);
   broken += "0000003:2009xx10305121822051\n0000004:200900103051218360511\n";
-  broken += Entry(6, k[5]);
+  broken += fuzz::NoticeEntryLine(6, k[5]);
   return {
       {"seed-empty-table", std::string(1, '\x00') + values + "中奖数据\n" + entries},
       {"seed-skip-ahead", std::string(1, '\x08') + "中奖数据\n" + fromThird},

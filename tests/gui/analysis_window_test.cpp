@@ -1,6 +1,7 @@
 // The indicator analysis: the launcher Tf_zbpx, the fifteen tabs of
 // Tf_zbpxz, paging and scrolling, and the transfer to the generator.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -15,6 +16,7 @@
 
 #include "analysis/occurrence.h"
 #include "generator/condition_set.h"
+#include "gui/analysis/analysis_handoff.h"
 #include "gui/analysis/tf_zbpx.h"
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/analysis/zbpxz_context.h"
@@ -75,6 +77,7 @@ class AnalysisWindowTest : public QObject {
   void pagingJumpingAndScrolling();
   void theTransferAddsACustomIndicatorToTheGenerator();
   void theGeneratorsStudyAidOpensTheAnalysis();
+  void valuesPastAThousandAreAnalysed();
 };
 
 void AnalysisWindowTest::anIndicatorFromAListFillsTheSeries() {
@@ -399,6 +402,60 @@ void AnalysisWindowTest::theGeneratorsStudyAidOpensTheAnalysis() {
   for (const ChartText& t : bars.panels.front().ItemsOf<ChartText>()) written.push_back(t.text);
   for (int v = 0; v < 5; ++v)
     QVERIFY(std::find(written.begin(), written.end(), std::to_string(counts[v])) != written.end());
+}
+
+// An omission series of a long history passes 1000 (a first number of 30 not
+// seen again for 1098 draws): the trend pages' hand-off and the launcher
+// both open the analysis, every tab draws, and typed bounds past the limit
+// are refused.
+void AnalysisWindowTest::valuesPastAThousandAreAnalysed() {
+  std::vector<Draw> draws = History(1100, 4);
+  for (Draw& d : draws)
+    if (d.front[0] > 20) d.front = {1, 2, 3, 4, 5};
+  draws.front().front = draws.back().front = {30, 31, 32, 33, 34};
+  TestWorld world;
+  world.SeedDraws(draws);
+  auto app = world.MakeApp();
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+  ZbpxzContext& z = analysis->Context();
+
+  // 走势分析 → 遗漏系列 → 主号一遗漏 → 指标剖析 hands over the key.
+  QVERIFY(AnalyseIndicator(app->Context(), nullptr, RequestForKey("z_num1yl")));
+  QVERIFY2(world.shell.messages.isEmpty(), qPrintable(world.shell.messages.join("|")));
+  QVERIFY(analysis->isVisible());
+  QVERIFY(app->Context().Table().Scratch(ScratchField::Test, 1099) > 1000);
+  analysis->hide();
+
+  auto* launcher = app->Windows().Get<Tf_zbpx>();
+  Child<QRadioButton>(launcher, "rb_selfzb")->click();
+  Child<QLineEdit>(launcher, "e_selfzb")->setText("getylz(z_num1)*50");
+  QVERIFY(launcher->Start());
+  QVERIFY(world.shell.messages.isEmpty());
+  QCOMPARE(z.to, 1098 * 50);  // the values met: past 1000, within 65535
+  for (int i = 0; i < analysis->Tabs()->count(); ++i) {
+    analysis->Tabs()->setCurrentIndex(i);
+    QApplication::processEvents();
+  }
+  // Only the grid of one column per value declines so wide a range.
+  for (const QString& m : world.shell.messages)
+    QCOMPARE(m, QString("该指标取值范围太宽,不宜用图表显示，请选择取值范围小于200的指标"));
+  world.shell.messages.clear();
+  analysis->hide();
+
+  // Five-digit bounds are typed; past 65535 they are refused.
+  Child<QLineEdit>(launcher, "me_zbqzfrom")->setText("0");
+  Child<QLineEdit>(launcher, "me_zbqzto")->setText("70000");
+  QCOMPARE(Child<QLineEdit>(launcher, "me_zbqzto")->text(), QString("70000"));
+  QVERIFY(!launcher->Start());
+  QCOMPARE(world.shell.messages.value(0), QString("指标取值范围应在0到65535之间: 70000"));
+  QVERIFY(!analysis->isVisible());
+  // A value past the limit names its draw.
+  world.shell.messages.clear();
+  Child<QLineEdit>(launcher, "me_zbqzto")->clear();
+  Child<QLineEdit>(launcher, "e_selfzb")->setText("getylz(z_num1)*60");
+  QVERIFY(!launcher->Start());
+  QCOMPARE(world.shell.messages.value(0),
+           QString("第%1期的指标值65880超出了0至65535的范围，无法剖析").arg(draws.back().qs));
 }
 
 QTEST_MAIN(AnalysisWindowTest)

@@ -2,6 +2,7 @@
 // the layout design Tf_selfhns, and the conversion page "转换法杀号".
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -139,6 +140,20 @@ void MatrixConversionTest::matrixSizesAndOrdersRedraw() {
   QCOMPARE(f.matrix->Setup().order, DefaultGridLayout());
   f.world.shell.files.push_back(path + ".hls");
   Click(f.matrix, "b_loadrandsx");
+  QCOMPARE(f.matrix->Setup().order, random);
+
+  // A layout file that is no layout (ten copies of 01) is named with the
+  // line that is wrong, and the order stays.
+  const QString copies = f.world.dir.path() + "/copies.hls";
+  {
+    QFile file(copies);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("01  01  01  01  01  01  01  01  01  01  \r\n");
+  }
+  f.world.shell.files.push_back(copies);
+  Click(f.matrix, "b_loadrandsx");
+  QVERIFY2(f.LastMessage().contains("copies.hls"), qPrintable(f.LastMessage()));
+  QVERIFY2(f.LastMessage().contains("第1行的01重复"), qPrintable(f.LastMessage()));
   QCOMPARE(f.matrix->Setup().order, random);
 }
 

@@ -1,6 +1,7 @@
 // The online update against a notice page served on 127.0.0.1.
 #include "gui/history/online_update.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -55,6 +56,8 @@ class OnlineUpdateTest : public QObject {
   void aDeadAddressIsSwallowedAtStartAndReportedByTheButton();
   void noAddressMeansNoDownload();
   void aGbkPageIsRead();
+  void aLongMarkedUpNoticeIsShownCutAndPlain();
+  void aPageLargerThanAnyRealOneIsRefused();
 };
 
 void OnlineUpdateTest::startUpAppendsNewDrawsAndStoresTheNotice() {
@@ -174,6 +177,49 @@ void OnlineUpdateTest::aGbkPageIsRead() {
   QVERIFY2(r.ok, qPrintable(r.error));
   QCOMPARE(r.draws.added, 2);
   QCOMPARE(app->Context().settings.Inform(), QString("请升级。数据仅供参考"));
+}
+
+// 300 KB of notice with markup: the popup shows the first characters as
+// plain text (no heading, no picture read from the disk) in a box that fits
+// the screen.
+void OnlineUpdateTest::aLongMarkedUpNoticeIsShownCutAndPlain() {
+  TestWorld world;
+  world.SeedDraws(History(3));
+  QByteArray notice =
+      "<h1 style=color:red>标题</h1><a href='http://x/'>链接</a>"
+      "<img src='/etc/x.png'>";
+  while (notice.size() < 300 * 1024) notice += "很长的公告。";
+  NoticeServer server("公共提示:" + notice + ":公共提示 中奖数据\n");
+  PointAt(world, server.Url());
+  auto app = world.StartApp();
+  auto* popup = app->Windows().Get<Tf_informdownload>();
+  QVERIFY(popup->isVisible());
+  const QString shown = popup->NoticeText();
+  QCOMPARE(shown.left(20), QString("<h1 style=color:red>"));
+  QVERIFY(shown.endsWith(QString("……")));
+  QCOMPARE(shown.size(), static_cast<qsizetype>(kNoticeShownChars + 2));
+  auto* label = popup->findChild<QLabel*>();
+  QVERIFY(label);
+  QCOMPARE(label->textFormat(), Qt::PlainText);
+  const QSize screen = app->Context().screen;
+  QVERIFY(popup->width() <= screen.width());
+  QVERIFY2(popup->height() <= screen.height() - 30, qPrintable(QString::number(popup->height())));
+  QVERIFY(popup->y() >= 0);
+  QCOMPARE(popup->y() + popup->height(), screen.height() - 30);
+}
+
+// A page past 1 MB is no notice page: nothing of it is read.
+void OnlineUpdateTest::aPageLargerThanAnyRealOneIsRefused() {
+  TestWorld world;
+  const auto history = History(3);
+  world.SeedDraws({history[0]});
+  NoticeServer server(Page({history[0], history[1]}, QByteArray(kMaxNoticePageBytes, ' ')));
+  PointAt(world, server.Url());
+  auto app = world.MakeApp();
+  const OnlineUpdateResult r = OnlineUpdate(app->Context());
+  QVERIFY(!r.ok);
+  QCOMPARE(r.error, QString("公告页过大"));
+  QCOMPARE(app->Context().Table().RecordCount(), 1);
 }
 
 QTEST_MAIN(OnlineUpdateTest)

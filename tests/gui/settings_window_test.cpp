@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "gui/app/app_settings.h"
 #include "gui/app/window_set.h"
 #include "gui/history/tf_addselfzb.h"
 #include "gui/history/tf_coldhotset.h"
@@ -43,6 +45,7 @@ class SettingsWindowTest : public QObject {
   void aFormulaWithASpaceIsRefused();
   void theReferencePagesShowTheZoneAndShapeTexts();
   void theColdHotDialogChecksItsValuesAndRewritesTheSummaries();
+  void coldHotValuesOutOfRangeInTheFileGiveTheirDefaults();
 };
 
 void SettingsWindowTest::customIndicatorsAreAddedModifiedAndDeletedInTheFile() {
@@ -184,6 +187,29 @@ void SettingsWindowTest::theColdHotDialogChecksItsValuesAndRewritesTheSummaries(
   QCOMPARE(app->Context().env.coldHot.f_qs, 12);
   QCOMPARE(app->Context().env.coldHot.qs, 20);
   QVERIFY(!EditColdHotSettings(app->Context(), ColdHotZone::Back));
+}
+
+// A stored window of 256 would count in a byte as 0; a negative threshold
+// means nothing. Both read as their defaults, which the file then shows.
+void SettingsWindowTest::coldHotValuesOutOfRangeInTheFileGiveTheirDefaults() {
+  QTemporaryDir dir;
+  const QString path = dir.path() + "/settings.ini";
+  {
+    QSettings s(path, QSettings::IniFormat);
+    s.setValue("software/dltsettings/qs", 256);
+    s.setValue("software/dltsettings/coldcs", -1);
+    s.setValue("software/dltsettings/hotcs", 255);
+    s.setValue("software/dltsettings/f_qs", 0);
+  }
+  AppSettings settings(path);
+  const ColdHotSettings read = settings.ReadColdHot();
+  QCOMPARE(read.qs, 30);
+  QCOMPARE(read.coldcs, 2);
+  QCOMPARE(read.hotcs, 255);
+  QCOMPARE(read.f_qs, 30);
+  QSettings file(path, QSettings::IniFormat);
+  QCOMPARE(file.value("software/dltsettings/qs").toInt(), 30);
+  QCOMPARE(file.value("software/dltsettings/coldcs").toInt(), 2);
 }
 
 QTEST_MAIN(SettingsWindowTest)

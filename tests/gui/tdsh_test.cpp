@@ -183,11 +183,14 @@ void TdshTest::searchRunsAppliesAndCancels() {
   const FormulaResult next = EvaluateFormula(h.Context(h.VirtualIndex()), expected.toStdString());
   QCOMPARE(w.Cell(101, 4), QString::fromStdString(FormulaValueText(next.value)));
 
-  // A target no formula reaches runs until the button stops it.
+  // A target no formula reaches runs until the button stops it: the values
+  // 36..40 are no front numbers, so every candidate holds on every draw.
   finished.clear();
   w.world.shell.dialogHandlers.push_back([&](QDialog& d) {
-    Child<QLineEdit>(d, "e_mbzql")->setText("100.5");
-    Child<QLineEdit>(d, "e_mbzqlto")->setText("101");
+    Child<QLineEdit>(d, "e_qzfrom")->setText("36");
+    Child<QLineEdit>(d, "e_qzto")->setText("40");
+    Child<QLineEdit>(d, "e_mbzql")->setText("0");
+    Child<QLineEdit>(d, "e_mbzqlto")->setText("50");
     Click(d, "b_beginss");
     QCOMPARE(Child<QPushButton>(d, "b_beginss")->text(), QString("停止搜索"));
     QCOMPARE(d.windowTitle(), QString("正在搜索中，请稍候"));
@@ -201,6 +204,18 @@ void TdshTest::searchRunsAppliesAndCancels() {
   });
   Click(*w.tdsh, "b_hmsh_search");
   QCOMPARE(Child<QLineEdit>(*w.tdsh, "e_hmsh")->text(), expected);
+
+  // A target past 100% is refused before any candidate is tried.
+  w.world.shell.messages.clear();
+  w.world.shell.dialogHandlers.push_back([&](QDialog& d) {
+    Child<QLineEdit>(d, "e_mbzql")->setText("100.5");
+    Child<QLineEdit>(d, "e_mbzqlto")->setText("101");
+    Click(d, "b_beginss");
+    QCOMPARE(Child<QPushButton>(d, "b_beginss")->text(), QString("开始搜索"));
+    Click(d, "b_cancel");
+  });
+  Click(*w.tdsh, "b_hmsh_search");
+  QCOMPARE(w.world.shell.messages.value(0), QString("目标准确率应在0到100之间，且下限不大于上限"));
 }
 
 void TdshTest::optimisationRandomFiveFillsTheFirstSlots() {
@@ -271,6 +286,37 @@ void TdshTest::customKillSetLoadsAndBecomesACustomCondition() {
   for (int v = 0; v <= 9; ++v)
     if (!killed.contains(QString::number(v))) allowed.push_back(v);
   QCOMPARE(set.CustomIndicators()[0].values.Values(), allowed);
+
+  // A set whose range the indicator never reaches, or runs backwards, is
+  // refused with its message and the loaded set stays.
+  for (const std::vector<std::string>& head :
+       {std::vector<std::string>{"z_hz%10", "2147483640", "2147483647"},
+        {"z_hz%10", "0", "2147483647"},
+        {"z_hw", "9", "0"}}) {
+    const QString bad = w.world.dir.path() + "/bad.scs";
+    WriteGbkLines(bad.toStdString(), head);
+    w.world.shell.messages.clear();
+    w.world.shell.files.push_back(bad);
+    Click(*w.tdsh, "b_selfsh_load");
+    QVERIFY2(w.world.shell.messages.value(0).startsWith("自定义杀号存储文件有误：取值范围"),
+             qPrintable(w.world.shell.messages.value(0)));
+    QCOMPARE(Child<QLineEdit>(*w.tdsh, "e_selfsh_zb")->text(), QString("z_hz%10"));
+    QCOMPARE(Child<QLineEdit>(*w.tdsh, "e_qzto")->text(), QString("9"));
+  }
+
+  // A new set takes only what its file can hold: z_hw runs 0..9.
+  w.world.shell.messages.clear();
+  w.world.shell.dialogHandlers.push_back([](QDialog& d) {
+    auto* entries = Child<QComboBox>(&d, "cb_gszb");
+    entries->setCurrentIndex(entries->findText("z_hw", Qt::MatchStartsWith));
+    Child<QComboBox>(&d, "cb_qzfrom")->setCurrentIndex(0);
+    Child<QComboBox>(&d, "cb_qzto")->setCurrentIndex(50);
+    Click(&d, "b_ok");
+  });
+  Click(*w.tdsh, "b_selfsh_new");
+  QCOMPARE(w.world.shell.messages.value(0),
+           QString("取值范围0到50不对，z_hw的取值范围应在0到9之间，且最小值不大于最大值"));
+  QCOMPARE(Child<QLineEdit>(*w.tdsh, "e_selfsh_zb")->text(), QString("z_hz%10"));
 }
 
 void TdshTest::chooserShowsZeroToNineOnEveryShow() {

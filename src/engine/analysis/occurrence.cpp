@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "analysis/series_fill.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
 
@@ -31,11 +30,13 @@ DrawWindow WindowBetween(int drawCount, int a, int b) {
   return {std::max(std::min(a, b), 0), std::min(std::max(a, b), drawCount - 1)};
 }
 
-std::vector<int32_t> OccurrenceCounts(std::span<const int32_t> series, const DrawWindow& window) {
-  std::vector<int32_t> counts(kSeriesMax + 1, 0);
+std::vector<int32_t> OccurrenceCounts(std::span<const int32_t> series, const DrawWindow& window,
+                                      int32_t from, int32_t to) {
+  if (to < from) return {};
+  std::vector<int32_t> counts(static_cast<size_t>(int64_t{to} - from + 1), 0);
   const int last = std::min(window.last, static_cast<int>(series.size()) - 1);
   for (int d = std::max(window.first, 0); d <= last; ++d)
-    if (series[d] >= kSeriesMin && series[d] <= kSeriesMax) ++counts[series[d]];
+    if (series[d] >= from && series[d] <= to) ++counts[static_cast<size_t>(series[d] - from)];
   return counts;
 }
 

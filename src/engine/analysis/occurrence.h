@@ -26,9 +26,10 @@ DrawWindow LastDraws(int drawCount, int n);
 // The window between two draw indices in either order, clamped to the history.
 DrawWindow WindowBetween(int drawCount, int a, int b);
 
-// "出现次数统计图": how often each value 0..1000 occurs in the window (the
-// vector has 1001 entries; values outside 0..1000 are not counted).
-std::vector<int32_t> OccurrenceCounts(std::span<const int32_t> series, const DrawWindow& window);
+// "出现次数统计图": how often each value from..to occurs in the window, in
+// value order (values outside the range are not counted).
+std::vector<int32_t> OccurrenceCounts(std::span<const int32_t> series, const DrawWindow& window,
+                                      int32_t from, int32_t to);
 
 // A count as the charts write it: the count itself, or count / window size
 // as a percentage rounded to one decimal ("33.3").

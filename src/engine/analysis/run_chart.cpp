@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/series_fill.h"
 #include "common/numbers.h"
 #include "indicators/series.h"
 
@@ -72,7 +73,7 @@ RunSeries ComputeRunSeries(std::span<const int32_t> series, const RunBaseChoice&
       break;
     }
   }
-  r.threshold = std::clamp(r.threshold, 1, 1000);
+  r.threshold = std::clamp(r.threshold, 1, std::max(kSeriesMax, 1));
   return r;
 }
 

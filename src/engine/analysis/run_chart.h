@@ -25,7 +25,7 @@ struct RunSeries {
   std::vector<int32_t> values;  // per draw from the first (the scratch field `temp`)
   int32_t shownMin = 0, shownMax = 0;
   std::string suffix;     // the title is the window caption followed by it
-  int32_t threshold = 1;  // the default of the big/small threshold (1..1000)
+  int32_t threshold = 1;  // the default of the big/small threshold (1..kSeriesMax)
 };
 
 // "常规图" the value over from..to; "尾数图" value mod 10 over 0..9; "除" N

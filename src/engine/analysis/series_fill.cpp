@@ -32,7 +32,8 @@ SeriesFill FillSeries(const EvalContext& history, std::string_view text) {
       fill.error = "公式有误:" + r.error;
     } else if (r.value < kSeriesMin || r.value > kSeriesMax) {
       fill.error = "第" + std::to_string(history.draws[i].qs) + "期的指标值" +
-                   std::to_string(r.value) + "超出了0至1000的范围，无法剖析";
+                   std::to_string(r.value) + "超出了" + std::to_string(kSeriesMin) + "至" +
+                   std::to_string(kSeriesMax) + "的范围，无法剖析";
     }
     if (!fill.ok()) {
       fill.errorIndex = i;
@@ -55,6 +56,14 @@ ValueRange AnalysisRange(std::span<const int32_t> values, std::optional<int32_t>
   if (values.empty()) return {0, 4};
   const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
   return {*lo, *hi == *lo ? *lo + 4 : *hi};
+}
+
+std::string AnalysisBoundsError(int64_t from, int64_t to) {
+  for (const int64_t v : {from, to})
+    if (v < kSeriesMin || v > kSeriesMax)
+      return "指标取值范围应在" + std::to_string(kSeriesMin) + "到" + std::to_string(kSeriesMax) +
+             "之间: " + std::to_string(v);
+  return {};
 }
 
 }  // namespace dlt

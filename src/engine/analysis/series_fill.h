@@ -29,10 +29,11 @@ class ExpressionSource {
   std::shared_ptr<const CompiledFormula> formula_;
 };
 
-// The values an analysed series may take: the occurrence and omission
-// tables are indexed by value.
+// The values an analysed series may take: far beyond what any real series
+// reaches (an omission of the whole history stays in the thousands), and
+// small enough that a table over every value of the range stays small.
 constexpr int32_t kSeriesMin = 0;
-constexpr int32_t kSeriesMax = 1000;
+constexpr int32_t kSeriesMax = 65535;
 
 // The series of a key or formula: its value at every draw, oldest first.
 struct SeriesFill {
@@ -45,8 +46,8 @@ struct SeriesFill {
 
 // Evaluates the text (blanks trimmed) at every draw of the context's history
 // (the context's position is ignored). Stops at the first failure with
-// "公式有误:" + the formula's message, or at the first value outside 0..1000
-// with a message naming the draw.
+// "公式有误:" + the formula's message, or at the first value outside
+// kSeriesMin..kSeriesMax with a message naming the draw.
 SeriesFill FillSeries(const EvalContext& history, std::string_view text);
 
 // The value range of an analysis: the typed bounds when both are given
@@ -60,6 +61,10 @@ struct ValueRange {
 };
 ValueRange AnalysisRange(std::span<const int32_t> values, std::optional<int32_t> from = {},
                          std::optional<int32_t> to = {});
+
+// Empty when typed bounds lie in kSeriesMin..kSeriesMax; otherwise the
+// message that refuses them.
+std::string AnalysisBoundsError(int64_t from, int64_t to);
 
 // Where the analysis window opens: 36 draws before the last (the first draw
 // of a shorter history).

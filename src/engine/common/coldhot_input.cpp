@@ -24,11 +24,11 @@ std::optional<ColdHotInput> ParseColdHotInput(std::string_view window, std::stri
     if (message) *message = text;
     return std::nullopt;
   };
-  const auto w = WholeNumber(window, 1, 255);
+  const auto w = WholeNumber(window, kColdHotWindowMin, kColdHotWindowMax);
   if (!w) return fail("期数范围必须是1到255之间的整数");
-  const auto c = WholeNumber(cold, 0, 255);
+  const auto c = WholeNumber(cold, kColdHotThresholdMin, kColdHotThresholdMax);
   if (!c) return fail("冷号次数必须是0到255之间的整数");
-  const auto h = WholeNumber(hot, 0, 255);
+  const auto h = WholeNumber(hot, kColdHotThresholdMin, kColdHotThresholdMax);
   if (!h) return fail("热号次数必须是0到255之间的整数");
   return ColdHotInput{*w, *c, *h};
 }

@@ -6,6 +6,11 @@
 
 namespace dlt {
 
+// The window counts its draws in a byte and is never empty; the thresholds
+// compare with counts of that window.
+constexpr int kColdHotWindowMin = 1, kColdHotWindowMax = 255;
+constexpr int kColdHotThresholdMin = 0, kColdHotThresholdMax = 255;
+
 // One zone's cold/warm/hot window and thresholds as typed in the dialog.
 struct ColdHotInput {
   int window = 30;

@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <optional>
+#include <random>
 #include <vector>
 
 namespace dlt {
@@ -44,6 +47,26 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// A new file beside `path` opened for writing, its name in `temp`. It is
+// created with the mode 0666 less the umask, as other programs create
+// files (mkstemp would make it 0600 whatever the umask says).
+int CreateTemporaryBeside(const std::string& path, std::string* temp) {
+  static std::atomic<uint64_t> serial{std::random_device{}()};
+  constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    uint64_t bits = serial.fetch_add(0x9E3779B97F4A7C15ull) ^ static_cast<uint64_t>(::getpid());
+    std::string name = path + ".";
+    for (int i = 0; i < 6; ++i, bits /= 36) name += kLetters[bits % 36];
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) {
+      *temp = std::move(name);
+      return fd;
+    }
+  }
+  errno = EEXIST;
+  return -1;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadRegularFile(const std::string& path, size_t maxBytes,
@@ -77,17 +100,19 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     if (error) *error = "无法写入文件: " + path + " (" + Reason(err) + ")";
     return false;
   };
-  // A file replaced keeps its permissions; a new one gets the usual ones.
-  mode_t mode = 0644;
+  // A file replaced keeps its permissions; a new one gets what the umask
+  // gives, as the temporary file is created with it.
+  std::optional<mode_t> keepMode;
   struct stat old {};
   if (::stat(path.c_str(), &old) == 0) {
     if (S_ISDIR(old.st_mode)) return fail(EISDIR);
-    mode = old.st_mode & 07777;
+    keepMode = old.st_mode & 07777;
   }
-  std::string temp = path + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
+  std::string temp;
+  const int fd = CreateTemporaryBeside(path, &temp);
   if (fd < 0) return fail(errno);
-  const bool written = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+  const bool written =
+      WriteAll(fd, bytes) && (!keepMode || ::fchmod(fd, *keepMode) == 0) && ::fsync(fd) == 0;
   const int writeErr = errno;
   const bool closed = ::close(fd) == 0;
   const int closeErr = errno;

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "common/rounding.h"
 
@@ -17,7 +18,8 @@ constexpr const char* kCreateSql =
     "twoaverage INTEGER, threeaverage INTEGER, fouraverage INTEGER, fiveaverage INTEGER, "
     "tenaverage INTEGER)";
 
-constexpr const char* kFieldNames[8] = {"qs", "red1", "red2", "red3", "red4", "red5", "red6", "blue"};
+constexpr const char* kFieldNames[8] = {"qs",   "red1", "red2", "red3",
+                                        "red4", "red5", "red6", "blue"};
 constexpr const char* kAverageNames[5] = {"twoaverage", "threeaverage", "fouraverage",
                                           "fiveaverage", "tenaverage"};
 constexpr int kAverageWindows[5] = {2, 3, 4, 5, 10};
@@ -43,9 +45,12 @@ int ScratchNumber(const std::string& name) {
 }
 
 void SetFieldOf(Draw& d, int fieldNo, int32_t v) {
-  if (fieldNo == 0) d.qs = v;
-  else if (fieldNo <= 5) d.front[fieldNo - 1] = static_cast<uint8_t>(v);
-  else d.back[fieldNo - 6] = static_cast<uint8_t>(v);
+  if (fieldNo == 0)
+    d.qs = v;
+  else if (fieldNo <= 5)
+    d.front[fieldNo - 1] = static_cast<uint8_t>(v);
+  else
+    d.back[fieldNo - 6] = static_cast<uint8_t>(v);
 }
 
 // What went wrong, in the user's words where the cause is plain.
@@ -114,9 +119,24 @@ std::optional<Draw> CheckStoredRow(sqlite3_stmt* st, std::string* why) {
   return d;
 }
 
+// Why what stands at the path cannot be the table file; empty when it can
+// (a regular file, or nothing yet).
+std::string NotATableFile(const std::string& path) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (ec || !std::filesystem::exists(status)) return {};
+  if (std::filesystem::is_directory(status)) return "这是一个文件夹, 不是数据库文件";
+  if (!std::filesystem::is_regular_file(status))
+    return "这不是普通文件(是设备或管道), 不是数据库文件";
+  return {};
+}
+
 }  // namespace
 
 DrawTable::DrawTable(const std::string& path) : path_(path) {
+  // SQLite would call a folder "missing" and a device a full disk.
+  if (const std::string wrong = NotATableFile(path); !wrong.empty())
+    throw DbError("无法打开数据库 " + path + ": " + wrong);
   const int rc =
       sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   // The destructor does not run when the constructor throws: a failure
@@ -132,7 +152,9 @@ DrawTable::DrawTable(const std::string& path) : path_(path) {
   }
 }
 
-DrawTable::~DrawTable() { sqlite3_close(db_); }
+DrawTable::~DrawTable() {
+  sqlite3_close(db_);
+}
 
 void DrawTable::Exec(const char* sql) const {
   if (const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK)
@@ -275,7 +297,9 @@ int32_t DrawTable::FieldOf(const Draw& d, int fieldNo) {
   return 0;
 }
 
-int32_t DrawTable::Field(int fieldNo) const { return FieldOf(CurrentDraw(), fieldNo); }
+int32_t DrawTable::Field(int fieldNo) const {
+  return FieldOf(CurrentDraw(), fieldNo);
+}
 
 std::optional<int32_t> DrawTable::IntField(const std::string& name) const {
   if (Empty()) return std::nullopt;
@@ -309,19 +333,35 @@ void DrawTable::SetScratch(ScratchField f, int index, int32_t value) {
 
 // --- writing ------------------------------------------------------------------
 
+// Writes whole rows with one prepared statement, however many.
+class DrawTable::RowWriter {
+ public:
+  explicit RowWriter(const DrawTable& table)
+      : table_(table),
+        st_(table.db_,
+            "INSERT OR REPLACE INTO basedata (qs, red1, red2, red3, red4, red5, red6, blue, "
+            "coldhotbone, coldhotbtwo, coldhotbthree, twoaverage, threeaverage, fouraverage, "
+            "fiveaverage, tenaverage) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)") {}
+  void Write(int index) {
+    sqlite3_stmt* st = st_.get();
+    sqlite3_reset(st);
+    const Draw& d = table_.draws_[index];
+    const DrawExtras& e = table_.extras_[index];
+    for (int i = 0; i < 8; ++i) sqlite3_bind_int(st, i + 1, FieldOf(d, i));
+    sqlite3_bind_text(st, 9, e.coldhotbone.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(st, 10, e.coldhotbtwo.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(st, 11, e.coldhotbthree.c_str(), -1, SQLITE_TRANSIENT);
+    for (int i = 0; i < 5; ++i) sqlite3_bind_int(st, 12 + i, e.averages[i]);
+    st_.Step();
+  }
+
+ private:
+  const DrawTable& table_;
+  Statement st_;
+};
+
 void DrawTable::WriteRow(int index) const {
-  Statement st(db_,
-               "INSERT OR REPLACE INTO basedata (qs, red1, red2, red3, red4, red5, red6, blue, "
-               "coldhotbone, coldhotbtwo, coldhotbthree, twoaverage, threeaverage, fouraverage, "
-               "fiveaverage, tenaverage) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-  const Draw& d = draws_[index];
-  const DrawExtras& e = extras_[index];
-  for (int i = 0; i < 8; ++i) sqlite3_bind_int(st.get(), i + 1, FieldOf(d, i));
-  sqlite3_bind_text(st.get(), 9, e.coldhotbone.c_str(), -1, SQLITE_TRANSIENT);
-  sqlite3_bind_text(st.get(), 10, e.coldhotbtwo.c_str(), -1, SQLITE_TRANSIENT);
-  sqlite3_bind_text(st.get(), 11, e.coldhotbthree.c_str(), -1, SQLITE_TRANSIENT);
-  for (int i = 0; i < 5; ++i) sqlite3_bind_int(st.get(), 12 + i, e.averages[i]);
-  st.Step();
+  RowWriter(*this).Write(index);
 }
 
 void DrawTable::DeleteRowSql(int64_t qs) const {
@@ -340,6 +380,56 @@ int DrawTable::InsertRowMemory(const Draw& d, const DrawExtras& extras) {
   extras_.insert(extras_.begin() + index, extras);
   for (auto& col : scratch_) col.insert(col.begin() + index, 0);
   return static_cast<int>(index);
+}
+
+int DrawTable::MergeRowsMemory(const std::vector<Draw>& draws, int* added) {
+  // The draws not stored yet, each number once (its first draw wins), in order.
+  std::vector<Draw> fresh;
+  for (const Draw& d : draws)
+    if (IndexOf(d.qs) < 0) fresh.push_back(d);
+  std::stable_sort(fresh.begin(), fresh.end(),
+                   [](const Draw& a, const Draw& b) { return a.qs < b.qs; });
+  fresh.erase(std::unique(fresh.begin(), fresh.end(),
+                          [](const Draw& a, const Draw& b) { return a.qs == b.qs; }),
+              fresh.end());
+  *added = static_cast<int>(fresh.size());
+  if (fresh.empty()) return RecordCount();
+  // Rows written for them replace bad rows of the same numbers.
+  std::vector<int64_t> numbers;
+  numbers.reserve(fresh.size());
+  for (const Draw& d : fresh) numbers.push_back(d.qs);
+  std::erase_if(badRows_, [&](const BadRow& b) {
+    return std::binary_search(numbers.begin(), numbers.end(), b.qs);
+  });
+  // One pass merges both ordered lists.
+  const size_t total = draws_.size() + fresh.size();
+  std::vector<Draw> mergedDraws;
+  std::vector<DrawExtras> mergedExtras;
+  std::array<std::vector<int32_t>, 4> mergedScratch;
+  mergedDraws.reserve(total);
+  mergedExtras.reserve(total);
+  for (auto& col : mergedScratch) col.reserve(total);
+  size_t old = 0;
+  const auto keepStoredBefore = [&](int64_t qs) {
+    for (; old < draws_.size() && draws_[old].qs < qs; ++old) {
+      mergedDraws.push_back(draws_[old]);
+      mergedExtras.push_back(std::move(extras_[old]));
+      for (int s = 0; s < 4; ++s) mergedScratch[s].push_back(scratch_[s][old]);
+    }
+  };
+  int first = -1;
+  for (const Draw& d : fresh) {
+    keepStoredBefore(d.qs);
+    if (first < 0) first = static_cast<int>(mergedDraws.size());
+    mergedDraws.push_back(d);
+    mergedExtras.emplace_back();
+    for (auto& col : mergedScratch) col.push_back(0);
+  }
+  keepStoredBefore(INT64_MAX);
+  draws_ = std::move(mergedDraws);
+  extras_ = std::move(mergedExtras);
+  scratch_ = std::move(mergedScratch);
+  return first;
 }
 
 void DrawTable::EraseRowMemory(int index) {
@@ -387,10 +477,14 @@ bool DrawTable::SetField(const std::string& name, int32_t value) {
 
 bool DrawTable::SetTextField(const std::string& name, const std::string& value) {
   if (state_ == State::Browse) return false;
-  if (name == "coldhotbone") bufferExtras_.coldhotbone = value;
-  else if (name == "coldhotbtwo") bufferExtras_.coldhotbtwo = value;
-  else if (name == "coldhotbthree") bufferExtras_.coldhotbthree = value;
-  else return false;
+  if (name == "coldhotbone")
+    bufferExtras_.coldhotbone = value;
+  else if (name == "coldhotbtwo")
+    bufferExtras_.coldhotbtwo = value;
+  else if (name == "coldhotbthree")
+    bufferExtras_.coldhotbthree = value;
+  else
+    return false;
   return true;
 }
 
@@ -509,13 +603,10 @@ int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
       badRows_.clear();
       ResetScratchSizes();
     }
-    for (const Draw& d : draws) {
-      if (IndexOf(d.qs) >= 0) continue;
-      const int i = InsertRowMemory(d, DrawExtras{});
-      WriteRow(i);
-      ++added;
-    }
-    UpdateAllDerivedFields();
+    // Every row from the first new one on has new moving means; the rows
+    // before it keep theirs.
+    const int first = MergeRowsMemory(draws, &added);
+    if (added > 0) UpdateDerivedFieldsFrom(first);
     Exec("RELEASE import");
   } catch (...) {
     RollBackTo("import");
@@ -560,29 +651,48 @@ void DrawTable::SetColdHotTexts(int index, const std::string* one, const std::st
   WriteRow(index);
 }
 
-void DrawTable::UpdateDerivedFields(int index) {
-  if (index < 0 || index >= RecordCount()) return;
-  const int last = std::min(RecordCount() - 1, index + 9);
-  for (int i = index; i <= last; ++i) {
-    for (int w = 0; w < 5; ++w) {
-      int64_t sum = 0;
-      int n = 0;
-      for (int j = i; j >= 0 && j > i - kAverageWindows[w]; --j, ++n) sum += draws_[j].back[1];
-      extras_[i].averages[w] = static_cast<int32_t>(DivRoundHalfEven(sum * 10, n));
-    }
-    WriteRow(i);
+void DrawTable::ComputeAverages(int i) {
+  for (int w = 0; w < 5; ++w) {
+    int64_t sum = 0;
+    int n = 0;
+    for (int j = i; j >= 0 && j > i - kAverageWindows[w]; --j, ++n) sum += draws_[j].back[1];
+    extras_[i].averages[w] = static_cast<int32_t>(DivRoundHalfEven(sum * 10, n));
   }
 }
 
-void DrawTable::UpdateAllDerivedFields() {
+void DrawTable::UpdateDerivedFields(int index) {
+  if (index < 0 || index >= RecordCount()) return;
+  const int last = std::min(RecordCount() - 1, index + 9);
+  RowWriter writer(*this);
+  for (int i = index; i <= last; ++i) {
+    ComputeAverages(i);
+    writer.Write(i);
+  }
+}
+
+void DrawTable::UpdateDerivedFieldsFrom(int first) {
   BeginBatch();
-  for (int i = 0; i < RecordCount(); i += 10) UpdateDerivedFields(i);
+  RowWriter writer(*this);
+  for (int i = std::max(first, 0); i < RecordCount(); ++i) {
+    ComputeAverages(i);
+    writer.Write(i);
+  }
   EndBatch();
+}
+
+void DrawTable::UpdateAllDerivedFields() {
+  UpdateDerivedFieldsFrom(0);
+}
+
+int64_t DrawTable::RowsWritten() const {
+  return sqlite3_total_changes64(db_);
 }
 
 // --- forecast record ------------------------------------------------------------
 
-bool DrawTable::DeleteForecast() { return DeleteDraw(kForecastQs); }
+bool DrawTable::DeleteForecast() {
+  return DeleteDraw(kForecastQs);
+}
 
 void DrawTable::WriteForecast(const Draw& numbers) {
   Draw d = numbers;

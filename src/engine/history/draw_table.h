@@ -141,6 +141,10 @@ class DrawTable {
   void UpdateDerivedFields(int index);
   void UpdateAllDerivedFields();
 
+  // Rows inserted, replaced or deleted in the file since it was opened: the
+  // measure of how much writing an operation cost.
+  int64_t RowsWritten() const;
+
   // --- forecast record (qs 9999999) -----------------------------------------
   bool HasForecast() const { return IndexOf(kForecastQs) >= 0; }
   bool DeleteForecast();
@@ -154,7 +158,14 @@ class DrawTable {
  private:
   void Exec(const char* sql) const;
   void RollBackTo(const char* savepoint) const;
+  class RowWriter;
   void WriteRow(int index) const;
+  void ComputeAverages(int index);
+  // The moving means of the rows from `first` to the last, all written.
+  void UpdateDerivedFieldsFrom(int first);
+  // Adds the draws not stored yet to the rows in memory in one pass;
+  // returns the index of the first new row and their number in `added`.
+  int MergeRowsMemory(const std::vector<Draw>& draws, int* added);
   void DeleteRowSql(int64_t qs) const;
   int InsertRowMemory(const Draw& d, const DrawExtras& extras);
   void EraseRowMemory(int index);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <unordered_set>
 
 #include "history/draw_table.h"
 
@@ -74,13 +75,13 @@ std::optional<std::string_view> NoticeDrawSection(std::string_view page) {
   return page.substr(p + kMarker.size());
 }
 
-NoticeEntry FindNoticeEntry(std::string_view section, int n) {
+namespace {
+
+// The entry whose key ends just before `body` (the text after the key).
+NoticeEntry EntryAt(std::string_view body, int n) {
   NoticeEntry e;
-  const std::string key = EntryKey(n);
-  const size_t p = section.find(key);
-  if (p == std::string_view::npos) return e;
   e.found = true;
-  const std::string_view body = section.substr(p + key.size(), 21);
+  body = body.substr(0, 21);
   if (body.size() < 21 || !std::all_of(body.begin(), body.end(), IsDigit)) {
     e.error = "第" + std::to_string(n) + "条数据格式不对";
     return e;
@@ -95,53 +96,83 @@ NoticeEntry FindNoticeEntry(std::string_view section, int n) {
   return e;
 }
 
-NoticeUpdateResult ApplyNoticeDraws(DrawTable& table, std::string_view page) {
-  NoticeUpdateResult r;
+constexpr size_t kKeyDigits = 7;
+
+}  // namespace
+
+NoticeEntry FindNoticeEntry(std::string_view section, int n) {
+  const std::string key = EntryKey(n);
+  const size_t p = section.find(key);
+  if (p == std::string_view::npos) return {};
+  return EntryAt(section.substr(p + key.size()), n);
+}
+
+std::vector<NoticeEntry> NoticeEntries(std::string_view section) {
+  // A key is seven digits and a colon, so every colon ends at most one key:
+  // one pass over the colons finds where each key first stands. Entry n
+  // needs the keys 1..n, so numbers above the count of colons never matter.
+  const size_t colons = static_cast<size_t>(std::count(section.begin(), section.end(), ':'));
+  std::vector<size_t> firstKey(colons + 1, std::string_view::npos);
+  for (size_t c = section.find(':'); c != std::string_view::npos; c = section.find(':', c + 1)) {
+    if (c < kKeyDigits) continue;
+    const std::string_view digits = section.substr(c - kKeyDigits, kKeyDigits);
+    if (!std::all_of(digits.begin(), digits.end(), IsDigit)) continue;
+    const auto n = static_cast<size_t>(DigitsValue(digits));
+    if (n < firstKey.size() && firstKey[n] == std::string_view::npos) firstKey[n] = c + 1;
+  }
+  std::vector<NoticeEntry> entries;
+  for (size_t n = 1; n < firstKey.size() && firstKey[n] != std::string_view::npos; ++n)
+    entries.push_back(EntryAt(section.substr(firstKey[n]), static_cast<int>(n)));
+  return entries;
+}
+
+NoticeDrawPlan PlanNoticeDraws(std::string_view page, const StoredDrawLookup& stored) {
+  NoticeDrawPlan plan;
+  NoticeUpdateResult& r = plan.counts;
   const auto section = NoticeDrawSection(page);
-  if (!section) return r;
+  if (!section) return plan;
 
-  // New draws are gathered first and stored in one transaction.
-  std::vector<Draw> fresh;
-  auto known = [&](int32_t qs) {
-    return table.IndexOf(qs) >= 0 ||
-           std::any_of(fresh.begin(), fresh.end(), [qs](const Draw& d) { return d.qs == qs; });
-  };
-
+  std::unordered_set<int32_t> planned;
   // Entries up to `passUntil` follow a stored entry 1 and are expected to
   // be stored already. The walk ends at the first missing key, inside that
   // stretch too, so what a page adds never depends on an earlier update.
   int passUntil = 0;
-  for (int n = 1;; ++n) {
-    const NoticeEntry e = FindNoticeEntry(*section, n);
-    if (!e.found) break;
+  int n = 0;
+  for (const NoticeEntry& e : NoticeEntries(*section)) {
+    ++n;
     if (!e.draw) {
       ++r.invalid;
       continue;
     }
-    if (n <= passUntil) {
-      if (known(e.draw->qs)) {
+    const int32_t qs = e.draw->qs;
+    if (planned.count(qs) > 0) {
+      ++(n <= passUntil ? r.passedOver : r.existing);
+      continue;
+    }
+    const int index = stored.indexOf(qs);
+    if (index >= 0) {
+      if (n <= passUntil) {
         ++r.passedOver;
       } else {
-        fresh.push_back(*e.draw);
-        ++r.gapsFilled;
+        ++r.existing;
+        if (n == 1) passUntil = n + stored.lastRealIndex - index;
       }
       continue;
     }
-    const int stored = table.IndexOf(e.draw->qs);
-    if (n == 1 && stored >= 0) {
-      ++r.existing;
-      passUntil = n + table.LastRealIndex() - stored;
-      continue;
-    }
-    if (known(e.draw->qs)) {
-      ++r.existing;
-    } else {
-      fresh.push_back(*e.draw);
-    }
+    plan.fresh.push_back(*e.draw);
+    planned.insert(qs);
+    if (n <= passUntil) ++r.gapsFilled;
   }
-  if (!fresh.empty()) {
+  return plan;
+}
+
+NoticeUpdateResult ApplyNoticeDraws(DrawTable& table, std::string_view page) {
+  const NoticeDrawPlan plan = PlanNoticeDraws(
+      page, {[&table](int32_t qs) { return table.IndexOf(qs); }, table.LastRealIndex()});
+  NoticeUpdateResult r = plan.counts;
+  if (!plan.fresh.empty()) {
     CursorGuard keep(table);
-    r.added = table.ApplyImport(fresh, /*overwrite=*/false);
+    r.added = table.ApplyImport(plan.fresh, /*overwrite=*/false);
   }
   return r;
 }
@@ -185,6 +216,16 @@ std::vector<std::string> SafeDownloadAddresses(std::string_view list) {
   for (auto& a : SplitDownloadList(list))
     if (IsSafeWebAddress(a)) out.push_back(std::move(a));
   return out;
+}
+
+std::string NoticeShownText(std::string_view text, size_t maxChars) {
+  size_t chars = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    // A character starts at every byte that is not a continuation byte.
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (chars++ == maxChars) return std::string(text.substr(0, i)) + "……";
+  }
+  return std::string(text);
 }
 
 NoticePopup ChooseNoticePopup(const NoticeValues& thisRun, std::optional<int> storedNewVersion,

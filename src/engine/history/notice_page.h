@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,10 @@ class DrawTable;
 // This release's version number; it selects the version-specific sections
 // of the notice page.
 constexpr int kProgramVersion = 18;
+
+// The largest notice page the update reads. A page listing every draw since
+// 2007 with its notices takes under 100 KB; ten times that is still one.
+constexpr size_t kMaxNoticePageBytes = size_t{1} << 20;
 
 // The text between the end of `start` and the next `end` after it; empty
 // when either marker is missing.
@@ -41,6 +46,9 @@ struct NoticeEntry {
 };
 // Entry n of the draw-data section (the text after "中奖数据").
 NoticeEntry FindNoticeEntry(std::string_view section, int n);
+// Entries 1, 2, ... of the section up to the first number whose key is
+// missing, each as FindNoticeEntry finds it, read in one pass over the text.
+std::vector<NoticeEntry> NoticeEntries(std::string_view section);
 // The draw-data section, or nullopt when the page has no "中奖数据".
 std::optional<std::string_view> NoticeDrawSection(std::string_view page);
 
@@ -52,11 +60,28 @@ struct NoticeUpdateResult {
   int gapsFilled = 0;  // entries the skip-ahead passed over that were missing
 };
 
-// Appends the page's new draws to the table. When entry 1 is already
-// stored, the entries up to the last stored draw are taken as present and
-// the walk goes on after them; any of those that is in fact missing is
-// still added, so a gap in the table is filled rather than kept. The walk
-// ends at the first entry number missing from the page, passing over or not.
+// What the walk over the entries asks of the stored history: the table
+// index of a draw (-1 when it is not stored) and the index of the last real
+// draw. Every entry asks at most once.
+struct StoredDrawLookup {
+  std::function<int(int32_t qs)> indexOf;
+  int lastRealIndex = -1;
+};
+
+// The draws a page adds, in page order, and the counts of the walk.
+struct NoticeDrawPlan {
+  std::vector<Draw> fresh;
+  NoticeUpdateResult counts;  // `added` stays 0: the table says how many it took
+};
+
+// When entry 1 is already stored, the entries up to the last stored draw are
+// taken as present and the walk goes on after them; any of those that is in
+// fact missing is still added, so a gap in the table is filled rather than
+// kept. The walk ends at the first entry number missing from the page,
+// passing over or not.
+NoticeDrawPlan PlanNoticeDraws(std::string_view page, const StoredDrawLookup& stored);
+
+// Appends the page's new draws to the table, in one transaction.
 NoticeUpdateResult ApplyNoticeDraws(DrawTable& table, std::string_view page);
 
 // The download list split at "$": every non-empty piece before a "$".
@@ -74,6 +99,13 @@ struct NoticePopup {
   std::string text;
   std::string downloads;
 };
+// The popup shows at most this many characters of a notice: a real notice is
+// a few lines, and a page that sends more never gets a window past the screen.
+constexpr size_t kNoticeShownChars = 600;
+// The text cut after `maxChars` characters (UTF-8, never inside one),
+// "……" marking the cut.
+std::string NoticeShownText(std::string_view text, size_t maxChars = kNoticeShownChars);
+
 NoticePopup ChooseNoticePopup(const NoticeValues& thisRun, std::optional<int> storedNewVersion,
                               const std::string& storedInform, const std::string& storedDownloads,
                               int version = kProgramVersion);

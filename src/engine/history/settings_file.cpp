@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "common/coldhot_input.h"
 #include "common/gbk_text.h"
 
 namespace dlt {
@@ -47,23 +48,34 @@ std::string DefaultSettingsPath() {
   return std::string(home ? home : ".") + "/.config/dlt/dlt.ini";
 }
 
-ColdHotSettings ReadColdHotSettings(const std::string& path) {
+bool InColdHotRange(int value, bool window) {
+  return window ? value >= kColdHotWindowMin && value <= kColdHotWindowMax
+                : value >= kColdHotThresholdMin && value <= kColdHotThresholdMax;
+}
+
+ColdHotSettings ReadColdHotSettings(const std::string& path, std::string* error) {
   const auto values = SoftwareSection(path);
-  const auto read = [&](const char* name, int& into) {
+  const auto read = [&](const char* name, int& into, bool window) {
     const auto it = values.find(std::string("dltsettings\\") + name);
     if (it == values.end()) return;
     int v = 0;
     const std::string& text = it->second;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec == std::errc() && end == text.data() + text.size()) into = v;
+    if (ec != std::errc() || end != text.data() + text.size()) return;
+    if (InColdHotRange(v, window)) {
+      into = v;
+    } else if (error && error->empty()) {
+      *error = "设置文件 " + path + " 中的" + name + "=" + text + "不在" +
+               (window ? "1到255" : "0到255") + "之间";
+    }
   };
   ColdHotSettings s;
-  read("qs", s.qs);
-  read("coldcs", s.coldcs);
-  read("hotcs", s.hotcs);
-  read("f_qs", s.f_qs);
-  read("f_coldcs", s.f_coldcs);
-  read("f_hotcs", s.f_hotcs);
+  read("qs", s.qs, true);
+  read("coldcs", s.coldcs, false);
+  read("hotcs", s.hotcs, false);
+  read("f_qs", s.f_qs, true);
+  read("f_coldcs", s.f_coldcs, false);
+  read("f_hotcs", s.f_hotcs, false);
   return s;
 }
 

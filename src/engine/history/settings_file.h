@@ -16,7 +16,12 @@ std::string DefaultSettingsPath();
 
 // The six cold/hot windows and thresholds of the file; a missing file, or
 // a value that is absent or not an integer, gives the default the desktop
-// program would write for it.
-ColdHotSettings ReadColdHotSettings(const std::string& path);
+// program would write for it. A value outside its range (window 1..255,
+// thresholds 0..255) gives the default too, and `error` names it.
+ColdHotSettings ReadColdHotSettings(const std::string& path, std::string* error = nullptr);
+
+// The range a stored cold/hot value must lie in, by its name ("qs",
+// "f_coldcs", ...); a window when `window` is set.
+bool InColdHotRange(int value, bool window);
 
 }  // namespace dlt

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/gbk_text.h"
+#include "indicators/catalogue.h"
 
 namespace dlt {
 namespace {
@@ -94,6 +95,19 @@ bool SaveSchemeFile(const std::string& path, const SchemeBook& book, std::string
   return WriteGbkLines(path, book.Lines(), error);
 }
 
+KillValueRange KillableValues(const std::string& indicator) {
+  if (const tsetaccostr* row = FindCatalogueRow(indicator)) return {row->min, row->max};
+  return {};
+}
+
+std::string KillRangeError(const std::string& indicator, int64_t from, int64_t to) {
+  const KillValueRange allowed = KillableValues(indicator);
+  if (from <= to && from >= allowed.lo && to <= allowed.hi) return {};
+  return "取值范围" + std::to_string(from) + "到" + std::to_string(to) + "不对，" + indicator +
+         "的取值范围应在" + std::to_string(allowed.lo) + "到" + std::to_string(allowed.hi) +
+         "之间，且最小值不大于最大值";
+}
+
 std::optional<CustomKillSet> LoadCustomKillSet(const std::string& path, std::string* error) {
   const auto lines = ReadTextLines(path, error);
   if (!lines) return std::nullopt;
@@ -105,6 +119,10 @@ std::optional<CustomKillSet> LoadCustomKillSet(const std::string& path, std::str
     return std::nullopt;
   }
   set.indicator = Trimmed((*lines)[0]);
+  if (std::string why = KillRangeError(set.indicator, *from, *to); !why.empty()) {
+    SetError(error, "自定义杀号存储文件有误：" + why);
+    return std::nullopt;
+  }
   set.from = *from;
   set.to = *to;
   set.book.Assign(*lines, 3);

@@ -63,6 +63,20 @@ struct CustomKillSet {
   int32_t to = 9;
   SchemeBook book = SchemeBook(100);
 };
+
+// The values of interest a custom kill set may name: a catalogue key's own
+// range, else (a formula) those of the indicator chooser, 0..999.
+struct KillValueRange {
+  int32_t lo = 0, hi = 999;
+};
+KillValueRange KillableValues(const std::string& indicator);
+// Empty when from..to is a range of interest of the indicator; otherwise the
+// message that refuses it.
+std::string KillRangeError(const std::string& indicator, int64_t from, int64_t to);
+
+// Reads a set; a range that is reversed or leaves the indicator's values
+// (KillableValues) is refused with a message, as is a file without the
+// three heading lines.
 std::optional<CustomKillSet> LoadCustomKillSet(const std::string& path,
                                                std::string* error = nullptr);
 bool SaveCustomKillSet(const std::string& path, const CustomKillSet& set,

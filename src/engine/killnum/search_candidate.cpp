@@ -29,7 +29,14 @@ std::string CheckShape(const CandidateShape& shape) {
       !ResolveIndicator(name).ok())
     return "没有这个指标：" + name;
   if (shape.lookback < 0 || shape.lookback > kMaxLookback) return "回溯期数应在0到100之间";
-  if (shape.from < 0 || shape.to < shape.from) return "取值范围不正确";
+  if (shape.from < 0 || shape.to < shape.from || shape.to > kMaxCandidateValue)
+    return "取值范围应在0到" + std::to_string(kMaxCandidateValue) + "之间，且最小值不大于最大值";
+  return {};
+}
+
+std::string TargetRateError(double lo, double hi) {
+  // Written so that NaN fails every test.
+  if (!(lo >= 0 && hi <= 100 && lo <= hi)) return "目标准确率应在0到100之间，且下限不大于上限";
   return {};
 }
 

@@ -21,11 +21,19 @@ struct CandidateShape {
 
 constexpr int kMaxLookback = 100;
 constexpr int32_t kCoefficientCount = 100;  // each coefficient is 0..99
+// The largest value a candidate may name: kill and banker numbers are 1..35,
+// custom kill values 0..999.
+constexpr int32_t kMaxCandidateValue = 999;
 
 // Empty when the shape makes formulas; otherwise why not: the indicator must
 // be a key of the catalogue that a formula reads as one name, 0 <= K <= 100
-// and 0 <= from <= to (a formula has no negative numbers).
+// and 0 <= from <= to <= kMaxCandidateValue (a formula has no negative
+// numbers).
 std::string CheckShape(const CandidateShape& shape);
+
+// Empty when lo..hi is a target rate a search can meet: percentages
+// 0 <= lo <= hi <= 100; otherwise why not.
+std::string TargetRateError(double lo, double hi);
 
 // The coefficients c1..cK, c0 of candidate `index` of a run started with
 // `seed`: a function of the two alone, so a run tests the same candidates

@@ -20,9 +20,15 @@ std::string PositionList(const std::vector<int>& positions) {
 
 }  // namespace
 
+int ConversionKills::Judged() const {
+  return static_cast<int>(
+      std::count_if(verdicts.begin(), verdicts.end(),
+                    [](const std::optional<bool>& v) { return v.has_value(); }));
+}
+
 std::string ConversionKills::RateText() const {
-  const int n = Analysed();
-  return std::to_string(n == 0 ? 0 : correct * 100 / n) + "%";
+  if (Judged() == 0) return kNoDrawJudged;
+  return std::to_string(correct * 100 / Analysed()) + "%";
 }
 
 std::string VerdictText(const std::optional<bool>& verdict) {

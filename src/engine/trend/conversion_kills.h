@@ -22,6 +22,8 @@ struct ConversionKillPrediction {
   std::vector<int32_t> killed;  // every value with a kill, ascending
 };
 
+inline constexpr const char* kNoDrawJudged = "没有可判断的开奖数据";
+
 struct ConversionKills {
   // predictions[i]: made after analysed draw i, for draw i + 1; the last
   // one is for the draw after the range ("预测期").
@@ -31,7 +33,10 @@ struct ConversionKills {
   std::vector<std::optional<bool>> verdicts;
   int correct = 0;
   int Analysed() const { return static_cast<int>(verdicts.size()); }
-  // correct · 100 div analysed draws, then "%" ("80%"); "0%" without draws.
+  // The draws that got a verdict: all analysed draws but the first.
+  int Judged() const;
+  // correct · 100 div analysed draws, then "%" ("80%"); kNoDrawJudged when
+  // no draw got a verdict (a rate of nothing is no 0%).
   std::string RateText() const;
 };
 

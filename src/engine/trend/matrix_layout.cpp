@@ -1,6 +1,7 @@
 #include "trend/matrix_layout.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <numeric>
 #include <sstream>
@@ -21,30 +22,68 @@ bool WriteLayoutFile(const std::string& path, std::span<const int> cells, std::s
   return WriteGbkLines(path, LayoutFileLines(cells), error);
 }
 
-std::optional<MatrixOrder> ReadLayoutFile(const std::string& path, std::string* error) {
-  std::string readError;
-  const auto lines = ReadTextLines(path, &readError);
-  auto fail = [&](const std::string& why) -> std::optional<MatrixOrder> {
-    if (error) *error = "无法读取行列式文件 " + path + ": " + why;
+std::optional<MatrixOrder> ParseLayoutLines(const std::vector<std::string>& lines,
+                                            std::string* why) {
+  const auto refuse = [&](int line, const std::string& text) -> std::optional<MatrixOrder> {
+    if (why) *why = "第" + std::to_string(line + 1) + "行" + text;
     return std::nullopt;
   };
-  if (!lines) return fail(readError);
   MatrixOrder order{};
-  bool any = false;
-  for (size_t line = 0; line < 4 && line < lines->size(); ++line) {
-    std::istringstream words((*lines)[line]);
+  std::array<int, kMatrixCells + 1> lineOf{};  // where each number stands, 0: not yet
+  int cells = 0, numbers = 0;
+  int shortLine = -1;  // a line of fewer than ten numbers: no number may follow it
+  bool emptyCell = false;
+  for (size_t line = 0; line < lines.size(); ++line) {
+    std::istringstream words(lines[line]);
     std::string word;
-    for (size_t k = 0; k < 10 && words >> word; ++k) {
+    int onLine = 0;
+    while (words >> word) {
+      const int l = static_cast<int>(line);
+      if (shortLine >= 0 || line >= 4)
+        return refuse(l, shortLine >= 0 ? "多余: 第" + std::to_string(shortLine + 1) +
+                                              "行不足10个号码, 只有最后一行可以不足"
+                                        : "多余: 行列式文件只有四行");
+      if (onLine == 10) return refuse(l, "的号码超过10个");
       int value = -1;
       const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
       if (ec != std::errc() || end != word.data() + word.size() || value < 0 ||
           value > kMatrixCells)
-        return fail("\"" + word + "\"不是0到40之间的整数");
-      order[line * 10 + k] = value;
-      any = true;
+        return refuse(l, "的\"" + word + "\"不是0到40之间的整数");
+      if (value == 0) {
+        emptyCell = true;
+      } else if (emptyCell) {
+        return refuse(l, "的" + TwoDigit(value) + "在空格子00之后: 00只能在最后");
+      } else if (lineOf[value] != 0) {
+        return refuse(l, "的" + TwoDigit(value) + "重复: 第" + std::to_string(lineOf[value]) +
+                             "行已有" + TwoDigit(value));
+      } else {
+        lineOf[value] = l + 1;
+        ++numbers;
+      }
+      order[static_cast<size_t>(cells++)] = value;
+      ++onLine;
     }
+    if (onLine < 10 && shortLine < 0) shortLine = static_cast<int>(line);
   }
-  if (!any) return fail("文件中没有号码");
+  if (numbers == 0) {
+    if (why) *why = "文件中没有号码";
+    return std::nullopt;
+  }
+  if (numbers < kMinLayoutNumbers) {
+    if (why)
+      *why = "只有" + std::to_string(numbers) + "个号码, 行列式至少要有" +
+             std::to_string(kMinLayoutNumbers) + "个";
+    return std::nullopt;
+  }
+  return order;
+}
+
+std::optional<MatrixOrder> ReadLayoutFile(const std::string& path, std::string* error) {
+  std::string why;
+  const auto lines = ReadTextLines(path, &why);
+  std::optional<MatrixOrder> order;
+  if (lines) order = ParseLayoutLines(*lines, &why);
+  if (!order && error) *error = "无法读取行列式文件 " + path + ": " + why;
   return order;
 }
 

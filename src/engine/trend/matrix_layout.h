@@ -17,10 +17,19 @@ std::vector<std::string> LayoutFileLines(std::span<const int> cells);
 bool WriteLayoutFile(const std::string& path, std::span<const int> cells,
                      std::string* error = nullptr);
 
-// Reads a layout file into a 40-cell order: four lines of ten whole numbers
-// for cells 1..10, 11..20, 21..30, 31..40; numbers missing at the end of a
-// line (or missing lines) read as 0. A file that cannot be read, holds no
-// number, or holds anything but whole numbers 0..40 is refused with a message.
+// A layout as its file holds it: line k has the numbers of cells
+// 10(k - 1) + 1 .. 10k, ten to a line with only the last line shorter, at
+// most four lines (blank lines after them are fine). The numbers are 1..40,
+// each at most once, 35 of them at least (the smallest grid of the design);
+// "00" stands for an empty cell and only after the last number. Cells past
+// the last number read as 0. Anything else is refused with a message that
+// names the line.
+std::optional<MatrixOrder> ParseLayoutLines(const std::vector<std::string>& lines,
+                                            std::string* why = nullptr);
+constexpr int kMinLayoutNumbers = 35;
+
+// Reads a layout file into a 40-cell order as ParseLayoutLines reads its
+// lines; a file that cannot be read or is refused gives a message naming it.
 std::optional<MatrixOrder> ReadLayoutFile(const std::string& path, std::string* error = nullptr);
 
 // "产生随机顺序": the numbers 1..35 shuffled into cells 1..35; cells 36..40

@@ -34,8 +34,9 @@ Tf_filter_zbpxz::Tf_filter_zbpxz(AppContext& app, QWidget* parent) : QDialog(par
   me_qzfwto = new QLineEdit(this);
   me_qzfwto->setObjectName("me_qzfwto");
   for (QLineEdit* e : {me_qzfwfrom, me_qzfwto}) {
-    e->setInputMask(QStringLiteral("9999;_"));
-    e->setFixedWidth(60);
+    // Five digits: every value an analysed series may take.
+    e->setInputMask(QStringLiteral("99999;_"));
+    e->setFixedWidth(66);
   }
   range->addWidget(me_qzfwfrom);
   range->addWidget(new QLabel(QStringLiteral("<=取值范围<="), this));

@@ -79,8 +79,9 @@ Tf_zbpx::Tf_zbpx(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) 
   me_zbqzto = new QLineEdit(this);
   me_zbqzto->setObjectName("me_zbqzto");
   for (QLineEdit* e : {me_zbqzfrom, me_zbqzto}) {
-    e->setInputMask(QStringLiteral("999;_"));
-    e->setFixedWidth(48);
+    // Five digits: every value an analysed series may take.
+    e->setInputMask(QStringLiteral("99999;_"));
+    e->setFixedWidth(60);
   }
   me_zbqzfrom->setText(QStringLiteral("1"));
   me_zbqzto->setText(QStringLiteral("31"));
@@ -149,10 +150,17 @@ bool Tf_zbpx::Start() {
     app_.shell.Inform(this, QString::fromStdString(fill.error));
     return false;
   }
+  const auto from = Bound(me_zbqzfrom), to = Bound(me_zbqzto);
+  if (from && to) {
+    if (const std::string e = AnalysisBoundsError(*from, *to); !e.empty()) {
+      app_.shell.Inform(this, QString::fromStdString(e));
+      return false;
+    }
+  }
   AnalysisSeries series;
   series.values = fill.values;
   series.caption = e_zbmm->text();
-  const ValueRange range = AnalysisRange(fill.values, Bound(me_zbqzfrom), Bound(me_zbqzto));
+  const ValueRange range = AnalysisRange(fill.values, from, to);
   series.from = range.from;
   series.to = range.to;
   (ownKey ? series.key : series.formula) = text.toStdString();

@@ -186,10 +186,10 @@ class OccurrenceTab : public ChartTab {
  protected:
   Chart Build(int width, int height, const TextMetrics& metrics) override {
     const DrawWindow window = window_->Window();
-    const std::vector<int32_t> counts = OccurrenceCounts(z_.Series(), window);
+    const std::vector<int32_t> counts = OccurrenceCounts(z_.Series(), window, z_.from, z_.to);
     std::vector<BarItem> items;
-    for (int64_t v = std::max(z_.from, kSeriesMin); v <= std::min(z_.to, kSeriesMax); ++v)
-      items.push_back({std::to_string(v), counts[v]});
+    for (size_t i = 0; i < counts.size(); ++i)
+      items.push_back({std::to_string(z_.from + static_cast<int64_t>(i)), counts[i]});
     // Sorting moves each value with its count; ties keep value order.
     if (order_ != 0)
       std::stable_sort(items.begin(), items.end(), [this](const BarItem& a, const BarItem& b) {

@@ -197,6 +197,9 @@ class RunChartTab : public ChartTab {
 
   void SetThreshold() {
     const QSignalBlocker quiet(threshold_);
+    // The list offers 1..1000 and grows as far as a larger series needs.
+    for (int n = threshold_->count() + 1; n <= run_.threshold; ++n)
+      threshold_->addItem(QString::number(n));
     threshold_->setCurrentIndex(run_.threshold - 1);
   }
 

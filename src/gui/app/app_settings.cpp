@@ -1,5 +1,7 @@
 #include "gui/app/app_settings.h"
 
+#include "history/settings_file.h"
+
 namespace dlt::gui {
 namespace {
 
@@ -27,24 +29,26 @@ void AppSettings::SetValue(const QString& name, const QVariant& v) {
   settings_->setValue(kGroup + "/" + name, v);
 }
 
-int AppSettings::IntOrDefault(const QString& name, int fallback) {
+int AppSettings::ColdHotOrDefault(const QString& name, int fallback, bool window) {
   const QVariant v = Value(name);
   bool ok = false;
   const int n = v.toInt(&ok);
-  if (v.isValid() && ok) return n;
-  // Absent or unreadable: the default is written so the file shows it.
+  if (v.isValid() && ok && InColdHotRange(n, window)) return n;
+  // Absent, unreadable or out of range: the default is written so the file
+  // shows it.
   SetValue(name, fallback);
   return fallback;
 }
 
 ColdHotSettings AppSettings::ReadColdHot() {
   ColdHotSettings s;
-  s.qs = IntOrDefault("qs", 30);
-  s.coldcs = IntOrDefault("coldcs", 2);
-  s.hotcs = IntOrDefault("hotcs", 8);
-  s.f_qs = IntOrDefault("f_qs", 30);
-  s.f_coldcs = IntOrDefault("f_coldcs", 2);
-  s.f_hotcs = IntOrDefault("f_hotcs", 8);
+  const ColdHotSettings defaults;
+  s.qs = ColdHotOrDefault("qs", defaults.qs, true);
+  s.coldcs = ColdHotOrDefault("coldcs", defaults.coldcs, false);
+  s.hotcs = ColdHotOrDefault("hotcs", defaults.hotcs, false);
+  s.f_qs = ColdHotOrDefault("f_qs", defaults.f_qs, true);
+  s.f_coldcs = ColdHotOrDefault("f_coldcs", defaults.f_coldcs, false);
+  s.f_hotcs = ColdHotOrDefault("f_hotcs", defaults.f_hotcs, false);
   if (!Value("noticeurl").isValid()) SetValue("noticeurl", QString());
   settings_->sync();
   return s;

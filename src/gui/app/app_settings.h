@@ -41,7 +41,7 @@ class AppSettings {
  private:
   QVariant Value(const QString& name) const;
   void SetValue(const QString& name, const QVariant& v);
-  int IntOrDefault(const QString& name, int fallback);
+  int ColdHotOrDefault(const QString& name, int fallback, bool window);
 
   std::unique_ptr<QSettings> settings_;
 };

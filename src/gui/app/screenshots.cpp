@@ -1,6 +1,7 @@
 #include "gui/app/screenshots.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QTabWidget>
 #include <QTimer>
@@ -88,6 +89,27 @@ void TakeAll(DltApp& app, const QString& dir) {
 }
 
 }  // namespace
+
+void TourShell::Inform(QWidget*, const QString& text) {
+  std::fprintf(stderr, "提示: %s\n", qPrintable(text));
+}
+
+bool TourShell::Confirm(QWidget*, const QString& text) {
+  std::fprintf(stderr, "提问(答否): %s\n", qPrintable(text));
+  return false;
+}
+
+QString TourShell::SaveFileName(QWidget*, const QString&, const QString&, const QString&) {
+  return {};
+}
+
+QString TourShell::OpenFileName(QWidget*, const QString&, const QString&, const QString&) {
+  return {};
+}
+
+int TourShell::ExecDialog(QDialog&) {
+  return QDialog::Rejected;
+}
 
 void ScheduleScreenshots(DltApp& app, const QString& dir) {
   QObject::connect(

@@ -12,14 +12,9 @@
 #include "gui/app/window_set.h"
 #include "gui/history/tf_informdownload.h"
 #include "history/draw_table.h"
+#include "history/notice_page.h"
 
 namespace dlt::gui {
-namespace {
-
-// A notice page is a few kilobytes; anything far larger is not one.
-constexpr qint64 kMaxPageBytes = 16 * 1024 * 1024;
-
-}  // namespace
 
 std::optional<QByteArray> FetchPage(const QUrl& url, int timeoutMs, QString* error,
                                     Tf_showpic* cancelBox) {
@@ -41,7 +36,7 @@ std::optional<QByteArray> FetchPage(const QUrl& url, int timeoutMs, QString* err
   bool tooLarge = false;
   QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
   QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
-    if (received > kMaxPageBytes) {
+    if (received > static_cast<qint64>(kMaxNoticePageBytes)) {
       tooLarge = true;
       reply->abort();
     }
@@ -63,6 +58,11 @@ std::optional<QByteArray> FetchPage(const QUrl& url, int timeoutMs, QString* err
     fail(reply->errorString());
   } else {
     page = reply->readAll();
+    // A reply that ended before its progress was told is measured here.
+    if (page->size() > static_cast<qsizetype>(kMaxNoticePageBytes)) {
+      page.reset();
+      fail(QStringLiteral("公告页过大"));
+    }
   }
   delete reply;
   return page;

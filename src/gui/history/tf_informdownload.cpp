@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/app/app_context.h"
 #include "gui/app/app_settings.h"
@@ -25,6 +26,8 @@ Tf_informdownload::Tf_informdownload(AppContext& app, QWidget* parent)
   button_->setObjectName("b_inform");
   button_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   text_ = new QLabel(button_);
+  // A notice comes off the net: its markup is shown as it is, never obeyed.
+  text_->setTextFormat(Qt::PlainText);
   text_->setWordWrap(true);
   text_->setAlignment(Qt::AlignCenter);
   text_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -33,6 +36,8 @@ Tf_informdownload::Tf_informdownload(AppContext& app, QWidget* parent)
   inner->addWidget(text_);
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
+  // The box takes the size ShowNotice gives it, not what a long text asks.
+  outer->setSizeConstraint(QLayout::SetNoConstraint);
   outer->addWidget(button_);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &QWidget::close);
@@ -47,14 +52,17 @@ void Tf_informdownload::ShowNotice() {
   const NoticePopup p =
       ChooseNoticePopup(thisRun, app_.settings.NewVersion(), app_.settings.Inform().toStdString(),
                         app_.settings.Downloads().toStdString());
-  const QString text = QString::fromStdString(p.text);
+  const QString text = QString::fromStdString(NoticeShownText(p.text));
   downloads_ = QString::fromStdString(p.downloads);
   text_->setText(text);
-  // As many lines as the text needs at this width, plus room around it.
+  // As many lines as the text needs at this width, plus room around it,
+  // never more than the screen holds above the task bar.
   const QFontMetrics fm(text_->font());
-  const int lines = fm.horizontalAdvance(text) / kButtonWidth + 4;
-  resize(kButtonWidth, lines * fm.height());
-  move(app_.screen.width() - width(), app_.screen.height() - height() - 30);
+  const int width = std::min(kButtonWidth, app_.screen.width());
+  const int lines = fm.horizontalAdvance(text) / width + 4;
+  const int height = std::min(lines * fm.height(), std::max(app_.screen.height() - 30, 1));
+  resize(width, height);
+  move(app_.screen.width() - width, app_.screen.height() - height - 30);
   show();
   raise();
   timer_.start(kShowMs);

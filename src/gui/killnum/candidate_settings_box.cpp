@@ -8,6 +8,7 @@
 
 #include "gui/killnum/killnum_widgets.h"
 #include "killnum/kill_history.h"
+#include "killnum/search_candidate.h"
 
 namespace dlt::gui {
 namespace {
@@ -94,7 +95,9 @@ std::optional<CandidateSettingsBox::Values> CandidateSettingsBox::Read(const Kil
   v.setup.shape = {IndicatorOfEntry(cb_gszb->currentText()).toStdString(), *k, *from, *to};
   const auto lo = NumberOf(*targetFrom_);
   const auto hi = NumberOf(*targetTo_);
-  if (!lo || !hi || *lo > *hi) return refuse(QStringLiteral("目标准确率不正确"));
+  if (!lo || !hi) return refuse(QStringLiteral("目标准确率不正确"));
+  if (const std::string e = TargetRateError(*lo, *hi); !e.empty())
+    return refuse(QString::fromStdString(e));
   v.targetFrom = *lo;
   v.targetTo = *hi;
   v.setup.start = PickedDraw(*cb_ssfw_from, history);

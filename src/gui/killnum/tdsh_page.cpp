@@ -381,11 +381,19 @@ void TdshPage::NewCustomSet() {
   if (!chooser) return;
   chooser->setWindowTitle(QStringLiteral("自定义杀号设置"));
   if (app_.shell.ExecDialog(*chooser) != QDialog::Accepted) return;
+  const std::string indicator = chooser->Indicator().toStdString();
+  const int from = std::min(chooser->From(), chooser->To());
+  const int to = std::max(chooser->From(), chooser->To());
+  // Only what the set's file can hold again.
+  if (const std::string why = KillRangeError(indicator, from, to); !why.empty()) {
+    app_.shell.Inform(this, QString::fromStdString(why));
+    return;
+  }
   const CustomKillSet before = custom_;
   const QString pathBefore = customPath_;
-  custom_.indicator = chooser->Indicator().toStdString();
-  custom_.from = std::min(chooser->From(), chooser->To());
-  custom_.to = std::max(chooser->From(), chooser->To());
+  custom_.indicator = indicator;
+  custom_.from = from;
+  custom_.to = to;
   customPath_.clear();
   if (!SaveBook()) {
     custom_ = before;

@@ -155,8 +155,9 @@ void TdshPage::SendToFilter() {
       break;
     case KillKind::Custom: {
       std::vector<int32_t> allowed;
-      for (int32_t v = custom_.from; v <= custom_.to; ++v)
-        if (!std::ranges::binary_search(analysis_->Prediction().list, v)) allowed.push_back(v);
+      for (int64_t v = custom_.from; v <= custom_.to; ++v)
+        if (!std::ranges::binary_search(analysis_->Prediction().list, static_cast<int32_t>(v)))
+          allowed.push_back(static_cast<int32_t>(v));
       CustomIndicator entry;
       entry.formula = custom_.indicator;
       if (auto values = ValueSet::From(allowed, &error)) {

@@ -41,18 +41,27 @@ TEST(SeriesFill, ValuesErrorsAndTheRefusedRange) {
   EXPECT_GT(broken.error.size(), std::string("公式有误:").size());
   EXPECT_TRUE(broken.values.empty());
 
-  // A negative value and one above 1000 are refused at the draw they appear.
+  // Values far above the 0..1000 of old are taken, up to 65535.
+  const SeriesFill large = FillSeries(HistoryOf(draws, env), "z_hz*300");
+  ASSERT_TRUE(large.ok()) << large.error;
+  EXPECT_EQ(large.values[7], draws[7].front[0] * 300 + draws[7].front[1] * 300 +
+                                 draws[7].front[2] * 300 + draws[7].front[3] * 300 +
+                                 draws[7].front[4] * 300);
+  EXPECT_GT(large.largest, 1000);
+
+  // A negative value and one above 65535 are refused at the draw they appear.
   struct Case {
     const char* formula;
     int draw;
   };
   std::vector<Draw> shifted = draws;
   shifted[7].front = {1, 2, 3, 4, 5};  // z_hz 15
-  for (const Case c : {Case{"z_hz-16", 7}, Case{"1016-z_hz", 7}}) {
+  for (const Case c : {Case{"z_hz-16", 7}, Case{"65551-z_hz", 7}}) {
     const SeriesFill f = FillSeries(HistoryOf(shifted, env), c.formula);
     EXPECT_FALSE(f.ok()) << c.formula;
     EXPECT_EQ(f.errorIndex, c.draw) << c.formula;
-    EXPECT_NE(f.error.find("2009008"), std::string::npos) << f.error;
+    EXPECT_NE(f.error.find("第2009008期的指标值"), std::string::npos) << f.error;
+    EXPECT_NE(f.error.find("超出了0至65535的范围"), std::string::npos) << f.error;
   }
 }
 

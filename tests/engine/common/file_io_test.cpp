@@ -1,6 +1,7 @@
 #include "common/file_io.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
@@ -58,6 +59,55 @@ TEST(FileIo, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_TRUE(write(path, &error)) << error;
     EXPECT_GT(test::ReadBytes(path).size(), 4096u);
   }
+}
+
+// A new file gets the mode the umask gives, as any program's files do (the
+// temporary file it is written as is created so); a replaced file keeps
+// its own. The umask is the process's: it is set for the test and put back.
+TEST(FileIo, NewFilesFollowTheUmask) {
+  const std::vector<Combo> combos(3, Combo{1, 2, 3, 4, 5});
+  using Write = std::function<bool(const std::string&)>;
+  const std::vector<std::pair<const char*, Write>> writers = {
+      {"plain write", [](const std::string& p) { return WriteFileAtomically(p, "x"); }},
+      {"history export",
+       [](const std::string& p) { return ExportDraws(test::RandomHistory(5), p, nullptr); }},
+      {"result file", [&](const std::string& p) { return SaveCombos(combos, p, nullptr); }},
+      {"condition file",
+       [](const std::string& p) { return SaveFrontSet(ConditionSet(), p, nullptr); }},
+  };
+  const auto modeOf = [](const std::string& path) {
+    return std::filesystem::status(path).permissions() & std::filesystem::perms::mask;
+  };
+  using std::filesystem::perms;
+  const struct {
+    mode_t umask;
+    perms expected;
+  } cases[] = {
+      {077, perms::owner_read | perms::owner_write},
+      {027, perms::owner_read | perms::owner_write | perms::group_read},
+      {022, perms::owner_read | perms::owner_write | perms::group_read | perms::others_read},
+      {002, perms::owner_read | perms::owner_write | perms::group_read | perms::group_write |
+                perms::others_read},
+  };
+  const mode_t saved = ::umask(022);
+  for (const auto& c : cases) {
+    for (const auto& [name, write] : writers) {
+      SCOPED_TRACE(name);
+      test::TempDir dir;
+      ::umask(c.umask);
+      const std::string path = dir.file("new.txt");
+      ASSERT_TRUE(write(path));
+      EXPECT_EQ(modeOf(path), c.expected) << "umask " << std::oct << c.umask;
+      // An existing file keeps the mode it has.
+      std::filesystem::permissions(
+          path, perms::owner_read | perms::owner_write | perms::group_read | perms::group_write);
+      ASSERT_TRUE(write(path));
+      EXPECT_EQ(modeOf(path),
+                perms::owner_read | perms::owner_write | perms::group_read | perms::group_write);
+      EXPECT_EQ(FilesIn(dir.path()), 1u) << "no temporary file is left behind";
+    }
+  }
+  ::umask(saved);
 }
 
 // Every reader refuses what is not a regular file of sensible size, with a

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "engine/killnum/killnum_test_support.h"
 #include "formula/formula.h"
 #include "killnum/search_candidate.h"
@@ -33,10 +35,24 @@ TEST(SearchCandidate, ShapesThatMakeNoFormula) {
       {{"z_hwx", 6, 1, 10}, "没有这个指标：z_hwx"},
       {{"z_hw+1", 6, 1, 10}, "没有这个指标：z_hw+1"},
       {{"z_hw", 101, 1, 10}, "回溯期数应在0到100之间"},
-      {{"z_hw", 6, 5, 4}, "取值范围不正确"},
-      {{"z_hw", 6, -1, 4}, "取值范围不正确"},
+      {{"z_hw", 6, 5, 4}, "取值范围应在0到999之间，且最小值不大于最大值"},
+      {{"z_hw", 6, -1, 4}, "取值范围应在0到999之间，且最小值不大于最大值"},
+      {{"z_hw", 6, 0, 999}, ""},
+      // The whole 32-bit range: its modulus overflowed before it was refused.
+      {{"z_hw", 6, 0, 2147483647}, "取值范围应在0到999之间，且最小值不大于最大值"},
+      {{"z_hw", 6, 2147483640, 2147483647}, "取值范围应在0到999之间，且最小值不大于最大值"},
   };
-  for (const auto& c : cases) EXPECT_EQ(CheckShape(c.shape), c.message) << c.shape.indicator;
+  for (const auto& c : cases) EXPECT_EQ(CheckShape(c.shape), c.message) << c.shape.to;
+}
+
+TEST(SearchCandidate, TargetRatesASearchCanMeet) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    double lo, hi;
+    bool ok;
+  } cases[] = {{80, 100, true},   {0, 0, true},     {100, 100, true},  {100, 80, false},
+               {nan, 100, false}, {80, nan, false}, {200, 300, false}, {-1, 50, false}};
+  for (const auto& c : cases) EXPECT_EQ(TargetRateError(c.lo, c.hi).empty(), c.ok) << c.lo;
 }
 
 // The direct evaluation against the formula language, on every draw of a

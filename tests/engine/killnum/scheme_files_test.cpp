@@ -70,6 +70,33 @@ TEST(SchemeFiles, CustomKillSetsAndFormulaSets) {
   EXPECT_FALSE(LoadCustomKillSet(scs, &error));
   EXPECT_EQ(error, "不是自定义杀号存储文件：前三行应是指标、最小值和最大值");
 
+  // The range must be in order and within the indicator's values: a
+  // catalogue key's own range, else 0..999.
+  const struct {
+    const char* head;
+    bool ok;
+  } ranges[] = {
+      {"z_hw\r\n0\r\n9\r\n", true},
+      {"z_hw\r\n3\r\n3\r\n", true},
+      {"z_hw\r\n9\r\n0\r\n", false},   // reversed
+      {"z_hw\r\n0\r\n10\r\n", false},  // z_hw ends at 9
+      {"z_hz%10\r\n0\r\n999\r\n", true},
+      {"z_hz%10\r\n0\r\n1000\r\n", false},
+      {"z_hz%10\r\n-1\r\n5\r\n", false},
+      {"z_hz%10\r\n2147483640\r\n2147483647\r\n", false},
+      {"z_hz%10\r\n0\r\n2147483647\r\n", false},
+  };
+  for (const auto& r : ranges) {
+    WriteBytes(scs, r.head);
+    std::string why;
+    EXPECT_EQ(LoadCustomKillSet(scs, &why).has_value(), r.ok) << r.head;
+    if (!r.ok) {
+      EXPECT_EQ(why.rfind("自定义杀号存储文件有误：取值范围", 0), 0u) << why;
+    }
+  }
+  EXPECT_EQ(KillRangeError("z_hw", 0, 10),
+            "取值范围0到10不对，z_hw的取值范围应在0到9之间，且最小值不大于最大值");
+
   const std::string set1 = dir.file("set.txt");
   WriteBytes(set1, "z_num1\r\n\r\n  \r\n[-1]z_num2\r\n");
   EXPECT_EQ(*LoadFormulaSet(set1), (std::vector<std::string>{"z_num1", "[-1]z_num2"}));

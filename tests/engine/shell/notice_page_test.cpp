@@ -195,6 +195,80 @@ TEST_F(NoticeDraws, TheCursorStaysWhereItWas) {
   EXPECT_EQ(table.CurrentDraw().qs, history[1].qs);
 }
 
+// The entries found in one pass are those the search for each key in turn
+// finds: keys inside the digits of others, repeated keys, keys out of order.
+TEST(NoticeEntries, OnePassFindsWhatTheSearchFinds) {
+  const std::string sections[] = {
+      "0000001:20090010305121822051100000002:200900203051218220511",
+      "x0000002:200900203051218220511 0000001:200900103051218220511 "
+      "0000001:200900903051218220511 90000003:200900303051218220511",
+      "0000001:2009001 0000002:20090020305121822051x 0000004:200900403051218220511",
+      "::0000000:1234567:0000001::",
+      "",
+  };
+  for (const std::string& section : sections) {
+    std::vector<NoticeEntry> byKey;
+    for (int n = 1; FindNoticeEntry(section, n).found; ++n)
+      byKey.push_back(FindNoticeEntry(section, n));
+    const std::vector<NoticeEntry> entries = NoticeEntries(section);
+    ASSERT_EQ(entries.size(), byKey.size()) << section;
+    for (size_t i = 0; i < entries.size(); ++i) {
+      EXPECT_EQ(entries[i].draw, byKey[i].draw) << section << " " << i;
+      EXPECT_EQ(entries[i].error, byKey[i].error) << section << " " << i;
+    }
+  }
+  EXPECT_EQ(NoticeEntries(sections[1]).size(), 3u);
+  EXPECT_EQ(NoticeEntries(sections[1])[0].draw->qs, 2009001) << "the first key 1 counts";
+}
+
+// Applying a page costs one table lookup per entry and one row write per
+// new row, however long the page: the work doubles with the entries, never
+// more. Counted, not timed.
+TEST_F(NoticeDraws, ApplyingAPageIsLinearInItsEntries) {
+  for (const int n : {400, 800, 1600}) {
+    SCOPED_TRACE(n);
+    TempDir folder;
+    DrawTable t(folder.file("basedata.db"));
+    const std::vector<Draw> all = test::RandomHistory(n, 5);
+    Store(t, {all.begin(), all.begin() + 100}, false);
+    const std::string page = PageOf(all);
+    int64_t lookups = 0;
+    const NoticeDrawPlan plan = PlanNoticeDraws(page, {[&](int32_t qs) {
+                                                         ++lookups;
+                                                         return t.IndexOf(qs);
+                                                       },
+                                                       t.LastRealIndex()});
+    EXPECT_EQ(lookups, n) << "one lookup per entry";
+    EXPECT_EQ(plan.fresh.size(), static_cast<size_t>(n - 100));
+    const int64_t before = t.RowsWritten();
+    const auto r = ApplyNoticeDraws(t, page);
+    EXPECT_EQ(r.added, n - 100);
+    EXPECT_EQ(t.RowsWritten() - before, n - 100) << "each new row written once, the rest kept";
+
+    // Entries in reverse order put every new draw before the stored ones:
+    // the rows after them get new moving means, each row still once.
+    TempDir other;
+    DrawTable back(other.file("basedata.db"));
+    Store(back, {all.end() - 100, all.end()}, false);
+    const int64_t start = back.RowsWritten();
+    const auto reversed = ApplyNoticeDraws(back, PageOf({all.rbegin(), all.rend()}));
+    EXPECT_EQ(reversed.added, n - 100);
+    EXPECT_EQ(back.Draws(), all);
+    EXPECT_LE(back.RowsWritten() - start, n);
+  }
+}
+
+TEST(NoticePage, ALongNoticeIsCutForTheScreen) {
+  std::string longText;
+  for (int i = 0; i < 100000; ++i) longText += "公告";  // 600 KB
+  const std::string shown = NoticeShownText(longText);
+  EXPECT_EQ(shown, longText.substr(0, kNoticeShownChars * 3) + "……");
+  EXPECT_EQ(NoticeShownText("短公告", 3), "短公告");
+  EXPECT_EQ(NoticeShownText("短公告x", 3), "短公告……");
+  EXPECT_EQ(NoticeShownText("ab公c", 3), "ab公……") << "never inside a character";
+  EXPECT_EQ(NoticeShownText(""), "");
+}
+
 TEST(DownloadList, PiecesBeforeEachDollar) {
   EXPECT_EQ(SplitDownloadList("http://a/$$ https://b/ $tail"),
             (std::vector<std::string>{"http://a/", "https://b/"}))

@@ -172,10 +172,15 @@ TEST(ConversionKills, RunsOfTwoAndThreeKillAndNothingElseDoes) {
 
   // The rate divides by the analysed draws: 80 of 100 reads "80%".
   ConversionKills hundred;
-  hundred.verdicts.resize(100);
+  hundred.verdicts.assign(100, true);
+  hundred.verdicts[0].reset();
   hundred.correct = 80;
   EXPECT_EQ(hundred.RateText(), "80%");
-  EXPECT_EQ(ConversionKills{}.RateText(), "0%");
+  // No draw judged (none analysed, or one: the first has no verdict): no rate.
+  EXPECT_EQ(ConversionKills{}.RateText(), kNoDrawJudged);
+  const ConversionKills one = ComputeKills(ConversionTable::Build({5}), 1, 30);
+  EXPECT_EQ(one.Analysed(), 1);
+  EXPECT_EQ(one.RateText(), kNoDrawJudged);
 }
 
 TEST(ConversionKills, IndicatorSeriesOfTheHistory) {

@@ -269,6 +269,50 @@ TEST(MatrixLayout, FilesWrittenAndReadBack) {
   EXPECT_FALSE(ReadLayoutFile(dir.file("missing.hls")));
 }
 
+// What a layout may be: 35 to 40 numbers ten to a line, each once, empty
+// cells ("00") only at the end, blank lines after the last line.
+TEST(MatrixLayout, TheFormsALayoutTakes) {
+  const auto numbers = [](int from, int to) {
+    std::string line;
+    for (int n = from; n <= to; ++n) line += (n < 10 ? "0" : "") + std::to_string(n) + "  ";
+    return line;
+  };
+  const std::vector<std::string> full = {numbers(1, 10), numbers(11, 20), numbers(21, 30),
+                                         numbers(31, 40)};
+  struct Case {
+    std::vector<std::string> lines;
+    std::string refusal;  // empty: taken
+  };
+  const Case cases[] = {
+      {full, ""},
+      {{full[0], full[1], full[2], numbers(31, 35)}, ""},
+      {{full[0], full[1], full[2], numbers(31, 36), "", "  "}, ""},
+      {{full[0], full[1], full[2], numbers(31, 35) + "00  00  00  00  00  "}, ""},
+      {{full[0], full[1], full[2], numbers(31, 34)}, "只有34个号码, 行列式至少要有35个"},
+      {{full[0], full[1], "", full[2], full[3]},
+       "第4行多余: 第3行不足10个号码, 只有最后一行可以不足"},
+      {{full[0], full[1], full[2], full[3], "01"}, "第5行多余: 行列式文件只有四行"},
+      {{full[0], full[1], full[2], numbers(31, 40) + "01"}, "第4行的号码超过10个"},
+      {{full[0], full[1], full[2], numbers(31, 39) + "05"}, "第4行的05重复: 第1行已有05"},
+      {{full[0], full[1], full[2], numbers(31, 35) + "00  36"},
+       "第4行的36在空格子00之后: 00只能在最后"},
+      {{full[0], full[1], full[2], numbers(31, 39) + "+1"}, "第4行的\"+1\"不是0到40之间的整数"},
+      {{}, "文件中没有号码"},
+  };
+  for (const Case& c : cases) {
+    std::string why;
+    const auto order = ParseLayoutLines(c.lines, &why);
+    EXPECT_EQ(order.has_value(), c.refusal.empty()) << why;
+    EXPECT_EQ(why, c.refusal);
+    if (order) {
+      EXPECT_EQ(*ParseLayoutLines(LayoutFileLines(*order)), *order);
+    }
+  }
+  const auto plain = ParseLayoutLines(full);
+  ASSERT_TRUE(plain);
+  EXPECT_EQ(*plain, DefaultGridLayout());
+}
+
 TEST(MatrixLayout, DesignPlacesUndoesAndStopsWhenFull) {
   LayoutDesign d(6, 6);
   EXPECT_FALSE(d.Undo());  // nothing to undo
