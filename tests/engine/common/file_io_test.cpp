@@ -12,6 +12,7 @@
 #include "history/custom_indicator_list.h"
 #include "history/draw_text_io.h"
 #include "support/test_support.h"
+#include "trend/matrix_layout.h"
 
 namespace dlt {
 namespace {
@@ -74,6 +75,7 @@ TEST(FileIo, NewFilesFollowTheUmask) {
       {"result file", [&](const std::string& p) { return SaveCombos(combos, p, nullptr); }},
       {"condition file",
        [](const std::string& p) { return SaveFrontSet(ConditionSet(), p, nullptr); }},
+      {"layout file", [](const std::string& p) { return WriteLayoutFile(p, DefaultGridLayout()); }},
   };
   const auto modeOf = [](const std::string& path) {
     return std::filesystem::status(path).permissions() & std::filesystem::perms::mask;

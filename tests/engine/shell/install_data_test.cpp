@@ -1,6 +1,7 @@
 #include "common/install_data.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -38,6 +39,22 @@ TEST(InstallData, SeedingCopiesOnlyWhatIsMissing) {
   EXPECT_EQ(test::ReadBytes(dir.file("data/pic/pic1.bmp")), "the user's own");
   EXPECT_EQ(test::ReadBytes(dir.file("data/database/lx.hls")), "install:database/lx.hls");
   EXPECT_EQ(SeedDataFolder(dir.file("share"), dir.file("data")).copied, 0) << "second start";
+}
+
+// The help page and the layouts copied into a new data folder are the
+// user's files like any other: under umask 077 only the owner reads them.
+TEST(InstallData, SeededFilesFollowTheUmask) {
+  test::TempDir dir;
+  MakeInstallFolder(dir.file("share"));
+  const mode_t saved = ::umask(077);
+  const SeedResult r = SeedDataFolder(dir.file("share"), dir.file("data"));
+  ::umask(saved);
+  ASSERT_TRUE(r.error.empty()) << r.error;
+  using std::filesystem::perms;
+  for (const char* f : kInstallDataFiles)
+    EXPECT_EQ(std::filesystem::status(dir.file("data/") + f).permissions() & perms::mask,
+              perms::owner_read | perms::owner_write)
+        << f;
 }
 
 TEST(InstallData, WithoutAnInstallationFolderTheFilesAreReportedMissing) {
