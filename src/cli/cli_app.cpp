@@ -59,6 +59,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RegisterConversionCommands(app, ctx);
   RegisterAnalysisCommands(app, ctx);
   RegisterKillnumCommands(app, ctx);
+  RegisterExpectCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -49,5 +49,6 @@ void RegisterTrendCommands(CLI::App& app, CliContext& ctx);
 void RegisterConversionCommands(CLI::App& app, CliContext& ctx);
 void RegisterAnalysisCommands(CLI::App& app, CliContext& ctx);
 void RegisterKillnumCommands(CLI::App& app, CliContext& ctx);
+void RegisterExpectCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace dlt::cli
