@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/value_distribution.h"
+
 namespace dlt {
 
 // The window of the occurrence charts: "近" N draws or a custom draw range.
@@ -49,5 +51,9 @@ struct ItemClass {
 // range fall in none), 除 n 余数 (classes 0..n-1).
 std::vector<ItemClass> ItemClassCounts(std::span<const int32_t> series, const DrawWindow& window,
                                        ItemKind kind, int n, int32_t from, int32_t to);
+// The chance of each of those classes at a draw whose value follows
+// `distribution` (a value in no class adds to none).
+std::vector<double> ItemClassProbabilities(const ValueDistribution& distribution, ItemKind kind,
+                                           int n, int32_t from, int32_t to);
 
 }  // namespace dlt
