@@ -51,7 +51,8 @@ TEST(AnalyseCommand, ExpectedCountAndDeviation) {
                         {"2009003", "1", "5", "6", "7", "8", "1", "2"},
                         {"2009004", "3", "5", "6", "7", "8", "1", "2"},
                         {"2009005", "1", "5", "6", "7", "8", "1", "2"}});
-  const auto r = RunDlt(dir.path(), {"analyse", "z_num1", "--from", "0", "--to", "4", "--expected"});
+  const auto r =
+      RunDlt(dir.path(), {"analyse", "z_num1", "--from", "0", "--to", "4", "--expected"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
             "0\t0\t9999\t9999\t9999\t9999\t5\t0.00\t0.00\n"

@@ -73,10 +73,9 @@ Chart BarChart(const std::vector<BarItem>& items, int windowSize, bool percent,
   const int32_t hi = Highest(heights);
   // A row of deviations under the labels.
   const double below = chance ? metrics.Height("0") + 4 : 0;
-  ChartPanel panel =
-      PositionPanel(n, labels, 0, hi + std::max(hi / 10, 1), height - 40 - below,
-                    height - 70 - below, width, 0,
-                    chance ? title + "（虚线：期望次数；下排：偏差σ）" : title, metrics);
+  ChartPanel panel = PositionPanel(
+      n, labels, 0, hi + std::max(hi / 10, 1), height - 40 - below, height - 70 - below, width, 0,
+      chance ? title + "（虚线：期望次数；下排：偏差σ）" : title, metrics);
   const tcoordinate& c = panel.coord;
   const double barWidth = std::max(c.xScale * 0.6, 2.0);
   for (int i = 0; i < n; ++i) {
@@ -124,11 +123,10 @@ Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windo
   const bool withOdds = odds.size() >= stats.size() && !stats.empty();
   std::vector<Row> rows;
   for (int k = 0; k < static_cast<int>(titles.size()); ++k) {
-    rows.push_back({titles[k],
-                    [&stats, k](size_t i) {
-                      return std::to_string(OmissionStatisticValue(stats[i], k));
-                    },
-                    k == 5 ? colours::kRed : colours::kBlack});
+    rows.push_back(
+        {titles[k],
+         [&stats, k](size_t i) { return std::to_string(OmissionStatisticValue(stats[i], k)); },
+         k == 5 ? colours::kRed : colours::kBlack});
     if (withOdds && k == 3)
       rows.push_back({"期望遗漏",
                       [odds](size_t i) { return ExpectedText(odds[i].expectedAverage); },
