@@ -108,6 +108,22 @@ double OmissionChance(double p, int32_t current) {
   return std::pow(1 - std::clamp(p, 0.0, 1.0), static_cast<double>(current));
 }
 
+double ChanceOfAtLeast(std::span<const double> p, int64_t k) {
+  if (k <= 0) return 1;
+  if (k > static_cast<int64_t>(p.size())) return 0;
+  // exactly[j]: the chance of exactly j events among those seen so far.
+  std::vector<double> exactly(p.size() + 1, 0.0);
+  exactly[0] = 1;
+  for (size_t i = 0; i < p.size(); ++i) {
+    const double q = std::clamp(p[i], 0.0, 1.0);
+    for (size_t j = i + 1; j > 0; --j) exactly[j] = exactly[j] * (1 - q) + exactly[j - 1] * q;
+    exactly[0] *= 1 - q;
+  }
+  double tail = 0;
+  for (size_t j = static_cast<size_t>(k); j < exactly.size(); ++j) tail += exactly[j];
+  return std::min(tail, 1.0);
+}
+
 std::string ProbabilityText(double p) {
   return Fixed(p, 6);
 }

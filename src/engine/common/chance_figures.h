@@ -24,6 +24,11 @@ double ExpectedAverageOmission(double p);
 // a row: (1 - p)^current.
 double OmissionChance(double p, int32_t current);
 
+// The chance that at least k of independent events happen, event i with
+// chance p[i] (the kept draws of a backtest, each with its own chance): 1
+// for k <= 0, 0 for k beyond the events.
+double ChanceOfAtLeast(std::span<const double> p, int64_t k);
+
 // Texts as every window and command writes them: a probability with six
 // decimals ("0.142857"); a deviation with two and its sign ("+1.25",
 // "-0.40", "0.00", "+∞"); an expected count with two ("14.29").

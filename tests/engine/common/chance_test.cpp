@@ -120,6 +120,22 @@ TEST(ChanceFigures, DeviationOmissionAndTexts) {
   EXPECT_EQ(ExpectedText(100.0 / 7), "14.29");
 }
 
+TEST(ChanceOfAtLeast, EqualChancesAreTheBinomialTailAndUnequalOnesAddUp) {
+  // Ten events of chance 0.3: P(at least 4) = Σ_{j>=4} C(10,j) 0.3^j 0.7^(10-j).
+  double tail = 0, choose = 1;
+  for (int j = 0; j <= 10; ++j) {
+    if (j > 0) choose = choose * (10 - j + 1) / j;
+    if (j >= 4) tail += choose * std::pow(0.3, j) * std::pow(0.7, 10 - j);
+  }
+  EXPECT_NEAR(ChanceOfAtLeast(std::vector<double>(10, 0.3), 4), tail, 1e-14);
+  // Chances 1/2, 1/4, 1/8: at least two is 1/2·1/4 + 1/2·1/8 + 1/4·1/8 - 2·1/64.
+  const std::vector<double> p = {0.5, 0.25, 0.125};
+  EXPECT_NEAR(ChanceOfAtLeast(p, 2), 0.125 + 0.0625 + 0.03125 - 2.0 / 64, 1e-15);
+  EXPECT_NEAR(ChanceOfAtLeast(p, 3), 1.0 / 64, 1e-15);
+  EXPECT_EQ(ChanceOfAtLeast(p, 0), 1.0);
+  EXPECT_EQ(ChanceOfAtLeast(p, 4), 0.0);
+}
+
 // A die thrown 60 times: Σ (O - 10)² / 10 = 13.4 with 5 degrees, just under
 // the 2 % point of the table (13.388).
 TEST(PearsonFit, TextbookDie) {
