@@ -138,4 +138,30 @@ std::vector<double> ItemClassProbabilities(const ValueDistribution& distribution
   return p;
 }
 
+FitTest WindowFit(std::span<const int64_t> counts, std::span<const double> chances, int draws) {
+  std::vector<int64_t> observed(counts.begin(), counts.end());
+  std::vector<double> p(chances.begin(), chances.end());
+  int64_t counted = 0;
+  double covered = 0;
+  for (int64_t c : observed) counted += c;
+  for (double x : p) covered += x;
+  // The rest: values in no class, and draws at which a formula fails.
+  observed.push_back(std::max<int64_t>(draws - counted, 0));
+  p.push_back(std::max(1 - covered, 0.0) < 1e-12 ? 0.0 : 1 - covered);
+  return PearsonFit(observed, p, draws);
+}
+
+FitTest ValueCountFit(const std::vector<int32_t>& counts, const ValueDistribution& distribution,
+                      int draws) {
+  std::vector<int64_t> observed;
+  std::vector<double> p;
+  for (size_t v = 0; v < counts.size(); ++v) {
+    const double chance = distribution.Probability(static_cast<int32_t>(v));
+    if (counts[v] == 0 && chance == 0) continue;
+    observed.push_back(counts[v]);
+    p.push_back(chance);
+  }
+  return WindowFit(observed, p, draws);
+}
+
 }  // namespace dlt

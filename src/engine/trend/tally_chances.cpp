@@ -1,6 +1,8 @@
 #include "trend/tally_chances.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <functional>
 
 #include "common/numbers.h"
@@ -245,6 +247,29 @@ std::string ChanceRowText(const ColumnFigures& f, int row) {
       return ExpectedText(f.expectedOmission);
     default:
       return ProbabilityText(f.omissionChance);
+  }
+}
+
+std::string ChanceRowShortText(const ColumnFigures& f, int row) {
+  char text[32];
+  switch (row) {
+    case 0:
+    case 2: {
+      const double x = row == 0 ? f.expected : f.expectedOmission;
+      if (std::isinf(x)) return "∞";
+      std::snprintf(text, sizeof text, "%.1f", x);
+      return text;
+    }
+    case 1: {
+      const std::string full = DeviationText(f.deviation);
+      if (std::isinf(f.deviation)) return full;
+      std::snprintf(text, sizeof text, "%+.1f", f.deviation);
+      return std::string(text) == "+0.0" || std::string(text) == "-0.0" ? "0.0" : text;
+    }
+    default:
+      if (f.omissionChance < 0.005) return "<1%";
+      std::snprintf(text, sizeof text, "%.0f%%", f.omissionChance * 100);
+      return text;
   }
 }
 

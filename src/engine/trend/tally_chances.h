@@ -70,6 +70,9 @@ TallyChance GridChance(const OmissionGrid& grid, OmissionGridKind kind);
 // "遗漏概率", and the text of row `row` for a column.
 const std::array<std::string, 4>& ChanceRowTitles();
 std::string ChanceRowText(const ColumnFigures& f, int row);
+// The same for a narrow grid cell: one decimal, the chance in whole
+// percents ("86%", "<1%").
+std::string ChanceRowShortText(const ColumnFigures& f, int row);
 
 // The statistics area's numbers of one zone (in number order) over `draws`.
 TallyChance NumberTallyChance(const ZoneTally& zone, int draws, bool back);
