@@ -63,7 +63,8 @@ QVariant BacktestModel::data(const QModelIndex& index, int role) const {
   const BacktestRow& row = result_.rows[static_cast<size_t>(index.row())];
   if (role == Qt::BackgroundRole && !row.kept) return QColor(255, 220, 220);
   // With the shares a column of them comes before the broken conditions.
-  const int column = !result_.withShares && index.column() >= 3 ? index.column() + 1 : index.column();
+  const int column =
+      !result_.withShares && index.column() >= 3 ? index.column() + 1 : index.column();
   if (role == Qt::TextAlignmentRole && column < 4) return int(Qt::AlignCenter);
   if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
   switch (column) {
@@ -105,9 +106,9 @@ Tf_lshc::Tf_lshc(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) 
   top->addWidget(b_start);
   cb_expected = new QCheckBox(QStringLiteral("计算期望"), this);
   cb_expected->setObjectName("cb_expected");
-  cb_expected->setToolTip(QStringLiteral(
-      "每期另算一遍全部组合：条件保留了多少（一期随机开奖通过条件的机会），"
-      "合计为纯属偶然应保留的期数。较慢"));
+  cb_expected->setToolTip(
+      QStringLiteral("每期另算一遍全部组合：条件保留了多少（一期随机开奖通过条件的机会），"
+                     "合计为纯属偶然应保留的期数。较慢"));
   top->addWidget(cb_expected);
   top->addSpacing(16);
   l_share = new QLabel(this);

@@ -91,8 +91,8 @@ class ZhFrontGrid : public QWidget {
   QTableView* sg_zqresult = nullptr;
   QLabel* l_zh_pageinfo = nullptr;
   ZhStatusLine* l_zq_status = nullptr;
-  std::optional<int64_t> runMicros_;    // the run that made the list shown
-  std::vector<int64_t> runViolations_;  // its violation histogram, empty when not shown
+  std::optional<int64_t> runMicros_;         // the run that made the list shown
+  std::vector<int64_t> runViolations_;       // its violation histogram, empty when not shown
   std::optional<int64_t> runAcceptedOfAll_;  // what its enumeration accepted
 };
 

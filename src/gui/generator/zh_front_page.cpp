@@ -317,10 +317,10 @@ void ZhFrontPage::RunInBackground(
   // After a whole enumeration: the part of all combinations the conditions keep.
   std::optional<int64_t> acceptedOfAll;
   if (!keepCurrent && outcome.judged > 0) acceptedOfAll = outcome.accepted;
-  grid_->ShowRunResult(outcome.elapsedMicros,
-                       HasTolerantConditions(session_.set) ? outcome.violations
-                                                           : std::vector<int64_t>{},
-                       acceptedOfAll);
+  grid_->ShowRunResult(
+      outcome.elapsedMicros,
+      HasTolerantConditions(session_.set) ? outcome.violations : std::vector<int64_t>{},
+      acceptedOfAll);
   window_.setWindowTitle(QString::fromStdString(outcome.caption));
   if (!outcome.snapshotError.empty()) Inform(QString::fromStdString(outcome.snapshotError));
 }

@@ -55,8 +55,8 @@ void ZhStatusLine::Show(int64_t count, std::optional<int64_t> elapsedMicros,
                         const std::vector<int64_t>& violations,
                         std::optional<int64_t> acceptedOfAll) {
   QString text = ListStatusText(count, elapsedMicros);
-  if (acceptedOfAll) text += QStringLiteral("   ") + KeptShareText(*acceptedOfAll);
   if (!violations.empty()) text += QStringLiteral("   ") + ViolationsText(violations);
+  if (acceptedOfAll) text += QStringLiteral("   ") + KeptShareText(*acceptedOfAll);
   setText(text);
 }
 

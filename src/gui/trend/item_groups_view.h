@@ -45,8 +45,8 @@ class ItemGroupsView : public QWidget {
   QGridLayout* grid_ = nullptr;
   std::map<std::string, QGroupBox*> boxes_;
   std::map<std::string, std::vector<Row>> rows_;
-  std::vector<std::string> order_;           // the group ids in their order
-  std::map<std::string, QLabel*> fits_;      // per group
+  std::vector<std::string> order_;       // the group ids in their order
+  std::map<std::string, QLabel*> fits_;  // per group
 };
 
 }  // namespace dlt::gui

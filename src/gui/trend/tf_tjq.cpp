@@ -69,8 +69,8 @@ Tf_tjq::Tf_tjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   top->addWidget(start);
   cb_tjq_expected = new QCheckBox(QStringLiteral("显示期望值"), this);
   cb_tjq_expected->setObjectName("cb_tjq_expected");
-  cb_tjq_expected->setToolTip(QStringLiteral(
-      "在各项统计旁给出纯属偶然时的期望次数和偏差（标准差倍数），并做χ²拟合检验"));
+  cb_tjq_expected->setToolTip(
+      QStringLiteral("在各项统计旁给出纯属偶然时的期望次数和偏差（标准差倍数），并做χ²拟合检验"));
   connect(cb_tjq_expected, &QCheckBox::toggled, this, [this] {
     i_hmtjjzd->Redraw();
     ShowItems();
