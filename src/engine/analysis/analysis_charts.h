@@ -124,14 +124,11 @@ constexpr int kOccurrencePage = 35;
 // "遗漏次数统计图": the bars of the current omissions of up to 29 values
 // coloured by BarColourOf, the current omission or its share of the window
 // over each bar, and the statistic rows below. With `odds` (one per value)
-// the row "期望遗漏" follows "平均遗漏" and "遗漏概率" follows "本次遗漏".
+// the row "期望遗漏" follows "平均遗漏" and "遗漏概率%" follows "本次遗漏".
 constexpr int kOmissionStatsPage = 29;
 Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windowSize, bool percent,
                          int width, int height, const TextMetrics& metrics,
                          std::span<const OmissionOdds> odds = {});
-// A chance as a chart column writes it: a percentage with two decimals,
-// "<0.01%" below that.
-std::string ChancePercentText(double p);
 
 // "按期数分段走势": the newest 20 segments at most, oldest at the left, the
 // statistic as a polyline with its values written, each labelled with its

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 
 #include "analysis/analysis_charts.h"
@@ -93,18 +92,11 @@ Chart BarChart(const std::vector<BarItem>& items, int windowSize, bool percent,
                                       LineStyle::Dash});
     }
     if (item.deviation)
-      AddText(panel, {PlotX(c, i + 1), c.originY + below + 4}, DeviationText(*item.deviation),
+      AddText(panel, {PlotX(c, i + 1), c.originY + below + 4}, ShortDeviationText(*item.deviation),
               DeviationColour(*item.deviation), HAlign::Centre, VAlign::Top);
   }
   chart.panels.push_back(std::move(panel));
   return chart;
-}
-
-std::string ChancePercentText(double p) {
-  if (p > 0 && p < 0.00005) return "<0.01%";
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f%%", p * 100);
-  return text;
 }
 
 Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windowSize, bool percent,
@@ -129,11 +121,11 @@ Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windo
          k == 5 ? colours::kRed : colours::kBlack});
     if (withOdds && k == 3)
       rows.push_back({"期望遗漏",
-                      [odds](size_t i) { return ExpectedText(odds[i].expectedAverage); },
+                      [odds](size_t i) { return ShortExpectedText(odds[i].expectedAverage); },
                       colours::kBlue});
     if (withOdds && k == 5)
-      rows.push_back({"遗漏概率",
-                      [odds](size_t i) { return ChancePercentText(odds[i].currentChance); },
+      rows.push_back({"遗漏概率%",
+                      [odds](size_t i) { return WholePercentText(odds[i].currentChance); },
                       colours::kBlue});
   }
   const double rowHeight = metrics.Height("0") + 4;

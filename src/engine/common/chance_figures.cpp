@@ -128,11 +128,30 @@ std::string ProbabilityText(double p) {
   return Fixed(p, 6);
 }
 
-std::string DeviationText(double deviation) {
+// The sign always written, except for zero.
+std::string SignedFixed(double deviation, int decimals) {
   if (std::isinf(deviation)) return deviation > 0 ? "+∞" : "-∞";
-  std::string s = Fixed(deviation, 2);
-  if (s != "0.00" && s.front() != '-') s.insert(0, "+");
+  std::string s = Fixed(deviation, decimals);
+  if (s.find_first_not_of("0.") != std::string::npos && s.front() != '-') s.insert(0, "+");
   return s;
+}
+
+std::string DeviationText(double deviation) {
+  return SignedFixed(deviation, 2);
+}
+
+std::string ShortDeviationText(double deviation) {
+  return SignedFixed(deviation, 1);
+}
+
+std::string ShortExpectedText(double expected) {
+  if (std::isinf(expected)) return "∞";
+  return Fixed(expected, 1);
+}
+
+std::string WholePercentText(double p) {
+  if (p < 0.005) return "<1";
+  return Fixed(p * 100, 0);
 }
 
 std::string ExpectedText(double expected) {

@@ -34,6 +34,12 @@ double ChanceOfAtLeast(std::span<const double> p, int64_t k);
 // "-0.40", "0.00", "+∞"); an expected count with two ("14.29").
 std::string ProbabilityText(double p);
 std::string DeviationText(double deviation);
+// For narrow columns: a deviation or an expected count with one decimal
+// ("+1.3", "14.3", "∞"), a chance in whole percents without the sign
+// ("86", "<1"; the column's title says "%").
+std::string ShortDeviationText(double deviation);
+std::string ShortExpectedText(double expected);
+std::string WholePercentText(double p);
 std::string ExpectedText(double expected);
 
 // A goodness-of-fit test of observed tallies against chance: the χ²

@@ -71,10 +71,10 @@ Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics) {
                                           : setup.order == BarOrder::ByOmission
                                               ? setup.zone->byOmission
                                               : setup.zone->byNumber;
-  const TallyChance* chance = setup.chance && setup.zone &&
-                                      setup.chance->columns.size() >= setup.zone->byNumber.size()
-                                  ? setup.chance
-                                  : nullptr;
+  const TallyChance* chance =
+      setup.chance && setup.zone && setup.chance->columns.size() >= setup.zone->byNumber.size()
+          ? setup.chance
+          : nullptr;
   int32_t largest = 0;
   for (const NumberCount& n : shown) largest = std::max({largest, n.count, n.omission});
   const double expected = chance && !chance->columns.empty() ? chance->columns[0].expected : 0;
@@ -124,14 +124,14 @@ Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics) {
         {c.originX, y}, {c.originX + c.plotWidth, y}, colours::kGreen, 2, LineStyle::Dash});
     for (int i = 0; i < setup.slotCount && i < static_cast<int>(shown.size()); ++i) {
       const double d = chance->columns[static_cast<size_t>(shown[i].number - 1)].deviation;
-      AddText(panel, {PlotX(c, i + 1), c.originY + below + 2}, DeviationText(d),
+      AddText(panel, {PlotX(c, i + 1), c.originY + below + 2}, ShortDeviationText(d),
               std::fabs(d) >= 2 ? colours::kRed : colours::kBlack, HAlign::Centre, VAlign::Top);
     }
     const double x = second + 22 + metrics.Width("遗漏次数") + 20;
-    AddText(panel, {x, h - 20},
-            "绿色虚线：期望次数" + ExpectedText(expected) + "；下排：偏差σ；" +
-                FitText(chance->fit),
-            colours::kBlack);
+    AddText(
+        panel, {x, h - 20},
+        "绿色虚线：期望次数" + ExpectedText(expected) + "；下排：偏差σ；" + FitText(chance->fit),
+        colours::kBlack);
   }
   // Axes and labels last, over the bars.
   AddAxes(panel, metrics);

@@ -1,8 +1,6 @@
 #include "trend/tally_chances.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <functional>
 
 #include "common/numbers.h"
@@ -250,26 +248,20 @@ std::string ChanceRowText(const ColumnFigures& f, int row) {
   }
 }
 
+std::string ChanceRowShortTitle(int row) {
+  return ChanceRowTitles()[static_cast<size_t>(row)] + (row == 3 ? "%" : "");
+}
+
 std::string ChanceRowShortText(const ColumnFigures& f, int row) {
-  char text[32];
   switch (row) {
     case 0:
-    case 2: {
-      const double x = row == 0 ? f.expected : f.expectedOmission;
-      if (std::isinf(x)) return "∞";
-      std::snprintf(text, sizeof text, "%.1f", x);
-      return text;
-    }
-    case 1: {
-      const std::string full = DeviationText(f.deviation);
-      if (std::isinf(f.deviation)) return full;
-      std::snprintf(text, sizeof text, "%+.1f", f.deviation);
-      return std::string(text) == "+0.0" || std::string(text) == "-0.0" ? "0.0" : text;
-    }
+      return ShortExpectedText(f.expected);
+    case 1:
+      return ShortDeviationText(f.deviation);
+    case 2:
+      return ShortExpectedText(f.expectedOmission);
     default:
-      if (f.omissionChance < 0.005) return "<1%";
-      std::snprintf(text, sizeof text, "%.0f%%", f.omissionChance * 100);
-      return text;
+      return WholePercentText(f.omissionChance);
   }
 }
 

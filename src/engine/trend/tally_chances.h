@@ -71,7 +71,8 @@ TallyChance GridChance(const OmissionGrid& grid, OmissionGridKind kind);
 const std::array<std::string, 4>& ChanceRowTitles();
 std::string ChanceRowText(const ColumnFigures& f, int row);
 // The same for a narrow grid cell: one decimal, the chance in whole
-// percents ("86%", "<1%").
+// percents ("86", "<1") under the title "遗漏概率%".
+std::string ChanceRowShortTitle(int row);
 std::string ChanceRowShortText(const ColumnFigures& f, int row);
 
 // The statistics area's numbers of one zone (in number order) over `draws`.

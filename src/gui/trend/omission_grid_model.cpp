@@ -58,7 +58,7 @@ QVariant OmissionGridModel::data(const QModelIndex& index, int role) const {
   }
   const int k = StatisticRow(row);
   if (chanceRow >= 0) {
-    if (col == 0) return QString::fromStdString(ChanceRowTitles()[chanceRow]);
+    if (col == 0) return QString::fromStdString(ChanceRowShortTitle(chanceRow));
     if (!value) return {};
     return QString::fromStdString(
         ChanceRowShortText(chance_->columns[static_cast<size_t>(col - 1)], chanceRow));

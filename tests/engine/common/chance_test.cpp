@@ -117,6 +117,9 @@ TEST(ChanceFigures, DeviationOmissionAndTexts) {
   EXPECT_EQ(DeviationText(-0.4), "-0.40");
   EXPECT_EQ(DeviationText(-0.004), "0.00");
   EXPECT_EQ(DeviationText(std::numeric_limits<double>::infinity()), "+∞");
+  EXPECT_EQ(ShortDeviationText(1.26), "+1.3");
+  EXPECT_EQ(ShortDeviationText(-0.04), "0.0");
+  EXPECT_EQ(ShortDeviationText(-std::numeric_limits<double>::infinity()), "-∞");
   EXPECT_EQ(ExpectedText(100.0 / 7), "14.29");
 }
 
