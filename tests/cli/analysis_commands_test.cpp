@@ -5,24 +5,22 @@
 namespace dlt {
 namespace {
 
+// Five draws whose 主号一 is 1, 2, 1, 3, 1.
+void AddFirstNumbers(const std::string& dir) {
+  test::AddDraws(dir, {{"2009001", "1", "5", "6", "7", "8", "1", "2"},
+                       {"2009002", "2", "5", "6", "7", "8", "1", "2"},
+                       {"2009003", "1", "5", "6", "7", "8", "1", "2"},
+                       {"2009004", "3", "5", "6", "7", "8", "1", "2"},
+                       {"2009005", "1", "5", "6", "7", "8", "1", "2"}});
+}
+
+using test::AddDraws;
 using test::Lines;
 using test::RunDlt;
 
-void AddDraws(const std::string& dir, const std::vector<std::vector<std::string>>& draws) {
-  for (auto draw : draws) {
-    draw.insert(draw.begin(), {"history", "add"});
-    ASSERT_EQ(RunDlt(dir, draw).status, 0);
-  }
-}
-
 TEST(AnalyseCommand, PerValueStatisticsOverTheHistoryAndARange) {
   test::TempDir dir;
-  // z_num1: 1, 2, 1, 3, 1
-  AddDraws(dir.path(), {{"2009001", "1", "5", "6", "7", "8", "1", "2"},
-                        {"2009002", "2", "5", "6", "7", "8", "1", "2"},
-                        {"2009003", "1", "5", "6", "7", "8", "1", "2"},
-                        {"2009004", "3", "5", "6", "7", "8", "1", "2"},
-                        {"2009005", "1", "5", "6", "7", "8", "1", "2"}});
+  AddFirstNumbers(dir.path());
   const auto all = RunDlt(dir.path(), {"analyse", "z_num1", "--from", "0", "--to", "4"});
   ASSERT_EQ(all.status, 0) << all.err;
   // value, count, largest, smallest, average, last, current
@@ -45,12 +43,7 @@ TEST(AnalyseCommand, PerValueStatisticsOverTheHistoryAndARange) {
 // the 324632 combinations, 0 never.
 TEST(AnalyseCommand, ExpectedCountAndDeviation) {
   test::TempDir dir;
-  // z_num1: 1, 2, 1, 3, 1
-  AddDraws(dir.path(), {{"2009001", "1", "5", "6", "7", "8", "1", "2"},
-                        {"2009002", "2", "5", "6", "7", "8", "1", "2"},
-                        {"2009003", "1", "5", "6", "7", "8", "1", "2"},
-                        {"2009004", "3", "5", "6", "7", "8", "1", "2"},
-                        {"2009005", "1", "5", "6", "7", "8", "1", "2"}});
+  AddFirstNumbers(dir.path());
   const auto r =
       RunDlt(dir.path(), {"analyse", "z_num1", "--from", "0", "--to", "4", "--expected"});
   ASSERT_EQ(r.status, 0) << r.err;

@@ -5,15 +5,9 @@
 namespace dlt {
 namespace {
 
+using test::AddDraws;
 using test::Lines;
 using test::RunDlt;
-
-void AddDraws(const std::string& dir, const std::vector<std::vector<std::string>>& draws) {
-  for (auto draw : draws) {
-    draw.insert(draw.begin(), {"history", "add"});
-    ASSERT_EQ(RunDlt(dir, draw).status, 0);
-  }
-}
 
 TEST(ExpectCommand, ValueCountProbabilityAndTotal) {
   test::TempDir dir;

@@ -18,14 +18,16 @@ std::vector<std::string> Repeat(std::vector<std::string> head, const std::string
   return head;
 }
 
+// Back numbers 01 02, 01 03, 04 05.
+void AddThreeDraws(const std::string& dir) {
+  test::AddDraws(dir, {{"2009001", "1", "2", "3", "4", "5", "1", "2"},
+                       {"2009002", "6", "7", "8", "9", "10", "1", "3"},
+                       {"2009003", "11", "12", "13", "14", "15", "4", "5"}});
+}
+
 TEST(OmissionCommand, BackZoneRowsOfAHandComputedRange) {
   test::TempDir dir;
-  for (auto draw : {std::vector<std::string>{"2009001", "1", "2", "3", "4", "5", "1", "2"},
-                    {"2009002", "6", "7", "8", "9", "10", "1", "3"},
-                    {"2009003", "11", "12", "13", "14", "15", "4", "5"}}) {
-    draw.insert(draw.begin(), {"history", "add"});
-    ASSERT_EQ(RunDlt(dir.path(), draw).status, 0);
-  }
+  AddThreeDraws(dir.path());
   const auto r = RunDlt(dir.path(), {"omission", "--zone", "back"});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string none = "9999";
@@ -47,12 +49,7 @@ TEST(OmissionCommand, BackZoneRowsOfAHandComputedRange) {
 // degrees; the figures below were worked out apart from the program.
 TEST(OmissionCommand, ExpectedRowsAndFitOfTheBackZone) {
   test::TempDir dir;
-  for (auto draw : {std::vector<std::string>{"2009001", "1", "2", "3", "4", "5", "1", "2"},
-                    {"2009002", "6", "7", "8", "9", "10", "1", "3"},
-                    {"2009003", "11", "12", "13", "14", "15", "4", "5"}}) {
-    draw.insert(draw.begin(), {"history", "add"});
-    ASSERT_EQ(RunDlt(dir.path(), draw).status, 0);
-  }
+  AddThreeDraws(dir.path());
   const auto plain = RunDlt(dir.path(), {"omission", "--zone", "back"});
   const auto r = RunDlt(dir.path(), {"omission", "--zone", "back", "--expected"});
   ASSERT_EQ(r.status, 0) << r.err;

@@ -115,6 +115,17 @@ std::unique_ptr<HistoryComboSet> PastOf(const ConditionSet& set, std::span<const
   return past;
 }
 
+JudgeSetup SetupOf(const ConditionSet& set, const MemoryHistory& history, const EvalEnv& env,
+                   int32_t tableTest, const HistoryComboSet* past) {
+  JudgeSetup setup;
+  setup.set = &set;
+  setup.history = &history;
+  setup.env = env;
+  setup.tableTest = tableTest;
+  setup.pastCombos = past;
+  return setup;
+}
+
 // As much history as a filter run keeps in memory before its candidates.
 int HistoryStart(int index) {
   return std::max(0, index - MemoryHistory::kMaxDraws);
@@ -127,12 +138,8 @@ BacktestRow JudgeDrawAlone(const DrawTable& table, const ConditionSet& set, cons
   MemoryHistory history;
   history.Assign({before.begin(), before.end()});
   const std::unique_ptr<HistoryComboSet> past = PastOf(set, all, index);
-  JudgeSetup setup;
-  setup.set = &set;
-  setup.history = &history;
-  setup.env = env;
-  setup.tableTest = table.Scratch(ScratchField::Test, index);
-  setup.pastCombos = past.get();
+  const JudgeSetup setup =
+      SetupOf(set, history, env, table.Scratch(ScratchField::Test, index), past.get());
   const Draw& draw = all[static_cast<size_t>(index)];
   return RowOf(set, env, draw, MakeFastJudge(setup)->Judge(draw.front), before, setup.tableTest,
                past.get());
@@ -166,12 +173,8 @@ class MovingJudge {
       if (past_) past_->Add(d.front);
     }
     history_.Assign(window_);
-    JudgeSetup setup;
-    setup.set = &set_;
-    setup.history = &history_;
-    setup.env = env_;
-    setup.tableTest = table_.Scratch(ScratchField::Test, index);
-    setup.pastCombos = past_.get();
+    const JudgeSetup setup =
+        SetupOf(set_, history_, env_, table_.Scratch(ScratchField::Test, index), past_.get());
     tables_->SetTableTest(setup.tableTest);
     // One combination is judged: ordering the tests by their cost over
     // samples would cost more than it saves, unless the whole enumeration
