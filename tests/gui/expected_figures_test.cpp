@@ -31,10 +31,6 @@ using namespace dlt::gui::test;
 
 namespace {
 
-QWidget* ShowTab(Tf_zbpxz& w, const QString& caption) {
-  return ShowTabOf(w.Tabs(), caption);
-}
-
 std::vector<std::string> Texts(const Chart& chart) {
   std::vector<std::string> texts;
   for (const ChartPanel& p : chart.panels)
@@ -53,7 +49,8 @@ size_t DashedLines(const Chart& chart) {
   return n;
 }
 
-// The series z_num1 over the whole history, opened as the launcher does.
+// The analysis opened as the launcher opens it, on the series of 主号一 named
+// by `key` or `formula` (both empty: a series handed over without either).
 Tf_zbpxz* OpenAnalysis(DltApp& app, const char* key, const char* formula) {
   auto* analysis = app.Windows().Get<Tf_zbpxz>();
   analysis->setWindowTitle(key);
@@ -87,7 +84,7 @@ void ExpectedFiguresTest::analysisCountChartsShowTheChanceOfEachValue() {
   world.SeedDraws(History(120, 4));
   auto app = world.MakeApp();
   Tf_zbpxz* analysis = OpenAnalysis(*app, "z_num1", "");
-  QWidget* tab = ShowTab(*analysis, "出现次数统计图");
+  QWidget* tab = ShowTabOf(analysis->Tabs(), "出现次数统计图");
   auto* box = Child<QCheckBox>(tab, "cb_tjt_expected");
   QVERIFY(!box->isChecked());
   QCOMPARE(DashedLines(Child<ChartView>(tab, "im_cxcstj")->CurrentChart()), size_t{0});
@@ -102,7 +99,7 @@ void ExpectedFiguresTest::analysisCountChartsShowTheChanceOfEachValue() {
   QVERIFY(bars.panels.front().title.find("χ²=") != std::string::npos);
 
   // 遗漏次数统计图: the long-run omission of 1 is (1 - 1/7) / (1/7) = 6.
-  tab = ShowTab(*analysis, "遗漏次数统计图");
+  tab = ShowTabOf(analysis->Tabs(), "遗漏次数统计图");
   Child<QCheckBox>(tab, "cb_ylcs_expected")->setChecked(true);
   const std::vector<std::string> rows = Texts(Child<ChartView>(tab, "im_ylcstj")->CurrentChart());
   QVERIFY(Has(rows, "期望遗漏"));
@@ -116,7 +113,7 @@ void ExpectedFiguresTest::aSeriesWithoutKeyOrFormulaHasNoChance() {
   world.SeedDraws(History(60, 4));
   auto app = world.MakeApp();
   Tf_zbpxz* analysis = OpenAnalysis(*app, "", "");
-  QWidget* tab = ShowTab(*analysis, "分项统计");
+  QWidget* tab = ShowTabOf(analysis->Tabs(), "分项统计");
   auto* box = Child<QCheckBox>(tab, "cb_fxtj_expected");
   box->setChecked(true);
   QVERIFY(!box->isChecked());
