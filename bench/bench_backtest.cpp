@@ -88,6 +88,26 @@ void BM_Backtest(benchmark::State& state) {
   state.SetLabel(state.range(0) == 0 ? "all conditions, whole ranges" : "all conditions, narrow");
 }
 
+// The yardstick: a judge set up from scratch for every draw, on one
+// thread; its processor time is what the backtest cost before its tables
+// moved forward.
+void BM_BacktestDrawByDraw(benchmark::State& state) {
+  World& w = TheWorld();
+  const ConditionSet& set = w.sets[state.range(0)];
+  const DrawRange range = NearRange(w.table->RecordCount(), static_cast<int>(state.range(1)));
+  BacktestResult result;
+  for (auto _ : state) result = RunBacktestDrawByDraw(*w.table, set, {}, range);
+  state.counters["kept"] = result.kept;
+  state.SetLabel("one judge per draw, one thread");
+}
+
+BENCHMARK(BM_BacktestDrawByDraw)
+    ->ArgsProduct({{0, 1}, {100, 1000}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
 BENCHMARK(BM_Backtest)
     ->ArgsProduct({{0, 1}, {100, 1000}})
     ->Unit(benchmark::kMillisecond)
