@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -28,6 +29,9 @@ class Tf_set : public QWidget {
   // "保存" on the page "在线更新": stores the notice page's address, an
   // http(s) address or nothing (no download); false with a message otherwise.
   bool SaveNoticeUrl();
+  // "保存" beside the history service's address: an http(s) address, or
+  // nothing for the operator's own; false with a message otherwise.
+  bool SaveSyncUrl();
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -42,6 +46,8 @@ class Tf_set : public QWidget {
   QPlainTextEdit* m_zone;
   QPlainTextEdit* m_shape;
   QLineEdit* e_noticeurl;
+  QLineEdit* e_syncurl;
+  QCheckBox* cb_syncatstart;
 };
 
 }  // namespace dlt::gui
