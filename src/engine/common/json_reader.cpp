@@ -211,35 +211,40 @@ class JsonParser {
     return IsValidUtf8(out) || Fail("文本不是有效的UTF-8");
   }
 
-  bool ParseArray(JsonValue& v, int depth) {
-    if (depth > limits_.maxDepth) return Fail("嵌套过深");
-    v.kind = JsonValue::Kind::Array;
+  // The elements of an array or the members of an object, each read by
+  // `readOne`, separated by commas up to `close`.
+  template <class ReadOne>
+  bool Elements(char close, const char* badSeparator, ReadOne readOne) {
     ++pos_;
     SkipBlanks();
-    if (Peek() == ']') return (++pos_, true);
+    if (Peek() == close) return (++pos_, true);
     while (true) {
       SkipBlanks();
-      v.items.emplace_back();
-      if (!ParseValue(v.items.back(), depth)) return false;
+      if (!readOne()) return false;
       SkipBlanks();
       if (Peek() == ',') {
         ++pos_;
         continue;
       }
-      if (Peek() == ']') return (++pos_, true);
-      return Fail(AtEnd() ? "内容不完整" : "数组中应为逗号或]");
+      if (Peek() == close) return (++pos_, true);
+      return Fail(AtEnd() ? "内容不完整" : badSeparator);
     }
+  }
+
+  bool ParseArray(JsonValue& v, int depth) {
+    if (depth > limits_.maxDepth) return Fail("嵌套过深");
+    v.kind = JsonValue::Kind::Array;
+    return Elements(']', "数组中应为逗号或]", [&] {
+      v.items.emplace_back();
+      return ParseValue(v.items.back(), depth);
+    });
   }
 
   bool ParseObject(JsonValue& v, int depth) {
     if (depth > limits_.maxDepth) return Fail("嵌套过深");
     v.kind = JsonValue::Kind::Object;
-    ++pos_;
-    SkipBlanks();
-    if (Peek() == '}') return (++pos_, true);
     std::set<std::string, std::less<>> seen;
-    while (true) {
-      SkipBlanks();
+    return Elements('}', "对象中应为逗号或}", [&] {
       if (Peek() != '"') return Fail(AtEnd() ? "内容不完整" : "成员名应是带引号的文本");
       const size_t keyPos = pos_;
       std::string key;
@@ -254,15 +259,8 @@ class JsonParser {
       SkipBlanks();
       v.keys.push_back(std::move(key));
       v.items.emplace_back();
-      if (!ParseValue(v.items.back(), depth)) return false;
-      SkipBlanks();
-      if (Peek() == ',') {
-        ++pos_;
-        continue;
-      }
-      if (Peek() == '}') return (++pos_, true);
-      return Fail(AtEnd() ? "内容不完整" : "对象中应为逗号或}");
-    }
+      return ParseValue(v.items.back(), depth);
+    });
   }
 
   std::string_view s_;

@@ -151,24 +151,27 @@ void Tf_set::showEvent(QShowEvent* e) {
   cb_syncatstart->setChecked(app_.settings.SyncAtStart());
 }
 
-bool Tf_set::SaveNoticeUrl() {
-  const QString address = e_noticeurl->text().trimmed();
+std::optional<QString> Tf_set::CheckedAddress(QLineEdit* edit, const QString& what) {
+  const QString address = edit->text().trimmed();
   if (!address.isEmpty() && !IsSafeWebAddress(address.toStdString())) {
-    app_.shell.Inform(this, QStringLiteral("公告页地址必须是以http://或https://开头的网址"));
-    return false;
+    app_.shell.Inform(this, what + QStringLiteral("必须是以http://或https://开头的网址"));
+    return std::nullopt;
   }
-  app_.settings.SetNoticeUrl(address);
-  e_noticeurl->setText(address);
+  return address;
+}
+
+bool Tf_set::SaveNoticeUrl() {
+  const auto address = CheckedAddress(e_noticeurl, QStringLiteral("公告页地址"));
+  if (!address) return false;
+  app_.settings.SetNoticeUrl(*address);
+  e_noticeurl->setText(*address);
   return true;
 }
 
 bool Tf_set::SaveSyncUrl() {
-  const QString address = e_syncurl->text().trimmed();
-  if (!address.isEmpty() && !IsSafeWebAddress(address.toStdString())) {
-    app_.shell.Inform(this, QStringLiteral("开奖数据服务地址必须是以http://或https://开头的网址"));
-    return false;
-  }
-  app_.settings.SetSyncUrl(address);
+  const auto address = CheckedAddress(e_syncurl, QStringLiteral("开奖数据服务地址"));
+  if (!address) return false;
+  app_.settings.SetSyncUrl(*address);
   e_syncurl->setText(app_.settings.SyncUrl());
   return true;
 }

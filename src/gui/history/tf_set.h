@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
@@ -37,6 +38,9 @@ class Tf_set : public QWidget {
   void showEvent(QShowEvent* e) override;
 
  private:
+  // The edit's address, trimmed, when it is empty or an http(s) address;
+  // otherwise nullopt after telling the user what `what` must be.
+  std::optional<QString> CheckedAddress(QLineEdit* edit, const QString& what);
   void LoadList();
   bool SaveList();
 

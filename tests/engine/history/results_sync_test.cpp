@@ -66,8 +66,12 @@ class ResultsSyncTest : public ::testing::Test {
 };
 
 TEST_F(ResultsSyncTest, AnEmptyHistoryReadsEveryPageAndGetsTheWholeHistory) {
-  const SyncResult r = Sync();
+  std::vector<std::pair<int, int>> progress;
+  SyncWatch watch;
+  watch.progress = [&](int read, int inAll) { progress.emplace_back(read, inAll); };
+  const SyncResult r = ApplySync(table, Plan(0, watch));
   EXPECT_EQ(service.asked, (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 4}, {2, 4}, {3, 4}, {4, 4}}));
   EXPECT_EQ(table.Draws(), service.history);
   EXPECT_EQ(r.added, 350);
   EXPECT_EQ(r.firstAdded, service.history.front().qs);
@@ -203,24 +207,6 @@ TEST_F(ResultsSyncTest, APageLimitNeverLeavesAHole) {
   Sync(2);
   EXPECT_EQ(service.asked, (std::vector<int>{1, 2}));
   EXPECT_EQ(table.Draws(), service.history);
-}
-
-TEST_F(ResultsSyncTest, APageLimitOnAnEmptyHistoryTakesTheNewestDraws) {
-  std::vector<std::pair<int, int>> progress;
-  SyncWatch watch;
-  watch.progress = [&](int read, int inAll) { progress.emplace_back(read, inAll); };
-  const SyncPlan plan = Plan(2, watch);
-  ApplySync(table, plan);
-  EXPECT_EQ(table.Draws(), std::vector<Draw>(service.history.begin() + 150, service.history.end()));
-  EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
-}
-
-TEST_F(ResultsSyncTest, ProgressCountsThePagesOfTheWholeHistory) {
-  std::vector<std::pair<int, int>> progress;
-  SyncWatch watch;
-  watch.progress = [&](int read, int inAll) { progress.emplace_back(read, inAll); };
-  Plan(0, watch);
-  EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 4}, {2, 4}, {3, 4}, {4, 4}}));
 }
 
 TEST_F(ResultsSyncTest, ADrawPublishedDuringTheWalkDoesNotCountTwice) {
