@@ -30,11 +30,9 @@ std::string CountText(const std::optional<int64_t>& n, const char* none) {
 std::string AmountText(const std::optional<int64_t>& fen, const char* none) {
   if (!fen) return none;
   std::string s = Grouped(*fen / 100);
-  if (*fen % 100) {
-    char cents[4];
-    std::snprintf(cents, sizeof cents, ".%02d", static_cast<int>(*fen % 100));
-    s += cents;
-  }
+  if (const int64_t cents = *fen % 100; cents != 0)
+    s += "." + std::string(1, static_cast<char>('0' + cents / 10)) +
+         static_cast<char>('0' + cents % 10);
   return s;
 }
 
