@@ -17,6 +17,7 @@
 #include "gui/app/tdm.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
+#include "gui/history/draw_grid_view.h"
 #include "gui/history/draw_table_model.h"
 #include "gui/history/tf_gxsjq.h"
 #include "gui/history/tf_informdownload.h"
@@ -209,8 +210,8 @@ void ServiceSyncTest::theSettingsPageKeepsTheAddressAndTheTick() {
 
   edit->clear();
   QVERIFY(set->SaveSyncUrl());
-  QCOMPARE(edit->text(), QString::fromUtf8(kDefaultSyncUrl.data(), kDefaultSyncUrl.size()))
-      << "an empty address is the operator's own again";
+  // An empty address is the operator's own again.
+  QCOMPARE(edit->text(), QString::fromUtf8(kDefaultSyncUrl.data(), kDefaultSyncUrl.size()));
 }
 
 void ServiceSyncTest::theQtClientRefusesWhatIsNoPage() {

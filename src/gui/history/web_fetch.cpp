@@ -36,9 +36,13 @@ WebFetchResult FetchUrl(const QUrl& url, const WebFetchOptions& options) {
     reply->abort();
   };
   QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+  // Each hop is checked against the address it leaves (the reply's own may
+  // already name the target).
+  QUrl current = url;
   if (options.sameHostOnly) {
     QObject::connect(reply.get(), &QNetworkReply::redirected, &loop, [&](const QUrl& target) {
-      if (RedirectAllowed(reply->url().toString().toStdString(), target.toString().toStdString())) {
+      if (RedirectAllowed(current.toString().toStdString(), target.toString().toStdString())) {
+        current = target;
         emit reply->redirectAllowed();
       } else {
         refusedTarget = target.toString();
