@@ -10,12 +10,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <atomic>
 
 #include "gui/app/app_settings.h"
 #include "gui/app/long_task.h"
 #include "gui/app/tdm.h"
 #include "gui/app/tf_main.h"
+#include "gui/app/tf_showpic.h"
 #include "gui/app/window_set.h"
 #include "gui/history/draw_grid_view.h"
 #include "gui/history/draw_table_model.h"
@@ -50,6 +52,7 @@ class ServiceSyncTest : public QObject {
  private slots:
   void theButtonBringsAHistory150DrawsBehindUpToDate();
   void aFailedSyncSaysWhyAndStoresNothing();
+  void theCancelButtonEndsAWaitingSync();
   void theStartSyncRunsInTheBackgroundWhenTicked();
   void theStartSyncWaitsForWorkThatReadsTheHistory();
   void noStartSyncUnlessTicked();
@@ -106,6 +109,20 @@ void ServiceSyncTest::aFailedSyncSaysWhyAndStoresNothing() {
   QCOMPARE(world.shell.messages.size(), 1);
   QVERIFY2(world.shell.messages[0].contains("必须是以http://或https://开头的网址"),
            qPrintable(world.shell.messages[0]));
+}
+
+void ServiceSyncTest::theCancelButtonEndsAWaitingSync() {
+  TestWorld world;
+  world.SeedDraws(History(30));
+  // The service never answers: only the cancel ends the wait.
+  LoopbackServer server([](const std::string&) { return HttpAnswer::Hang(); });
+  Set(world, "syncurl", QString::fromStdString(server.Url()));
+  auto app = world.MakeApp();
+  auto* box = app->Windows().Get<Tf_showpic>();
+  QTimer::singleShot(0, box, [box] { Click(box, "b_cancel"); });
+  app->Windows().Get<Tf_gxsjq>()->SyncClicked();
+  QCOMPARE(world.shell.messages, QStringList{"同步已取消，历史数据未改变"});
+  QCOMPARE(app->Context().Table().RecordCount(), 30);
 }
 
 void ServiceSyncTest::theStartSyncRunsInTheBackgroundWhenTicked() {
