@@ -355,10 +355,13 @@ bool DrawTable::Post(std::string* error) {
     if (error) *error = "数据库中已经存在此期的记录";
     return false;
   }
+  DrawChanges changes;
   Exec("SAVEPOINT post");  // a savepoint nests inside a batch
   try {
     if (state_ == State::Edit) {
       const int32_t oldQs = draws_[editIndex_].qs;
+      if (oldQs != bufferDraw_.qs) changes.removed.push_back(oldQs);
+      if (draws_[editIndex_] != bufferDraw_) changes.stored.push_back(bufferDraw_.qs);
       if (oldQs != bufferDraw_.qs) {
         DeleteRowSql(oldQs);
         std::array<int32_t, 4> keep{};
@@ -373,6 +376,7 @@ bool DrawTable::Post(std::string* error) {
       }
     } else {
       pos_ = InsertRowMemory(bufferDraw_, bufferExtras_);
+      changes.stored.push_back(bufferDraw_.qs);
     }
     WriteRow(pos_);
     Exec("RELEASE post");
@@ -384,17 +388,23 @@ bool DrawTable::Post(std::string* error) {
   eof_ = bof_ = false;
   state_ = State::Browse;
   editIndex_ = -1;
+  for (int32_t qs : changes.removed) NoteRemoved(qs);
+  for (int32_t qs : changes.stored) NoteStored(qs);
+  TellCommitted();
   return true;
 }
 
 void DrawTable::Delete() {
   if (Empty()) return;
   state_ = State::Browse;
-  DeleteRowSql(draws_[pos_].qs);
+  const int32_t qs = draws_[pos_].qs;
+  DeleteRowSql(qs);
   EraseRowMemory(pos_);
   if (pos_ >= RecordCount()) pos_ = std::max(0, RecordCount() - 1);
   eof_ = Empty();
   bof_ = Empty();
+  NoteRemoved(qs);
+  TellCommitted();
 }
 
 bool DrawTable::AppendDraw(const Draw& d, std::string* error) {
@@ -446,8 +456,10 @@ int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
   WriteBatch batch(*this);
   Exec("SAVEPOINT import");
   int added = 0;
+  DrawChanges changes;
   try {
     if (overwrite) {
+      for (const Draw& d : draws_) changes.removed.push_back(d.qs);
       Exec("DELETE FROM basedata");
       draws_.clear();
       extras_.clear();
@@ -458,6 +470,7 @@ int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
       if (IndexOf(d.qs) >= 0) continue;
       const int i = InsertRowMemory(d, DrawExtras{});
       WriteRow(i);
+      changes.stored.push_back(d.qs);
       ++added;
     }
     UpdateAllDerivedFields();
@@ -467,9 +480,30 @@ int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
     Reload();
     throw;
   }
+  for (int32_t qs : changes.removed) NoteRemoved(qs);
+  for (int32_t qs : changes.stored) NoteStored(qs);
   state_ = State::Browse;
   Last();
   return added;
+}
+
+void DrawTable::NoteStored(int32_t qs) {
+  if (qs <= kLastRealQs) pending_.stored.push_back(qs);
+}
+
+void DrawTable::NoteRemoved(int32_t qs) {
+  if (qs <= kLastRealQs) pending_.removed.push_back(qs);
+}
+
+void DrawTable::TellCommitted() {
+  if (batchDepth_ > 0 || pending_.Empty()) return;
+  DrawChanges told = std::move(pending_);
+  pending_ = {};
+  for (auto* list : {&told.stored, &told.removed}) {
+    std::sort(list->begin(), list->end());
+    list->erase(std::unique(list->begin(), list->end()), list->end());
+  }
+  if (listener_) listener_(told);
 }
 
 void DrawTable::BeginBatch() {
@@ -477,17 +511,21 @@ void DrawTable::BeginBatch() {
 }
 
 void DrawTable::EndBatch() {
-  if (batchDepth_ == 0 || --batchDepth_ > 0 || sqlite3_get_autocommit(db_)) return;
+  if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+  if (sqlite3_get_autocommit(db_)) return TellCommitted();  // each write committed itself
   if (const int rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr); rc != SQLITE_OK) {
     // Nothing of the batch is stored: the rows in memory must say the same.
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    pending_ = {};
     Reload();
     ThrowDb(db_, rc);
   }
+  TellCommitted();
 }
 
 void DrawTable::AbortBatch() noexcept {
   if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+  pending_ = {};
   if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   try {
     Reload();
