@@ -31,7 +31,7 @@ TicketBook* GradedBook(CliContext& ctx, DrawTable& table) {
   return book;
 }
 
-const BookEntry& EntryOrThrow(const std::optional<BookEntry>& entry, int64_t id) {
+BookEntry EntryOrThrow(const std::optional<BookEntry>& entry, int64_t id) {
   if (!entry) throw CliError("没有第" + std::to_string(id) + "条投注记录");
   return *entry;
 }
@@ -93,7 +93,7 @@ void AddShowCommand(CLI::App& book, CliContext& ctx, const std::shared_ptr<BookO
   show->callback([&ctx, o] {
     auto table = ctx.OpenTable();
     TicketBook* book = GradedBook(ctx, *table);
-    const BookEntry& entry = EntryOrThrow(book ? book->Entry(o->id) : std::nullopt, o->id);
+    const BookEntry entry = EntryOrThrow(book ? book->Entry(o->id) : std::nullopt, o->id);
     if (!entry.result) {
       ctx.out << "待开奖\n";
       return;

@@ -87,7 +87,8 @@ std::optional<BookResult> ReadResult(sqlite3_stmt* st, int64_t id, int count) {
     BadEntry(id, "中奖统计与注数不符");
   PrizeCounts seen{};
   int lastPosition = -1;
-  for (std::string_view word : SplitBlanks(ColumnText(st, 8))) {
+  const std::string winners = ColumnText(st, 8);
+  for (std::string_view word : SplitBlanks(winners)) {
     const size_t colon = word.find(':');
     const auto position =
         colon == std::string_view::npos ? std::nullopt : ParseDrawField(word.substr(0, colon), 0, nullptr);

@@ -235,7 +235,9 @@ TEST_F(BookGrading, TheDrawOfAnEntryIsStoredOrToCome) {
   for (const DrawCase& c : cases) {
     std::string error;
     EXPECT_EQ(CheckBookDraw(table, c.text, &error).has_value(), c.accepted) << c.text;
-    if (!c.accepted) EXPECT_FALSE(error.empty()) << c.text;
+    if (!c.accepted) {
+      EXPECT_FALSE(error.empty()) << c.text;
+    }
   }
   table.DeleteDraw(2026005);
   std::string error;

@@ -110,7 +110,8 @@ TEST(TicketBook, ADamagedFileIsRefusedAndLeftInPlace) {
        [](const std::string& p) { Sql(p, "UPDATE book SET tickets = '01 02 03 04 36 01 02 '"); }},
       {"a draw number out of range",
        [](const std::string& p) { Sql(p, "UPDATE book SET qs = 9999999"); }},
-      {"a name that is no text", [](const std::string& p) { Sql(p, "UPDATE book SET name = 5"); }},
+      {"a name that is no text",
+       [](const std::string& p) { Sql(p, "UPDATE book SET name = x'ff00'"); }},
       {"another version", [](const std::string& p) { Sql(p, "PRAGMA user_version = 9"); }},
   };
   for (const DamageCase& c : cases) {

@@ -36,7 +36,9 @@ TEST(BalanceChart, TheValueAxisTakesInZeroAndEveryBalance) {
   for (size_t i = 0; i < discs.size(); ++i) {
     EXPECT_GT(discs[i].centre.x, p.coord.originX);
     EXPECT_LT(discs[i].centre.x, p.coord.originX + p.coord.plotWidth);
-    if (i) EXPECT_GT(discs[i].centre.x, discs[i - 1].centre.x);
+    if (i) {
+      EXPECT_GT(discs[i].centre.x, discs[i - 1].centre.x);
+    }
   }
   std::vector<std::string> texts;
   for (const ChartText& t : p.ItemsOf<ChartText>()) texts.push_back(t.text);
