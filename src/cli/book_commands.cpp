@@ -52,8 +52,7 @@ void AddAddCommand(CLI::App& book, CliContext& ctx, const std::shared_ptr<BookOp
     const auto qs = CheckBookDraw(*table, o->draw, &error);
     if (!qs) throw CliError(error + ", 投注记录未改变");
     NewBookEntry entry;
-    entry.name =
-        o->name.empty() ? std::filesystem::path(o->ticketFile).stem().string() : o->name;
+    entry.name = o->name.empty() ? std::filesystem::path(o->ticketFile).stem().string() : o->name;
     entry.qs = *qs;
     entry.addedAt = static_cast<int64_t>(std::time(nullptr));
     entry.tickets = *tickets;

@@ -61,8 +61,9 @@ void CliContext::AttachBook(DrawTable& table) const {
           book->warnings.push_back(error);
           return;
         }
-        const auto lines = GradingNotices(report, ReadPrizeTable(SettingsPath()),
-                                          [&table](int32_t qs) { return PrizeAmounts(table).Read(qs); });
+        const auto lines =
+            GradingNotices(report, ReadPrizeTable(SettingsPath()),
+                           [&table](int32_t qs) { return PrizeAmounts(table).Read(qs); });
         book->notes.insert(book->notes.end(), lines.begin(), lines.end());
       });
 }

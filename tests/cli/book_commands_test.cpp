@@ -60,8 +60,10 @@ TEST_F(BookCommands, AnEntryIsGradedWhenItsDrawIsAdded) {
             "01 02 03 10 11 01 02 六等奖\n01 02 20 21 22 01 05 八等奖\n");
 
   // The floating tier's amount entered by hand is counted from then on.
-  EXPECT_EQ(Run({"book", "amount", "2026011", "1", "6000000"}).out, "第2026011期一等奖: 每注6000000元\n");
-  EXPECT_EQ(Lines(Run({"book", "list"}).out).back(), "合计\t投入10元\t中奖6000505元\t盈亏6000495元");
+  EXPECT_EQ(Run({"book", "amount", "2026011", "1", "6000000"}).out,
+            "第2026011期一等奖: 每注6000000元\n");
+  EXPECT_EQ(Lines(Run({"book", "list"}).out).back(),
+            "合计\t投入10元\t中奖6000505元\t盈亏6000495元");
 }
 
 TEST_F(BookCommands, TheListGivesTheSummaryOfThePrizeCheck) {
@@ -100,7 +102,8 @@ TEST_F(BookCommands, ReplacingTheDrawByAnOverwritingImportGradesAgain) {
   all.replace(all.find(old), old.size(), "2026011 20 21 22 23 24 03 04 ");
   test::WriteBytes(dir.file("all.txt"), all);
   const auto r = Run({"history", "import", dir.file("all.txt"), "--overwrite"});
-  EXPECT_EQ(r.out, "导入11期, 共11期\n第2026011期: 2注中奖, 共5元(另有一等奖1注奖金未知, 未计入)\n");
+  EXPECT_EQ(r.out,
+            "导入11期, 共11期\n第2026011期: 2注中奖, 共5元(另有一等奖1注奖金未知, 未计入)\n");
   EXPECT_EQ(Run({"book", "show", "1"}).out,
             "20 21 22 23 24 03 04 一等奖\n01 02 20 21 22 01 05 八等奖\n");
 }
@@ -109,8 +112,8 @@ TEST_F(BookCommands, TheResultsSyncGradesWithItsPublishedAmounts) {
   // The service knows the stored draws and 2026011.
   std::vector<Draw> history;
   for (int i = 1; i <= 10; ++i)
-    history.push_back(test::MakeDraw(2026000 + i, {i, i + 5, i + 10, i + 15, i + 20},
-                                     {1 + i % 10, 12}));
+    history.push_back(
+        test::MakeDraw(2026000 + i, {i, i + 5, i + 10, i + 15, i + 20}, {1 + i % 10, 12}));
   history.push_back(test::MakeDraw(2026011, {1, 2, 3, 4, 5}, {1, 2}));
   test::LoopbackServer server(test::ServiceOver(history));
   Run({"book", "add", dir.file("t.txt"), "--draw", "2026011"});
@@ -143,8 +146,9 @@ TEST_F(BookCommands, RemovedEntriesLeaveTheTotals) {
 }
 
 TEST_F(BookCommands, TheTicketPriceComesFromTheSettings) {
-  test::WriteBytes(dir.file("settings.ini"), "[software]\ndltsettings\\ticketprice=3\n"
-                                             "dltsettings\\prize8=\ndltsettings\\prize5=250.5\n");
+  test::WriteBytes(dir.file("settings.ini"),
+                   "[software]\ndltsettings\\ticketprice=3\n"
+                   "dltsettings\\prize8=\ndltsettings\\prize5=250.5\n");
   Run({"book", "add", dir.file("t.txt"), "--draw", "2026011"});
   const auto r = AddTarget();
   // 八等奖 floats now and 五等奖 pays 250.50 元.

@@ -22,8 +22,8 @@ std::optional<int32_t> CheckBookDraw(const DrawTable& table, std::string_view te
   const int32_t newestQs = newest >= 0 ? table.Draws()[static_cast<size_t>(newest)].qs : 0;
   // A draw to come follows the newest stored one, in its year or the next:
   // a mistyped year would wait for its draw for ever.
-  const bool toCome = draw > newestQs && draw % 1000 != 0 &&
-                      (newestQs == 0 || draw / 1000 <= newestQs / 1000 + 1);
+  const bool toCome =
+      draw > newestQs && draw % 1000 != 0 && (newestQs == 0 || draw / 1000 <= newestQs / 1000 + 1);
   if (toCome) return draw;
   if (error) *error = "第" + std::to_string(draw) + "期既不是将要开奖的一期, 也不在历史数据中";
   return std::nullopt;
@@ -117,20 +117,20 @@ std::optional<int64_t> AddBookEntry(TicketBook& book, const DrawTable& table, Ne
 }
 
 void AttachBookGrading(DrawTable& table, BookSource book, GradingListener told) {
-  table.SetChangeListener([&table, book = std::move(book),
-                           told = std::move(told)](const DrawChanges& changes) {
-    std::vector<int32_t> draws = changes.stored;
-    draws.insert(draws.end(), changes.removed.begin(), changes.removed.end());
-    try {
-      TicketBook* graded = book ? book() : nullptr;
-      if (!graded) return;
-      const GradingReport report = GradeBookEntries(*graded, table, &draws);
-      if (!report.Empty() && told) told(report, {});
-    } catch (const std::exception& e) {
-      // The draws are stored; only the results wait for the next grading.
-      if (told) told({}, std::string("投注记录未能对奖: ") + e.what());
-    }
-  });
+  table.SetChangeListener(
+      [&table, book = std::move(book), told = std::move(told)](const DrawChanges& changes) {
+        std::vector<int32_t> draws = changes.stored;
+        draws.insert(draws.end(), changes.removed.begin(), changes.removed.end());
+        try {
+          TicketBook* graded = book ? book() : nullptr;
+          if (!graded) return;
+          const GradingReport report = GradeBookEntries(*graded, table, &draws);
+          if (!report.Empty() && told) told(report, {});
+        } catch (const std::exception& e) {
+          // The draws are stored; only the results wait for the next grading.
+          if (told) told({}, std::string("投注记录未能对奖: ") + e.what());
+        }
+      });
 }
 
 void DetachBookGrading(DrawTable& table) {

@@ -74,8 +74,10 @@ BookView ViewBook(const std::vector<BookEntry>& entries, const PrizeTable& table
     view.totals.spentFen += e.costFen;
     if (e.result) {
       auto found = drawAmounts.find(e.qs);
-      if (found == drawAmounts.end()) found = drawAmounts.emplace(e.qs, AmountsOf(amounts, e.qs)).first;
-      const Winnings w = WinningsOf(e.result->counts, table, found->second ? &*found->second : nullptr);
+      if (found == drawAmounts.end())
+        found = drawAmounts.emplace(e.qs, AmountsOf(amounts, e.qs)).first;
+      const Winnings w =
+          WinningsOf(e.result->counts, table, found->second ? &*found->second : nullptr);
       view.totals.wonFen += w.fen;
       for (size_t i = 0; i < w.uncounted.size(); ++i) view.totals.uncounted[i] += w.uncounted[i];
       netByDraw[e.qs] += w.fen - e.costFen;
@@ -135,9 +137,8 @@ bool EnterTierAmount(DrawTable& table, int32_t qs, int level, std::optional<int6
   }
   PrizeAmounts amounts(table);
   DrawPrizes prizes = amounts.Read(qs).value_or(DrawPrizes{qs, {}});
-  auto tier = std::find_if(prizes.tiers.begin(), prizes.tiers.end(), [&](const PrizeTier& t) {
-    return t.level == level && !t.additional;
-  });
+  auto tier = std::find_if(prizes.tiers.begin(), prizes.tiers.end(),
+                           [&](const PrizeTier& t) { return t.level == level && !t.additional; });
   if (tier == prizes.tiers.end()) {
     PrizeTier t;
     t.name = PrizeText(level);

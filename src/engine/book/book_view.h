@@ -19,8 +19,7 @@ using StoredAmounts = std::function<std::optional<DrawPrizes>(int32_t qs)>;
 // What a prize level pays a ticket: the fixed prize of the table, else the
 // amount stored for the draw (published or entered by hand), else nothing
 // known.
-std::optional<int64_t> LevelAmountFen(int level, const PrizeTable& table,
-                                      const DrawPrizes* stored);
+std::optional<int64_t> LevelAmountFen(int level, const PrizeTable& table, const DrawPrizes* stored);
 
 // Money won by tickets per level; tickets of a level without an amount are
 // won but not counted.

@@ -59,8 +59,8 @@ std::string JoinNumbers(const PrizeCounts& counts) {
 std::string WinnersText(const std::vector<std::pair<int, int>>& winners) {
   std::string s;
   for (size_t i = 0; i < winners.size(); ++i)
-    s += (i ? " " : "") + std::to_string(winners[i].first) + ":" +
-         std::to_string(winners[i].second);
+    s +=
+        (i ? " " : "") + std::to_string(winners[i].first) + ":" + std::to_string(winners[i].second);
   return s;
 }
 
@@ -90,10 +90,12 @@ std::optional<BookResult> ReadResult(sqlite3_stmt* st, int64_t id, int count) {
   const std::string winners = ColumnText(st, 8);
   for (std::string_view word : SplitBlanks(winners)) {
     const size_t colon = word.find(':');
-    const auto position =
-        colon == std::string_view::npos ? std::nullopt : ParseDrawField(word.substr(0, colon), 0, nullptr);
-    const auto level =
-        colon == std::string_view::npos ? std::nullopt : ParseDrawField(word.substr(colon + 1), 0, nullptr);
+    const auto position = colon == std::string_view::npos
+                              ? std::nullopt
+                              : ParseDrawField(word.substr(0, colon), 0, nullptr);
+    const auto level = colon == std::string_view::npos
+                           ? std::nullopt
+                           : ParseDrawField(word.substr(colon + 1), 0, nullptr);
     if (!position || !level || *position >= count || *position <= lastPosition || *level < 1 ||
         *level > 8)
       BadEntry(id, "中奖号码记录有误");
@@ -140,7 +142,8 @@ std::vector<Ticket> ParseStoredTickets(int64_t id, const std::string& text, int 
 
 std::string TicketsText(const std::vector<Ticket>& tickets) {
   std::string text;
-  for (size_t i = 0; i < tickets.size(); ++i) text += (i ? "\n" : "") + TicketResultLine(tickets[i]);
+  for (size_t i = 0; i < tickets.size(); ++i)
+    text += (i ? "\n" : "") + TicketResultLine(tickets[i]);
   return text;
 }
 
@@ -197,8 +200,9 @@ void CheckOrCreateSchema(sqlite3* db) {
   if (version != kBookVersion)
     throw BookError("文件版本" + std::to_string(version) + "不是本程序的投注记录");
   // Every column the program reads must be there.
-  Statement columns(db, "SELECT id, name, qs, added, count, cost, tickets, graded, counts, "
-                        "winners FROM book LIMIT 0");
+  Statement columns(db,
+                    "SELECT id, name, qs, added, count, cost, tickets, graded, counts, "
+                    "winners FROM book LIMIT 0");
 }
 
 }  // namespace
@@ -235,8 +239,9 @@ TicketBook::~TicketBook() {
 
 void TicketBook::CheckEveryEntry() const {
   std::lock_guard lock(mutex_);
-  Statement st(db_, "SELECT id, name, qs, added, count, cost, graded, counts, winners, tickets "
-                    "FROM book ORDER BY id");
+  Statement st(db_,
+               "SELECT id, name, qs, added, count, cost, graded, counts, winners, tickets "
+               "FROM book ORDER BY id");
   while (st.Step()) {
     const BookEntry e = ReadEntry(st.get());
     ParseStoredTickets(e.id, ColumnText(st.get(), 9), e.ticketCount);

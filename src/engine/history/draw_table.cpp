@@ -16,7 +16,8 @@ constexpr const char* kCreateSql =
     "twoaverage INTEGER, threeaverage INTEGER, fouraverage INTEGER, fiveaverage INTEGER, "
     "tenaverage INTEGER)";
 
-constexpr const char* kFieldNames[8] = {"qs", "red1", "red2", "red3", "red4", "red5", "red6", "blue"};
+constexpr const char* kFieldNames[8] = {"qs",   "red1", "red2", "red3",
+                                        "red4", "red5", "red6", "blue"};
 constexpr const char* kAverageNames[5] = {"twoaverage", "threeaverage", "fouraverage",
                                           "fiveaverage", "tenaverage"};
 constexpr int kAverageWindows[5] = {2, 3, 4, 5, 10};
@@ -42,9 +43,12 @@ int ScratchNumber(const std::string& name) {
 }
 
 void SetFieldOf(Draw& d, int fieldNo, int32_t v) {
-  if (fieldNo == 0) d.qs = v;
-  else if (fieldNo <= 5) d.front[fieldNo - 1] = static_cast<uint8_t>(v);
-  else d.back[fieldNo - 6] = static_cast<uint8_t>(v);
+  if (fieldNo == 0)
+    d.qs = v;
+  else if (fieldNo <= 5)
+    d.front[fieldNo - 1] = static_cast<uint8_t>(v);
+  else
+    d.back[fieldNo - 6] = static_cast<uint8_t>(v);
 }
 
 // A stored row as a draw, or nullopt with the reason: only rows the program
@@ -84,7 +88,9 @@ DrawTable::DrawTable(const std::string& path) : path_(path) {
   }
 }
 
-DrawTable::~DrawTable() { sqlite3_close(db_); }
+DrawTable::~DrawTable() {
+  sqlite3_close(db_);
+}
 
 void DrawTable::Exec(const char* sql) const {
   ExecSql(db_, sql);
@@ -220,7 +226,9 @@ int32_t DrawTable::FieldOf(const Draw& d, int fieldNo) {
   return 0;
 }
 
-int32_t DrawTable::Field(int fieldNo) const { return FieldOf(CurrentDraw(), fieldNo); }
+int32_t DrawTable::Field(int fieldNo) const {
+  return FieldOf(CurrentDraw(), fieldNo);
+}
 
 std::optional<int32_t> DrawTable::IntField(const std::string& name) const {
   if (Empty()) return std::nullopt;
@@ -332,10 +340,14 @@ bool DrawTable::SetField(const std::string& name, int32_t value) {
 
 bool DrawTable::SetTextField(const std::string& name, const std::string& value) {
   if (state_ == State::Browse) return false;
-  if (name == "coldhotbone") bufferExtras_.coldhotbone = value;
-  else if (name == "coldhotbtwo") bufferExtras_.coldhotbtwo = value;
-  else if (name == "coldhotbthree") bufferExtras_.coldhotbthree = value;
-  else return false;
+  if (name == "coldhotbone")
+    bufferExtras_.coldhotbone = value;
+  else if (name == "coldhotbtwo")
+    bufferExtras_.coldhotbtwo = value;
+  else if (name == "coldhotbthree")
+    bufferExtras_.coldhotbthree = value;
+  else
+    return false;
   return true;
 }
 
@@ -565,7 +577,9 @@ void DrawTable::UpdateAllDerivedFields() {
 
 // --- forecast record ------------------------------------------------------------
 
-bool DrawTable::DeleteForecast() { return DeleteDraw(kForecastQs); }
+bool DrawTable::DeleteForecast() {
+  return DeleteDraw(kForecastQs);
+}
 
 void DrawTable::WriteForecast(const Draw& numbers) {
   Draw d = numbers;

@@ -53,8 +53,7 @@ void Tdm::Told(const GradingReport& report, const std::string& error) {
     emit bookGraded(report, message);
   else
     QMetaObject::invokeMethod(
-        this, [this, report, message] { emit bookGraded(report, message); },
-        Qt::QueuedConnection);
+        this, [this, report, message] { emit bookGraded(report, message); }, Qt::QueuedConnection);
 }
 
 }  // namespace dlt::gui

@@ -33,9 +33,10 @@ struct ToolbarButton {
   const char* caption;
 };
 constexpr ToolbarButton kButtons[] = {
-    {"b_tjq", "统计区"},   {"b_zh", "超强组号"},   {"b_wdtz", "我的投注"}, {"b_fxd", "走势分析"},
-    {"b_moredb", "更多图表"}, {"b_zbpx", "指标剖析"}, {"b_gxsjq", "数据更新"}, {"b_set", "设置"},
-    {"b_tdsh", "提胆杀号"}, {"b_help", "帮助"},     {"b_exit", "退出"}};
+    {"b_tjq", "统计区"},     {"b_zh", "超强组号"},     {"b_wdtz", "我的投注"},
+    {"b_fxd", "走势分析"},   {"b_moredb", "更多图表"}, {"b_zbpx", "指标剖析"},
+    {"b_gxsjq", "数据更新"}, {"b_set", "设置"},        {"b_tdsh", "提胆杀号"},
+    {"b_help", "帮助"},      {"b_exit", "退出"}};
 
 constexpr int kMainHeight = 33;
 
@@ -64,8 +65,7 @@ Tf_main::Tf_main(AppContext& app, QWidget* parent)
   row->addStretch();
   connect(Button("b_tjq"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_tjq", true); });
   connect(Button("b_zh"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_zh", true); });
-  connect(Button("b_wdtz"), &QToolButton::clicked, this,
-          [this] { ShowFeature("Tf_wdtz", false); });
+  connect(Button("b_wdtz"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_wdtz", false); });
   connect(Button("b_fxd"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_fxd", true); });
   connect(Button("b_moredb"), &QToolButton::clicked, this,
           [this] { ShowFeature("Tf_moredb", true); });

@@ -31,10 +31,11 @@ PrizeTablePage::PrizeTablePage(AppContext& app, QWidget* parent) : QWidget(paren
   auto* save = NamedButton(this, "b_saveprizes", QStringLiteral("保存"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(new QLabel(QStringLiteral("“我的投注”按这里的每注金额计算投入，按固定奖金计算中奖金额。"
-                                              "留空的奖级为浮动奖金，取该期同步得到的奖金或手工输入的奖金；"
-                                              "奖金未知的中奖注数只显示、不计入金额。"),
-                              this));
+  layout->addWidget(
+      new QLabel(QStringLiteral("“我的投注”按这里的每注金额计算投入，按固定奖金计算中奖金额。"
+                                "留空的奖级为浮动奖金，取该期同步得到的奖金或手工输入的奖金；"
+                                "奖金未知的中奖注数只显示、不计入金额。"),
+                 this));
   layout->addWidget(save, 0, Qt::AlignRight);
   layout->addStretch(1);
   connect(save, &QPushButton::clicked, this, &PrizeTablePage::Save);

@@ -159,8 +159,8 @@ int64_t Tf_wdtz::SelectedId() const {
 void Tf_wdtz::ShowWinners() {
   const int64_t id = SelectedId();
   const auto& rows = model_->Rows();
-  const auto row = std::find_if(rows.begin(), rows.end(),
-                                [id](const BookRow& r) { return r.entry.id == id; });
+  const auto row =
+      std::find_if(rows.begin(), rows.end(), [id](const BookRow& r) { return r.entry.id == id; });
   if (row == rows.end() || !app_.dm->Book()) {
     m_winners->clear();
     return;
@@ -187,8 +187,7 @@ void Tf_wdtz::ShowWinners() {
   m_winners->setPlainText(lines.join('\n'));
 }
 
-std::optional<int64_t> Tf_wdtz::AskAndAdd(const std::vector<Ticket>& tickets,
-                                          const QString& name) {
+std::optional<int64_t> Tf_wdtz::AskAndAdd(const std::vector<Ticket>& tickets, const QString& name) {
   if (!Usable()) {
     app_.shell.Inform(this, l_problem->text());
     return std::nullopt;
@@ -232,10 +231,9 @@ std::optional<int64_t> Tf_wdtz::AskAndAdd(const std::vector<Ticket>& tickets,
 }
 
 void Tf_wdtz::AddFromFile() {
-  const QString path =
-      app_.shell.OpenFileName(this, QStringLiteral("导入投注文件"),
-                              QString::fromStdString(app_.folder.Root()),
-                              QStringLiteral("组号结果文件(*.txt)"));
+  const QString path = app_.shell.OpenFileName(this, QStringLiteral("导入投注文件"),
+                                               QString::fromStdString(app_.folder.Root()),
+                                               QStringLiteral("组号结果文件(*.txt)"));
   if (path.isEmpty()) return;
   std::string error;
   // The file is checked whole first: a bad line is named and nothing kept.
@@ -265,8 +263,8 @@ void Tf_wdtz::RemoveSelected() {
 void Tf_wdtz::EnterAmount() {
   const int64_t id = SelectedId();
   const auto& rows = model_->Rows();
-  const auto row = std::find_if(rows.begin(), rows.end(),
-                                [id](const BookRow& r) { return r.entry.id == id; });
+  const auto row =
+      std::find_if(rows.begin(), rows.end(), [id](const BookRow& r) { return r.entry.id == id; });
   if (row == rows.end() || !row->entry.result) {
     app_.shell.Inform(this, QStringLiteral("请先选择一条已开奖的投注记录"));
     return;
@@ -306,8 +304,7 @@ void Tf_wdtz::Graded(const GradingReport& report, const QString& error) {
       lastNotes_ << Q(line);
   Refresh();
   if (lastNotes_.isEmpty() || !app_.windows) return;
-  if (auto* popup = app_.windows->Get<Tf_informdownload>())
-    popup->AddNote(lastNotes_.join('\n'));
+  if (auto* popup = app_.windows->Get<Tf_informdownload>()) popup->AddNote(lastNotes_.join('\n'));
 }
 
 }  // namespace dlt::gui

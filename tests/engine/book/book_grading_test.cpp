@@ -228,9 +228,9 @@ struct DrawCase {
 TEST_F(BookGrading, TheDrawOfAnEntryIsStoredOrToCome) {
   // Stored: 2026001 .. 2026010.
   const DrawCase cases[] = {
-      {"2026005", true},   {"2026011", true},  {"2026150", true},  {"2027001", true},
-      {"2028001", false},  {"2026000", false}, {"2025150", false}, {"202601", false},
-      {"9999999", false},  {"abc", false},     {"-2026011", false}, {"", false},
+      {"2026005", true},  {"2026011", true},  {"2026150", true},   {"2027001", true},
+      {"2028001", false}, {"2026000", false}, {"2025150", false},  {"202601", false},
+      {"9999999", false}, {"abc", false},     {"-2026011", false}, {"", false},
   };
   for (const DrawCase& c : cases) {
     std::string error;
@@ -241,7 +241,8 @@ TEST_F(BookGrading, TheDrawOfAnEntryIsStoredOrToCome) {
   }
   table.DeleteDraw(2026005);
   std::string error;
-  EXPECT_FALSE(CheckBookDraw(table, "2026005", &error)) << "a gap in the history is no draw to come";
+  EXPECT_FALSE(CheckBookDraw(table, "2026005", &error))
+      << "a gap in the history is no draw to come";
   EXPECT_EQ(error, "第2026005期既不是将要开奖的一期, 也不在历史数据中");
   EXPECT_EQ(NextDrawNumber(table), 2026011);
 }

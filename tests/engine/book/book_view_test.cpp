@@ -100,8 +100,7 @@ TEST(BookView, ListLinesTotalsAndTheRunningBalance) {
   EXPECT_EQ(BookTotalsLine(view.totals),
             "合计\t投入24元\t中奖520元\t盈亏496元\t未计入: 一等奖1注(奖金未知)");
   // 2026011: 505 - 10 - 4; 2026012: + 15 - 6.
-  EXPECT_EQ(view.balance,
-            (std::vector<BalancePoint>{{2026011, 49100}, {2026012, 50000}}));
+  EXPECT_EQ(view.balance, (std::vector<BalancePoint>{{2026011, 49100}, {2026012, 50000}}));
 
   const BookView empty = ViewBook({}, table, NoAmounts());
   EXPECT_EQ(BookTotalsLine(empty.totals), "合计\t投入0元\t中奖0元\t盈亏0元");

@@ -98,7 +98,8 @@ TEST(TicketBook, ADamagedFileIsRefusedAndLeftInPlace) {
          std::string bytes = test::ReadBytes(p);
          test::WriteBytes(p, bytes.substr(0, bytes.size() / 2 + 7));
        }},
-      {"another database", [](const std::string& p) {
+      {"another database",
+       [](const std::string& p) {
          std::filesystem::remove(p);
          Sql(p, "CREATE TABLE other (x INTEGER)");
        }},
@@ -120,8 +121,8 @@ TEST(TicketBook, ADamagedFileIsRefusedAndLeftInPlace) {
     {
       auto book = TicketBook::Open(path, true);
       const int64_t id = book->Add(Entry(2026011));
-      book->SetResults({{id, BookResult{test::TargetDraw(), test::KnownCounts(),
-                                        test::KnownWinners()}}});
+      book->SetResults(
+          {{id, BookResult{test::TargetDraw(), test::KnownCounts(), test::KnownWinners()}}});
       book->Add(Entry(2026012));
     }
     c.damage(path);

@@ -8,8 +8,8 @@ namespace dlt {
 namespace {
 
 TEST(BalanceChart, RoundSteps) {
-  const std::pair<int64_t, int64_t> cases[] = {{0, 1},  {1, 1},   {8, 1},      {9, 2},
-                                               {16, 2}, {17, 5},  {40, 5},     {41, 10},
+  const std::pair<int64_t, int64_t> cases[] = {{0, 1},     {1, 1},     {8, 1},       {9, 2},
+                                               {16, 2},    {17, 5},    {40, 5},      {41, 10},
                                                {800, 100}, {801, 200}, {12345, 2000}};
   for (const auto& [range, step] : cases) EXPECT_EQ(RoundStep(range, 8), step) << range;
 }
