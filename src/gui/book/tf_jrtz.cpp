@@ -27,16 +27,7 @@ Tf_jrtz::Tf_jrtz(QWidget* parent) : QDialog(parent) {
   l_summary = new QLabel(this);
   l_summary->setObjectName("l_summary");
   layout->addWidget(l_summary);
-  auto* buttons = new QHBoxLayout;
-  auto* ok = NamedButton(this, "b_ok", QStringLiteral("确定"));
-  ok->setDefault(true);
-  auto* cancel = NamedButton(this, "b_cancel", QStringLiteral("取消"));
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  AddOkCancelRow(this, layout);
 }
 
 void Tf_jrtz::Prepare(const QString& name, int32_t draw, const QString& summary) {

@@ -29,16 +29,7 @@ Tf_srjj::Tf_srjj(QWidget* parent) : QDialog(parent) {
   form->addRow(QStringLiteral("奖级"), cb_level);
   form->addRow(QStringLiteral("每注奖金(元)"), e_amount);
   layout->addLayout(form);
-  auto* buttons = new QHBoxLayout;
-  auto* ok = NamedButton(this, "b_ok", QStringLiteral("确定"));
-  ok->setDefault(true);
-  auto* cancel = NamedButton(this, "b_cancel", QStringLiteral("取消"));
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  AddOkCancelRow(this, layout);
 }
 
 void Tf_srjj::Prepare(int32_t draw, const std::vector<int>& levels) {
