@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
@@ -145,7 +144,6 @@ void BookWindowTest::drawsStoredOffTheInterfaceThreadAreToldOnIt() {
   e.costFen = 1000;
   std::string error;
   QVERIFY(AddBookEntry(*app_->Context().dm->Book(), table, e, &error));
-  QSignalSpy told(app_->Context().dm, &Tdm::bookGraded);
   Draw d;
   d.qs = 2007021;
   d.front = {1, 2, 3, 4, 5};
@@ -154,8 +152,8 @@ void BookWindowTest::drawsStoredOffTheInterfaceThreadAreToldOnIt() {
   const TaskOutcome outcome = RunOffInterfaceThread(
       [&](TaskControl&) { table.ApplyImport({d}, false); }, [](TaskControl&) {});
   QVERIFY(outcome.ok());
-  QTRY_COMPARE(told.count(), 1);
-  QCOMPARE(book_->LastNotes().size(), 1);
+  // Told on the interface thread once its events run.
+  QTRY_COMPARE(book_->LastNotes().size(), 1);
   QVERIFY(book_->View().rows.at(0).entry.result);
 }
 
