@@ -4,6 +4,7 @@
 
 #include "book/book_grading.h"
 #include "book/book_view.h"
+#include "book/tier_amounts.h"
 #include "cli/cli_context.h"
 #include "generator/result_files.h"
 #include "history/settings_file.h"
@@ -97,15 +98,8 @@ void AddShowCommand(CLI::App& book, CliContext& ctx, const std::shared_ptr<BookO
       ctx.out << "待开奖\n";
       return;
     }
-    std::vector<Ticket> winners;
-    const std::vector<Ticket> tickets = book->Tickets(entry.id);
-    for (const auto& [position, level] : entry.result->winners) {
-      Ticket t = tickets[static_cast<size_t>(position)];
-      t.prize = static_cast<uint8_t>(level);
-      winners.push_back(t);
-    }
+    const std::vector<Ticket> winners = book->WinningTickets(entry);
     if (winners.empty()) ctx.out << "未中奖\n";
-    SortByPrize(winners);
     for (const Ticket& t : winners) ctx.out << GradedTicketLine(t) << "\n";
   });
 }

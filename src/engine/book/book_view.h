@@ -71,11 +71,4 @@ std::string BookTotalsLine(const BookTotals& totals);
 std::vector<std::string> GradingNotices(const GradingReport& report, const PrizeTable& table,
                                         const StoredAmounts& amounts);
 
-// An amount per ticket entered by hand for a tier of a stored draw (a
-// floating tier the results sync has no figure for): kept with the draw's
-// prize amounts, beside the published tiers. nullopt removes the amount.
-// false with a message for a level outside 1..8.
-bool EnterTierAmount(DrawTable& table, int32_t qs, int level, std::optional<int64_t> fen,
-                     std::string* error);
-
 }  // namespace dlt

@@ -278,6 +278,20 @@ std::vector<Ticket> TicketBook::Tickets(int64_t id) const {
                             static_cast<int>(sqlite3_column_int64(st.get(), 0)));
 }
 
+std::vector<Ticket> TicketBook::WinningTickets(const BookEntry& entry) const {
+  if (!entry.result) return {};
+  const std::vector<Ticket> tickets = Tickets(entry.id);
+  std::vector<Ticket> winners;
+  for (const auto& [position, level] : entry.result->winners) {
+    if (position >= static_cast<int>(tickets.size())) BadEntry(entry.id, "中奖号码记录有误");
+    Ticket t = tickets[static_cast<size_t>(position)];
+    t.prize = static_cast<uint8_t>(level);
+    winners.push_back(t);
+  }
+  SortByPrize(winners);
+  return winners;
+}
+
 int64_t TicketBook::Add(const NewBookEntry& entry) {
   std::lock_guard lock(mutex_);
   int64_t id = 0;

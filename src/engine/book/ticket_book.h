@@ -80,6 +80,10 @@ class TicketBook {
   // The tickets of an entry as they were added; empty for an unknown id.
   std::vector<Ticket> Tickets(int64_t id) const;
 
+  // The winning tickets of a graded entry with their prizes, 一等奖 first
+  // (tickets of one prize in ticket order); empty while it is to be drawn.
+  std::vector<Ticket> WinningTickets(const BookEntry& entry) const;
+
   // Stores an entry; returns its id (ids are never given twice).
   int64_t Add(const NewBookEntry& entry);
   // false when there is no such entry.

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "book/tier_amounts.h"
 #include "generator/result_files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/app_settings.h"
@@ -173,17 +174,9 @@ void Tf_wdtz::ShowWinners() {
     m_winners->setPlainText(QStringLiteral("未中奖"));
     return;
   }
-  std::vector<Ticket> winners;
-  const std::vector<Ticket> tickets = app_.dm->Book()->Tickets(id);
-  for (const auto& [position, level] : row->entry.result->winners) {
-    if (position >= static_cast<int>(tickets.size())) continue;
-    Ticket t = tickets[static_cast<size_t>(position)];
-    t.prize = static_cast<uint8_t>(level);
-    winners.push_back(t);
-  }
-  SortByPrize(winners);
   QStringList lines;
-  for (const Ticket& t : winners) lines << Q(GradedTicketLine(t));
+  for (const Ticket& t : app_.dm->Book()->WinningTickets(row->entry))
+    lines << Q(GradedTicketLine(t));
   m_winners->setPlainText(lines.join('\n'));
 }
 

@@ -47,6 +47,13 @@ TEST_F(BookGrading, AppendDrawAsHistoryAddAndTheEntryFormsDo) {
   ASSERT_TRUE(table.AppendDraw(TargetDraw()));
   ExpectGradedAgainst(id, TargetDraw());
   ExpectOneReport();
+  // The winning tickets by prize, each with its level.
+  std::vector<Ticket> expected;
+  for (const auto& [position, level] : KnownWinners()) {
+    expected.push_back(test::KnownTickets()[static_cast<size_t>(position)]);
+    expected.back().prize = static_cast<uint8_t>(level);
+  }
+  EXPECT_EQ(book->WinningTickets(Entry(id)), expected);
 }
 
 TEST_F(BookGrading, ImportAppendingAndOverwriting) {
