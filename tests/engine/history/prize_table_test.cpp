@@ -14,7 +14,7 @@ struct YuanCase {
   std::optional<int64_t> fen;
 };
 
-TEST(PrizeTable, AmountsAreTypedInYuan) {
+TEST(PrizeSettings, AmountsAreTypedInYuan) {
   const YuanCase cases[] = {
       {"10000", true, 1000000}, {"2.5", true, 250},       {"2.50", true, 250},  {" 3 ", true, 300},
       {"0", true, 0},           {"", true, std::nullopt}, {"2.555", false, {}}, {"abc", false, {}},
@@ -37,7 +37,7 @@ TEST(PrizeTable, AmountsAreTypedInYuan) {
   EXPECT_EQ(ReadTicketPrice("2", &error), 200);
 }
 
-TEST(PrizeTable, TheSettingsFileGivesThePricesAndEachValueFallsBackAlone) {
+TEST(PrizeSettings, TheSettingsFileGivesThePricesAndEachValueFallsBackAlone) {
   test::TempDir dir;
   const std::string ini = dir.file("dlt.ini");
   EXPECT_EQ(ReadPrizeTable(ini), PrizeTable::Defaults()) << "no file: the defaults";
