@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "book/book_grading.h"
+#include "book/book_view.h"
 #include "cli/cli_context.h"
 #include "dlt_build_config.h"
 #include "history/settings_file.h"
@@ -18,6 +20,7 @@ std::unique_ptr<DrawTable> CliContext::OpenTableForRepair() const {
   if (!folder.Ensure(&error)) throw CliError(error);
   auto table = std::make_unique<DrawTable>(folder.TablePath());
   if (!table->BadRows().empty()) err << table->BadRowsMessage() << "\n";
+  AttachBook(*table);
   return table;
 }
 
@@ -29,7 +32,49 @@ std::unique_ptr<DrawTable> CliContext::OpenTable() const {
   if (!table->BadRows().empty())
     throw CliError(table->BadRowsMessage() +
                    "\n改正: dlt history add 期数 五个主号 两个副号; 删除: dlt history delete 期数");
+  AttachBook(*table);
   return table;
+}
+
+TicketBook* CliContext::Book(bool create) const {
+  if (!book->book) {
+    try {
+      book->book = TicketBook::Open(Folder().BookPath(), create);
+    } catch (const BookError& e) {
+      throw CliError(e.what());
+    }
+  }
+  return book->book.get();
+}
+
+void CliContext::AttachBook(DrawTable& table) const {
+  // The book is opened only when draws are stored: commands that just read
+  // the history never touch it.
+  AttachBookGrading(
+      table,
+      [this]() -> TicketBook* {
+        if (!book->book) book->book = TicketBook::Open(Folder().BookPath(), false);
+        return book->book.get();
+      },
+      [this, &table](const GradingReport& report, const std::string& error) {
+        if (!error.empty()) {
+          book->warnings.push_back(error);
+          return;
+        }
+        const auto lines =
+            GradingNotices(report, ReadPrizeTable(SettingsPath()),
+                           [&table](int32_t qs) { return PrizeAmounts(table).Read(qs); });
+        book->notes.insert(book->notes.end(), lines.begin(), lines.end());
+      });
+}
+
+void CliContext::PrintBookNotes() const {
+  for (const std::string& line : book->notes) out << line << "\n";
+  std::string last;
+  for (const std::string& line : book->warnings)
+    if (line != last) err << (last = line) << "\n";
+  book->notes.clear();
+  book->warnings.clear();
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -59,34 +104,42 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RegisterConversionCommands(app, ctx);
   RegisterAnalysisCommands(app, ctx);
   RegisterKillnumCommands(app, ctx);
+  RegisterExpectCommands(app, ctx);
+  RegisterBookCommands(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
-  return RunGuarded([&] { app.parse(reversed); }, err,
-                    [&](const CLI::ParseError& e) { return app.exit(e, out, err); });
+  return RunGuarded(
+      [&] {
+        app.parse(reversed);
+        ctx.PrintBookNotes();
+      },
+      err, [&](const CLI::ParseError& e) { return app.exit(e, out, err); },
+      [&] { ctx.PrintBookNotes(); });
 }
 
 int RunGuarded(const std::function<void()>& run, std::ostream& err,
-               const std::function<int(const CLI::ParseError&)>& usage) {
+               const std::function<int(const CLI::ParseError&)>& usage,
+               const std::function<void()>& beforeFailure) {
+  const auto fail = [&](const std::string& message) {
+    if (beforeFailure) beforeFailure();
+    err << message << "\n";
+    return 1;
+  };
   try {
     run();
   } catch (const CLI::ParseError& e) {
     // Help prints to out with status 0; a usage error to err with status 1.
     return usage(e) == 0 ? 0 : 1;
   } catch (const CliError& e) {
-    err << e.what() << "\n";
-    return 1;
+    return fail(e.what());
   } catch (const DbError& e) {
-    err << e.what() << "\n";
-    return 1;
+    return fail(e.what());
   } catch (const std::bad_alloc&) {
-    err << "内存不足, 命令没有完成\n";
-    return 1;
+    return fail("内存不足, 命令没有完成");
   } catch (const std::exception& e) {
-    err << "命令没有完成: " << e.what() << "\n";
-    return 1;
+    return fail(std::string("命令没有完成: ") + e.what());
   } catch (...) {
-    err << "命令没有完成: 未知的错误\n";
-    return 1;
+    return fail("命令没有完成: 未知的错误");
   }
   return 0;
 }
