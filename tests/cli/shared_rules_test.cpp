@@ -80,6 +80,7 @@ TEST_F(SharedRules, OptionBoundsAreStatedInTheProgramsWords) {
       {{"pairs", "--last", "-3"}, "应是不小于1的整数: -3"},
       {{"pairs", "--above", "1001"}, "应是0到1000之间的整数: 1001"},
       {{"history", "demo", "--draws", "0"}, "应是1到100000之间的整数: 0"},
+      {{"history", "sync", "--pages", "0"}, "应是1到100000之间的整数: 0"},
       {{"coldhot", "--qs", "256"}, "应是1到255之间的整数: 256"},
       {{"coldhot", "--qs", "0"}, "应是1到255之间的整数: 0"},
       {{"value", "z_lwr_rmgs", "--coldcs", "-1"}, "应是0到255之间的整数: -1"},

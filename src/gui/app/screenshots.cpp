@@ -41,16 +41,18 @@ void Settle(int ms) {
   loop.exec();
 }
 
-void TakeAll(DltApp& app, const QString& dir) {
+}  // namespace
+
+void TakeTourPictures(DltApp& app, const QString& dir, void (*settle)(int)) {
   QDir().mkpath(dir);
   WindowSet& windows = app.Windows();
   Tf_main* main = app.Main();
-  Settle(800);
+  settle(800);
   Save(main, dir, "main.png");
 
   main->Button("b_gxsjq")->click();
   auto* update = windows.Get<Tf_gxsjq>();
-  Settle(400);
+  settle(400);
   Save(update, dir, "gxsjq.png");
 
   // The board in its back phase: five front numbers and one back number.
@@ -60,37 +62,35 @@ void TakeAll(DltApp& app, const QString& dir) {
   board->show();
   board->SetDrawNumber(QStringLiteral("2026001"));
   for (int n : {3, 22, 12, 18, 5, 5}) board->Cell(n)->clicked(n);
-  Settle(300);
+  settle(300);
   Save(board, dir, "addsj.png");
   board->hide();
   update->close();
 
   main->Button("b_set")->click();
   auto* settings = windows.Get<Tf_set>();
-  Settle(300);
+  settle(300);
   Save(settings, dir, "set.png");
   if (auto* tabs = settings->findChild<QTabWidget*>("pc_set")) {
     tabs->setCurrentIndex(1);
-    Settle(200);
+    settle(200);
     Save(settings, dir, "set_zones.png");
     tabs->setCurrentIndex(2);
-    Settle(200);
+    settle(200);
     Save(settings, dir, "set_shapes.png");
     tabs->setCurrentIndex(3);
-    Settle(200);
+    settle(200);
     Save(settings, dir, "set_notice.png");
   }
   settings->close();
-  TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);
-  TakeBookPicture(app.Context(), dir, &Save, &Settle);
-  TakeTrendPictures(app.Context(), dir, &Save, &Settle);
-  TakeStatisticsPictures(app.Context(), dir, &Save, &Settle);
-  TakeAnalysisPictures(app.Context(), dir, &Save, &Settle);
-  TakeKillnumPictures(app.Context(), dir, &Save, &Settle);
+  TakeGeneratorPictures(app.Context(), dir, &Save, settle);
+  TakeBookPicture(app.Context(), dir, &Save, settle);
+  TakeTrendPictures(app.Context(), dir, &Save, settle);
+  TakeStatisticsPictures(app.Context(), dir, &Save, settle);
+  TakeAnalysisPictures(app.Context(), dir, &Save, settle);
+  TakeKillnumPictures(app.Context(), dir, &Save, settle);
   main->close();
 }
-
-}  // namespace
 
 void TourShell::Inform(QWidget*, const QString& text) {
   std::fprintf(stderr, "提示: %s\n", qPrintable(text));
@@ -116,7 +116,9 @@ int TourShell::ExecDialog(QDialog&) {
 void ScheduleScreenshots(DltApp& app, const QString& dir) {
   QObject::connect(
       app.Main(), &Tf_main::showStepFinished, app.Main(),
-      [&app, dir] { QTimer::singleShot(0, app.Main(), [&app, dir] { TakeAll(app, dir); }); },
+      [&app, dir] {
+        QTimer::singleShot(0, app.Main(), [&app, dir] { TakeTourPictures(app, dir, &Settle); });
+      },
       Qt::SingleShotConnection);
 }
 

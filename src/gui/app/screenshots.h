@@ -22,6 +22,10 @@ class TourShell : public DesktopShell {
   int ExecDialog(QDialog& dialog) override;
 };
 
+// The pictures of ScheduleScreenshots, taken now; `settle` lets the windows
+// draw for the given milliseconds between the steps.
+void TakeTourPictures(DltApp& app, const QString& dir, void (*settle)(int));
+
 // After the main window's first show: pictures of the main window, the
 // data-update window, the graphical entry, the settings window, the
 // generator, the trend window and the statistics windows are written as PNG
