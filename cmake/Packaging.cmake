@@ -65,8 +65,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 if(TARGET dlt-gui)
   # The libraries come from dpkg-shlibdeps; the platform plugins that open a
-  # window and a font with the Chinese characters do not.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  # window, Qt's own texts in Chinese and a font with the Chinese characters
+  # do not.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
 endif()
 include(CPack)

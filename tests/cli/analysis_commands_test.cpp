@@ -14,6 +14,18 @@ void AddDraws(const std::string& dir, const std::vector<std::vector<std::string>
   }
 }
 
+// The same check as `dlt value`: a misspelt name is named, not read as -999.
+TEST(AnalyseCommand, AMisspeltNameIsRefusedAsByValue) {
+  test::TempDir dir;
+  AddDraws(dir.path(), {{"2009001", "1", "5", "6", "7", "8", "1", "2"}});
+  for (const char* command : {"analyse", "value"}) {
+    const auto r = RunDlt(dir.path(), {command, "foo"});
+    EXPECT_EQ(r.status, 1) << command;
+    EXPECT_EQ(r.out, "") << command;
+    EXPECT_EQ(r.err, "公式有误:foo指标不存在\n") << command;
+  }
+}
+
 TEST(AnalyseCommand, PerValueStatisticsOverTheHistoryAndARange) {
   test::TempDir dir;
   // z_num1: 1, 2, 1, 3, 1

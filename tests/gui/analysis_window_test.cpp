@@ -70,6 +70,7 @@ class AnalysisWindowTest : public QObject {
   Q_OBJECT
  private slots:
   void anIndicatorFromAListFillsTheSeries();
+  void theListsHoldTheEntriesTheLauncherOffers();
   void aFormulaThroughTheInputAidAndItsErrors();
   void everyTabDraws();
   void pagingJumpingAndScrolling();
@@ -120,6 +121,59 @@ void AnalysisWindowTest::anIndicatorFromAListFillsTheSeries() {
   list->setCurrentItem(nullptr);
   emit list->itemClicked(nullptr);
   QCOMPARE(world.shell.messages.value(0), QString("请在列表框中单击你要输入的内容"));
+}
+
+// The lists of the launcher, entry by entry where the analysis names them:
+// "常规" 48 entries from z_num1 主号一, "和值系列" 19, "振幅系列" 50 with the
+// formula entries (getzf(z_hw)), "遗漏系列" with getylz(z_dsgs).
+void AnalysisWindowTest::theListsHoldTheEntriesTheLauncherOffers() {
+  TestWorld world;
+  world.SeedDraws(SeededHistory(80));
+  auto app = world.MakeApp();
+  auto* launcher = app->Windows().Get<Tf_zbpx>();
+  launcher->show();
+  const struct {
+    const char* list;
+    int atLeast;
+    const char* code;
+    const char* label;
+  } entries[] = {{"lb_cg", 48, "z_num1", "主号一"},
+                 {"lb_cg", 48, "z_jjgs", "主区邻位间距个数"},
+                 {"lb_hzxl", 19, "z_hz", "主区和值"},
+                 {"lb_hzxl", 19, "z_2lhe", "主区2路和"},
+                 {"lb_zfxl", 50, "getzf(z_hw)", "主区和尾的振幅"},
+                 {"lb_zfxl", 50, "getzf(xh21)", "线和2_1的振幅"},
+                 {"lb_zfxl", 50, "z_num1zf", "主号一振幅"},
+                 {"ListBox1", 1, "getylz(z_dsgs)", "主区大数个数的遗漏值"}};
+  for (const auto& e : entries) {
+    auto* list = Child<QListWidget>(launcher, e.list);
+    QVERIFY2(list->count() >= e.atLeast, e.list);
+    ClickEntry(list, e.code);
+    QCOMPARE(Child<QLineEdit>(launcher, "e_yyzb")->text(), QString(e.code));
+    QCOMPARE(Child<QLineEdit>(launcher, "e_zbmm")->text(), QString(e.label));
+  }
+  QCOMPARE(Child<QListWidget>(launcher, "lb_cg")->item(0)->text().split(' ').first(),
+           QString("z_num1"));
+  // The formula entry analyses as its key does.
+  ClickEntry(Child<QListWidget>(launcher, "lb_zfxl"), "getzf(z_hw)");
+  Click(launcher, "b_ok");
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+  QVERIFY(analysis->isVisible());
+  const std::vector<int32_t> viaFormula(analysis->Context().Series().begin(),
+                                        analysis->Context().Series().end());
+  ClickEntry(Child<QListWidget>(launcher, "lb_zfxl"), "z_hwzf");
+  Click(launcher, "b_ok");
+  QCOMPARE(std::vector<int32_t>(analysis->Context().Series().begin(),
+                                analysis->Context().Series().end()),
+           viaFormula);
+
+  // A misspelt name typed as a key is refused as every formula entry refuses it.
+  analysis->hide();
+  world.shell.messages.clear();
+  Child<QLineEdit>(launcher, "e_yyzb")->setText("z_hwx");
+  Click(launcher, "b_ok");
+  QCOMPARE(world.shell.messages, QStringList{"公式有误:z_hwx指标不存在"});
+  QVERIFY(!analysis->isVisible());
 }
 
 void AnalysisWindowTest::aFormulaThroughTheInputAidAndItsErrors() {

@@ -1,13 +1,16 @@
 // The message box with its long-work runner, the splash and the notice popup.
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <stdexcept>
 #include <thread>
 
 #include "gui/app/app_settings.h"
 #include "gui/app/long_task.h"
+#include "gui/app/qt_translations.h"
 #include "gui/app/tf_runpic.h"
 #include "gui/app/tf_showpic.h"
 #include "gui/app/window_set.h"
@@ -26,6 +29,7 @@ class ShellPartsTest : public QObject {
   void longWorkStopsWhenTheUserCancels();
   void theSplashIsFixedSizeAndAClickClosesIt();
   void theNoticePopupPrefersANewerStoredNotice();
+  void qtsOwnButtonsSpeakChinese();
 };
 
 void ShellPartsTest::theMessageBoxFollowsItsText() {
@@ -114,4 +118,20 @@ void ShellPartsTest::theNoticePopupPrefersANewerStoredNotice() {
 }
 
 QTEST_MAIN(ShellPartsTest)
+// A system in another language without Qt's texts for it (English), or
+// in Chinese: the buttons of Qt's own boxes read Chinese either way.
+void ShellPartsTest::qtsOwnButtonsSpeakChinese() {
+  for (const QLocale& system : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                QLocale(QLocale::Chinese, QLocale::China)}) {
+    QTranslator* translator = LoadQtTranslations(*qApp, system);
+    QVERIFY2(translator, qPrintable(system.name()));
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QString("取消"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QString("另存为"));
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+}
+
 #include "shell_parts_test.moc"

@@ -75,7 +75,10 @@ Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics) {
   tcoordinate& c = panel.coord;
   c.originX = 30;
   c.originY = h - 40;
-  c.plotWidth = setup.width - 60;
+  // The blue bar right of the last tick is a third of a slot wide: the plot
+  // leaves room for it inside the picture's margin.
+  const double slot = (setup.width - 60) / (std::max(setup.slotCount, 1) + 1.0 / 3);
+  c.plotWidth = slot * setup.slotCount;
   c.plotHeight = h - 60;
   c.xFirst = 0;
   c.xLast = setup.slotCount;
@@ -89,21 +92,24 @@ Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics) {
   c = DeriveScales(c);
 
   const double third = c.xScale / 3;
+  // The two numbers over a slot keep a gap between them, so that equal
+  // values side by side never read as one ("10" "10", not "1010").
+  constexpr double kGap = 2;
   for (int i = 0; i < setup.slotCount && i < static_cast<int>(shown.size()); ++i) {
     const double x = PlotX(c, i + 1);
     if (setup.counts) {
       const double top = PlotY(c, shown[i].count);
       panel.items.push_back(
           ChartBox{x - third, top, third, c.originY - top, colours::kRed, colours::kBlack});
-      AddText(panel, {x, top - 1}, std::to_string(shown[i].count), colours::kBlack, HAlign::Right,
-              VAlign::Bottom);
+      AddText(panel, {x - kGap, top - 1}, std::to_string(shown[i].count), colours::kBlack,
+              HAlign::Right, VAlign::Bottom);
     }
     if (setup.omissions) {
       const double top = PlotY(c, shown[i].omission);
       panel.items.push_back(
           ChartBox{x, top, third, c.originY - top, colours::kBlue, colours::kBlack});
-      AddText(panel, {x, top - 1}, std::to_string(shown[i].omission), colours::kBlack, HAlign::Left,
-              VAlign::Bottom);
+      AddText(panel, {x + kGap, top - 1}, std::to_string(shown[i].omission), colours::kBlack,
+              HAlign::Left, VAlign::Bottom);
     }
   }
   // Axes and labels last, over the bars.

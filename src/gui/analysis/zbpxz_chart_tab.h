@@ -33,6 +33,8 @@ class ChartTab : public ZbpxzTab {
   // entries): every press moves by its delta and redraws.
   PagingBar* AddPaging(const PagingNames& names, std::function<int()> pageSize,
                        PagingBar::Move move);
+  // The table the analysis reads now (the history or its own draws).
+  PagingBar::TableOf TableOf() const;
 
  private:
   ChartView* picture_ = nullptr;

@@ -20,6 +20,11 @@ void Tdm::Open(const std::string& path) {
   ds_basedata->SetTable(t_basedata.get());
 }
 
+void Tdm::TableChanged() {
+  ds_basedata->Refresh();
+  emit tableChanged();
+}
+
 void Tdm::Close() {
   if (ds_basedata) ds_basedata->SetTable(nullptr);
   t_basedata.reset();

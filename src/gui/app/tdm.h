@@ -25,7 +25,13 @@ class Tdm : public QObject {
   std::unique_ptr<DrawTable> t_basedata;
   DrawTableModel* ds_basedata = nullptr;
 
+  // The table's rows changed outside the model (a forecast written or
+  // deleted, an import): the model shows them again and the windows that
+  // list the issues follow.
+  void TableChanged();
+
  signals:
+  void tableChanged();
   // The numbers were classified cold/warm/hot again.
   void coldHotChanged();
 };

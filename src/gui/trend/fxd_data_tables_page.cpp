@@ -9,6 +9,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/trend/data_table_model.h"
+#include "gui/trend/text_grid.h"
 
 namespace dlt::gui {
 namespace {
@@ -35,6 +36,10 @@ const std::vector<WidthRule>& RulesOf(int tableNo) {
 
 }  // namespace
 
+int DataTablesPage::FixedColumns(int tableNo) {
+  return tableNo == 1 ? 8 : 1;
+}
+
 DataTablesPage::DataTablesPage(FxdContext& fxd, QWidget* parent) : FxdPage(parent), fxd_(fxd) {
   auto* layout = new QVBoxLayout(this);
   pages_ = new QTabWidget(this);
@@ -47,10 +52,11 @@ DataTablesPage::DataTablesPage(FxdContext& fxd, QWidget* parent) : FxdPage(paren
     auto* sheetLayout = new QVBoxLayout(sheet);
     sheetLayout->setContentsMargins(0, 0, 0, 0);
     models_[t] = new DataTableModel(fxd_.Table(), fxd_.app.env, t + 1, this);
-    grids_[t] = new QTableView(sheet);
+    grids_[t] = new FrozenTableView(sheet);
     grids_[t]->setObjectName(grids[t]);
     grids_[t]->setModel(models_[t]);
     grids_[t]->setItemDelegate(new DataTableDelegate(grids_[t]));
+    grids_[t]->ShareWithFrozenPart();
     grids_[t]->verticalHeader()->hide();
     grids_[t]->verticalHeader()->setDefaultSectionSize(grids_[t]->fontMetrics().height() + 8);
     grids_[t]->horizontalHeader()->setStyleSheet(
@@ -76,7 +82,7 @@ void DataTablesPage::Fill() {
 
 void DataTablesPage::FillTable(int tableNo) {
   DataTableModel* model = models_[tableNo - 1];
-  QTableView* grid = grids_[tableNo - 1];
+  FrozenTableView* grid = grids_[tableNo - 1];
   model->Reload();
   const QFontMetrics fm = grid->fontMetrics();
   for (int c = 0; c < model->columnCount(); ++c)
@@ -92,8 +98,10 @@ void DataTablesPage::FillTable(int tableNo) {
     grid->setColumnWidth(5, fm.horizontalAdvance(QStringLiteral("01,").repeated(35) + words));
     grid->setColumnWidth(10, fm.horizontalAdvance(QStringLiteral("01,").repeated(12) + words));
   }
-  // The last row selected and the first column after the fixed ones current.
-  const int firstFree = tableNo == 1 ? 8 : 1;
+  // The issue and the numbers stay in view while the other columns scroll;
+  // the last row selected and the first column after the fixed ones current.
+  const int firstFree = FixedColumns(tableNo);
+  grid->SetFrozenColumns(firstFree);
   if (model->rowCount() > 0) {
     grid->setCurrentIndex(model->index(model->rowCount() - 1, firstFree));
     grid->scrollToBottom();

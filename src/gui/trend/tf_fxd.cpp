@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "gui/app/app_context.h"
+#include "gui/app/tdm.h"
 #include "gui/trend/fxd_chart_setups.h"
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/fxd_conversion_page.h"
@@ -241,6 +242,7 @@ void Tf_fxd::ForecastChanged() {
   front_->SyncForecastItem();
   tail_->SyncForecastItem();
   front_->Fill();
+  if (app_.dm) app_.dm->TableChanged();
 }
 
 }  // namespace dlt::gui

@@ -142,6 +142,48 @@ TEST(FormulaSearch, ResultIsTheFirstAcceptedCandidateOfTheSeed) {
   EXPECT_EQ(one.tested, one.candidateIndex + 1);
 }
 
+// A search that ends without a hit still offers its best candidate, the
+// earliest of the best rate, whatever the threads.
+TEST(FormulaSearch, WithoutAHitTheBestCandidateTestedIsKept) {
+  const KillHistory h = HistoryOf(test::RandomHistory(300, 4));
+  SearchSettings s;
+  s.setup.shape = {"z_hw", 3, 1, 10};
+  s.setup.start = 150;
+  s.setup.end = 249;
+  s.targetFrom = 100.5;
+  s.targetTo = 101;
+  s.seed = 11;
+  s.maxCandidates = 700;
+  std::string error;
+  const auto tester = CandidateTester::Make(h, s.setup, &error);
+  std::vector<int32_t> c(4);
+  int64_t best = -1;
+  double bestRate = -1;
+  for (int64_t i = 0; i < s.maxCandidates; ++i) {
+    CandidateCoefficients(s.seed, i, c);
+    const double rate = tester->Test(c, {}).Rate();
+    if (rate > bestRate) {
+      bestRate = rate;
+      best = i;
+    }
+  }
+  for (int threads : {1, 2, 5}) {
+    s.threads = threads;
+    const SearchResult r = SearchFormula(h, s);
+    EXPECT_EQ(r.outcome, SearchOutcome::Exhausted);
+    EXPECT_EQ(r.candidateIndex, best) << threads;
+    EXPECT_EQ(r.rate, bestRate);
+    CandidateCoefficients(s.seed, best, c);
+    EXPECT_EQ(r.formula, CandidateText(s.setup.shape, c));
+  }
+  // Cancelled before any candidate: nothing to offer.
+  std::atomic<bool> cancel{true};
+  s.maxCandidates = 0;
+  const SearchResult none = SearchFormula(h, s, {}, &cancel);
+  EXPECT_EQ(none.outcome, SearchOutcome::Cancelled);
+  EXPECT_TRUE(none.formula.empty());
+}
+
 TEST(FormulaSearch, StopsWithAMessageInsteadOfRunningForever) {
   const KillHistory h = HistoryOf(test::PairDraws(100));
   SearchSettings bad = PairSearch(6, 80, 100);

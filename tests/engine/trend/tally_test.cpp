@@ -170,5 +170,36 @@ TEST(NumberBarChart, SlotsFollowTheChosenOrder) {
   EXPECT_EQ(blue, 1);
 }
 
+// Every bar inside the picture, the last one right of its tick too; the
+// two numbers of a slot apart even when equal.
+TEST(NumberBarChart, BarsStayInThePictureAndNumbersApart) {
+  const NumberTally t = TallyNumbers(HandDraws(), NearRange(3, 3));
+  FixedTextMetrics metrics;
+  for (const bool back : {false, true}) {
+    NumberBarSetup setup{
+        back ? &t.back : &t.front, back ? 12 : 35, BarOrder::ByNumber, true, true, 900, 400};
+    const Chart chart = NumberBarChart(setup, metrics);
+    for (const ChartBox& b : chart.panels[0].ItemsOf<ChartBox>()) {
+      EXPECT_GE(b.x, 0) << back;
+      EXPECT_LE(b.x + b.width, setup.width - 10) << back;
+    }
+    // The texts over the bars: the count ends left of the tick, the
+    // omission starts right of it.
+    // (12 of the front and 5 of the back: drawn once, missing one draw.)
+    const auto texts = chart.panels[0].ItemsOf<ChartText>();
+    int equal = 0;
+    for (const ChartText& count : texts) {
+      if (count.h != HAlign::Right) continue;
+      for (const ChartText& omission : texts)
+        if (omission.h == HAlign::Left && omission.at.y == count.at.y &&
+            std::abs(omission.at.x - count.at.x) < 10) {
+          ++equal;
+          EXPECT_GE(omission.at.x - count.at.x, 4) << count.text << " " << omission.text;
+        }
+    }
+    EXPECT_GT(equal, 0) << back;
+  }
+}
+
 }  // namespace
 }  // namespace dlt

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLocale>
+
+class QCoreApplication;
+class QTranslator;
+
+namespace dlt::gui {
+
+// Qt's own texts (file dialogs, message box buttons) in the language of
+// `locale`, falling back to Simplified Chinese, the language of every
+// window of the program. The translations are Qt's (Debian package
+// qt6-translations-l10n), installed on the application, which owns the
+// translator returned (null when none was found).
+QTranslator* LoadQtTranslations(QCoreApplication& app, const QLocale& locale = QLocale::system());
+
+}  // namespace dlt::gui
