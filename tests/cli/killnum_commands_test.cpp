@@ -45,7 +45,7 @@ TEST_F(KillnumCommands, KillPrintsEachFormulaAndThePredictionsKillList) {
 // refused with its line named, whatever --count uses of it.
 TEST_F(KillnumCommands, AFormulaSetWithAMisspeltNameIsRefused) {
   test::WriteBytes(dir.file("bad.txt"), "5\r\n\r\n[-1]z_num1\r\nfoo\r\n");
-  for (const std::vector<std::string> extra :
+  for (const std::vector<std::string>& extra :
        {std::vector<std::string>{}, std::vector<std::string>{"--count", "1"}}) {
     std::vector<std::string> args = {"kill", "--kind", "front", "--formulas", dir.file("bad.txt")};
     args.insert(args.end(), extra.begin(), extra.end());
