@@ -84,6 +84,18 @@ SearchSettings PairSearch(int lookback, double from, double to) {
   return s;
 }
 
+// Candidates of z_hw over 1..10 tested on draws 150..249 of a random history.
+SearchSettings RandomSearch(int lookback, double targetFrom, uint64_t seed, int64_t candidates) {
+  SearchSettings s;
+  s.setup.shape = {"z_hw", lookback, 1, 10};
+  s.setup.start = 150;
+  s.setup.end = 249;
+  s.targetFrom = targetFrom;
+  s.seed = seed;
+  s.maxCandidates = candidates;
+  return s;
+}
+
 // Every number 1..10 is drawn in 20 of the 100 draws, so every constant
 // candidate (K = 0) kills with exactly 80 percent.
 TEST(FormulaSearch, TargetBoundsAreInclusive) {
@@ -111,14 +123,8 @@ TEST(FormulaSearch, TargetBoundsAreInclusive) {
 // whether values come from the text or the coefficients.
 TEST(FormulaSearch, ResultIsTheFirstAcceptedCandidateOfTheSeed) {
   const KillHistory h = HistoryOf(test::RandomHistory(300, 4));
-  SearchSettings s;
-  s.setup.shape = {"z_hw", 6, 1, 10};
-  s.setup.start = 150;
-  s.setup.end = 249;
-  s.targetFrom = 88;
+  SearchSettings s = RandomSearch(6, 88, 2024, 100000);
   s.maxWrong = 2;
-  s.seed = 2024;
-  s.maxCandidates = 100000;
   s.threads = 1;
   const SearchResult one = SearchFormula(h, s);
   ASSERT_EQ(one.outcome, SearchOutcome::Found);
@@ -146,14 +152,8 @@ TEST(FormulaSearch, ResultIsTheFirstAcceptedCandidateOfTheSeed) {
 // earliest of the best rate, whatever the threads.
 TEST(FormulaSearch, WithoutAHitTheBestCandidateTestedIsKept) {
   const KillHistory h = HistoryOf(test::RandomHistory(300, 4));
-  SearchSettings s;
-  s.setup.shape = {"z_hw", 3, 1, 10};
-  s.setup.start = 150;
-  s.setup.end = 249;
-  s.targetFrom = 100.5;
+  SearchSettings s = RandomSearch(3, 100.5, 11, 700);
   s.targetTo = 101;
-  s.seed = 11;
-  s.maxCandidates = 700;
   std::string error;
   const auto tester = CandidateTester::Make(h, s.setup, &error);
   std::vector<int32_t> c(4);
