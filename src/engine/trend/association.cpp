@@ -5,6 +5,7 @@
 
 #include "common/numbers.h"
 #include "formula/formula.h"
+#include "formula/formula_check.h"
 #include "indicators/statistics.h"
 #include "trend/tcoordinate.h"
 
@@ -34,6 +35,12 @@ std::string BlockCell(const Draw& d, int column, const std::optional<int32_t>& v
 
 Association ComputeAssociation(const AssociationHistory& history, const AssociationSetup& setup) {
   Association a;
+  // A misspelt name would read -999 at every draw and pass as a value.
+  for (const AssociationCondition& c : setup.conditions)
+    if (auto problem = ExpressionProblem(c.expression)) {
+      a.error = *problem;
+      return a;
+    }
   const auto& draws = history.draws;
   const int count = static_cast<int>(draws.size());
   std::vector<std::shared_ptr<const CompiledFormula>> formulas;

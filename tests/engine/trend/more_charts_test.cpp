@@ -162,6 +162,11 @@ TEST(Association, DrawsWhereAFormulaFailsAreLeftOut) {
   const Association none = ComputeAssociation({draws, nullptr, &env}, s);
   EXPECT_TRUE(none.rows.empty());
   EXPECT_FALSE(none.error.empty());
+  // A misspelt name reads -999 everywhere: refused, not listed as a value.
+  s.conditions = {{"z_num1", {}}, {"z_hz+foo", {}}};
+  const Association misspelt = ComputeAssociation({draws, nullptr, &env}, s);
+  EXPECT_TRUE(misspelt.rows.empty());
+  EXPECT_EQ(misspelt.error, "foo指标不存在");
 }
 
 TEST(PairMatrix, CountsAndLists) {
