@@ -4,6 +4,8 @@
 
 #include "support/test_support.h"
 #include "trend/chart_builder.h"
+#include "trend/framed_charts.h"
+#include "trend/indicator_chart.h"
 #include "trend/indicator_panel.h"
 
 namespace dlt {
@@ -155,6 +157,39 @@ TEST(ChartDrawer, TheAxisHoldsEveryValueShown) {
   EXPECT_EQ(RangeHolding(0, 150, {3, 150, std::nullopt}), (AxisRange{0, 150}));
   EXPECT_EQ(RangeHolding(15, 165, {12, 100}), (AxisRange{12, 165}));
   EXPECT_EQ(RangeHolding(0, 150, {319, 304}), (AxisRange{0, 319}));
+}
+
+// The fixed axes of "离中量" widen in whole steps where a draw passes them:
+// 01 02 03 04 35 varies by 144%, 01..05 has the mean 3 (below 4..32).
+TEST(ChartDrawer, DispersionAxesHoldEveryDraw) {
+  const std::vector<Draw> draws = {test::MakeDraw(2009001, {1, 2, 3, 4, 35}, {1, 2}),
+                                   test::MakeDraw(2009002, {1, 2, 3, 4, 5}, {1, 2}),
+                                   test::MakeDraw(2009003, {10, 15, 20, 25, 30}, {1, 2})};
+  TrendPage page;
+  page.draws = draws;
+  page.span = 36;
+  page.width = 800;
+  page.height = 400;
+  const FixedTextMetrics metrics(7, 14);
+  const struct {
+    DispersionKind kind;
+    int32_t yMin, yMax;
+    const char* firstLabel;
+  } cases[] = {{DispersionKind::Mean, 0, 32, "4"},
+               {DispersionKind::StandardDeviation, 10, 210, "3"},
+               {DispersionKind::Variation, 0, 150, "10"}};
+  for (const auto& k : cases) {
+    const Chart chart = DispersionChart(page, k.kind, metrics);
+    const tcoordinate& c = chart.panels.at(0).coord;
+    EXPECT_EQ(c.yMin, k.yMin);
+    EXPECT_EQ(c.yMax, k.yMax);
+    EXPECT_EQ(c.yLabels.front(), k.firstLabel);
+    EXPECT_EQ(static_cast<int>(c.yLabels.size()), (k.yMax - k.yMin) / c.yMajorUnits);
+    for (const ChartDisc& d : chart.panels[0].ItemsOf<ChartDisc>()) {
+      EXPECT_LE(d.centre.y, c.originY + 1e-9);
+      EXPECT_GE(d.centre.y, c.originY - c.plotHeight - 1e-9);
+    }
+  }
 }
 
 // Issue labels that would run together are thinned evenly, the last one
