@@ -198,6 +198,8 @@ TEST(FormulaSearch, StopsWithAMessageInsteadOfRunningForever) {
   const SearchResult r = SearchFormula(h, custom);
   EXPECT_EQ(r.outcome, SearchOutcome::Failed);
   EXPECT_EQ(r.error, "公式有误:除数不能为零");
+  custom.setup.customIndicator = "z_hwx";  // would read -999: every candidate would hold
+  EXPECT_EQ(SearchFormula(h, custom).error, "公式有误:z_hwx指标不存在");
 
   SearchSettings never = PairSearch(6, 101, 102);
   never.maxCandidates = 0;
