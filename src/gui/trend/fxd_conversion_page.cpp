@@ -41,7 +41,8 @@ View* Grid(QWidget* parent, const char* name, QAbstractItemModel* model) {
   grid->setModel(model);
   grid->verticalHeader()->hide();
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
-  grid->horizontalHeader()->setStyleSheet(
+  // On the view, so that the header of frozen columns looks the same.
+  grid->setStyleSheet(
       QStringLiteral("QHeaderView::section { background-color: rgb(255,203,179); color: black; "
                      "border: 1px solid #c0c0c0; padding: 2px; }"));
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
