@@ -118,17 +118,25 @@ void ShellPartsTest::theNoticePopupPrefersANewerStoredNotice() {
 }
 
 QTEST_MAIN(ShellPartsTest)
-// A system in another language without Qt's texts for it (English), or
-// in Chinese: the buttons of Qt's own boxes read Chinese either way.
+// An English, a German or a Chinese system: the buttons of Qt's own boxes
+// and its file dialogs read Chinese as every window does; a Traditional
+// Chinese system reads its own variant.
 void ShellPartsTest::qtsOwnButtonsSpeakChinese() {
-  for (const QLocale& system : {QLocale(QLocale::English, QLocale::UnitedStates),
-                                QLocale(QLocale::Chinese, QLocale::China)}) {
-    QTranslator* translator = LoadQtTranslations(*qApp, system);
-    QVERIFY2(translator, qPrintable(system.name()));
+  const struct {
+    QLocale system;
+    const char* cancel;
+    const char* saveAs;
+  } cases[] = {{QLocale(QLocale::English, QLocale::UnitedStates), "取消", "另存为"},
+               {QLocale(QLocale::German, QLocale::Germany), "取消", "另存为"},
+               {QLocale(QLocale::Chinese, QLocale::China), "取消", "另存为"},
+               {QLocale(QLocale::Chinese, QLocale::Taiwan), "取消", "另存新檔"}};
+  for (const auto& c : cases) {
+    QTranslator* translator = LoadQtTranslations(*qApp, c.system);
+    QVERIFY2(translator, qPrintable(c.system.name()));
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
-    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QString("取消"));
-    QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QString("另存为"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QString(c.cancel));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QString(c.saveAs));
     QCoreApplication::removeTranslator(translator);
     delete translator;
   }

@@ -8,7 +8,11 @@ namespace dlt::gui {
 
 QTranslator* LoadQtTranslations(QCoreApplication& app, const QLocale& locale) {
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  for (const QLocale& l : {locale, QLocale(QLocale::Chinese, QLocale::China)}) {
+  // Every window speaks Chinese: a Chinese system's own variant (繁體 on a
+  // zh_TW system), else Simplified Chinese, never English buttons beside it.
+  const QLocale simplified(QLocale::Chinese, QLocale::China);
+  const QLocale chosen = locale.language() == QLocale::Chinese ? locale : simplified;
+  for (const QLocale& l : {chosen, simplified}) {
     auto* translator = new QTranslator(&app);
     if (translator->load(l, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
       QCoreApplication::installTranslator(translator);

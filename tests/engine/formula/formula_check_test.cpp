@@ -47,7 +47,7 @@ TEST(FormulaCheck, AnExpressionIsAKeyAsWrittenOrASoundFormula) {
   const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
       {"z_hz", std::nullopt},
       {" z_hz\t", std::nullopt},
-      {"c_ys_0_3_-1", std::nullopt},
+      {"c_cz_-1", std::nullopt},
       {"[-1]z_hw%10", std::nullopt},
       {"foo", "公式有误:foo指标不存在"},
       {" foo ", "公式有误:foo指标不存在"},
