@@ -118,6 +118,14 @@ void TrendWindowTest::everyPageFillsInTabOrder() {
       QCOMPARE(grid->model()->index(77, c).data().toString(), QString::fromStdString(row[c]));
   }
   QCOMPARE(Child<QTableView>(page, "sg_cgsjb")->currentIndex().column(), 8);
+  // The cold/warm/hot columns of table 3 fit their texts with room to spare.
+  auto* three = Child<QTableView>(page, "sg_cgsjb3");
+  for (int column : {5, 10})
+    for (int r = 0; r < 150; ++r) {
+      const QString text = three->model()->index(r, column).data().toString();
+      QVERIFY2(three->fontMetrics().horizontalAdvance(text) + 8 <= three->columnWidth(column),
+               qPrintable(text));
+    }
   // Scrolled to its last column, table 1 keeps the issue and the seven
   // numbers in view; the other tables keep the issue.
   for (int t = 1; t <= 3; ++t) {

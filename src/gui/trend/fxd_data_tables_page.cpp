@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "common/numbers.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/trend/data_table_model.h"
@@ -32,6 +33,13 @@ const std::vector<WidthRule>& RulesOf(int tableNo) {
                                                {6, 6, "主区冷温热比"},
                                                {7, 9, "主区本期开奖冷号"}};
   return tableNo == 1 ? one : tableNo == 2 ? two : three;
+}
+
+// "冷号：01,02,...,N, 温号： 热号：", the longest text of the "下期冷温热号" columns.
+QString WidestClassesText(int numbers) {
+  QString text = QStringLiteral("冷号：");
+  for (int n = 1; n <= numbers; ++n) text += QString::fromStdString(TwoDigit(n)) + ',';
+  return text + QStringLiteral(" 温号： 热号：");
 }
 
 }  // namespace
@@ -95,9 +103,10 @@ void DataTablesPage::FillTable(int tableNo) {
     for (int c = rule.first; c <= rule.last; ++c)
       grid->setColumnWidth(c, fm.horizontalAdvance(QString::fromUtf8(rule.sample)) + 12);
   if (tableNo == 3) {
-    const QString words = QStringLiteral("冷号： 温号： 热号：   ");
-    grid->setColumnWidth(5, fm.horizontalAdvance(QStringLiteral("01,").repeated(35) + words));
-    grid->setColumnWidth(10, fm.horizontalAdvance(QStringLiteral("01,").repeated(12) + words));
+    // Every number of the zone stands in one of the three lists: the widest
+    // text is all of them, measured as written (digits need not be alike).
+    grid->setColumnWidth(5, fm.horizontalAdvance(WidestClassesText(kFrontMax)) + 12);
+    grid->setColumnWidth(10, fm.horizontalAdvance(WidestClassesText(kBackMax)) + 12);
   }
   // The issue and the numbers stay in view while the other columns scroll;
   // the last row selected and the first column after the fixed ones current.
