@@ -2,6 +2,7 @@
 // and the forecast record, display modes, picture export and the hand-off
 // to the indicator analysis.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/window_set.h"
@@ -144,6 +146,16 @@ void TrendWindowTest::everyPageFillsInTabOrder() {
     }
     QVERIFY(fixed->isColumnHidden(grid->FrozenColumns()));
     QCOMPARE(fixed->width(), width);
+    // Both parts at the last rows, row for row; the wheel over the frozen
+    // part scrolls the whole grid.
+    QTRY_COMPARE(grid->verticalScrollBar()->value(), grid->verticalScrollBar()->maximum());
+    QCOMPARE(fixed->verticalScrollBar()->value(), grid->verticalScrollBar()->value());
+    const QPoint over = fixed->viewport()->rect().center();
+    QWheelEvent wheel(over, fixed->viewport()->mapToGlobal(over), {}, {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(fixed->viewport(), &wheel);
+    QVERIFY(grid->verticalScrollBar()->value() < grid->verticalScrollBar()->maximum());
+    QCOMPARE(fixed->verticalScrollBar()->value(), grid->verticalScrollBar()->value());
   }
 
   // The omission grids: the last 100 draws, selection and statistic rows, the draw column.
