@@ -131,6 +131,9 @@ Chart SegmentChart(const std::vector<Segment>& segments, const std::string& titl
     hi = i == 0 ? shown[i]->value : std::max(hi, shown[i]->value);
   }
   if (hi == lo) hi = lo + 4;
+  // A step of room above the largest value, so that its label stays clear
+  // of the title.
+  hi += std::max((hi - lo) / 10, 1);
   const double line = metrics.Height("0");
   ChartPanel panel = PositionPanel(n, labels, lo, hi, height - 30 - line, height - 60 - line, width,
                                    0, title, metrics, lengths);
