@@ -73,6 +73,7 @@ class AnalysisWindowTest : public QObject {
   void theListsHoldTheEntriesTheLauncherOffers();
   void aFormulaThroughTheInputAidAndItsErrors();
   void everyTabDraws();
+  void theForecastRecordReadsAsTheForecastEverywhere();
   void pagingJumpingAndScrolling();
   void theTransferAddsACustomIndicatorToTheGenerator();
   void theGeneratorsStudyAidOpensTheAnalysis();
@@ -282,6 +283,40 @@ void AnalysisWindowTest::everyTabDraws() {
   for (const ChartText& t : groups.panels.front().ItemsOf<ChartText>())
     shown |= t.text == "05 06 07";
   QVERIFY(shown);
+}
+
+// With a forecast record after the last draw, the analysis's grids and its
+// split issue labels name it "预测区", never 9999999 or "9999/999".
+void AnalysisWindowTest::theForecastRecordReadsAsTheForecastEverywhere() {
+  TestWorld world;
+  world.SeedDraws(SeededHistory(60));
+  auto app = world.MakeApp();
+  DrawTable& table = app->Context().Table();
+  table.WriteForecast(Draw{kForecastQs, {3, 8, 15, 22, 30}, {1, 2}});  // 主号一 3
+  auto* launcher = app->Windows().Get<Tf_zbpx>();
+  QVERIFY(launcher->Start());
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+
+  ShowTab(*analysis, "特性图表");
+  auto* traits = Child<QTableView>(analysis, "sg_txd");
+  const int rows = traits->model()->rowCount();
+  QCOMPARE(traits->model()->index(rows - 2, 0).data().toString(), QString("预测区"));
+
+  ShowTab(*analysis, "遗漏分布图表");
+  auto* omissions = Child<QTableView>(analysis, "sg_ylfbd");
+  QCOMPARE(omissions->model()->index(omissions->model()->rowCount() - 7, 0).data().toString(),
+           QString("预测区"));
+
+  // 主号一 1 is not the forecast's: its last entry is the forecast record.
+  QWidget* single = ShowTab(*analysis, "单个取值遗漏走势");
+  auto* value = Child<QComboBox>(single, "cb_dgqzylzs");
+  value->setCurrentIndex(value->findText("1"));
+  QStringList texts;
+  for (const ChartPanel& p : single->findChild<ChartView*>()->CurrentChart().panels)
+    for (const ChartText& t : p.ItemsOf<ChartText>()) texts << QString::fromStdString(t.text);
+  QVERIFY(texts.contains("预测区"));
+  QVERIFY(!texts.contains("9999"));
+  QVERIFY(!texts.contains("999"));
 }
 
 void AnalysisWindowTest::pagingJumpingAndScrolling() {

@@ -346,6 +346,13 @@ void DerivedPagesTest::shapeTableRowsAndRange() {
   QCOMPARE(qobject_cast<FrozenTableView*>(grid)->FrozenColumns(), 5);
   QCOMPARE(Header(grid, 4), QString("指标三"));
   QCOMPARE(Cell(grid, 0, 4), QString::number(draws[70].front[2] % 10));
+
+  // A forecast record ends the table under its own name.
+  app->Context().Table().WriteForecast(Draw{kForecastQs, {3, 8, 15, 22, 30}, {1, 2}});
+  w->hide();
+  w->show();  // the issue lists are filled again
+  page = Sheet(*w, "ts_zhxtdb");
+  QCOMPARE(Cell(grid, grid->model()->rowCount() - 1, 0), QString("预测区"));
 }
 
 void DerivedPagesTest::mosaicEntriesDialogAndFiles() {
