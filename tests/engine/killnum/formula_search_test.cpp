@@ -72,28 +72,27 @@ TEST(SearchCandidate, CoefficientsDependOnSeedAndIndexOnly) {
   for (int32_t v : a) EXPECT_TRUE(v >= 0 && v < 100);
 }
 
-SearchSettings PairSearch(int lookback, double from, double to) {
+// Candidates of z_hw over 1..10 tested on the draws start..end.
+SearchSettings SearchOver(int start, int end, int lookback, double from, double to, uint64_t seed,
+                          int64_t candidates) {
   SearchSettings s;
   s.setup.shape = {"z_hw", lookback, 1, 10};
-  s.setup.start = 0;
-  s.setup.end = 99;
+  s.setup.start = start;
+  s.setup.end = end;
   s.targetFrom = from;
   s.targetTo = to;
-  s.seed = 3;
-  s.maxCandidates = 600;
-  return s;
-}
-
-// Candidates of z_hw over 1..10 tested on draws 150..249 of a random history.
-SearchSettings RandomSearch(int lookback, double targetFrom, uint64_t seed, int64_t candidates) {
-  SearchSettings s;
-  s.setup.shape = {"z_hw", lookback, 1, 10};
-  s.setup.start = 150;
-  s.setup.end = 249;
-  s.targetFrom = targetFrom;
   s.seed = seed;
   s.maxCandidates = candidates;
   return s;
+}
+
+SearchSettings PairSearch(int lookback, double from, double to) {
+  return SearchOver(0, 99, lookback, from, to, 3, 600);
+}
+
+// Draws 150..249 of a random history.
+SearchSettings RandomSearch(int lookback, double targetFrom, uint64_t seed, int64_t candidates) {
+  return SearchOver(150, 249, lookback, targetFrom, 100, seed, candidates);
 }
 
 // Every number 1..10 is drawn in 20 of the 100 draws, so every constant
