@@ -8,7 +8,7 @@
 
 PACKAGES := g++ cmake make pkg-config libsqlite3-dev libcli11-dev libgtest-dev libgmock-dev \
             libbenchmark-dev qt6-base-dev libgl1-mesa-dev xvfb xauth fonts-wqy-microhei help2man \
-            ccache qt6-translations-l10n
+            ccache libcurl4-openssl-dev qt6-translations-l10n
 # Only `make fuzz` needs these; `make test` replays the fuzz corpora without clang.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # Only `make package` needs these: dpkg-shlibdeps finds the package's dependencies.

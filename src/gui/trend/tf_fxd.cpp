@@ -49,6 +49,11 @@ Tf_fxd::Tf_fxd(AppContext& app, QWidget* parent)
     resize(1200, 760);
   BuildMenu();
   BuildPages();
+  // Draws the start-up sync adds while the window shows: it reads them as on a show.
+  if (app_.dm)
+    connect(app_.dm, &Tdm::historyChanged, this, [this] {
+      if (isVisible()) FormShow();
+    });
 }
 
 Tf_fxd::~Tf_fxd() = default;
