@@ -8,6 +8,8 @@ Tdm::Tdm(QObject* parent) : QObject(parent) {
   setObjectName("Tdm");
   ds_basedata = new DrawTableModel(this);
   ds_basedata->setObjectName("ds_basedata");
+  // Draws added are a change of the rows as any other.
+  connect(this, &Tdm::historyChanged, this, &Tdm::tableChanged);
 }
 
 Tdm::~Tdm() {

@@ -31,6 +31,7 @@ class Tdm : public QObject {
   void TableChanged();
 
  signals:
+  // The table's rows changed: TableChanged() or historyChanged().
   void tableChanged();
   // The numbers were classified cold/warm/hot again.
   void coldHotChanged();
