@@ -117,7 +117,6 @@ void ShellPartsTest::theNoticePopupPrefersANewerStoredNotice() {
   QCOMPARE(world.shell.opened[0], QUrl("https://example.com/v19"));
 }
 
-QTEST_MAIN(ShellPartsTest)
 // An English, a German or a Chinese system: the buttons of Qt's own boxes
 // and its file dialogs read Chinese as every window does; a Traditional
 // Chinese system reads its own variant.
@@ -142,4 +141,5 @@ void ShellPartsTest::qtsOwnButtonsSpeakChinese() {
   }
 }
 
+QTEST_MAIN(ShellPartsTest)
 #include "shell_parts_test.moc"
