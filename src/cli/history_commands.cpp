@@ -4,21 +4,16 @@
 #include "common/draw.h"
 #include "common/numbers.h"
 #include "history/draw_text_io.h"
+#include "history/import_plan.h"
 
 namespace dlt::cli {
 namespace {
-
-// Export form without the trailing blank.
-std::string ListLine(const Draw& d) {
-  std::string s = FormatDrawLine(d);
-  s.pop_back();
-  return s;
-}
 
 // Option values live as long as the callbacks that read them.
 struct HistoryOptions {
   std::string importFile;
   bool overwrite = false;
+  bool dryRun = false;
   std::string exportFile;
   std::vector<std::string> addFields;  // text: "08" is decimal, not octal
   std::string deleteQs;
@@ -37,93 +32,104 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
   auto* import = history->add_subcommand("import", "import draws from a text or CSV file");
   import->add_option("FILE", o->importFile, "file to import")->required();
   import->add_flag("--overwrite", o->overwrite, "replace the whole history by the file");
+  import->add_flag("--dry-run", o->dryRun,
+                   "show the layout found and what the import would do; store nothing");
   import->callback([&ctx, o] {
     // Every line is checked first: a bad file, or one without a draw,
     // changes nothing.
     ParsedDraws parsed = ReadDrawFile(o->importFile);
-    if (!parsed.ok()) throw CliError(parsed.error + ", 历史数据未改变");
-    auto table = ctx.OpenTableForRepair();
-    int added = 0;
-    try {
-      added = table->ApplyImport(parsed.draws, o->overwrite);
-    } catch (const DbError& e) {
-      throw CliError(std::string("导入失败, 历史数据未改变: ") + e.what());
-    }
-    ctx.out << "导入" << added << "期, 共" << table->RecordCount() << "期\n";
-  });
+  if (!parsed.ok()) throw CliError(parsed.error + ", 历史数据未改变");
+  auto table = ctx.OpenTableForRepair();
+  const ImportPlan plan = PlanImport(parsed, table->Draws(), o->overwrite);
+  if (o->dryRun) {
+    for (const std::string& line : PreviewLines(plan)) ctx.out << line << "\n";
+    ctx.out << "试运行, 历史数据未改变\n";
+    return;
+  }
+  int added = 0;
+  try {
+    added = table->ApplyImport(parsed.draws, o->overwrite);
+  } catch (const DbError& e) {
+    throw CliError(std::string("导入失败, 历史数据未改变: ") + e.what());
+  }
+  ctx.out << "导入" << added << "期, 共" << table->RecordCount() << "期\n";
+  for (const std::string& line : LayoutNotes(parsed.layout)) ctx.out << line << "\n";
+  if (!o->overwrite)
+    for (const std::string& line : ConflictLines(plan)) ctx.out << line << "\n";
+});
 
-  auto* exportCmd = history->add_subcommand("export", "export the history as a text file");
-  exportCmd->add_option("FILE", o->exportFile, "file to write (\".txt\" is added when missing)")
-      ->required();
-  exportCmd->callback([&ctx, o] {
-    auto table = ctx.OpenTable();
-    std::string error;
-    if (!ExportDraws(table->Draws(), o->exportFile, &error)) throw CliError(error);
-  });
+auto* exportCmd = history->add_subcommand("export", "export the history as a text file");
+exportCmd->add_option("FILE", o->exportFile, "file to write (\".txt\" is added when missing)")
+    ->required();
+exportCmd->callback([&ctx, o] {
+  auto table = ctx.OpenTable();
+  std::string error;
+  if (!ExportDraws(table->Draws(), o->exportFile, &error)) throw CliError(error);
+});
 
-  auto* add = history->add_subcommand("add", "add one draw");
-  add->add_option("FIELDS", o->addFields, "QS N1 N2 N3 N4 N5 B1 B2")->required()->expected(8);
-  add->callback([&ctx, o] {
-    std::string error;
-    std::array<int64_t, 8> v{};
-    for (int i = 0; i < 8; ++i) {
-      const auto n = ParseDrawField(o->addFields[i], i, &error);
-      if (!n) throw CliError(error);
-      v[i] = *n;
-    }
-    auto d = ValidateDraw(v[0], {v[1], v[2], v[3], v[4], v[5]}, {v[6], v[7]}, &error);
-    if (!d) throw CliError(error);
-    // Adding a draw whose stored row is bad replaces that row.
-    auto table = ctx.OpenTableForRepair();
-    if (!table->AppendDraw(*d, &error)) throw CliError(error);
-  });
+auto* add = history->add_subcommand("add", "add one draw");
+add->add_option("FIELDS", o->addFields, "QS N1 N2 N3 N4 N5 B1 B2")->required()->expected(8);
+add->callback([&ctx, o] {
+  std::string error;
+  std::array<int64_t, 8> v{};
+  for (int i = 0; i < 8; ++i) {
+    const auto n = ParseDrawField(o->addFields[i], i, &error);
+    if (!n) throw CliError(error);
+    v[i] = *n;
+  }
+  auto d = ValidateDraw(v[0], {v[1], v[2], v[3], v[4], v[5]}, {v[6], v[7]}, &error);
+  if (!d) throw CliError(error);
+  // Adding a draw whose stored row is bad replaces that row.
+  auto table = ctx.OpenTableForRepair();
+  if (!table->AppendDraw(*d, &error)) throw CliError(error);
+});
 
-  auto* remove = history->add_subcommand("delete", "delete a draw (or a bad row) by its number");
-  remove->add_option("QS", o->deleteQs, "draw number")->required();
-  remove->callback([&ctx, o] {
-    std::string error;
-    const std::string& text = o->deleteQs;
-    // A bad row may carry any number, a negative one too.
-    const bool negative = text.size() > 1 && text.front() == '-';
-    const auto qs = ParseDrawField(negative ? text.substr(1) : text, 0, &error);
-    if (!qs) throw CliError(error);
-    auto table = ctx.OpenTableForRepair();
-    if (!table->DeleteDraw(negative ? -*qs : *qs)) throw CliError("没有第" + text + "期的记录");
-    ctx.out << "已删除第" << text << "期\n";
-  });
+auto* remove = history->add_subcommand("delete", "delete a draw (or a bad row) by its number");
+remove->add_option("QS", o->deleteQs, "draw number")->required();
+remove->callback([&ctx, o] {
+  std::string error;
+  const std::string& text = o->deleteQs;
+  // A bad row may carry any number, a negative one too.
+  const bool negative = text.size() > 1 && text.front() == '-';
+  const auto qs = ParseDrawField(negative ? text.substr(1) : text, 0, &error);
+  if (!qs) throw CliError(error);
+  auto table = ctx.OpenTableForRepair();
+  if (!table->DeleteDraw(negative ? -*qs : *qs)) throw CliError("没有第" + text + "期的记录");
+  ctx.out << "已删除第" << text << "期\n";
+});
 
-  auto* list = history->add_subcommand("list", "print the draws, one per line");
-  list->add_option("--last", o->last, "only the last N draws");
-  list->callback([&ctx, o] {
-    auto table = ctx.OpenTableForRepair();
-    const auto& draws = table->Draws();
-    const size_t from = (o->last > 0 && static_cast<size_t>(o->last) < draws.size())
-                            ? draws.size() - static_cast<size_t>(o->last)
-                            : 0;
-    for (size_t i = from; i < draws.size(); ++i) ctx.out << ListLine(draws[i]) << "\n";
-  });
+auto* list = history->add_subcommand("list", "print the draws, one per line");
+list->add_option("--last", o->last, "only the last N draws");
+list->callback([&ctx, o] {
+  auto table = ctx.OpenTableForRepair();
+  const auto& draws = table->Draws();
+  const size_t from = (o->last > 0 && static_cast<size_t>(o->last) < draws.size())
+                          ? draws.size() - static_cast<size_t>(o->last)
+                          : 0;
+  for (size_t i = from; i < draws.size(); ++i) ctx.out << DrawText(draws[i]) << "\n";
+});
 
-  auto* demo = history->add_subcommand("demo", "fill an empty history with synthetic draws");
-  demo->add_option("--draws", o->demoCount, "number of draws")->check(CLI::Range(1, 100000));
-  demo->add_option("--seed", o->demoSeed, "random seed");
-  demo->callback([&ctx, o] {
-    auto table = ctx.OpenTable();
-    if (table->RecordCount() > 0) throw CliError("历史数据不为空, 不能生成演示数据");
-    table->ApplyImport(MakeDemoDraws(o->demoCount, o->demoSeed), false);
-    ctx.out << "已生成" << o->demoCount << "期演示数据(随机合成, 并非真实开奖)\n";
-  });
+auto* demo = history->add_subcommand("demo", "fill an empty history with synthetic draws");
+demo->add_option("--draws", o->demoCount, "number of draws")->check(CLI::Range(1, 100000));
+demo->add_option("--seed", o->demoSeed, "random seed");
+demo->callback([&ctx, o] {
+  auto table = ctx.OpenTable();
+  if (table->RecordCount() > 0) throw CliError("历史数据不为空, 不能生成演示数据");
+  table->ApplyImport(MakeDemoDraws(o->demoCount, o->demoSeed), false);
+  ctx.out << "已生成" << o->demoCount << "期演示数据(随机合成, 并非真实开奖)\n";
+});
 
-  auto* repeats = history->add_subcommand("repeats", "draws whose front numbers repeat another");
-  repeats->callback([&ctx, o] {
-    auto table = ctx.OpenTable();
-    const auto rows = table->RepeatedFrontDraws();
-    if (rows.empty()) ctx.out << "历史数据中尚未发现完全重复的记录\n";
-    for (const auto& d : rows) {
-      std::string s = std::to_string(d.qs);
-      for (auto n : d.front) s += " " + TwoDigit(n);
-      ctx.out << s << "\n";
-    }
-  });
-}
+auto* repeats = history->add_subcommand("repeats", "draws whose front numbers repeat another");
+repeats->callback([&ctx, o] {
+  auto table = ctx.OpenTable();
+  const auto rows = table->RepeatedFrontDraws();
+  if (rows.empty()) ctx.out << "历史数据中尚未发现完全重复的记录\n";
+  for (const auto& d : rows) {
+    std::string s = std::to_string(d.qs);
+    for (auto n : d.front) s += " " + TwoDigit(n);
+    ctx.out << s << "\n";
+  }
+});
+}  // namespace dlt::cli
 
 }  // namespace dlt::cli
