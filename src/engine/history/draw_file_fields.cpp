@@ -267,6 +267,13 @@ char DelimiterChar(FieldDelimiter d) {
   return ' ';
 }
 
+int64_t NormaliseDrawNumber(const std::string& text) {
+  if (!AllDigits(text)) return -1;
+  if (text.size() == 7) return std::stoll(text);
+  if (text.size() == 5) return 2000000 + std::stoll(text);
+  return -1;
+}
+
 std::string_view TrimBlanks(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);

@@ -59,6 +59,10 @@ struct FieldReading {
 
 FieldReading ReadField(std::string_view text);
 
+// "07001" -> 2007001 (a two-digit year); seven-digit numbers stay. -1 when
+// it is neither.
+int64_t NormaliseDrawNumber(const std::string& text);
+
 // Trims spaces, tabs and CR around text.
 std::string_view TrimBlanks(std::string_view s);
 

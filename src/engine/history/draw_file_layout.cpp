@@ -390,24 +390,21 @@ struct DrawNumber {
 // "2007001" as it is, "07001" with the two-digit year, "7001" and "153"
 // padded to the five-digit form (checked for the whole file afterwards).
 std::optional<DrawNumber> ReadDrawNumber(const std::string& digits, std::string* why) {
-  const std::string& d = digits;
   DrawNumber n;
-  if (d.size() == 7) {
-    n.qs = std::stoll(d);
-  } else if (d.size() == 5) {
-    n.qs = 2000000 + std::stoll(d);
-  } else if (d.size() == 3 || d.size() == 4) {
-    n.qs = 2000000 + std::stoll(d);
+  if (digits.size() == 3 || digits.size() == 4) {
+    const std::string padded = std::string(5 - digits.size(), '0') + digits;
+    n.qs = NormaliseDrawNumber(padded);
     n.restored = true;
-    const int64_t year = std::stoll(d) / 1000;
-    if (year < 7) {
-      const std::string padded = std::string(5 - d.size(), '0') + d;
-      *why =
-          "期号" + d + "补足前导0后为" + padded + ", 年份" + padded.substr(0, 2) + "不在07到99之间";
+    if (padded < "07") {
+      *why = "期号" + digits + "补足前导0后为" + padded + ", 年份" + padded.substr(0, 2) +
+             "不在07到99之间";
       return std::nullopt;
     }
-  } else {
-    *why = "期号应为七位(如2007001)或五位(如07001): " + CutText(d, 20);
+    return n;
+  }
+  n.qs = NormaliseDrawNumber(digits);
+  if (n.qs < 0) {
+    *why = "期号应为七位(如2007001)或五位(如07001): " + CutText(digits, 20);
     return std::nullopt;
   }
   return n;

@@ -1,10 +1,9 @@
 #include "history/draw_table.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 
 #include "common/rounding.h"
+#include "history/sqlite_statement.h"
 
 namespace dlt {
 namespace {
@@ -48,53 +47,6 @@ void SetFieldOf(Draw& d, int fieldNo, int32_t v) {
   else d.back[fieldNo - 6] = static_cast<uint8_t>(v);
 }
 
-// What went wrong, in the user's words where the cause is plain.
-std::string DbMessage(sqlite3* db, int code) {
-  switch (code & 0xFF) {
-    case SQLITE_FULL:
-      return "磁盘空间不足, 无法写入数据库";
-    case SQLITE_IOERR:
-      return "无法读写数据库文件(磁盘已满或出错)";
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-      return "数据库正被另一个程序使用, 请稍后再试";
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-      return "数据库文件已损坏或不是数据库文件";
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-      return "无法写入数据库文件(没有权限)";
-    case SQLITE_CANTOPEN:
-      return "无法打开数据库文件(没有权限或文件夹不存在)";
-    default:
-      return std::string("数据库错误: ") + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
-  }
-}
-
-[[noreturn]] void ThrowDb(sqlite3* db, int code) {
-  throw DbError(DbMessage(db, code));
-}
-
-class Statement {
- public:
-  Statement(sqlite3* db, const char* sql) : db_(db) {
-    if (const int rc = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); rc != SQLITE_OK)
-      ThrowDb(db, rc);
-  }
-  ~Statement() { sqlite3_finalize(stmt_); }
-  sqlite3_stmt* get() { return stmt_; }
-  bool Step() {
-    const int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
-    ThrowDb(db_, rc);
-  }
-
- private:
-  sqlite3* db_;
-  sqlite3_stmt* stmt_ = nullptr;
-};
-
 // A stored row as a draw, or nullopt with the reason: only rows the program
 // itself could have written pass (the forecast record carries the numbers
 // of a draw too).
@@ -135,18 +87,11 @@ DrawTable::DrawTable(const std::string& path) : path_(path) {
 DrawTable::~DrawTable() { sqlite3_close(db_); }
 
 void DrawTable::Exec(const char* sql) const {
-  if (const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK)
-    ThrowDb(db_, rc);
+  ExecSql(db_, sql);
 }
 
 void DrawTable::RollBackTo(const char* savepoint) const {
-  // A failed write (a full disk) may have rolled the whole transaction back
-  // already; the savepoint is gone then, and the original error is the one
-  // worth reporting.
-  if (sqlite3_get_autocommit(db_)) return;
-  const std::string name(savepoint);
-  sqlite3_exec(db_, ("ROLLBACK TO " + name).c_str(), nullptr, nullptr, nullptr);
-  sqlite3_exec(db_, ("RELEASE " + name).c_str(), nullptr, nullptr, nullptr);
+  RollBackToSavepoint(db_, savepoint);
 }
 
 void DrawTable::Reload() {

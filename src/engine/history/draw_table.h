@@ -52,6 +52,9 @@ class DrawTable {
   DrawTable& operator=(const DrawTable&) = delete;
 
   const std::string& FilePath() const { return path_; }
+  // The open file, for the tables kept beside the draws (the prize
+  // amounts): they share its transactions, so a batch stores both or none.
+  sqlite3* Database() const { return db_; }
   // Reads every row from the file again; the cursor goes to the first record.
   // Rows whose numbers no draw can have are kept out of the table and listed
   // in BadRows(): nothing computes on them, and the table is not to be used

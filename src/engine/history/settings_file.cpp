@@ -5,6 +5,7 @@
 #include <map>
 
 #include "common/gbk_text.h"
+#include "history/results_sync.h"
 
 namespace dlt {
 namespace {
@@ -65,6 +66,13 @@ ColdHotSettings ReadColdHotSettings(const std::string& path) {
   read("f_coldcs", s.f_coldcs);
   read("f_hotcs", s.f_hotcs);
   return s;
+}
+
+std::string ReadSyncUrl(const std::string& path) {
+  const auto values = SoftwareSection(path);
+  const auto it = values.find("dltsettings\\syncurl");
+  if (it == values.end() || it->second.empty()) return std::string(kDefaultSyncUrl);
+  return it->second;
 }
 
 }  // namespace dlt

@@ -19,4 +19,8 @@ std::string DefaultSettingsPath();
 // program would write for it.
 ColdHotSettings ReadColdHotSettings(const std::string& path);
 
+// The address of the history service (`syncurl`); the operator's own when
+// the file has none or an empty one.
+std::string ReadSyncUrl(const std::string& path);
+
 }  // namespace dlt

@@ -1,5 +1,7 @@
 #include "gui/app/app_settings.h"
 
+#include "history/results_sync.h"
+
 namespace dlt::gui {
 namespace {
 
@@ -46,6 +48,8 @@ ColdHotSettings AppSettings::ReadColdHot() {
   s.f_coldcs = IntOrDefault("f_coldcs", 2);
   s.f_hotcs = IntOrDefault("f_hotcs", 8);
   if (!Value("noticeurl").isValid()) SetValue("noticeurl", QString());
+  if (!Value("syncurl").isValid()) SetValue("syncurl", SyncUrl());
+  if (!Value("syncatstart").isValid()) SetValue("syncatstart", false);
   settings_->sync();
   return s;
 }
@@ -70,6 +74,25 @@ QString AppSettings::NoticeUrl() const {
 
 void AppSettings::SetNoticeUrl(const QString& url) {
   SetValue("noticeurl", url);
+  settings_->sync();
+}
+
+QString AppSettings::SyncUrl() const {
+  const QString url = Value("syncurl").toString().trimmed();
+  return url.isEmpty() ? QString::fromUtf8(kDefaultSyncUrl.data(), kDefaultSyncUrl.size()) : url;
+}
+
+void AppSettings::SetSyncUrl(const QString& url) {
+  SetValue("syncurl", url);
+  settings_->sync();
+}
+
+bool AppSettings::SyncAtStart() const {
+  return Value("syncatstart").toBool();
+}
+
+void AppSettings::SetSyncAtStart(bool on) {
+  SetValue("syncatstart", on);
   settings_->sync();
 }
 

@@ -29,6 +29,14 @@ class AppSettings {
   QString NoticeUrl() const;
   void SetNoticeUrl(const QString& url);
 
+  // Address of the history service "同步开奖数据" reads; the operator's own
+  // when the setting is absent or empty.
+  QString SyncUrl() const;
+  void SetSyncUrl(const QString& url);
+  // Whether the start-up runs the sync after the notice page.
+  bool SyncAtStart() const;
+  void SetSyncAtStart(bool on);
+
   // What the online update stores.
   void WriteNotice(const NoticeValues& notice);
   QString Inform() const;

@@ -28,6 +28,9 @@ class Tdm : public QObject {
  signals:
   // The numbers were classified cold/warm/hot again.
   void coldHotChanged();
+  // Draws were added while windows may be showing the history (the
+  // background sync at start).
+  void historyChanged();
 };
 
 }  // namespace dlt::gui

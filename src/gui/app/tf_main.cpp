@@ -21,6 +21,7 @@
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/zh_session.h"
 #include "gui/history/online_update.h"
+#include "gui/history/service_sync.h"
 #include "gui/history/tf_informdownload.h"
 #include "history/notice_page.h"
 
@@ -73,6 +74,7 @@ Tf_main::Tf_main(AppContext& app, QWidget* parent)
   connect(Button("b_tdsh"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_tdsh", true); });
   connect(Button("b_help"), &QToolButton::clicked, this, [this] { ShowHelp(); });
   connect(Button("b_exit"), &QToolButton::clicked, this, [this] { close(); });
+  startupSync_ = new StartupSync(app_, this);
   RunCreationStep();
 }
 
@@ -136,6 +138,8 @@ void Tf_main::RunShowStep() {
     app_.shell.Inform(this, QStringLiteral("请将分辨率调至1024*768以上，否则某些页面不能完全显示"));
   showStepDone_ = true;
   Button("b_fxd")->click();
+  // After the notice page: the program is usable while the service is read.
+  if (app_.settings.SyncAtStart()) startupSync_->Start();
   emit showStepFinished();
 }
 
