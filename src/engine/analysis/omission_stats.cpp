@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/chance_figures.h"
 #include "common/rounding.h"
 
 namespace dlt {
@@ -58,6 +59,10 @@ OmissionBarColour BarColourOf(const ValueOmissionStats& s) {
   if (s.current <= s.last) return OmissionBarColour::Orange;
   if (s.current <= s.largest) return OmissionBarColour::RedOrange;
   return OmissionBarColour::Red;
+}
+
+OmissionOdds OmissionOddsOf(double p, const ValueOmissionStats& s) {
+  return {ExpectedAverageOmission(p), OmissionChance(p, s.current)};
 }
 
 const std::vector<std::string>& OmissionStatisticTitles() {

@@ -1,5 +1,6 @@
 #include "gui/app/app_settings.h"
 
+#include "history/prize_amounts.h"
 #include "history/results_sync.h"
 
 namespace dlt::gui {
@@ -93,6 +94,33 @@ bool AppSettings::SyncAtStart() const {
 
 void AppSettings::SetSyncAtStart(bool on) {
   SetValue("syncatstart", on);
+  settings_->sync();
+}
+
+PrizeTable AppSettings::ReadPrizeTable() const {
+  PrizeTable t = PrizeTable::Defaults();
+  const QString price = Value(QString::fromUtf8(kTicketPriceSetting.data(),
+                                                static_cast<qsizetype>(kTicketPriceSetting.size())))
+                            .toString();
+  if (const auto fen = ReadTicketPrice(price.toStdString(), nullptr)) t.ticketPriceFen = *fen;
+  for (int level = 1; level <= 8; ++level) {
+    const QVariant v = Value(QString::fromStdString(PrizeSetting(level)));
+    std::optional<int64_t> fen;
+    if (v.isValid() && ReadYuanText(v.toString().toStdString(), &fen, nullptr))
+      t.fixedFen[static_cast<size_t>(level)] = fen;
+  }
+  return t;
+}
+
+void AppSettings::WritePrizeTable(const PrizeTable& t) {
+  SetValue(QString::fromUtf8(kTicketPriceSetting.data(),
+                             static_cast<qsizetype>(kTicketPriceSetting.size())),
+           QString::fromStdString(FormatFen(t.ticketPriceFen)));
+  for (int level = 1; level <= 8; ++level) {
+    const auto& fen = t.fixedFen[static_cast<size_t>(level)];
+    SetValue(QString::fromStdString(PrizeSetting(level)),
+             fen ? QString::fromStdString(FormatFen(*fen)) : QString());
+  }
   settings_->sync();
 }
 

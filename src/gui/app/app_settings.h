@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "history/notice_page.h"
+#include "history/prize_table.h"
 #include "indicators/eval_context.h"
 
 namespace dlt::gui {
@@ -36,6 +37,12 @@ class AppSettings {
   // Whether the start-up runs the sync after the notice page.
   bool SyncAtStart() const;
   void SetSyncAtStart(bool on);
+
+  // The ticket book's ticket price and fixed prizes (`ticketprice`,
+  // `prize1` .. `prize8` in 元; an empty prize floats). Absent or unreadable
+  // values give their defaults.
+  PrizeTable ReadPrizeTable() const;
+  void WritePrizeTable(const PrizeTable& table);
 
   // What the online update stores.
   void WriteNotice(const NoticeValues& notice);

@@ -41,6 +41,8 @@ class Tf_main : public QWidget {
   // Rows of the table no draw can have: deleted when the user agrees, else
   // start-up ends with a message (DbError).
   void CheckStoredRows();
+  // The ticket book beside the table; a damaged one is reported and left.
+  void OpenBook();
   void RunShowStep();
   void LayOutButtons();
   void ShowFeature(const char* className, bool closeUpdateWindow);

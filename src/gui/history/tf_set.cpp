@@ -17,6 +17,7 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
+#include "gui/book/prize_table_page.h"
 #include "gui/history/tf_addselfzb.h"
 #include "history/custom_indicator_list.h"
 #include "history/notice_page.h"
@@ -120,6 +121,7 @@ Tf_set::Tf_set(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   noticeLayout->addWidget(cb_syncatstart);
   noticeLayout->addStretch(1);
   tabs_->addTab(noticePage, QStringLiteral("在线更新"));
+  tabs_->addTab(new PrizeTablePage(app_), QStringLiteral("奖金设置"));
   connect(saveNotice, &QPushButton::clicked, this, &Tf_set::SaveNoticeUrl);
   connect(saveSync, &QPushButton::clicked, this, &Tf_set::SaveSyncUrl);
   connect(cb_syncatstart, &QCheckBox::toggled, this,
