@@ -313,6 +313,8 @@ void HistoryWindowTest::importAppendsOrOverwritesThroughTheCheckedReader() {
   world_->shell.dialogHandlers.push_back(AnswerPreview("b_ok", &shown));
   QTest::mouseClick(window_->findChild<QPushButton*>("b_appendimport"), Qt::LeftButton);
   QCOMPARE(world_->shell.titles.last(), QString(" 追加方式导入文件"));
+  QCOMPARE(world_->shell.filters.last(),
+           QString(" 所要导入的文件(*.txt);;CSV文件(*.csv);;所有文件(*)"));
   QCOMPARE(shown, QString("格式: 空格分隔, 无表头, 期号=第1列, 主号=第2-6列, 副号=第7-8列\n"
                           "文件中共2期, 第一期: 2009001 03 05 12 18 22 05 11, "
                           "最后一期: 2009002 01 02 03 04 05 01 02\n"

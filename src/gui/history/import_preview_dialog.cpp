@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "gui/app/ok_cancel_row.h"
+#include "gui/app/named_button.h"
 #include "gui/app/utf8_text.h"
 
 namespace dlt::gui {
@@ -21,12 +21,10 @@ ImportPreviewDialog::ImportPreviewDialog(const QString& title,
   for (const std::string& line : lines) text << Q(line);
   m_preview->setPlainText(text.join('\n'));
 
-  const OkCancelRow buttons = MakeOkCancelRow(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_preview, 1);
-  layout->addLayout(buttons.row);
+  AddOkCancelRow(this, layout);
   resize(720, 320);
-  connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QString ImportPreviewDialog::Text() const {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "gui/app/app_context.h"
-#include "gui/app/ok_cancel_row.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "history/custom_indicator_list.h"
 
@@ -29,12 +29,11 @@ Tf_addselfzb::Tf_addselfzb(AppContext& app, QWidget* parent) : QDialog(parent), 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("自定义指标公式："), formulaRow);
   form->addRow(QStringLiteral("自定义指标命名："), Edit2);
-  const OkCancelRow buttons = MakeOkCancelRow(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addLayout(buttons.row);
+  QPushButton* ok = AddOkCancelRow(this, layout, false);
 
-  connect(buttons.ok, &QPushButton::clicked, this, &Tf_addselfzb::Confirm);
+  connect(ok, &QPushButton::clicked, this, &Tf_addselfzb::Confirm);
   connect(aid_, &QPushButton::clicked, this, [this] {
     if (!app_.hooks.formulaInputAid) return;
     if (auto formula = app_.hooks.formulaInputAid(this)) Edit1->setText(formula->trimmed());

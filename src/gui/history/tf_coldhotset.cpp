@@ -8,7 +8,7 @@
 
 #include "gui/app/app_context.h"
 #include "gui/app/app_settings.h"
-#include "gui/app/ok_cancel_row.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
 #include "gui/history/coldhot_rewrite.h"
@@ -39,11 +39,10 @@ Tf_coldhotset::Tf_coldhotset(AppContext& app, QWidget* parent) : QDialog(parent)
   grid->addWidget(e_hot, 2, 1);
   grid->addWidget(new QLabel(QStringLiteral("次以上"), this), 2, 2);
   grid->addWidget(new QLabel(QStringLiteral("温号介于冷号与热号之间"), this), 3, 0, 1, 3);
-  const OkCancelRow buttons = MakeOkCancelRow(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons.row);
-  connect(buttons.ok, &QPushButton::clicked, this, &Tf_coldhotset::Confirm);
+  QPushButton* ok = AddOkCancelRow(this, layout, false);
+  connect(ok, &QPushButton::clicked, this, &Tf_coldhotset::Confirm);
 }
 
 void Tf_coldhotset::SetValues(int window, int cold, int hot) {

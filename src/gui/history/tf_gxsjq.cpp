@@ -259,9 +259,10 @@ void Tf_gxsjq::SyncClicked() {
 void Tf_gxsjq::ImportClicked(bool overwrite) {
   const QString title =
       overwrite ? QStringLiteral(" 覆盖方式导入文件") : QStringLiteral(" 追加方式导入文件");
-  const QString path =
-      app_.shell.OpenFileName(this, title, QString::fromStdString(app_.folder.Root()),
-                              QStringLiteral(" 所要导入的文件(*.txt)"));
+  // The text layout first; the CSV files users keep are offered beside it.
+  const QString path = app_.shell.OpenFileName(
+      this, title, QString::fromStdString(app_.folder.Root()),
+      QStringLiteral(" 所要导入的文件(*.txt);;CSV文件(*.csv);;所有文件(*)"));
   if (path.isEmpty()) return;
   // Every line is checked before anything is stored: a bad file changes nothing.
   const ParsedDraws parsed = ReadDrawFile(path.toStdString());
