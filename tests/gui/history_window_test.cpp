@@ -329,6 +329,7 @@ void HistoryWindowTest::importAppendsOrOverwritesThroughTheCheckedReader() {
   QCOMPARE(world_->shell.dialogsRun, dialogs);
   QVERIFY2(world_->shell.messages.last().startsWith("第2行: 主号五必须在1到35之间: 40"),
            qPrintable(world_->shell.messages.last()));
+  QVERIFY(world_->shell.messages.last().endsWith("\n历史数据未改变"));
   QCOMPARE(table_->RecordCount(), 22);
   QCOMPARE(table_->IndexOf(2009003), -1);
 

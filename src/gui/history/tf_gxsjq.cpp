@@ -267,7 +267,7 @@ void Tf_gxsjq::ImportClicked(bool overwrite) {
   // Every line is checked before anything is stored: a bad file changes nothing.
   const ParsedDraws parsed = ReadDrawFile(path.toStdString());
   if (!parsed.ok()) {
-    app_.shell.Inform(this, Q(parsed.error));
+    app_.shell.Inform(this, Q(parsed.error) + QStringLiteral("\n历史数据未改变"));
     return;
   }
   DrawTable& table = app_.Table();
