@@ -7,6 +7,12 @@
 
 namespace dlt {
 
+std::string_view TrimFormulaText(std::string_view s) {
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+  return s;
+}
+
 namespace msg = formula_messages;
 
 OperatorCode OperatorCodeOf(char c) {

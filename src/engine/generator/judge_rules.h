@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "formula/formula_syntax.h"
 #include "generator/combination.h"
 #include "generator/condition_set.h"
 
@@ -45,8 +46,5 @@ int TailSettingHits(const Combo& c, std::span<const int> digits, bool distinct);
 inline bool WithinTotalTolerance(const TotalTolerance& t, int failures) {
   return !t.enabled || (t.from <= failures && failures <= t.to);
 }
-
-// A custom formula as it is evaluated: blanks and control characters trimmed.
-std::string_view TrimFormulaText(std::string_view text);
 
 }  // namespace dlt

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/gbk_text.h"
+#include "formula/formula_check.h"
 #include "indicators/catalogue.h"
 
 namespace dlt {
@@ -34,6 +35,14 @@ std::optional<int32_t> ParseInt(const std::string& text) {
 
 void SetError(std::string* error, std::string text) {
   if (error) *error = std::move(text);
+}
+
+// A formula of a file that can never be computed (a misspelt name scores
+// every row as held) refuses the file, naming its line (1-based).
+bool CheckFormulaLine(const std::string& line, size_t index, std::string* error) {
+  const auto problem = CheckExpression(line);
+  if (problem) SetError(error, "第" + std::to_string(index + 1) + "行: " + *problem);
+  return !problem;
 }
 
 }  // namespace
@@ -118,6 +127,10 @@ std::optional<CustomKillSet> LoadCustomKillSet(const std::string& path, std::str
     SetError(error, "不是自定义杀号存储文件：前三行应是指标、最小值和最大值");
     return std::nullopt;
   }
+  for (size_t i = 0; i < lines->size(); ++i)
+    if ((i == 0 || i > 2) && !Trimmed((*lines)[i]).empty() &&
+        !CheckFormulaLine((*lines)[i], i, error))
+      return std::nullopt;
   set.indicator = Trimmed((*lines)[0]);
   if (std::string why = KillRangeError(set.indicator, *from, *to); !why.empty()) {
     SetError(error, "自定义杀号存储文件有误：" + why);
@@ -141,8 +154,12 @@ std::optional<std::vector<std::string>> LoadFormulaSet(const std::string& path,
   const auto lines = ReadTextLines(path, error);
   if (!lines) return std::nullopt;
   std::vector<std::string> formulas;
-  for (const std::string& l : *lines)
-    if (std::string t = Trimmed(l); !t.empty()) formulas.push_back(std::move(t));
+  for (size_t i = 0; i < lines->size(); ++i) {
+    std::string t = Trimmed((*lines)[i]);
+    if (t.empty()) continue;
+    if (!CheckFormulaLine(t, i, error)) return std::nullopt;
+    formulas.push_back(std::move(t));
+  }
   return formulas;
 }
 

@@ -24,6 +24,7 @@
 #include "gui/app/window_set.h"
 #include "gui/trend/chart_view.h"
 #include "history/draw_table.h"
+#include "trend/tcoordinate.h"
 
 namespace dlt::gui {
 namespace {
@@ -52,7 +53,7 @@ class SignalModel : public QAbstractTableModel {
     if (role == Qt::ForegroundRole && index.row() > 0)
       return c.marks[index.row() - 1] == 1 ? QColor(Qt::red) : QColor(Qt::blue);
     if (role != Qt::DisplayRole) return {};
-    if (index.row() == 0) return c.qs ? QString::number(c.qs) : QString();
+    if (index.row() == 0) return c.qs ? QString::fromStdString(IssueText(c.qs)) : QString();
     return QString::fromStdString(MarkText(signal_, c.marks[index.row() - 1], words_));
   }
 

@@ -17,6 +17,7 @@
 #include "gui/trend/text_grid.h"
 #include "history/draw_table.h"
 #include "trend/shape_table.h"
+#include "trend/tcoordinate.h"
 
 namespace dlt::gui {
 
@@ -109,7 +110,7 @@ void ShapeTablePage::Fill() {
     if (QString::number(draws[i].qs) == start) first = static_cast<int>(i);
   const int count = RangeRows(from_->currentIndex(), to_->currentIndex());
   for (const ShapeTableRow& r : ShapeTable(draws, &fxd_.app.env, formulas, first, count)) {
-    QStringList cells{QString::number(r.qs), QString::fromStdString(r.numbers)};
+    QStringList cells{QString::fromStdString(IssueText(r.qs)), QString::fromStdString(r.numbers)};
     for (int32_t v : r.values) cells << QString::number(v);
     for (const std::string& s : r.shapes) cells << QString::fromStdString(s);
     rows.push_back(cells);

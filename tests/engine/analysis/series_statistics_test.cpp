@@ -49,6 +49,15 @@ TEST(SeriesFill, ValuesErrorsAndTheRefusedRange) {
                                  draws[7].front[4] * 300);
   EXPECT_GT(large.largest, 1000);
 
+  // A misspelt name would read -999 at every draw: refused before any draw,
+  // with the message of every formula entry.
+  for (const char* text : {"foo", " z_hz+foo "}) {
+    const SeriesFill misspelt = FillSeries(HistoryOf(draws, env), text);
+    EXPECT_EQ(misspelt.error, "公式有误:foo指标不存在") << text;
+    EXPECT_EQ(misspelt.errorIndex, -1) << text;
+    EXPECT_TRUE(misspelt.values.empty());
+  }
+
   // A negative value and one above 65535 are refused at the draw they appear.
   struct Case {
     const char* formula;
