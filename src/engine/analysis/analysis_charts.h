@@ -10,8 +10,8 @@
 #include "analysis/omission_stats.h"
 #include "analysis/run_chart.h"
 #include "analysis/segments.h"
+#include "chart/chart_panel.h"
 #include "common/draw.h"
-#include "trend/chart_panel.h"
 
 namespace dlt {
 

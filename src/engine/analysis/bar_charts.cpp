@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "analysis/analysis_charts.h"
-#include "trend/chart_builder.h"
-#include "trend/indicator_panel.h"
+#include "chart/chart_builder.h"
+#include "chart/indicator_panel.h"
 
 namespace dlt {
 namespace {

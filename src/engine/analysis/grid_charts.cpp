@@ -2,7 +2,7 @@
 
 #include "analysis/analysis_charts.h"
 #include "analysis/field_groups.h"
-#include "trend/chart_builder.h"
+#include "chart/chart_builder.h"
 
 namespace dlt {
 namespace {

@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "analysis/analysis_charts.h"
+#include "chart/chart_builder.h"
+#include "chart/indicator_panel.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
 #include "indicators/series.h"
-#include "trend/chart_builder.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
 namespace {

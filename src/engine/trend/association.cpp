@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "chart/tcoordinate.h"
 #include "common/numbers.h"
 #include "formula/formula.h"
 #include "indicators/statistics.h"
-#include "trend/tcoordinate.h"
 
 namespace dlt {
 namespace {

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <sstream>
 
-#include "trend/tcoordinate.h"
+#include "chart/tcoordinate.h"
 
 namespace dlt {
 

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include "chart/chart_builder.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
 #include "indicators/number_spread.h"
-#include "trend/chart_builder.h"
 
 namespace dlt {
 namespace {

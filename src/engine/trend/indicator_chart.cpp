@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "chart/indicator_panel.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"
 #include "indicators/statistics.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
 

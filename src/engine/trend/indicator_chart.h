@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_panel.h"
+#include "chart/indicator_panel.h"
 #include "common/draw.h"
 #include "indicators/eval_context.h"
-#include "trend/chart_panel.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "chart/chart_builder.h"
 #include "common/numbers.h"
 #include "indicators/eval_context.h"
 #include "indicators/statistics.h"
-#include "trend/chart_builder.h"
 
 namespace dlt {
 namespace {

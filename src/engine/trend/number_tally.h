@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_panel.h"
 #include "common/draw.h"
-#include "trend/chart_panel.h"
 #include "trend/draw_range.h"
 
 namespace dlt {

@@ -4,8 +4,8 @@
 #include <span>
 #include <vector>
 
+#include "chart/chart_panel.h"
 #include "common/draw.h"
-#include "trend/chart_panel.h"
 
 namespace dlt {
 

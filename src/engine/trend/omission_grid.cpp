@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "chart/column_order.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
-#include "trend/column_order.h"
 
 namespace dlt {
 namespace {

@@ -4,11 +4,11 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "chart/indicator_panel.h"
 #include "gui/analysis/zbpxz_scroller.h"
 #include "gui/app/app_context.h"
 #include "gui/trend/chart_view.h"
 #include "history/draw_table.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt::gui {
 

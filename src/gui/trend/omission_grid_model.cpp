@@ -1,6 +1,6 @@
 #include "gui/trend/omission_grid_model.h"
 
-#include "trend/tcoordinate.h"
+#include "chart/tcoordinate.h"
 
 namespace dlt::gui {
 

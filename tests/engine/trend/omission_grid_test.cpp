@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/column_order.h"
 #include "support/test_support.h"
-#include "trend/column_order.h"
 
 namespace dlt {
 namespace {

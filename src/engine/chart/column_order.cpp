@@ -1,4 +1,4 @@
-#include "trend/column_order.h"
+#include "chart/column_order.h"
 
 #include <algorithm>
 

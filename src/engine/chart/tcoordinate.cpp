@@ -1,4 +1,4 @@
-#include "trend/tcoordinate.h"
+#include "chart/tcoordinate.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "trend/indicator_panel.h"
+#include "chart/indicator_panel.h"
 
 #include <algorithm>
 
-#include "trend/chart_builder.h"
+#include "chart/chart_builder.h"
 
 namespace dlt {
 

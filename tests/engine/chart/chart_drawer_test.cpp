@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "chart/chart_builder.h"
+#include "chart/indicator_panel.h"
 #include "support/test_support.h"
-#include "trend/chart_builder.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
 namespace {

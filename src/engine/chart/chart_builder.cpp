@@ -1,4 +1,4 @@
-#include "trend/chart_builder.h"
+#include "chart/chart_builder.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "trend/chart_panel.h"
+#include "chart/chart_panel.h"
 
 namespace dlt {
 

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "trend/tcoordinate.h"
+#include "chart/tcoordinate.h"
 
 namespace dlt {
 

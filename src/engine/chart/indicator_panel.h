@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/draw.h"
-#include "trend/chart_panel.h"
+#include "chart/chart_panel.h"
 
 namespace dlt {
 
