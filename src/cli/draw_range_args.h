@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "trend/draw_range.h"
+#include "history/draw_range.h"
 
 namespace CLI {
 class App;

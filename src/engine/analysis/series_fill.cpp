@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "generator/judge_rules.h"
+#include "formula/formula.h"
 
 namespace dlt {
 

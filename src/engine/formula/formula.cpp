@@ -16,4 +16,10 @@ FormulaResult EvaluateFormula(const EvalContext& ctx, std::string_view text) {
   return result;
 }
 
+std::string_view TrimFormulaText(std::string_view s) {
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+  return s;
+}
+
 }  // namespace dlt

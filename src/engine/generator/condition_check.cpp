@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "formula/formula.h"
 #include "formula/tgs.h"
 #include "generator/combination.h"
 #include "generator/judge_rules.h"

@@ -75,10 +75,4 @@ int TailSettingHits(const Combo& c, std::span<const int> digits, bool distinct) 
   return hits;
 }
 
-std::string_view TrimFormulaText(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-  return s;
-}
-
 }  // namespace dlt

@@ -46,7 +46,4 @@ inline bool WithinTotalTolerance(const TotalTolerance& t, int failures) {
   return !t.enabled || (t.from <= failures && failures <= t.to);
 }
 
-// A custom formula as it is evaluated: blanks and control characters trimmed.
-std::string_view TrimFormulaText(std::string_view text);
-
 }  // namespace dlt

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "formula/formula.h"
 #include "formula/tgs.h"
 #include "generator/back_judge.h"
 #include "generator/front_judge.h"

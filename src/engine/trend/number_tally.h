@@ -7,7 +7,7 @@
 
 #include "chart/chart_panel.h"
 #include "common/draw.h"
-#include "trend/draw_range.h"
+#include "history/draw_range.h"
 
 namespace dlt {
 

@@ -1,4 +1,4 @@
-#include "common/reference_texts.h"
+#include "indicators/reference_texts.h"
 
 #include <gtest/gtest.h>
 

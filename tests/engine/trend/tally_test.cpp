@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"
-#include "trend/draw_range.h"
+#include "history/draw_range.h"
 #include "trend/item_tally.h"
 #include "trend/number_tally.h"
 

@@ -1,4 +1,4 @@
-#include "trend/draw_range.h"
+#include "history/draw_range.h"
 
 #include <algorithm>
 #include <charconv>
