@@ -3,6 +3,7 @@
 #include "analysis/omission_stats.h"
 #include "analysis/series_fill.h"
 #include "cli/cli_context.h"
+#include "common/text.h"
 #include "history/history_contexts.h"
 
 namespace dlt::cli {
@@ -15,16 +16,10 @@ struct AnalyseOptions {
 };
 
 int IndexOfDraw(const DrawTable& table, const std::string& text) {
-  size_t used = 0;
-  int32_t qs = 0;
-  try {
-    qs = std::stoi(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
-  }
-  if (used == 0 || used != text.size()) throw CliError("期号不正确: " + text);
-  const int index = table.IndexOf(qs);
-  if (index < 0) throw CliError("没有第" + std::to_string(qs) + "期的开奖数据");
+  const std::optional<int32_t> qs = IntegerOfText<int32_t>(Trim(text));
+  if (!qs) throw CliError("期号不正确: " + text);
+  const int index = table.IndexOf(*qs);
+  if (index < 0) throw CliError("没有第" + std::to_string(*qs) + "期的开奖数据");
   return index;
 }
 

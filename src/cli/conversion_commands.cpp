@@ -2,6 +2,7 @@
 
 #include "cli/cli_context.h"
 #include "common/numbers.h"
+#include "common/text.h"
 #include "indicators/indicator.h"
 #include "trend/conversion_kills.h"
 #include "trend/key_series.h"
@@ -32,40 +33,28 @@ int IndexOfDraw(const DrawTable& table, int32_t qs) {
 // "A-B" with 1 <= A <= B <= 200.
 std::pair<int, int> ParseConversionRange(const std::string& text) {
   const auto dash = text.find('-');
-  int a = 0, b = 0;
-  try {
-    size_t used = 0;
-    if (dash == std::string::npos) throw std::invalid_argument(text);
-    a = std::stoi(text.substr(0, dash), &used);
-    if (used != dash) throw std::invalid_argument(text);
-    b = std::stoi(text.substr(dash + 1), &used);
-    if (used != text.size() - dash - 1) throw std::invalid_argument(text);
-  } catch (const std::exception&) {
-    throw CliError("转换表使用范围应写成如 1-30: " + text);
-  }
-  if (a < 1 || b > kConversionCount || a > b)
+  const std::optional<int> a = IntegerOfText<int>(Trim(std::string_view(text).substr(0, dash)));
+  const std::optional<int> b =
+      dash == std::string::npos ? std::nullopt
+                                : IntegerOfText<int>(Trim(std::string_view(text).substr(dash + 1)));
+  if (!a || !b) throw CliError("转换表使用范围应写成如 1-30: " + text);
+  if (*a < 1 || *b > kConversionCount || *a > *b)
     throw CliError("转换表使用范围必须在1到200之间且起点不大于终点: " + text);
-  return {a, b};
+  return {*a, *b};
 }
 
 // "CxR": columns then rows, at most 40 cells.
 MatrixSize ParseMatrixSize(const std::string& text) {
   const auto x = text.find_first_of("xX");
-  try {
-    if (x == std::string::npos) throw std::invalid_argument(text);
-    size_t used = 0;
-    const int columns = std::stoi(text.substr(0, x), &used);
-    if (used != x) throw std::invalid_argument(text);
-    const int rows = std::stoi(text.substr(x + 1), &used);
-    if (used != text.size() - x - 1) throw std::invalid_argument(text);
-    if (columns < 1 || rows < 1) throw std::invalid_argument(text);
-    if (columns * rows > kMatrixCells) throw CliError("行乘列不能大于40");
-    return {columns, rows};
-  } catch (const CliError&) {
-    throw;
-  } catch (const std::exception&) {
+  const std::optional<int> columns = IntegerOfText<int>(Trim(std::string_view(text).substr(0, x)));
+  const std::optional<int> rows =
+      x == std::string::npos ? std::nullopt
+                             : IntegerOfText<int>(Trim(std::string_view(text).substr(x + 1)));
+  if (!columns || !rows || *columns < 1 || *rows < 1)
     throw CliError("行列式大小应写成如 6x6 (列x行): " + text);
-  }
+  if (*columns > kMatrixCells || *rows > kMatrixCells || *columns * *rows > kMatrixCells)
+    throw CliError("行乘列不能大于40");
+  return {*columns, *rows};
 }
 
 std::string NumberList(const std::vector<int>& numbers) {

@@ -1,5 +1,6 @@
 #include "formula/formula.h"
 
+#include "common/text.h"
 #include "formula/tgs.h"
 
 namespace dlt {
@@ -17,9 +18,7 @@ FormulaResult EvaluateFormula(const EvalContext& ctx, std::string_view text) {
 }
 
 std::string_view TrimFormulaText(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-  return s;
+  return Trim(s);
 }
 
 }  // namespace dlt

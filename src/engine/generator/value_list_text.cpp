@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "common/numbers.h"
+#include "common/text.h"
 
 namespace dlt {
 namespace {
@@ -78,10 +79,12 @@ std::vector<std::string_view> SplitItems(std::string_view text, bool* missing) {
   return items;
 }
 
+// A value of a list has no sign.
 bool ParseInt(std::string_view s, int32_t* out) {
-  if (s.empty() || s.front() == '-' || s.front() == '+') return false;
-  auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), *out);
-  return ec == std::errc() && ptr == s.data() + s.size();
+  if (s.empty() || s.front() == '-') return false;
+  const std::optional<int32_t> v = IntegerOfText<int32_t>(s);
+  if (v) *out = *v;
+  return v.has_value();
 }
 
 }  // namespace

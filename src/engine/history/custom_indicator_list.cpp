@@ -4,19 +4,11 @@
 #include <system_error>
 
 #include "common/gbk_text.h"
+#include "common/text.h"
 #include "formula/formula_check.h"
 
 namespace dlt {
-namespace {
-
-std::string_view Trim(std::string_view s) {
-  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string CustomIndicatorLine(std::string_view formula, std::string_view name) {
   std::string line(Trim(formula));

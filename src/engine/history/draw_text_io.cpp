@@ -7,19 +7,14 @@
 #include <random>
 
 #include "common/gbk_text.h"
+#include "common/text.h"
 
 namespace dlt {
 namespace {
 
 bool IsDigits(const std::string& s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
-}
-
-std::string Trim(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
-  while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
-  return s.substr(b, e - b);
+  return !s.empty() &&
+         std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
 std::vector<std::string> SplitOn(const std::string& line, char sep) {
@@ -27,7 +22,8 @@ std::vector<std::string> SplitOn(const std::string& line, char sep) {
   size_t start = 0;
   while (true) {
     const size_t p = line.find(sep, start);
-    out.push_back(Trim(line.substr(start, p == std::string::npos ? std::string::npos : p - start)));
+    out.emplace_back(
+        Trim(std::string_view(line).substr(start, p == std::string::npos ? p : p - start)));
     if (p == std::string::npos) break;
     start = p + 1;
   }
@@ -143,7 +139,7 @@ ParsedDraws ParseDrawLines(const std::vector<std::string>& lines) {
   };
   std::map<int32_t, size_t> lineOfDraw;  // where each draw number was met
   for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string line = Trim(lines[i]);
+    const std::string line(Trim(lines[i]));
     if (line.empty()) continue;
     const bool csv = line.find(',') != std::string::npos || line.find('\t') != std::string::npos;
     std::vector<std::string> fields =

@@ -5,15 +5,10 @@
 #include <map>
 
 #include "common/gbk_text.h"
+#include "common/text.h"
 
 namespace dlt {
 namespace {
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
 
 // The values of section [software] by key ("dltsettings\qs").
 std::map<std::string, std::string, std::less<>> SoftwareSection(const std::string& path) {
@@ -52,10 +47,7 @@ ColdHotSettings ReadColdHotSettings(const std::string& path) {
   const auto read = [&](const char* name, int& into) {
     const auto it = values.find(std::string("dltsettings\\") + name);
     if (it == values.end()) return;
-    int v = 0;
-    const std::string& text = it->second;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec == std::errc() && end == text.data() + text.size()) into = v;
+    if (const std::optional<int> v = IntegerOfText<int>(it->second)) into = *v;
   };
   ColdHotSettings s;
   read("qs", s.qs);

@@ -1,17 +1,10 @@
 #include "indicators/reference_texts.h"
 
 #include "common/numbers.h"
+#include "common/text.h"
 #include "indicators/shape_names.h"
 
 namespace dlt {
-
-std::string ChineseNumeral(int n) {
-  static const char* kDigits[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
-  if (n <= 0 || n >= 100) return std::to_string(n);
-  if (n < 10) return kDigits[n];
-  const std::string tens = n / 10 == 1 ? "" : kDigits[n / 10];
-  return tens + "十" + kDigits[n % 10];
-}
 
 std::string ZoneName(int k, int zone) {
   if (k == 2) return zone == 1 ? "小区" : "大区";

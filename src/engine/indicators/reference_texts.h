@@ -5,9 +5,6 @@
 
 namespace dlt {
 
-// Chinese numerals 一 .. 十五 for 1..15 (the zone counts and zone names).
-std::string ChineseNumeral(int n);
-
 // Name of zone `zone` (1-based) of k: "小区"/"大区" for two zones, else
 // "一区", "二区", ...
 std::string ZoneName(int k, int zone);

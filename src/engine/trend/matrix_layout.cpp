@@ -7,6 +7,7 @@
 
 #include "common/gbk_text.h"
 #include "common/numbers.h"
+#include "common/text.h"
 
 namespace dlt {
 
@@ -35,12 +36,10 @@ std::optional<MatrixOrder> ReadLayoutFile(const std::string& path, std::string* 
     std::istringstream words((*lines)[line]);
     std::string word;
     for (size_t k = 0; k < 10 && words >> word; ++k) {
-      int value = -1;
-      const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-      if (ec != std::errc() || end != word.data() + word.size() || value < 0 ||
-          value > kMatrixCells)
+      const std::optional<int> value = IntegerOfText<int>(word);
+      if (!value || *value < 0 || *value > kMatrixCells)
         return fail("\"" + word + "\"不是0到40之间的整数");
-      order[line * 10 + k] = value;
+      order[line * 10 + k] = *value;
       any = true;
     }
   }

@@ -5,14 +5,6 @@
 namespace dlt {
 namespace {
 
-TEST(ReferenceTexts, ChineseNumerals) {
-  EXPECT_EQ(ChineseNumeral(1), "一");
-  EXPECT_EQ(ChineseNumeral(9), "九");
-  EXPECT_EQ(ChineseNumeral(10), "十");
-  EXPECT_EQ(ChineseNumeral(11), "十一");
-  EXPECT_EQ(ChineseNumeral(15), "十五");
-}
-
 TEST(ReferenceTexts, ZoneTextForTwoAndThreeZones) {
   const auto lines = ZoneTextLines();
   ASSERT_EQ(lines.size(), 14u * 3u) << "k = 2..15, three lines each";
