@@ -3,6 +3,7 @@
 #include "cli/cli_context.h"
 #include "common/numbers.h"
 #include "common/text.h"
+#include "history/draw_range.h"
 #include "indicators/indicator.h"
 #include "trend/conversion_kills.h"
 #include "trend/key_series.h"

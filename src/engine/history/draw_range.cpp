@@ -1,7 +1,9 @@
 #include "history/draw_range.h"
 
 #include <algorithm>
-#include <charconv>
+#include <optional>
+
+#include "common/text.h"
 
 namespace dlt {
 
@@ -21,6 +23,12 @@ DrawRange CustomRange(std::span<const Draw> draws, int32_t fromQs, int32_t toQs)
   return {to, std::max(to - from + 1, 0)};
 }
 
+DrawRange RangeBetween(int drawCount, int a, int b) {
+  const int first = std::max(std::min(a, b), 0);
+  const int last = std::min(std::max(a, b), drawCount - 1);
+  return {last, std::max(last - first + 1, 0)};
+}
+
 const std::vector<std::string>& NearCountTexts() {
   static const std::vector<std::string> texts = {"5",   "10",  "15",  "20",  "25",  "30",
                                                  "40",  "50",  "60",  "70",  "80",  "90",
@@ -30,9 +38,8 @@ const std::vector<std::string>& NearCountTexts() {
 
 int NearCountOfText(const std::string& text, int drawCount) {
   if (text == kAllDrawsText) return drawCount;
-  int n = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-  return ec == std::errc() && end == text.data() + text.size() && n > 0 ? n : 0;
+  const std::optional<int> n = IntegerOfText<int>(text);
+  return n && *n > 0 ? *n : 0;
 }
 
 }  // namespace dlt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -28,17 +29,29 @@ DrawRange NearRange(int drawCount, int n);
 // unknown issue or a start after the end gives an empty range.
 DrawRange CustomRange(std::span<const Draw> draws, int32_t fromQs, int32_t toQs);
 
-// The items of the "近" count boxes, "5" .. "300" and "所有" (every draw).
+// The draws between the indices a and b, in either order, clamped to a
+// history of `drawCount`.
+DrawRange RangeBetween(int drawCount, int a, int b);
+
+// The items of the "近" count boxes, "5" .. "300" and "所有" (every draw),
+// and the one they start on.
 const std::vector<std::string>& NearCountTexts();
 constexpr const char* kAllDrawsText = "所有";
+constexpr int kDefaultNearCount = 100;
 // The count a box text names: "所有" the whole history, a number itself,
 // anything else 0.
 int NearCountOfText(const std::string& text, int drawCount);
 
-// The first draw of the custom range's default: 100 draws before the last
-// (the first draw of a shorter history).
+// The first draw of the grids' default range: the last kDefaultNearCount
+// draws (all of a shorter history).
+constexpr int DefaultGridStart(int drawCount) {
+  return std::max(drawCount - kDefaultNearCount, 0);
+}
+
+// The first draw of the statistics windows' "自定义" default: the issue
+// kDefaultNearCount draws before the last (the first of a shorter history).
 constexpr int DefaultRangeStart(int drawCount) {
-  return drawCount > 100 ? drawCount - 1 - 100 : 0;
+  return std::max(drawCount - 1 - kDefaultNearCount, 0);
 }
 
 }  // namespace dlt

@@ -62,11 +62,6 @@ int32_t StatisticValue(const OmissionStats& s, int row);
 // Value range of a kind: 1..35, 1..12 or 0..9.
 std::pair<int, int> ValueRangeOf(OmissionGridKind kind);
 
-// The first draw of the default range: the last 100 draws.
-constexpr int DefaultGridStart(int drawCount) {
-  return drawCount > 100 ? drawCount - 100 : 0;
-}
-
 // The grid over draws[first..last] (reversed bounds are swapped; bounds are
 // clamped to the history). Reads the draws by index only.
 OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGridSetup& setup);

@@ -38,8 +38,8 @@ class WindowPicker : public QObject {
     near_->setChecked(true);
     nearBox_ = new QComboBox(owner);
     nearBox_->setObjectName(n.nearBox);
-    for (const std::string& t : NearWindowTexts()) nearBox_->addItem(QString::fromStdString(t));
-    nearBox_->setCurrentText(QString::number(kDefaultNearWindow));
+    for (const std::string& t : NearCountTexts()) nearBox_->addItem(QString::fromStdString(t));
+    nearBox_->setCurrentText(QString::number(kDefaultNearCount));
     self_ = new QRadioButton(QStringLiteral("自定义"), owner);
     self_->setObjectName(n.selfRadio);
     from_ = new QComboBox(owner);
@@ -93,22 +93,22 @@ class WindowPicker : public QObject {
     bar_->setValue(Near());
   }
 
-  DrawWindow Window() const {
+  DrawRange Window() const {
     const DrawTable& table = z_.Table();
     const int count = table.RecordCount();
-    DrawWindow w;
+    DrawRange w;
     if (self_->isChecked())
-      w = WindowBetween(count, PickedDraw(from_, table, 0), PickedDraw(to_, table, count - 1));
+      w = RangeBetween(count, PickedDraw(from_, table, 0), PickedDraw(to_, table, count - 1));
     else
-      w = LastDraws(count, Near());
-    label_->setText(QStringLiteral("共%1期").arg(w.Size()));
+      w = NearRange(count, Near());
+    label_->setText(QStringLiteral("共%1期").arg(w.count));
     return w;
   }
 
  private:
   int Near() const {
     if (barValue_ >= 0) return barValue_;
-    return NearWindowDraws(nearBox_->currentText().toStdString(), z_.Table().RecordCount());
+    return NearCountOfText(nearBox_->currentText().toStdString(), z_.Table().RecordCount());
   }
 
   ZbpxzContext& z_;
@@ -185,7 +185,7 @@ class OccurrenceTab : public ChartTab {
 
  protected:
   Chart Build(int width, int height, const TextMetrics& metrics) override {
-    const DrawWindow window = window_->Window();
+    const DrawRange window = window_->Window();
     const std::vector<int32_t> counts = OccurrenceCounts(z_.Series(), window);
     std::vector<BarItem> items;
     for (int64_t v = std::max(z_.from, kSeriesMin); v <= std::min(z_.to, kSeriesMax); ++v)
@@ -199,7 +199,7 @@ class OccurrenceTab : public ChartTab {
     const auto end = std::min(items.size(), static_cast<size_t>(first_) + kOccurrencePage);
     const std::vector<BarItem> page(items.begin() + std::min<size_t>(first_, items.size()),
                                     items.begin() + end);
-    return BarChart(page, window.Size(), percent_->isChecked(),
+    return BarChart(page, window.count, percent_->isChecked(),
                     z_.caption.toStdString() + "出现次数统计图", width, height, metrics);
   }
 
@@ -266,13 +266,13 @@ class ItemTab : public ChartTab {
 
  protected:
   Chart Build(int width, int height, const TextMetrics& metrics) override {
-    const DrawWindow window = window_->Window();
+    const DrawRange window = window_->Window();
     const auto kind = static_cast<ItemKind>(std::max(kinds_->checkedId(), 0));
     const int n = (kind == ItemKind::Zones ? zones_ : divisor_)->currentText().toInt();
     std::vector<BarItem> items;
     for (const ItemClass& c : ItemClassCounts(z_.Series(), window, kind, n, z_.from, z_.to))
       items.push_back({c.label, c.count});
-    return BarChart(items, window.Size(), percent_->isChecked(),
+    return BarChart(items, window.count, percent_->isChecked(),
                     z_.caption.toStdString() + "分项统计", width, height, metrics);
   }
 

@@ -205,9 +205,9 @@ class TraitTableTab : public ZbpxzTab {
   void Fill() override {
     const DrawTable& table = z_.Table();
     const int count = table.RecordCount();
-    const DrawWindow w =
-        WindowBetween(count, PickedDraw(from_, table, 0), PickedDraw(to_, table, count - 1));
-    model_->Rebuild(z_.app.shapeClasses, w.first, w.last);
+    const DrawRange w =
+        RangeBetween(count, PickedDraw(from_, table, 0), PickedDraw(to_, table, count - 1));
+    model_->Rebuild(z_.app.shapeClasses, w.First(), w.last);
     ApplyWidths();
     grid_->scrollToBottom();
   }

@@ -162,15 +162,8 @@ TEST(Transfer, AllowedValuesFormulaTextAndRefusals) {
 }
 
 TEST(Occurrence, WindowsCountsAndClasses) {
-  EXPECT_EQ(NearWindowDraws("100", 500), 100);
-  EXPECT_EQ(NearWindowDraws("所有", 500), 500);
-  EXPECT_EQ(NearWindowDraws("7", 500), 0);
-  EXPECT_EQ(LastDraws(50, 100), (DrawWindow{0, 49}));
-  EXPECT_EQ(LastDraws(500, 100), (DrawWindow{400, 499}));
-  EXPECT_EQ(WindowBetween(10, 8, 3), (DrawWindow{3, 8}));
-
   const std::vector<int32_t> series = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1000, 4};
-  const auto counts = OccurrenceCounts(series, {1, 10});
+  const auto counts = OccurrenceCounts(series, RangeBetween(11, 1, 10));
   EXPECT_EQ(counts.size(), 1001u);
   EXPECT_EQ(counts[1], 0);
   EXPECT_EQ(counts[4], 2);
@@ -179,7 +172,7 @@ TEST(Occurrence, WindowsCountsAndClasses) {
   EXPECT_EQ(CountText(2, 3, true), "66.7");
   EXPECT_EQ(CountText(2, 3, false), "2");
 
-  const DrawWindow all{0, 8};  // 1..9
+  const DrawRange all = RangeBetween(11, 0, 8);  // 1..9
   EXPECT_EQ(ItemClassCounts(series, all, ItemKind::OddEven, 0, 1, 9),
             (std::vector<ItemClass>{{"奇数", 5}, {"偶数", 4}}));
   EXPECT_EQ(ItemClassCounts(series, all, ItemKind::PrimeComposite, 0, 1, 9),
