@@ -100,7 +100,7 @@ TEST(OmissionStatistics, AgreeWithTheDefinitionOnRandomSeries) {
       EXPECT_EQ(st.current, current) << "value " << v;
       if (count == 0) {
         // Never met in the window: 9999 everywhere, the current omission the window size.
-        for (int32_t x : {st.largest, st.smallest, st.average, st.last}) EXPECT_EQ(x, kNeverMet);
+        for (int32_t x : {st.largest, st.smallest, st.average, st.last}) EXPECT_EQ(x, kNoOmission);
         EXPECT_EQ(st.current, e - s + 1);
       } else {
         EXPECT_EQ(st.largest, largest);
