@@ -75,11 +75,6 @@ Chart Sized(const AnalysisView& view) {
 
 }  // namespace
 
-int AnalysisView::LastShown() const {
-  const int n = static_cast<int>(std::min(draws.size(), series.size()));
-  return std::min(anchor + span, n - 1);
-}
-
 double MovingMean(std::span<const int32_t> series, int index, int k) {
   int64_t sum = 0;
   for (int d = std::max(index - k + 1, 0); d <= index; ++d) sum += series[d];

@@ -61,10 +61,4 @@ struct ValueRange {
 ValueRange AnalysisRange(std::span<const int32_t> values, std::optional<int32_t> from = {},
                          std::optional<int32_t> to = {});
 
-// Where the analysis window opens: 36 draws before the last (the first draw
-// of a shorter history).
-constexpr int AnalysisAnchor(int drawCount) {
-  return drawCount > 37 ? drawCount - 1 - 36 : 0;
-}
-
 }  // namespace dlt

@@ -5,6 +5,11 @@
 #include "chart/chart_builder.h"
 
 namespace dlt {
+namespace {
+
+constexpr int kPeriods[] = {kPageSpan, 45, 54, 60, 66};
+
+}  // namespace
 
 PanelGeometry GeometryOf(PanelLayout layout, int height) {
   const double h = height;
@@ -69,16 +74,18 @@ ChartPanel IndicatorPanel(const IndicatorPanelSetup& setup, const TextMetrics& m
 }
 
 const std::vector<std::string>& PeriodTexts() {
-  static const std::vector<std::string> texts = {"显示36期", "显示45期", "显示54期", "显示60期",
-                                                 "显示66期"};
+  static const std::vector<std::string> texts = [] {
+    std::vector<std::string> t;
+    for (int period : kPeriods) t.push_back("显示" + std::to_string(period) + "期");
+    return t;
+  }();
   return texts;
 }
 
 int PeriodOfText(const std::string& text) {
-  static const int periods[] = {36, 45, 54, 60, 66};
   const auto& texts = PeriodTexts();
   for (size_t i = 0; i < texts.size(); ++i)
-    if (texts[i] == text) return periods[i];
+    if (texts[i] == text) return kPeriods[i];
   return 0;
 }
 

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "common/draw.h"
 #include "chart/chart_panel.h"
+#include "chart/page_window.h"
+#include "common/draw.h"
 
 namespace dlt {
 
@@ -28,10 +29,8 @@ PanelGeometry GeometryOf(PanelLayout layout, int height);
 // of the range, blue discs of radius 5 joined by black lines and labelled
 // with their values, and a dotted red box around the forecast record when it
 // is the last draw plotted.
-struct IndicatorPanelSetup {
+struct IndicatorPanelSetup : PageWindow {
   std::span<const Draw> draws;
-  int anchor = 0;
-  int span = 36;
   std::vector<std::optional<int32_t>> values;
   // The text over each point; empty: the values in decimals.
   std::vector<std::string> labels;
@@ -42,7 +41,7 @@ struct IndicatorPanelSetup {
 };
 ChartPanel IndicatorPanel(const IndicatorPanelSetup& setup, const TextMetrics& metrics);
 
-// The period box texts "显示36期" .. "显示66期" and the draws they give (any
+// The period box texts "显示36期" (kPageSpan) .. "显示66期" and the draws they give (any
 // other text gives 0).
 const std::vector<std::string>& PeriodTexts();
 int PeriodOfText(const std::string& text);

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "analysis/series_fill.h"
+#include "chart/page_window.h"
 #include "gui/analysis/tf_zbpx.h"
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/app_context.h"
@@ -85,7 +86,7 @@ bool OpenIndicatorAnalysis(AppContext& app, QWidget* parent, const AnalysisSerie
   const int count = std::min<int>(table.RecordCount(), static_cast<int>(series.values.size()));
   for (int i = 0; i < count; ++i) table.SetScratch(ScratchField::Test, i, series.values[i]);
   table.Last();
-  table.MoveBy(-36);
+  table.MoveBy(-kPageSpan);
 
   auto* analysis = app.windows ? app.windows->Get<Tf_zbpxz>() : nullptr;
   if (!analysis) return false;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
+#include "chart/page_window.h"
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
 #include "gui/trend/tf_bluefxd.h"
@@ -46,7 +47,7 @@ void TakeStatisticsPictures(AppContext& app, const QString& dir,
   }
   if (auto* blue = app.windows->Get<Tf_bluefxd>()) {
     app.Table().Last();
-    app.Table().MoveBy(-36);
+    app.Table().MoveBy(-kPageSpan);
     blue->show();
     blue->raise();
     settle(400);
