@@ -82,6 +82,29 @@ TEST_F(FormulaStatisticsOnHistory, CatalogueFamiliesAndFormulaFunctionsAgree) {
   }
 }
 
+// Values near the 32-bit limits: the amplitude of a formula and getzf of it
+// wrap alike, and a difference that wraps is never read as a negative amplitude.
+TEST_F(FormulaStatisticsOnHistory, AmplitudesWrapAlikeNearTheLimits) {
+  const std::string wide = "z_num1*123456789";
+  int wrapped = 0;
+  for (int pos = 1; pos < 600; pos += 7) {
+    const EvalContext c = ContextAt(history, pos);
+    const int64_t now = int64_t{history[pos].front[0]} * 123456789;
+    const int64_t before = int64_t{history[pos - 1].front[0]} * 123456789;
+    const FormulaResult amplitude = ValueAmplitude(c, wide);
+    const FormulaResult getzf = EvaluateFormula(c, "getzf(" + wide + ")");
+    ASSERT_TRUE(amplitude.ok && getzf.ok) << amplitude.error << getzf.error;
+    EXPECT_EQ(amplitude.value, getzf.value) << pos;
+    const int64_t wrappedNow = static_cast<int32_t>(static_cast<uint32_t>(now));
+    const int64_t wrappedBefore = static_cast<int32_t>(static_cast<uint32_t>(before));
+    const int64_t difference = wrappedNow - wrappedBefore;
+    const int32_t expected = static_cast<int32_t>(static_cast<uint32_t>(difference));
+    EXPECT_EQ(amplitude.value, expected < 0 ? -int64_t{expected} : expected) << pos;
+    wrapped += difference > INT32_MAX || difference < INT32_MIN;
+  }
+  EXPECT_GT(wrapped, 0) << "some differences must pass the 32-bit limits";
+}
+
 TEST_F(FormulaStatisticsOnHistory, CompoundKeysResolveThroughTheValueByName) {
   const EvalContext c = ContextAt(history, 200);
   int32_t pairs = 0;

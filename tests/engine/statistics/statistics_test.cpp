@@ -138,10 +138,23 @@ TEST(CurrentNumberOmissionsTest, AgreesWithAWalkOnARealSizeHistory) {
   }
 }
 
-TEST(AbsDifferenceTest, DoesNotOverflow) {
-  EXPECT_EQ(AbsDifference(-5, 3), 8);
-  EXPECT_EQ(AbsDifference(3, -5), 8);
-  EXPECT_EQ(AbsDifference(2000000000, 1000000000), 1000000000);
+TEST(AbsDifferenceTest, WrapsLikeTheFormulaArithmetic) {
+  struct Case {
+    int32_t a, b, amplitude;
+  };
+  const Case cases[] = {
+      {-5, 3, 8},
+      {3, -5, 8},
+      {2000000000, 1000000000, 1000000000},
+      {INT32_MAX, 0, INT32_MAX},
+      // The difference wraps first: 2^31 + 1 reads -(2^31 - 1), whose
+      // amplitude is 2^31 - 1 and never negative.
+      {INT32_MAX, -2, INT32_MAX},
+      {-2, INT32_MAX, INT32_MAX},
+      {INT32_MIN, 1, INT32_MAX},
+      {INT32_MIN, 0, INT32_MIN},  // abs(-2^31) wraps to itself, as getzf gives
+  };
+  for (const Case& c : cases) EXPECT_EQ(AbsDifference(c.a, c.b), c.amplitude) << c.a << " " << c.b;
 }
 
 }  // namespace
