@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <random>
-#include <thread>
 
+#include "common/parallel_runner.h"
 #include "engine/judge/judge_test_support.h"
 #include "generator/front_judge.h"
 #include "generator/judge_runs.h"
@@ -68,24 +67,48 @@ TEST(JudgeAll, ProgressReachesTheTotalAndCancelStops) {
   EXPECT_EQ(judge.calls.load(), 0);  // the first report comes before any work
 }
 
-// A slow judge, cancelled once some work is reported: the rest is skipped.
+// Every worker holds its first combination until the run has taken the
+// cancel: the blocks under way finish, no other block starts, on any number
+// of cores.
 TEST(JudgeAll, CancelInTheMiddle) {
-  class SlowJudge final : public FrontJudge {
+  class HoldingJudge final : public FrontJudge {
    public:
     Verdict Judge(const Combo&, bool) const override {
       calls.fetch_add(1);
-      std::this_thread::sleep_for(std::chrono::microseconds(100));
+      if (!released.load()) {
+        held.fetch_add(1);
+        released.wait(false);
+      }
       return {true, 0, 0};
     }
     mutable std::atomic<int64_t> calls{0};
+    mutable std::atomic<int> held{0};
+    mutable std::atomic<bool> released{false};
   } judge;
-  std::vector<Combo> combos(40000, Combo{1, 2, 3, 4, 5});
+  const int threads = ParallelThreads({});
+  std::vector<Combo> combos(static_cast<size_t>(threads + 2) * kJudgeAllBlock,
+                            Combo{1, 2, 3, 4, 5});
+  // The reports come on the calling thread while the workers hold. Once all
+  // of them hold, one report cancels; the runner reports again only after it
+  // has marked the run cancelled, and that report lets the workers go.
+  bool cancelSent = false;
   bool cancelled = false;
   const auto v = JudgeAll(
-      judge, combos, false, [](int64_t done, int64_t) { return done == 0; }, &cancelled);
+      judge, combos, false,
+      [&](int64_t, int64_t) {
+        if (cancelSent) {
+          judge.released = true;
+          judge.released.notify_all();
+          return false;
+        }
+        cancelSent = judge.held.load() == threads;
+        return !cancelSent;
+      },
+      &cancelled);
   EXPECT_TRUE(cancelled);
   EXPECT_TRUE(v.empty());
-  EXPECT_LT(judge.calls.load(), 40000);
+  EXPECT_EQ(judge.held.load(), threads);
+  EXPECT_EQ(judge.calls.load(), threads * kJudgeAllBlock) << "the blocks begun, and no other";
 }
 
 // JudgeEnumeration keeps exactly the accepted ones of EnumerateCombos' list.
