@@ -4,7 +4,7 @@
 #include <random>
 
 #include "common/parallel_runner.h"
-#include "engine/judge/judge_test_support.h"
+#include "engine/generator/judge_test_support.h"
 #include "generator/front_judge.h"
 #include "generator/judge_runs.h"
 

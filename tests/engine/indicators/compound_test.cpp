@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "stat_test_util.h"
+#include "indicator_test_support.h"
 
 namespace dlt {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "indicator_test_support.h"
 #include "indicators/compound.h"
 #include "indicators/compound_shapes.h"
 #include "indicators/shape_names.h"
-#include "stat_test_util.h"
 
 namespace dlt {
 namespace {

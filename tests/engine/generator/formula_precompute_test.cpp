@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "engine/judge/judge_test_support.h"
+#include "engine/generator/judge_test_support.h"
 #include "formula/tgs.h"
 #include "history/history_contexts.h"
 #include "support/test_support.h"

@@ -2,10 +2,10 @@
 // families and the formula functions built on them.
 #include <gtest/gtest.h>
 
+#include "indicator_test_support.h"
 #include "indicators/indicator.h"
 #include "indicators/series.h"
 #include "indicators/statistics.h"
-#include "stat_test_util.h"
 
 namespace dlt {
 namespace {

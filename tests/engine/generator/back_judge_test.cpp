@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/judge/judge_test_support.h"
+#include "engine/generator/judge_test_support.h"
 #include "generator/front_judge.h"
 #include "history/history_contexts.h"
 #include "indicators/indicator.h"

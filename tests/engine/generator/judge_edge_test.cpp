@@ -1,7 +1,7 @@
 // Edge cases of judging one combination, run on both judges.
 #include <gtest/gtest.h>
 
-#include "engine/judge/judge_test_support.h"
+#include "engine/generator/judge_test_support.h"
 #include "generator/front_judge.h"
 
 namespace dlt {

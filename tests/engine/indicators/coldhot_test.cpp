@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "stat_test_util.h"
+#include "indicator_test_support.h"
 
 namespace dlt {
 namespace {

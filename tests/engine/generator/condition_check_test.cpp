@@ -7,7 +7,7 @@
 
 #include <random>
 
-#include "engine/judge/judge_test_support.h"
+#include "engine/generator/judge_test_support.h"
 #include "history/draw_table.h"
 #include "indicators/indicator.h"
 

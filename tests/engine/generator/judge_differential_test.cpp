@@ -6,7 +6,7 @@
 
 #include <random>
 
-#include "engine/judge/judge_test_support.h"
+#include "engine/generator/judge_test_support.h"
 #include "generator/front_judge.h"
 #include "generator/judge_runs.h"
 #include "generator/random_tickets.h"
