@@ -409,5 +409,5 @@ void TrendWindowTest::anEmptyHistoryKeepsEveryPageWorking() {
   QCOMPARE(Child<QTableView>(w, "sg_zhyltb")->model()->rowCount(), 6);
 }
 
-QTEST_MAIN(TrendWindowTest)
+DLT_GUI_TEST(TrendWindowTest);
 #include "trend_window_test.moc"

@@ -401,5 +401,5 @@ void AnalysisWindowTest::theGeneratorsStudyAidOpensTheAnalysis() {
     QVERIFY(std::find(written.begin(), written.end(), std::to_string(counts[v])) != written.end());
 }
 
-QTEST_MAIN(AnalysisWindowTest)
+DLT_GUI_TEST(AnalysisWindowTest);
 #include "analysis_window_test.moc"

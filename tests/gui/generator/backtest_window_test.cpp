@@ -132,5 +132,5 @@ void BacktestWindowTest::doubleClickWritesTheCheckReportOfThatDraw() {
   QVERIFY(ReadAll(path).contains("\xb4\xed\xce\xf3 "));  // "错误 " in GBK: the draw broke a line
 }
 
-QTEST_MAIN(BacktestWindowTest)
+DLT_GUI_TEST(BacktestWindowTest);
 #include "backtest_window_test.moc"

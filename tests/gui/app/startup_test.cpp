@@ -368,5 +368,5 @@ void StartupTest::theCloseStepWithoutAGeneratorSavesNoSet() {
   QVERIFY2(r.opened.isEmpty(), "the notice did not ask for pages");
 }
 
-QTEST_MAIN(StartupTest)
+DLT_GUI_TEST(StartupTest);
 #include "startup_test.moc"

@@ -788,5 +788,5 @@ void ZhBackTest::batchSkipsAMissingFileAndContinuesWithTheNext() {
   QVERIFY(session_->set.IsTolerant(1));
 }
 
-QTEST_MAIN(ZhBackTest)
+DLT_GUI_TEST(ZhBackTest);
 #include "zh_back_test.moc"

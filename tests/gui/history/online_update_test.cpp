@@ -176,5 +176,5 @@ void OnlineUpdateTest::aGbkPageIsRead() {
   QCOMPARE(app->Context().settings.Inform(), QString("请升级。数据仅供参考"));
 }
 
-QTEST_MAIN(OnlineUpdateTest)
+DLT_GUI_TEST(OnlineUpdateTest);
 #include "online_update_test.moc"

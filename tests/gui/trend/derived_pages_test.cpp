@@ -450,5 +450,5 @@ void DerivedPagesTest::mosaicEntriesDialogAndFiles() {
   QVERIFY(LoadMosaicFile(defaultFile.toStdString())->empty());
 }
 
-QTEST_MAIN(DerivedPagesTest)
+DLT_GUI_TEST(DerivedPagesTest);
 #include "derived_pages_test.moc"

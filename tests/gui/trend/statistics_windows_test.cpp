@@ -412,5 +412,5 @@ void StatisticsWindowsTest::anEmptyHistoryKeepsEveryWindowWorking() {
   }
 }
 
-QTEST_MAIN(StatisticsWindowsTest)
+DLT_GUI_TEST(StatisticsWindowsTest);
 #include "statistics_windows_test.moc"

@@ -379,5 +379,5 @@ void MatrixConversionTest::conversionPageTablesAndTools() {
   QCOMPARE(kills->columnWidth(4), 500);
 }
 
-QTEST_MAIN(MatrixConversionTest)
+DLT_GUI_TEST(MatrixConversionTest);
 #include "matrix_conversion_test.moc"

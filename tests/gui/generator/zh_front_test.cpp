@@ -939,5 +939,5 @@ void ZhFrontTest::badFilesLoseNothing() {
   QCOMPARE(f.world.shell.messages.size(), shown + 1);
 }
 
-QTEST_MAIN(ZhFrontTest)
+DLT_GUI_TEST(ZhFrontTest);
 #include "zh_front_test.moc"

@@ -290,5 +290,5 @@ void TdshTest::chooserShowsZeroToNineOnEveryShow() {
   }
 }
 
-QTEST_MAIN(TdshTest)
+DLT_GUI_TEST(TdshTest);
 #include "tdsh_test.moc"

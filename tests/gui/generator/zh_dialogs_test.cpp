@@ -871,5 +871,5 @@ void ZhDialogsTest::editNumbersRoundTrip() {
   QVERIFY(!EditNumbers(app->Context(), nullptr, {}).has_value());
 }
 
-QTEST_MAIN(ZhDialogsTest)
+DLT_GUI_TEST(ZhDialogsTest);
 #include "zh_dialogs_test.moc"

@@ -113,5 +113,5 @@ void ShellPartsTest::theNoticePopupPrefersANewerStoredNotice() {
   QCOMPARE(world.shell.opened[0], QUrl("https://example.com/v19"));
 }
 
-QTEST_MAIN(ShellPartsTest)
+DLT_GUI_TEST(ShellPartsTest);
 #include "shell_parts_test.moc"

@@ -344,11 +344,6 @@ void UsabilityTest::theNoticeAddressIsSetInTheSettingsAndChecked() {
 }
 
 // The tests see the program on a 1366x768 screen, the smallest it is made for.
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + DLT_TEST_SCREEN_CONFIG);
-  QApplication app(argc, argv);
-  UsabilityTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+DLT_GUI_TEST_ON_SMALLEST_SCREEN(UsabilityTest);
 
 #include "usability_test.moc"

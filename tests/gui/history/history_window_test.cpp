@@ -321,5 +321,5 @@ void HistoryWindowTest::importAppendsOrOverwritesThroughTheCheckedReader() {
   QCOMPARE(window_->Grid()->model()->rowCount(), 2);
 }
 
-QTEST_MAIN(HistoryWindowTest)
+DLT_GUI_TEST(HistoryWindowTest);
 #include "history_window_test.moc"

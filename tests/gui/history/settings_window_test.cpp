@@ -186,5 +186,5 @@ void SettingsWindowTest::theColdHotDialogChecksItsValuesAndRewritesTheSummaries(
   QVERIFY(!EditColdHotSettings(app->Context(), ColdHotZone::Back));
 }
 
-QTEST_MAIN(SettingsWindowTest)
+DLT_GUI_TEST(SettingsWindowTest);
 #include "settings_window_test.moc"
