@@ -180,11 +180,11 @@ void AnalysisWindowTest::everyTabDraws() {
     QCOMPARE(tabs->tabText(i), captions[i]);
     QWidget* tab = ShowTab(*analysis, captions[i]);
     if (auto* view = tab->findChild<ChartView*>()) {
+      // What each chart holds is compared with golden files by the engine's
+      // tests; here each tab draws a chart of its own for its view's size.
       const Chart& chart = view->CurrentChart();
       QVERIFY2(!chart.panels.empty(), qPrintable(captions[i]));
-      size_t items = 0;
-      for (const ChartPanel& p : chart.panels) items += p.items.size();
-      QVERIFY2(items > 20, qPrintable(captions[i]));
+      QCOMPARE(QSize(chart.width, chart.height), view->size());
     } else {
       auto* grid = tab->findChild<QTableView*>();
       QVERIFY2(grid && grid->model()->rowCount() > 100, qPrintable(captions[i]));
