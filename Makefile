@@ -7,7 +7,8 @@
 # make package: the Debian package build/release/dlt_VERSION-1_ARCH.deb (prefix /usr)
 
 PACKAGES := g++ cmake make pkg-config libsqlite3-dev libcli11-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev qt6-base-dev libgl1-mesa-dev xvfb xauth fonts-wqy-microhei help2man
+            libbenchmark-dev qt6-base-dev libgl1-mesa-dev xvfb xauth fonts-wqy-microhei help2man \
+            ccache libcurl4-openssl-dev
 # Only `make fuzz` needs these; `make test` replays the fuzz corpora without clang.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # Only `make package` needs these: dpkg-shlibdeps finds the package's dependencies.

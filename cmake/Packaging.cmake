@@ -63,10 +63,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries come from dpkg-shlibdeps; the certificates that https to the
+# history service checks against, the platform plugins that open a window and
+# a font with the Chinese characters do not.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ca-certificates")
 if(TARGET dlt-gui)
-  # The libraries come from dpkg-shlibdeps; the platform plugins that open a
-  # window and a font with the Chinese characters do not.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "ca-certificates, qt6-qpa-plugins")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
 endif()
 include(CPack)

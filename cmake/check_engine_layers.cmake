@@ -6,6 +6,7 @@
 # STAMP is touched when all is well, so the build reruns it only after an edit.
 #
 #   trend                          top: pages over everything below
+#   book                           the ticket book, over the generator's tickets
 #   generator   killnum            (killnum over history, indicators, formula only)
 #   analysis
 #   chart                          over common only
@@ -21,8 +22,9 @@ set(allowed_chart common)
 set(allowed_analysis common history indicators formula chart)
 set(allowed_generator common history indicators formula chart analysis killnum)
 set(allowed_killnum common history indicators formula)
-set(allowed_trend common history indicators formula chart analysis generator killnum)
-set(layers common history indicators formula chart analysis generator killnum trend)
+set(allowed_book common history indicators formula chart analysis generator killnum)
+set(allowed_trend common history indicators formula chart analysis generator killnum book)
+set(layers common history indicators formula chart analysis generator killnum book trend)
 
 if(NOT ENGINE_DIR)
   message(FATAL_ERROR "check_engine_layers: ENGINE_DIR is not set")

@@ -3,6 +3,8 @@
 #include "analysis/omission_stats.h"
 #include "analysis/series_fill.h"
 #include "cli/cli_context.h"
+#include "cli/next_draw_args.h"
+#include "common/chance_figures.h"
 #include "common/text.h"
 #include "history/history_contexts.h"
 
@@ -13,6 +15,7 @@ struct AnalyseOptions {
   std::string expression;
   std::optional<int32_t> from, to;
   std::string range;  // "QS-QS"
+  bool expected = false;
 };
 
 int IndexOfDraw(const DrawTable& table, const std::string& text) {
@@ -36,6 +39,9 @@ void RegisterAnalysisCommands(CLI::App& app, CliContext& ctx) {
   from->needs(to);
   to->needs(from);
   cmd->add_option("--range", o->range, "draws QS-QS (default: the whole history)");
+  cmd->add_flag("--expected", o->expected,
+                "two more columns: the count chance alone gives over the draws (its exact chance "
+                "at the next draw times the draws) and the deviation in standard deviations");
   cmd->callback([&ctx, o] {
     auto table = ctx.OpenTable();
     if (table->Empty()) throw CliError("历史数据为空");
@@ -51,10 +57,21 @@ void RegisterAnalysisCommands(CLI::App& app, CliContext& ctx) {
       last = IndexOfDraw(*table, o->range.substr(dash + 1));
       if (first > last) std::swap(first, last);
     }
+    std::optional<ValueDistribution> chance;
+    if (o->expected)
+      chance = NextDrawDistributionOrThrow(*table, env, o->expression, DrawZone::Front);
+    const int64_t draws = last - first + 1;
     for (const ValueOmissionStats& s :
-         OmissionStatistics(fill.values, first, last, range.from, range.to))
+         OmissionStatistics(fill.values, first, last, range.from, range.to)) {
       ctx.out << s.value << '\t' << s.count << '\t' << s.largest << '\t' << s.smallest << '\t'
-              << s.average << '\t' << s.last << '\t' << s.current << '\n';
+              << s.average << '\t' << s.last << '\t' << s.current;
+      if (chance) {
+        const double p = chance->Probability(s.value);
+        ctx.out << '\t' << ExpectedText(p * static_cast<double>(draws)) << '\t'
+                << DeviationText(BinomialDeviation(s.count, draws, p));
+      }
+      ctx.out << '\n';
+    }
   });
 }
 

@@ -5,6 +5,7 @@
 #include "cli/condition_args.h"
 #include "cli/draw_range_args.h"
 #include "cli/eval_env_args.h"
+#include "common/chance_figures.h"
 #include "common/gbk_text.h"
 #include "formula/formula.h"
 #include "generator/backtest.h"
@@ -36,6 +37,7 @@ struct BacktestOptions {
   ConditionArgs conditions;
   EvalEnvArgs envArgs;
   RangeOptions range;
+  bool expected = false;
 };
 
 struct PickOptions {
@@ -288,14 +290,18 @@ void RunBacktestCommand(const BacktestOptions& o, CliContext& ctx) {
   const bool near = o.range.from == 0 && o.range.to == 0;
   const DrawRange range = near ? NearRange(base.table->LastRealIndex() + 1, o.range.last)
                                : RangeOf(*base.table, o.range);
-  const BacktestResult result = RunBacktest(*base.table, set, base.env.env, range);
+  const BacktestResult result = RunBacktest(*base.table, set, base.env.env, range, {}, o.expected);
   for (const BacktestRow& row : result.rows) {
     ctx.out << row.qs << '\t' << (row.kept ? 1 : 0);
     for (size_t k = 0; k < row.broken.size(); ++k)
       ctx.out << (k == 0 ? '\t' : ' ') << BrokenConditionName(row.broken[k]);
     ctx.out << "\n";
   }
-  ctx.out << result.kept << '/' << result.rows.size() << "\n";
+  ctx.out << result.kept << '/' << result.rows.size();
+  if (result.withShares)
+    ctx.out << '\t' << ExpectedText(result.expectedKept) << '\t'
+            << ProbabilityText(result.chanceOfAsMany);
+  ctx.out << "\n";
 }
 
 void AddBacktestCommand(CLI::App& app, CliContext& ctx) {
@@ -304,6 +310,10 @@ void AddBacktestCommand(CLI::App& app, CliContext& ctx) {
       "backtest", "历史回测: would the conditions have kept each of the last real draws?");
   cmd->add_option("--zh", o->zhFile, "front condition file to start from (*.zh)");
   AddRangeOptions(cmd, o->range);
+  cmd->add_flag("--expected", o->expected,
+                "after K/N also the draws chance alone would keep (the part of all 324632 "
+                "combinations each draw's filter run keeps, summed) and the chance that fair draws "
+                "are kept as often or more; one whole enumeration a draw");
   AddConditionOptions(*cmd, o->conditions, false);
   AddEvalEnvOptions(*cmd, o->envArgs);
   cmd->callback([&ctx, o] { RunBacktestCommand(*o, ctx); });

@@ -1,9 +1,14 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_context.h"
+#include "cli/http_fetch.h"
 #include "common/draw.h"
 #include "common/numbers.h"
 #include "history/draw_text_io.h"
+#include "history/notice_page.h"
+#include "history/prize_amounts.h"
+#include "history/results_sync.h"
+#include "history/settings_file.h"
 
 namespace dlt::cli {
 namespace {
@@ -25,7 +30,61 @@ struct HistoryOptions {
   int last = 0;
   int demoCount = 2000;
   uint32_t demoSeed = 1;
+  std::string syncUrl;
+  int syncPages = 0;
+  std::string prizesQs;
 };
+
+// A prize figure as the service gives it, "---" where it gave none.
+std::string Figure(const std::optional<int64_t>& v, bool fen) {
+  if (!v) return "---";
+  return fen ? FormatFen(*v) : std::to_string(*v);
+}
+
+void RegisterSyncCommands(CLI::App* history, CliContext& ctx,
+                          const std::shared_ptr<HistoryOptions>& o) {
+  auto* sync =
+      history->add_subcommand("sync", "add the new draws of the operator's history service");
+  sync->add_option("--url", o->syncUrl, "address of the service (default: the setting syncurl)");
+  sync->add_option("--pages", o->syncPages, "read at most N pages of 100 draws")
+      ->check(CLI::Range(1, 100000));
+  sync->callback([&ctx, o] {
+    const std::string url = o->syncUrl.empty() ? ReadSyncUrl(ctx.SettingsPath()) : o->syncUrl;
+    if (!IsSafeWebAddress(url))
+      throw CliError("服务地址必须是以http://或https://开头的网址: " + url);
+    auto table = ctx.OpenTable();
+    SyncWatch watch;
+    watch.progress = [&ctx](int read, int inAll) {
+      ctx.err << "已读取第" << read << "/" << inAll << "页\n";
+    };
+    const SyncPlan plan = PlanSync(
+        table->Draws(), [](const std::string& page) { return HttpGet(page); }, {url, o->syncPages},
+        watch);
+    if (!plan.ok()) throw CliError(plan.error + ", 历史数据未改变");
+    SyncResult r;
+    try {
+      r = ApplySync(*table, plan);
+    } catch (const DbError& e) {
+      throw CliError(std::string("同步失败, 历史数据未改变: ") + e.what());
+    }
+    for (const std::string& line : SyncReportLines(r)) ctx.out << line << "\n";
+  });
+
+  auto* prizes = history->add_subcommand("prizes", "print the prize tiers stored with a draw");
+  prizes->add_option("QS", o->prizesQs, "draw number")->required();
+  prizes->callback([&ctx, o] {
+    std::string error;
+    const auto qs = ParseDrawField(o->prizesQs, 0, &error);
+    if (!qs) throw CliError(error);
+    auto table = ctx.OpenTable();
+    const auto stored =
+        *qs <= kLastRealQs ? PrizeAmounts(*table).Read(static_cast<int32_t>(*qs)) : std::nullopt;
+    if (!stored) throw CliError("第" + o->prizesQs + "期没有奖金数据(dlt history sync 可同步)");
+    for (const PrizeTier& t : stored->tiers)
+      ctx.out << t.name << "\t" << Figure(t.winners, false) << "\t" << Figure(t.amountFen, true)
+              << "\n";
+  });
+}
 
 }  // namespace
 
@@ -112,6 +171,8 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
     table->ApplyImport(MakeDemoDraws(o->demoCount, o->demoSeed), false);
     ctx.out << "已生成" << o->demoCount << "期演示数据(随机合成, 并非真实开奖)\n";
   });
+
+  RegisterSyncCommands(history, ctx, o);
 
   auto* repeats = history->add_subcommand("repeats", "draws whose front numbers repeat another");
   repeats->callback([&ctx, o] {

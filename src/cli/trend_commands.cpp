@@ -1,4 +1,7 @@
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "cli/cli_context.h"
 #include "cli/draw_range_args.h"
@@ -6,6 +9,7 @@
 #include "trend/number_tally.h"
 #include "trend/omission_grid.h"
 #include "trend/pair_matrix.h"
+#include "trend/tally_chances.h"
 
 namespace dlt::cli {
 namespace {
@@ -13,20 +17,44 @@ namespace {
 struct OmissionOptions {
   std::string zone = "front";
   int32_t from = 0, to = 0;  // 0: the default range, the last 100 draws
+  bool expected = false;
 };
 
+constexpr const char* kExpectedHelp =
+    "what chance alone gives: the expected count and the deviation in standard deviations, the "
+    "long-run average omission and the chance of the current one, and a χ² goodness-of-fit test";
+
 void RegisterTallyCommands(CLI::App& app, CliContext& ctx) {
-  auto tally = std::make_shared<RangeOptions>();
+  struct TallyOptions {
+    RangeOptions range;
+    bool expected = false;
+  };
+  auto tally = std::make_shared<TallyOptions>();
   auto* cmd = app.add_subcommand("tally", "per number: count and omission over a range");
-  AddRangeOptions(cmd, *tally);
+  AddRangeOptions(cmd, tally->range);
+  cmd->add_flag("--expected", tally->expected, kExpectedHelp);
   cmd->callback([&ctx, tally] {
     auto table = ctx.OpenTable();
     if (table->Empty()) throw CliError("历史数据为空");
-    const NumberTally t = TallyNumbers(table->Draws(), RangeOf(*table, *tally));
-    for (const auto& [zone, records] :
-         {std::pair{"front", &t.front.byNumber}, std::pair{"back", &t.back.byNumber}})
-      for (const NumberCount& n : *records)
-        ctx.out << zone << '\t' << n.number << '\t' << n.count << '\t' << n.omission << '\n';
+    const DrawRange range = RangeOf(*table, tally->range);
+    const NumberTally t = TallyNumbers(table->Draws(), range);
+    const int draws = std::max(range.count, 0);
+    std::vector<std::string> fits;
+    for (const auto& [zone, tallied] : {std::pair{"front", &t.front}, std::pair{"back", &t.back}}) {
+      const bool back = std::string(zone) == "back";
+      const TallyChance chance = NumberTallyChance(*tallied, draws, back);
+      for (size_t i = 0; i < tallied->byNumber.size(); ++i) {
+        const NumberCount& n = tallied->byNumber[i];
+        ctx.out << zone << '\t' << n.number << '\t' << n.count << '\t' << n.omission;
+        if (tally->expected)
+          for (int row = 0; row < 4; ++row)
+            ctx.out << '\t' << ChanceRowText(chance.columns[i], row);
+        ctx.out << '\n';
+      }
+      fits.push_back(std::string(zone) + '\t' + FitText(chance.fit));
+    }
+    if (tally->expected)
+      for (const std::string& line : fits) ctx.out << line << '\n';
   });
 
   struct PairOptions {
@@ -64,6 +92,7 @@ void RegisterTrendCommands(CLI::App& app, CliContext& ctx) {
       ->check(CLI::IsMember({"front", "back", "tail"}));
   cmd->add_option("--from", o->from, "first draw QS (default: the last 100 draws)");
   cmd->add_option("--to", o->to, "last draw QS (default: the last draw)");
+  cmd->add_flag("--expected", o->expected, kExpectedHelp);
   cmd->callback([&ctx, o] {
     auto table = ctx.OpenTable();
     if (table->Empty()) throw CliError("历史数据为空");
@@ -79,6 +108,14 @@ void RegisterTrendCommands(CLI::App& app, CliContext& ctx) {
       for (const OmissionStats& s : grid.stats) ctx.out << '\t' << StatisticValue(s, row);
       ctx.out << '\n';
     }
+    if (!o->expected) return;
+    const TallyChance chance = GridChance(grid, setup.kind);
+    for (int row = 0; row < 4; ++row) {
+      ctx.out << ChanceRowTitles()[row];
+      for (const ColumnFigures& f : chance.columns) ctx.out << '\t' << ChanceRowText(f, row);
+      ctx.out << '\n';
+    }
+    ctx.out << FitText(chance.fit) << '\n';
   });
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+
 #include "cli_test_support.h"
 #include "history/draw_table.h"
 
@@ -44,6 +47,28 @@ TEST_F(BacktestCommands, OneLinePerDrawThenTheKeptShare) {
   }
   ASSERT_GT(broken, 0);  // the seed has such draws, so both kinds of line were checked
   EXPECT_EQ(lines.back(), std::to_string(kept) + "/40");
+}
+
+// Without the shape switches 主号一 2..31 keeps C(34,5) of C(35,5)
+// combinations, 6/7, whatever came before: four draws give 3.43 by chance,
+// and K kept or more has the binomial tail's chance.
+TEST_F(BacktestCommands, ExpectedKeptBesideTheCount) {
+  const auto r = Run({"backtest", "--cond", "red1=2-31", "--last", "4", "--expected"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 5u);
+  const int kept = std::stoi(lines.back());
+  double tail = 0, choose = 1;
+  for (int j = 0; j <= 4; ++j) {
+    if (j > 0) choose = choose * (4 - j + 1) / j;
+    if (j >= kept) tail += choose * std::pow(6.0 / 7, j) * std::pow(1.0 / 7, 4 - j);
+  }
+  char chance[32];
+  std::snprintf(chance, sizeof chance, "%.6f", tail);
+  EXPECT_EQ(lines.back(), std::to_string(kept) + "/4\t3.43\t" + chance);
+  // The draw lines are those of the plain command.
+  const auto plain = Run({"backtest", "--cond", "red1=2-31", "--last", "4"});
+  EXPECT_EQ(Lines(plain.out)[3], lines[3]);
 }
 
 TEST_F(BacktestCommands, RangeByIssueAndTheForecastRecord) {

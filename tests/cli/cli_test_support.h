@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <sstream>
 #include <string>
@@ -27,6 +29,16 @@ inline CliRun RunDlt(const std::string& dataDir, std::vector<std::string> args) 
   r.out = out.str();
   r.err = err.str();
   return r;
+}
+
+// Adds draws by the command line: each is a draw number, five front and
+// two back numbers.
+inline void AddDraws(const std::string& dataDir,
+                     const std::vector<std::vector<std::string>>& draws) {
+  for (auto draw : draws) {
+    draw.insert(draw.begin(), {"history", "add"});
+    EXPECT_EQ(RunDlt(dataDir, draw).status, 0) << draw[2];
+  }
 }
 
 // The output's lines, without their line ends.

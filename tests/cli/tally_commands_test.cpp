@@ -53,6 +53,22 @@ TEST(TallyCommand, CountsAndOmissionsPerNumber) {
   }
 }
 
+// Number 1 in two of three draws, missing one: a chance of 1/7 a draw gives
+// 0.43 draws, +2.59 standard deviations off; the long-run omission is 6 and
+// (6/7)^1 the chance of the current one. The χ² lines close each zone.
+TEST(TallyCommand, ExpectedColumnsAndFits) {
+  test::TempDir dir;
+  AddDraws(dir.path());
+  const auto r = RunDlt(dir.path(), {"tally", "--expected"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 49u);
+  EXPECT_EQ(lines[0], "front\t1\t2\t1\t0.43\t+2.59\t6.00\t0.857143");
+  EXPECT_EQ(lines[35], "back\t1\t2\t1\t0.50\t+2.32\t5.00\t0.833333");
+  EXPECT_EQ(lines[47], "front\tχ²=33.24  自由度=34  p=0.504470（期望次数小于5的项较多，仅供参考）");
+  EXPECT_EQ(lines[48], "back\tχ²=11.00  自由度=11  p=0.443263（期望次数小于5的项较多，仅供参考）");
+}
+
 TEST(PairsCommand, ListsInTheWindowsText) {
   test::TempDir dir;
   AddDraws(dir.path());

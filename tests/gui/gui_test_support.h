@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -102,6 +103,16 @@ T* Child(QObject* parent, const QString& name) {
 template <class T = QWidget>
 T* Child(QObject& parent, const QString& name) {
   return Child<T>(&parent, name);
+}
+
+// Makes the tab of that caption current; null when there is none.
+inline QWidget* ShowTabOf(QTabWidget* tabs, const QString& caption) {
+  for (int i = 0; i < tabs->count(); ++i)
+    if (tabs->tabText(i) == caption) {
+      tabs->setCurrentIndex(i);
+      return tabs->widget(i);
+    }
+  return nullptr;
 }
 
 // A user's click on the named button.

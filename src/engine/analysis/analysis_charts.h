@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -108,10 +109,14 @@ Chart SingleValueChart(const std::vector<ValueOmissionEntry>& entries, int first
                        int width, int height, const TextMetrics& metrics);
 
 // "出现次数统计图" and "分项统计": one bar per item with its label below and
-// its count (or percentage of the window) above.
+// its count (or percentage of the window) above. An item with what chance
+// alone gives it also shows the expected count as a dashed mark across its
+// bar and its deviation in standard deviations under its label.
 struct BarItem {
   std::string label;
   int32_t count = 0;
+  std::optional<double> expected;
+  std::optional<double> deviation;
 };
 Chart BarChart(const std::vector<BarItem>& items, int windowSize, bool percent,
                const std::string& title, int width, int height, const TextMetrics& metrics);
@@ -119,10 +124,12 @@ constexpr int kOccurrencePage = 35;
 
 // "遗漏次数统计图": the bars of the current omissions of up to 29 values
 // coloured by BarColourOf, the current omission or its share of the window
-// over each bar, and the statistic rows below.
+// over each bar, and the statistic rows below. With `odds` (one per value)
+// the row "期望遗漏" follows "平均遗漏" and "遗漏概率%" follows "本次遗漏".
 constexpr int kOmissionStatsPage = 29;
 Chart OmissionStatsChart(const std::vector<ValueOmissionStats>& stats, int windowSize, bool percent,
-                         int width, int height, const TextMetrics& metrics);
+                         int width, int height, const TextMetrics& metrics,
+                         std::span<const OmissionOdds> odds = {});
 
 // "按期数分段走势": the newest 20 segments at most, oldest at the left, the
 // statistic as a polyline with its values written, each labelled with its

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/chance_figures.h"
+#include "common/value_distribution.h"
 #include "history/draw_range.h"
 
 namespace dlt {
@@ -33,5 +35,18 @@ struct ItemClass {
 // range fall in none), 除 n 余数 (classes 0..n-1).
 std::vector<ItemClass> ItemClassCounts(std::span<const int32_t> series, const DrawRange& window,
                                        ItemKind kind, int n, int32_t from, int32_t to);
+// The chance of each of those classes at a draw whose value follows
+// `distribution` (a value in no class adds to none).
+std::vector<double> ItemClassProbabilities(const ValueDistribution& distribution, ItemKind kind,
+                                           int n, int32_t from, int32_t to);
+
+// How well the counts of a window of `draws` draws fit chance: one class per
+// entry (the value counts of OccurrenceCounts with their values' chances,
+// or the item classes with theirs), and what the classes leave of the
+// draws and of the chance as one more class.
+FitTest WindowFit(std::span<const int64_t> counts, std::span<const double> chances, int draws);
+// The value counts of OccurrenceCounts against `distribution`.
+FitTest ValueCountFit(const std::vector<int32_t>& counts, const ValueDistribution& distribution,
+                      int draws);
 
 }  // namespace dlt

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/chance_figures.h"
+
 namespace dlt {
 
 int32_t WindowOmission(std::span<const int32_t> series, int s, int d, int32_t v) {
@@ -46,6 +48,10 @@ OmissionBarColour BarColourOf(const ValueOmissionStats& s) {
   if (s.current <= s.last) return OmissionBarColour::Orange;
   if (s.current <= s.largest) return OmissionBarColour::RedOrange;
   return OmissionBarColour::Red;
+}
+
+OmissionOdds OmissionOddsOf(double p, const ValueOmissionStats& s) {
+  return {ExpectedAverageOmission(p), OmissionChance(p, s.current)};
 }
 
 const std::vector<std::string>& OmissionStatisticTitles() {

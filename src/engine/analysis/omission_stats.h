@@ -40,6 +40,17 @@ const std::vector<std::string>& OmissionStatisticTitles();
 // The value of row `row` (0..5) of those titles.
 int32_t OmissionStatisticValue(const ValueOmissionStats& s, int row);
 
+// What chance alone says of a value of chance p: the average omission it
+// has in the long run, (1 - p) / p ("期望遗漏", beside 平均遗漏), and the
+// chance (1 - p)^current that it stays away as long as it has now or
+// longer ("遗漏概率", beside 本次遗漏).
+struct OmissionOdds {
+  double expectedAverage = 0;
+  double currentChance = 1;
+  bool operator==(const OmissionOdds&) const = default;
+};
+OmissionOdds OmissionOddsOf(double p, const ValueOmissionStats& s);
+
 // "升序显示  " / "降序显示  ": a stable reordering by current omission.
 void SortByCurrentOmission(std::vector<ValueOmissionStats>& stats, bool ascending);
 

@@ -23,6 +23,8 @@ class DataFolder {
   std::string SaveDir() const { return Path("save"); }
   std::string TablePath() const { return Path("database/basedata.db"); }
   std::string WorkTablePath() const { return Path("database/basedata_add.db"); }
+  // The ticket book, its own file beside the draws.
+  std::string BookPath() const { return Path("database/book.db"); }
 
  private:
   std::string root_;

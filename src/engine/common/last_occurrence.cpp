@@ -35,6 +35,35 @@ void LastOccurrence::Build(std::span<const int32_t> values, int32_t first) {
   sparse_.resize(kept);
 }
 
+void LastOccurrence::Set(int32_t v, int32_t position) {
+  if (sparse_.empty()) {
+    const int64_t lo = dense_.empty() ? v : std::min<int64_t>(lo_, v);
+    const int64_t hi =
+        dense_.empty() ? v : std::max<int64_t>(lo_ + static_cast<int64_t>(dense_.size()) - 1, v);
+    if (hi - lo + 1 <= kMaxDenseSpan) {
+      if (lo < lo_ || dense_.empty() || hi >= lo_ + static_cast<int64_t>(dense_.size())) {
+        std::vector<int32_t> wider(static_cast<size_t>(hi - lo + 1), -1);
+        if (!dense_.empty()) std::copy(dense_.begin(), dense_.end(), wider.begin() + (lo_ - lo));
+        dense_ = std::move(wider);
+        lo_ = static_cast<int32_t>(lo);
+      }
+      dense_[static_cast<size_t>(int64_t{v} - lo_)] = position;
+      return;
+    }
+    // Too wide for a table from now on: the values met so far as a list.
+    for (size_t i = 0; i < dense_.size(); ++i)
+      if (dense_[i] >= 0)
+        sparse_.emplace_back(static_cast<int32_t>(lo_ + static_cast<int64_t>(i)), dense_[i]);
+    dense_.clear();
+    lo_ = 0;
+  }
+  const auto it = std::lower_bound(sparse_.begin(), sparse_.end(), std::make_pair(v, INT32_MIN));
+  if (it != sparse_.end() && it->first == v)
+    it->second = position;
+  else
+    sparse_.insert(it, {v, position});
+}
+
 int32_t LastOccurrence::FindSparse(int32_t v) const {
   const auto it = std::lower_bound(sparse_.begin(), sparse_.end(), std::make_pair(v, INT32_MIN));
   return it != sparse_.end() && it->first == v ? it->second : -1;

@@ -17,6 +17,9 @@ class LastOccurrence {
 
   // values[i] is the value at position first + i, in position order.
   void Build(std::span<const int32_t> values, int32_t first = 0);
+  // v occurs at `position`, later than every position so far: a series
+  // moving forward one value at a time.
+  void Set(int32_t v, int32_t position);
 
   // The last position holding v, -1 when none does.
   int32_t Find(int32_t v) const { return sparse_.empty() ? FindDense(v) : FindSparse(v); }

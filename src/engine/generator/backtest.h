@@ -49,12 +49,21 @@ struct BacktestRow {
   Combo front{};
   bool kept = false;                    // the condition set would have kept this draw
   std::vector<BrokenCondition> broken;  // tolerated ones included, in report order
+  // With shares: the part of all 324,632 combinations a filter run over the
+  // draws before this one keeps, the chance that a fair draw is kept.
+  double share = 0;
+  bool operator==(const BacktestRow&) const = default;
 };
 
 struct BacktestResult {
   std::vector<BacktestRow> rows;  // oldest first
   int kept = 0;
   bool cancelled = false;  // then `rows` is empty
+  // With shares: the draws chance alone would keep (the sum of the shares),
+  // and the chance that fair draws are kept as often as these or more.
+  bool withShares = false;
+  double expectedKept = 0;
+  double chanceOfAsMany = 1;
 };
 
 // Judges every real draw of `range` (indices of the table) as the candidate
@@ -63,10 +72,21 @@ struct BacktestResult {
 // tolerance, the history check against the earlier draws, the pool and
 // bankers as the enumeration makes them. The items a draw broke are named
 // by the same per-item tests the check report ("条件对错") uses. Runs on
-// every core; `progress` counts draws and may cancel. A set the filter
-// would refuse to run (a range without bounds, a total tolerance from high
-// to low) is for the caller to refuse first (RangeGuardMessage).
+// every core: the draws are cut into a stretch per core, and each stretch
+// builds the judge's tables once and moves them forward draw by draw.
+// `progress` counts draws and may cancel. A set the filter would refuse to
+// run (a range without bounds, a total tolerance from high to low) is for
+// the caller to refuse first (RangeGuardMessage). With `shares` every draw
+// also gets the part of all combinations its filter run keeps (a whole
+// enumeration a draw: much slower, and `progress` then counts
+// combinations).
 BacktestResult RunBacktest(const DrawTable& table, const ConditionSet& set, const EvalEnv& env,
-                           const DrawRange& range, const ProgressFn& progress = {});
+                           const DrawRange& range, const ProgressFn& progress = {},
+                           bool shares = false);
+
+// The same verdicts and names, each draw judged by a judge set up from
+// scratch over the draws before it. The yardstick of the moving tables.
+BacktestResult RunBacktestDrawByDraw(const DrawTable& table, const ConditionSet& set,
+                                     const EvalEnv& env, const DrawRange& range);
 
 }  // namespace dlt

@@ -66,24 +66,8 @@ CandidateTables::CandidateTables(const MemoryHistory& history, const EvalEnv& en
       env_(env),
       tableTest_(tableTest),
       id_(NextTablesId()) {
-  if (n_ > 0)
-    for (int i = 0; i < kBaseIndicatorCount; ++i)
-      previousValue_[i] = BaseAtHistory(static_cast<BaseId>(i), n_ - 1);
-
-  // Per number, asked of the statistics themselves with a candidate made of
-  // that number alone, so the tables follow their definitions exactly.
-  const Draw slot = draws_[n_];
-  for (int x = 1; x <= kFrontMax; ++x) {
-    const auto u = static_cast<uint8_t>(x);
-    draws_[n_].front = {u, u, u, u, u};
-    const EvalContext ctx = SetupContext(n_);
-    numberOmission_[x] = NumberOmission(ctx, 1);
-    const ColdWarmHot cwh = ColdWarmHotCounts(ctx);
-    classMember_[0][x] = cwh.cold > 0;
-    classMember_[1][x] = cwh.warm > 0;
-    classMember_[2][x] = cwh.hot > 0;
-  }
-  draws_[n_] = slot;
+  FillPreviousValues();
+  FillNumberTables();
 
   // The combinations every shortcut is checked on: the extremes and a
   // reproducible spread of others. The check catches a shortcut built on a
@@ -109,6 +93,61 @@ CandidateTables::CandidateTables(const MemoryHistory& history, const EvalEnv& en
         Sorted({u, static_cast<uint8_t>(x % 35 + 1), static_cast<uint8_t>((x + 1) % 35 + 1),
                 static_cast<uint8_t>((x + 2) % 35 + 1), static_cast<uint8_t>((x + 3) % 35 + 1)}));
   }
+}
+
+void CandidateTables::FillPreviousValues() {
+  if (n_ > 0)
+    for (int i = 0; i < kBaseIndicatorCount; ++i)
+      previousValue_[i] = BaseAtHistory(static_cast<BaseId>(i), n_ - 1);
+}
+
+void CandidateTables::FillNumberTables() {
+  // Per number, asked of the statistics themselves with a candidate made of
+  // that number alone, so the tables follow their definitions exactly.
+  const Draw slot = draws_[n_];
+  for (int x = 1; x <= kFrontMax; ++x) {
+    const auto u = static_cast<uint8_t>(x);
+    draws_[n_].front = {u, u, u, u, u};
+    const EvalContext ctx = SetupContext(n_);
+    numberOmission_[x] = NumberOmission(ctx, 1);
+    const ColdWarmHot cwh = ColdWarmHotCounts(ctx);
+    classMember_[0][x] = cwh.cold > 0;
+    classMember_[1][x] = cwh.warm > 0;
+    classMember_[2][x] = cwh.hot > 0;
+  }
+  draws_[n_] = slot;
+}
+
+void CandidateTables::Advance(const Draw& draw) {
+  const Draw slot = draws_[n_];
+  draws_[n_] = draw;
+  draws_.push_back(slot);
+  ++n_;
+  if (n_ > MemoryHistory::kMaxDraws) {
+    draws_.erase(draws_.begin());
+    --n_;
+    ++first_;
+  }
+  // The first previous draw: a base that compared the candidate with itself
+  // no longer does, so every shortcut is checked again.
+  if (n_ == 1) shortcut_.fill(Shortcut::Unknown);
+  id_ = NextTablesId();  // the threads' history copies are out of date
+  tables_.clear();       // the stale values' tables
+  const int32_t newest = first_ + n_ - 1;
+  for (int i = 0; i < kBaseIndicatorCount; ++i) {
+    OmissionTable& t = omission_[i];
+    if (!t.ready) continue;
+    const int32_t v = BaseAtHistory(static_cast<BaseId>(i), n_ - 1);
+    // The newest draw's own omission: back to an earlier equal value that
+    // is still in the history.
+    const int32_t seen = t.last.Find(v);
+    t.before = seen >= first_ ? newest - 1 - seen : newest - first_;
+    t.last.Set(v, newest);
+    t.first = first_;
+    t.n = n_;
+  }
+  FillPreviousValues();
+  FillNumberTables();
 }
 
 EvalContext CandidateTables::SetupContext(int pos) const {
@@ -148,7 +187,8 @@ const OmissionTable& CandidateTables::PrepareOmission(BaseId id) {
   std::vector<int32_t> values(n_);
   for (int p = 0; p < n_; ++p) values[p] = BaseAtHistory(id, p);
   t.n = n_;
-  t.last.Build(values);
+  t.first = first_;
+  t.last.Build(values, first_);
   // The omission at draw N: its value's distance back to an earlier equal one.
   int32_t before = 0;
   for (int p = n_ - 2; p >= 0 && values[p] != values[n_ - 1]; --p) ++before;
@@ -180,101 +220,122 @@ bool CandidateTables::Agrees(const FastValue& v, BaseId id) {
 }
 
 FastValue CandidateTables::BaseKernel(BaseId id) {
+  Shortcut& chosen = shortcut_[static_cast<int>(id)];
+  if (chosen != Shortcut::Unknown)
+    if (std::optional<FastValue> v = MakeShortcut(chosen, id)) return *v;
+  for (Shortcut s :
+       {Shortcut::Line, Shortcut::Numbers, Shortcut::Sum, Shortcut::Max, Shortcut::Known}) {
+    const std::optional<FastValue> v = MakeShortcut(s, id);
+    if (v && Agrees(*v, id)) {
+      chosen = s;
+      return *v;
+    }
+  }
+  chosen = Shortcut::Plain;
+  return *MakeShortcut(Shortcut::Plain, id);
+}
+
+std::optional<FastValue> CandidateTables::MakeShortcut(Shortcut s, BaseId id) {
   const BaseRow& row = BaseIndicatorRow(id);
   FastValue v;
-  // Positions and line sums and differences: the condition table names the
-  // numbers they read.
-  if (const FrontCondition* fc = FindFrontConditionByKey(row.key)) {
-    using K = FastValue::Kernel;
-    const bool line =
-        fc->kind == ConditionKind::kLineSum || fc->kind == ConditionKind::kLineDifference;
-    if (line || fc->kind == ConditionKind::kPosition) {
+  switch (s) {
+    case Shortcut::Unknown:
+      return std::nullopt;
+    case Shortcut::Line: {
+      // Positions and line sums and differences: the condition table names
+      // the numbers they read.
+      const FrontCondition* fc = FindFrontConditionByKey(row.key);
+      if (!fc) return std::nullopt;
+      using K = FastValue::Kernel;
+      const bool line =
+          fc->kind == ConditionKind::kLineSum || fc->kind == ConditionKind::kLineDifference;
+      if (!line && fc->kind != ConditionKind::kPosition) return std::nullopt;
       v.kernel = fc->kind == ConditionKind::kPosition  ? K::Position
                  : fc->kind == ConditionKind::kLineSum ? K::LineSum
                                                        : K::LineDifference;
       v.a = static_cast<int8_t>(fc->lineHigh - 1);
       v.b = static_cast<int8_t>(line ? fc->lineLow - 1 : 0);
-      if (Agrees(v, id)) return v;
-      v = FastValue{};
+      return v;
     }
-  }
-  if (id == B::z_ylhz || id == B::z_lwr_lmgs || id == B::z_lwr_wmgs || id == B::z_lwr_rmgs) {
-    v.kernel = FastValue::Kernel::Sum;
-    v.constant = 0;
-    v.table = id == B::z_ylhz
-                  ? numberOmission_.data()
-                  : classMember_[static_cast<int>(id) - static_cast<int>(B::z_lwr_lmgs)].data();
-    if (Agrees(v, id)) return v;
-  }
-  if (row.draw && CountsOrSumsEachNumber(id)) {
-    // An additive base is f(c) = constant + t[c1] + ... + t[c5]; only the
-    // differences of t matter, so t[31] is taken as 0. From the row itself:
-    // 31 swapped for x (1..30) in 31..35 gives t[x], 32..35 swapped for 30
-    // gives t[y] - t[30]; the constant is what is left of f(31..35). The
-    // guard keeps every entry and the constant within an eighth of the int32
-    // range, so the judge's sum of six of them cannot overflow.
-    const Draw* previous = n_ > 0 ? &draws_[n_ - 1] : nullptr;
-    const auto f = [&](Combo c) {
-      Draw d = draws_[n_];
-      d.front = Sorted(c);
-      return int64_t{row.draw(d, previous)};
-    };
-    std::array<int64_t, 36> t{};
-    const Combo top{31, 32, 33, 34, 35};
-    const int64_t fTop = f(top);
-    for (int x = 1; x <= 30; ++x) t[x] = f({static_cast<uint8_t>(x), 32, 33, 34, 35}) - fTop;
-    for (int y = 32; y <= 35; ++y) {
-      Combo swapped = top;
-      swapped[y - 31] = 30;
-      t[y] = fTop - f(swapped) + t[30];
-    }
-    int64_t constant = fTop;
-    for (int y = 31; y <= 35; ++y) constant -= t[y];
-    std::array<int32_t, 36> table{};
-    bool fits = constant >= INT32_MIN / 8 && constant <= INT32_MAX / 8;
-    for (int x = 0; x <= 35; ++x) {
-      fits = fits && t[x] >= INT32_MIN / 8 && t[x] <= INT32_MAX / 8;
-      table[x] = static_cast<int32_t>(t[x]);
-    }
-    if (fits) {
+    case Shortcut::Numbers:
+      if (id != B::z_ylhz && id != B::z_lwr_lmgs && id != B::z_lwr_wmgs && id != B::z_lwr_rmgs)
+        return std::nullopt;
+      v.kernel = FastValue::Kernel::Sum;
+      v.constant = 0;
+      v.table = id == B::z_ylhz
+                    ? numberOmission_.data()
+                    : classMember_[static_cast<int>(id) - static_cast<int>(B::z_lwr_lmgs)].data();
+      return v;
+    case Shortcut::Sum: {
+      if (!row.draw || !CountsOrSumsEachNumber(id)) return std::nullopt;
+      // An additive base is f(c) = constant + t[c1] + ... + t[c5]; only the
+      // differences of t matter, so t[31] is taken as 0. From the row itself:
+      // 31 swapped for x (1..30) in 31..35 gives t[x], 32..35 swapped for 30
+      // gives t[y] - t[30]; the constant is what is left of f(31..35). The
+      // guard keeps every entry and the constant within an eighth of the int32
+      // range, so the judge's sum of six of them cannot overflow.
+      const Draw* previous = n_ > 0 ? &draws_[n_ - 1] : nullptr;
+      const auto f = [&](Combo c) {
+        Draw d = draws_[n_];
+        d.front = Sorted(c);
+        return int64_t{row.draw(d, previous)};
+      };
+      std::array<int64_t, 36> t{};
+      const Combo top{31, 32, 33, 34, 35};
+      const int64_t fTop = f(top);
+      for (int x = 1; x <= 30; ++x) t[x] = f({static_cast<uint8_t>(x), 32, 33, 34, 35}) - fTop;
+      for (int y = 32; y <= 35; ++y) {
+        Combo swapped = top;
+        swapped[y - 31] = 30;
+        t[y] = fTop - f(swapped) + t[30];
+      }
+      int64_t constant = fTop;
+      for (int y = 31; y <= 35; ++y) constant -= t[y];
+      std::array<int32_t, 36> table{};
+      bool fits = constant >= INT32_MIN / 8 && constant <= INT32_MAX / 8;
+      for (int x = 0; x <= 35; ++x) {
+        fits = fits && t[x] >= INT32_MIN / 8 && t[x] <= INT32_MAX / 8;
+        table[x] = static_cast<int32_t>(t[x]);
+      }
+      if (!fits) return std::nullopt;
       v.kernel = FastValue::Kernel::Sum;
       v.constant = static_cast<int32_t>(constant);
       v.table = AddTable(table);
-      if (Agrees(v, id)) return v;
+      return v;
     }
-  }
-  if (row.draw && id == B::z_pd) {
-    // The largest of the numbers' own distances to draw N: ask the row for
-    // each number alone.
-    std::array<int32_t, 36> table{};
-    Draw d = draws_[n_];
-    const Draw* previous = n_ > 0 ? &draws_[n_ - 1] : nullptr;
-    for (int x = 1; x <= kFrontMax; ++x) {
-      const auto u = static_cast<uint8_t>(x);
-      d.front = {u, u, u, u, u};
-      table[x] = row.draw(d, previous);
+    case Shortcut::Max: {
+      if (!row.draw || id != B::z_pd) return std::nullopt;
+      // The largest of the numbers' own distances to draw N: ask the row for
+      // each number alone.
+      std::array<int32_t, 36> table{};
+      Draw d = draws_[n_];
+      const Draw* previous = n_ > 0 ? &draws_[n_ - 1] : nullptr;
+      for (int x = 1; x <= kFrontMax; ++x) {
+        const auto u = static_cast<uint8_t>(x);
+        d.front = {u, u, u, u, u};
+        table[x] = row.draw(d, previous);
+      }
+      v.kernel = FastValue::Kernel::Max;
+      v.constant = INT32_MIN;
+      v.table = AddTable(table);
+      return v;
     }
-    v = FastValue{};
-    v.kernel = FastValue::Kernel::Max;
-    v.constant = INT32_MIN;
-    v.table = AddTable(table);
-    if (Agrees(v, id)) return v;
+    case Shortcut::Known:
+      if (!row.draw || KnownKernelOf(id) == KnownKernel::None) return std::nullopt;
+      v.kernel = FastValue::Kernel::Known;
+      v.known = KnownKernelOf(id);
+      return v;
+    case Shortcut::Plain:
+      if (row.draw) {
+        v.kernel = FastValue::Kernel::Draw;
+        v.draw = row.draw;
+      } else {
+        v.kernel = FastValue::Kernel::Generic;
+        v.context = row.context;
+      }
+      return v;
   }
-  v = FastValue{};
-  if (row.draw && KnownKernelOf(id) != KnownKernel::None) {
-    v.kernel = FastValue::Kernel::Known;
-    v.known = KnownKernelOf(id);
-    if (Agrees(v, id)) return v;
-    v = FastValue{};
-  }
-  if (row.draw) {
-    v.kernel = FastValue::Kernel::Draw;
-    v.draw = row.draw;
-  } else {
-    v.kernel = FastValue::Kernel::Generic;
-    v.context = row.context;
-  }
-  return v;
+  return std::nullopt;
 }
 
 FastValue CandidateTables::Compile(IndicatorRef ref) {

@@ -28,9 +28,12 @@ struct Candidate {
 };
 
 // Draws since each value of a base series last occurred before the candidate.
+// Positions count from the first draw the tables ever held, so that the
+// history can move forward; those before `first` have left it.
 struct OmissionTable {
   bool ready = false;
-  int32_t n = 0;  // draws in the history
+  int32_t n = 0;      // draws in the history
+  int32_t first = 0;  // position of its oldest draw
   LastOccurrence last;
   int32_t before = 0;  // the omission at draw N (0 when none)
 
@@ -38,7 +41,9 @@ struct OmissionTable {
   int32_t Of(int32_t v) const { return Omission(last.Find(v)); }
   // Only when last.Dense(): the inner loops' lookup.
   int32_t DenseOf(int32_t v) const { return Omission(last.FindDense(v)); }
-  int32_t Omission(int32_t position) const { return position >= 0 ? n - 1 - position : n; }
+  int32_t Omission(int32_t position) const {
+    return position >= first ? first + n - 1 - position : n;
+  }
 };
 
 // How a catalogue value at the candidate is computed, resolved once.
@@ -102,6 +107,16 @@ class CandidateTables {
   // Setup, single-threaded: how to compute `ref` at the candidate. Every
   // shortcut is checked against the base row's own computation first.
   FastValue Compile(IndicatorRef ref);
+
+  // The history moves on: `draw` joins it as draw N + 1 (the oldest leaves
+  // once it holds as many as the in-memory history), every table follows,
+  // and the candidate becomes the draw after it. Exactly the tables of a
+  // history made of those draws. Values compiled before are stale (and
+  // their tables gone: no judge made before may judge after); compile them
+  // again: a base keeps the shortcut it was checked for, so that is cheap.
+  void Advance(const Draw& draw);
+  // The `test` scratch value read for the candidate from now on.
+  void SetTableTest(int32_t test) { tableTest_ = test; }
   // Bounds of the value over every valid combination, when known.
   std::optional<std::pair<int64_t, int64_t>> Bounds(const FastValue& v) const;
 
@@ -162,20 +177,33 @@ class CandidateTables {
     }
     return 0;
   }
+  // The ways a base can be computed without its row's history walk, in the
+  // order they are tried.
+  enum class Shortcut : uint8_t { Unknown, Line, Numbers, Sum, Max, Known, Plain };
+
   int32_t BaseAtHistory(BaseId id, int pos) const;
   const OmissionTable& PrepareOmission(BaseId id);
   // The kernel that computes base `id` without a history walk, verified.
   FastValue BaseKernel(BaseId id);
+  // The kernel of one shortcut from the current history, unchecked; nullopt
+  // when the shortcut does not apply to the base.
+  std::optional<FastValue> MakeShortcut(Shortcut s, BaseId id);
   bool Agrees(const FastValue& v, BaseId id);
+  void FillPreviousValues();
+  void FillNumberTables();
   const int32_t* AddTable(const std::array<int32_t, 36>& t);
 
   std::vector<Draw> draws_;  // the N draws and the template candidate slot
   int n_ = 0;
+  int first_ = 0;  // draws that have left the history as it moved forward
   EvalEnv env_;
   int32_t tableTest_ = 0;
   uint64_t id_ = 0;  // tells this tables' thread copies from another's
   std::array<int32_t, kBaseIndicatorCount> previousValue_{};  // at draw N; 0 when none
   std::array<OmissionTable, kBaseIndicatorCount> omission_;
+  // The shortcut each base was checked for; a new history keeps it, as each
+  // is exact by its base's definition once a draw has a previous one.
+  std::array<Shortcut, kBaseIndicatorCount> shortcut_{};
   std::array<int32_t, 36> numberOmission_{};              // per front number, at the candidate
   std::array<std::array<int32_t, 36>, 3> classMember_{};  // cold, warm, hot: 1 per member
   std::vector<std::unique_ptr<std::array<int32_t, 36>>> tables_;  // stable addresses

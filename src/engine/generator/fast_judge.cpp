@@ -51,9 +51,13 @@ struct CustomCheck {
 
 class FastJudge final : public FrontJudge {
  public:
-  explicit FastJudge(const JudgeSetup& setup)
+  // `shared`: tables the caller keeps, null for tables of its own.
+  FastJudge(const JudgeSetup& setup, CandidateTables* shared, bool orderChecks)
       : set_(*setup.set),
-        tables_(*setup.history, setup.env, setup.tableTest),
+        ownTables_(
+            shared ? nullptr
+                   : std::make_unique<CandidateTables>(*setup.history, setup.env, setup.tableTest)),
+        tables_(shared ? *shared : *ownTables_),
         pastCombos_(setup.pastCombos),
         reference_(MakeReferenceJudge(setup)) {
     const ConditionSet& set = set_;
@@ -124,7 +128,7 @@ class FastJudge final : public FrontJudge {
       }
       strict_.push_back(std::move(c));
     }
-    OrderStrictChecks();
+    if (orderChecks) OrderStrictChecks();
     for (const Check& c : strict_) (ReadsOnlyTop(c) ? topStrict_ : lowStrict_).push_back(c);
 
     if (set.CustomIndicatorsEnabled())
@@ -302,7 +306,8 @@ class FastJudge final : public FrontJudge {
   }
 
   const ConditionSet& set_;
-  CandidateTables tables_;
+  std::unique_ptr<CandidateTables> ownTables_;
+  CandidateTables& tables_;
   const HistoryComboSet* pastCombos_;
   std::unique_ptr<FrontJudge> reference_;  // for anything but a valid combination
   uint64_t poolMask_ = 0;
@@ -326,7 +331,12 @@ class FastJudge final : public FrontJudge {
 }  // namespace
 
 std::unique_ptr<FrontJudge> MakeFastJudge(const JudgeSetup& setup) {
-  return std::make_unique<FastJudge>(setup);
+  return std::make_unique<FastJudge>(setup, nullptr, true);
+}
+
+std::unique_ptr<FrontJudge> MakeFastJudge(const JudgeSetup& setup, CandidateTables& tables,
+                                          bool orderChecks) {
+  return std::make_unique<FastJudge>(setup, &tables, orderChecks);
 }
 
 }  // namespace dlt

@@ -68,6 +68,14 @@ std::unique_ptr<FrontJudge> MakeReferenceJudge(const JudgeSetup& setup);
 // Identical verdicts; everything that depends only on the history is
 // computed once here, so a judgement allocates nothing.
 std::unique_ptr<FrontJudge> MakeFastJudge(const JudgeSetup& setup);
+// The same over tables the caller keeps, made over setup.history (or moved
+// forward to it). Without `orderChecks` the strict tests keep the
+// reference order instead of being ordered by their cost over sample
+// combinations: the same verdicts, made sooner for a judge of a few
+// combinations and more slowly for a judge of many.
+class CandidateTables;
+std::unique_ptr<FrontJudge> MakeFastJudge(const JudgeSetup& setup, CandidateTables& tables,
+                                          bool orderChecks);
 
 // The order in which the common indicator conditions are judged (after 35,
 // 36, 14, the switches and the history set): 1, 2, 3, 75, ..., 118, then the

@@ -1,10 +1,9 @@
 #include "history/draw_table.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 
 #include "common/rounding.h"
+#include "history/sqlite_statement.h"
 
 namespace dlt {
 namespace {
@@ -17,7 +16,8 @@ constexpr const char* kCreateSql =
     "twoaverage INTEGER, threeaverage INTEGER, fouraverage INTEGER, fiveaverage INTEGER, "
     "tenaverage INTEGER)";
 
-constexpr const char* kFieldNames[8] = {"qs", "red1", "red2", "red3", "red4", "red5", "red6", "blue"};
+constexpr const char* kFieldNames[8] = {"qs",   "red1", "red2", "red3",
+                                        "red4", "red5", "red6", "blue"};
 constexpr const char* kAverageNames[5] = {"twoaverage", "threeaverage", "fouraverage",
                                           "fiveaverage", "tenaverage"};
 constexpr int kAverageWindows[5] = {2, 3, 4, 5, 10};
@@ -43,57 +43,13 @@ int ScratchNumber(const std::string& name) {
 }
 
 void SetFieldOf(Draw& d, int fieldNo, int32_t v) {
-  if (fieldNo == 0) d.qs = v;
-  else if (fieldNo <= 5) d.front[fieldNo - 1] = static_cast<uint8_t>(v);
-  else d.back[fieldNo - 6] = static_cast<uint8_t>(v);
+  if (fieldNo == 0)
+    d.qs = v;
+  else if (fieldNo <= 5)
+    d.front[fieldNo - 1] = static_cast<uint8_t>(v);
+  else
+    d.back[fieldNo - 6] = static_cast<uint8_t>(v);
 }
-
-// What went wrong, in the user's words where the cause is plain.
-std::string DbMessage(sqlite3* db, int code) {
-  switch (code & 0xFF) {
-    case SQLITE_FULL:
-      return "磁盘空间不足, 无法写入数据库";
-    case SQLITE_IOERR:
-      return "无法读写数据库文件(磁盘已满或出错)";
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-      return "数据库正被另一个程序使用, 请稍后再试";
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-      return "数据库文件已损坏或不是数据库文件";
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-      return "无法写入数据库文件(没有权限)";
-    case SQLITE_CANTOPEN:
-      return "无法打开数据库文件(没有权限或文件夹不存在)";
-    default:
-      return std::string("数据库错误: ") + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
-  }
-}
-
-[[noreturn]] void ThrowDb(sqlite3* db, int code) {
-  throw DbError(DbMessage(db, code));
-}
-
-class Statement {
- public:
-  Statement(sqlite3* db, const char* sql) : db_(db) {
-    if (const int rc = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); rc != SQLITE_OK)
-      ThrowDb(db, rc);
-  }
-  ~Statement() { sqlite3_finalize(stmt_); }
-  sqlite3_stmt* get() { return stmt_; }
-  bool Step() {
-    const int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
-    ThrowDb(db_, rc);
-  }
-
- private:
-  sqlite3* db_;
-  sqlite3_stmt* stmt_ = nullptr;
-};
 
 // A stored row as a draw, or nullopt with the reason: only rows the program
 // itself could have written pass (the forecast record carries the numbers
@@ -132,21 +88,16 @@ DrawTable::DrawTable(const std::string& path) : path_(path) {
   }
 }
 
-DrawTable::~DrawTable() { sqlite3_close(db_); }
+DrawTable::~DrawTable() {
+  sqlite3_close(db_);
+}
 
 void DrawTable::Exec(const char* sql) const {
-  if (const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK)
-    ThrowDb(db_, rc);
+  ExecSql(db_, sql);
 }
 
 void DrawTable::RollBackTo(const char* savepoint) const {
-  // A failed write (a full disk) may have rolled the whole transaction back
-  // already; the savepoint is gone then, and the original error is the one
-  // worth reporting.
-  if (sqlite3_get_autocommit(db_)) return;
-  const std::string name(savepoint);
-  sqlite3_exec(db_, ("ROLLBACK TO " + name).c_str(), nullptr, nullptr, nullptr);
-  sqlite3_exec(db_, ("RELEASE " + name).c_str(), nullptr, nullptr, nullptr);
+  RollBackToSavepoint(db_, savepoint);
 }
 
 void DrawTable::Reload() {
@@ -275,7 +226,9 @@ int32_t DrawTable::FieldOf(const Draw& d, int fieldNo) {
   return 0;
 }
 
-int32_t DrawTable::Field(int fieldNo) const { return FieldOf(CurrentDraw(), fieldNo); }
+int32_t DrawTable::Field(int fieldNo) const {
+  return FieldOf(CurrentDraw(), fieldNo);
+}
 
 std::optional<int32_t> DrawTable::IntField(const std::string& name) const {
   if (Empty()) return std::nullopt;
@@ -387,10 +340,14 @@ bool DrawTable::SetField(const std::string& name, int32_t value) {
 
 bool DrawTable::SetTextField(const std::string& name, const std::string& value) {
   if (state_ == State::Browse) return false;
-  if (name == "coldhotbone") bufferExtras_.coldhotbone = value;
-  else if (name == "coldhotbtwo") bufferExtras_.coldhotbtwo = value;
-  else if (name == "coldhotbthree") bufferExtras_.coldhotbthree = value;
-  else return false;
+  if (name == "coldhotbone")
+    bufferExtras_.coldhotbone = value;
+  else if (name == "coldhotbtwo")
+    bufferExtras_.coldhotbtwo = value;
+  else if (name == "coldhotbthree")
+    bufferExtras_.coldhotbthree = value;
+  else
+    return false;
   return true;
 }
 
@@ -410,10 +367,13 @@ bool DrawTable::Post(std::string* error) {
     if (error) *error = "数据库中已经存在此期的记录";
     return false;
   }
+  DrawChanges changes;
   Exec("SAVEPOINT post");  // a savepoint nests inside a batch
   try {
     if (state_ == State::Edit) {
       const int32_t oldQs = draws_[editIndex_].qs;
+      if (oldQs != bufferDraw_.qs) changes.removed.push_back(oldQs);
+      if (draws_[editIndex_] != bufferDraw_) changes.stored.push_back(bufferDraw_.qs);
       if (oldQs != bufferDraw_.qs) {
         DeleteRowSql(oldQs);
         std::array<int32_t, 4> keep{};
@@ -428,6 +388,7 @@ bool DrawTable::Post(std::string* error) {
       }
     } else {
       pos_ = InsertRowMemory(bufferDraw_, bufferExtras_);
+      changes.stored.push_back(bufferDraw_.qs);
     }
     WriteRow(pos_);
     Exec("RELEASE post");
@@ -439,17 +400,23 @@ bool DrawTable::Post(std::string* error) {
   eof_ = bof_ = false;
   state_ = State::Browse;
   editIndex_ = -1;
+  for (int32_t qs : changes.removed) NoteRemoved(qs);
+  for (int32_t qs : changes.stored) NoteStored(qs);
+  TellCommitted();
   return true;
 }
 
 void DrawTable::Delete() {
   if (Empty()) return;
   state_ = State::Browse;
-  DeleteRowSql(draws_[pos_].qs);
+  const int32_t qs = draws_[pos_].qs;
+  DeleteRowSql(qs);
   EraseRowMemory(pos_);
   if (pos_ >= RecordCount()) pos_ = std::max(0, RecordCount() - 1);
   eof_ = Empty();
   bof_ = Empty();
+  NoteRemoved(qs);
+  TellCommitted();
 }
 
 bool DrawTable::AppendDraw(const Draw& d, std::string* error) {
@@ -501,8 +468,10 @@ int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
   WriteBatch batch(*this);
   Exec("SAVEPOINT import");
   int added = 0;
+  DrawChanges changes;
   try {
     if (overwrite) {
+      for (const Draw& d : draws_) changes.removed.push_back(d.qs);
       Exec("DELETE FROM basedata");
       draws_.clear();
       extras_.clear();
@@ -513,6 +482,7 @@ int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
       if (IndexOf(d.qs) >= 0) continue;
       const int i = InsertRowMemory(d, DrawExtras{});
       WriteRow(i);
+      changes.stored.push_back(d.qs);
       ++added;
     }
     UpdateAllDerivedFields();
@@ -522,9 +492,30 @@ int DrawTable::ApplyImport(const std::vector<Draw>& draws, bool overwrite) {
     Reload();
     throw;
   }
+  for (int32_t qs : changes.removed) NoteRemoved(qs);
+  for (int32_t qs : changes.stored) NoteStored(qs);
   state_ = State::Browse;
   Last();
   return added;
+}
+
+void DrawTable::NoteStored(int32_t qs) {
+  if (qs <= kLastRealQs) pending_.stored.push_back(qs);
+}
+
+void DrawTable::NoteRemoved(int32_t qs) {
+  if (qs <= kLastRealQs) pending_.removed.push_back(qs);
+}
+
+void DrawTable::TellCommitted() {
+  if (batchDepth_ > 0 || pending_.Empty()) return;
+  DrawChanges told = std::move(pending_);
+  pending_ = {};
+  for (auto* list : {&told.stored, &told.removed}) {
+    std::sort(list->begin(), list->end());
+    list->erase(std::unique(list->begin(), list->end()), list->end());
+  }
+  if (listener_) listener_(told);
 }
 
 void DrawTable::BeginBatch() {
@@ -532,17 +523,21 @@ void DrawTable::BeginBatch() {
 }
 
 void DrawTable::EndBatch() {
-  if (batchDepth_ == 0 || --batchDepth_ > 0 || sqlite3_get_autocommit(db_)) return;
+  if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+  if (sqlite3_get_autocommit(db_)) return TellCommitted();  // each write committed itself
   if (const int rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr); rc != SQLITE_OK) {
     // Nothing of the batch is stored: the rows in memory must say the same.
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    pending_ = {};
     Reload();
     ThrowDb(db_, rc);
   }
+  TellCommitted();
 }
 
 void DrawTable::AbortBatch() noexcept {
   if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+  pending_ = {};
   if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   try {
     Reload();
@@ -582,7 +577,9 @@ void DrawTable::UpdateAllDerivedFields() {
 
 // --- forecast record ------------------------------------------------------------
 
-bool DrawTable::DeleteForecast() { return DeleteDraw(kForecastQs); }
+bool DrawTable::DeleteForecast() {
+  return DeleteDraw(kForecastQs);
+}
 
 void DrawTable::WriteForecast(const Draw& numbers) {
   Draw d = numbers;

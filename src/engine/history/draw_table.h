@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -34,6 +35,16 @@ struct BadRow {
   std::string reason;  // "主号一必须在1到35之间: 200"
 };
 
+// The real draws a store changed, told once it is committed: draws stored
+// (new, or stored again with numbers that may differ) and draws removed.
+struct DrawChanges {
+  std::vector<int32_t> stored;
+  std::vector<int32_t> removed;
+  bool Empty() const { return stored.empty() && removed.empty(); }
+};
+// Called after the commit on the thread that stored; it must not throw.
+using DrawChangeListener = std::function<void(const DrawChanges&)>;
+
 // Scratch values that analyses write per draw; kept in memory only.
 enum class ScratchField { Temp, Test, TestYl, TestYlZf };
 
@@ -52,6 +63,9 @@ class DrawTable {
   DrawTable& operator=(const DrawTable&) = delete;
 
   const std::string& FilePath() const { return path_; }
+  // The open file, for the tables kept beside the draws (the prize
+  // amounts): they share its transactions, so a batch stores both or none.
+  sqlite3* Database() const { return db_; }
   // Reads every row from the file again; the cursor goes to the first record.
   // Rows whose numbers no draw can have are kept out of the table and listed
   // in BadRows(): nothing computes on them, and the table is not to be used
@@ -130,6 +144,13 @@ class DrawTable {
   // Ends a batch that failed: the outermost one rolls back and reloads.
   void AbortBatch() noexcept;
 
+  // Whoever keeps results that follow from the draws (the ticket book)
+  // listens here: every store of a draw, by any path, passes through Post,
+  // ApplyImport or Delete, and the listener hears of it once the change is
+  // committed (at the end of the outermost batch). A rolled-back change is
+  // never told. An empty function removes the listener.
+  void SetChangeListener(DrawChangeListener listener) { listener_ = std::move(listener); }
+
   // Memory-only scratch values (the analyses' series).
   void SetScratch(ScratchField f, int index, int32_t value);
   // Stored summary texts of one draw (written at once).
@@ -159,6 +180,10 @@ class DrawTable {
   int InsertRowMemory(const Draw& d, const DrawExtras& extras);
   void EraseRowMemory(int index);
   void ResetScratchSizes();
+  void NoteStored(int32_t qs);
+  void NoteRemoved(int32_t qs);
+  // Tells the listener what was committed, unless a batch is still open.
+  void TellCommitted();
 
   std::string path_;
   sqlite3* db_ = nullptr;
@@ -174,6 +199,8 @@ class DrawTable {
   DrawExtras bufferExtras_;
   int editIndex_ = -1;
   int batchDepth_ = 0;
+  DrawChangeListener listener_;
+  DrawChanges pending_;  // committed or inside the open batch, not yet told
 };
 
 // BeginBatch / EndBatch for a scope; left by an exception, AbortBatch.

@@ -6,6 +6,7 @@
 
 #include "common/gbk_text.h"
 #include "common/text.h"
+#include "history/results_sync.h"
 
 namespace dlt {
 namespace {
@@ -57,6 +58,34 @@ ColdHotSettings ReadColdHotSettings(const std::string& path) {
   read("f_coldcs", s.f_coldcs);
   read("f_hotcs", s.f_hotcs);
   return s;
+}
+
+std::string ReadSyncUrl(const std::string& path) {
+  const auto values = SoftwareSection(path);
+  const auto it = values.find("dltsettings\\syncurl");
+  if (it == values.end() || it->second.empty()) return std::string(kDefaultSyncUrl);
+  return it->second;
+}
+
+}  // namespace dlt
+
+namespace dlt {
+
+PrizeTable ReadPrizeTable(const std::string& path) {
+  const auto values = SoftwareSection(path);
+  PrizeTable t = PrizeTable::Defaults();
+  const auto find = [&](std::string_view name) -> const std::string* {
+    const auto it = values.find("dltsettings\\" + std::string(name));
+    return it == values.end() ? nullptr : &it->second;
+  };
+  if (const std::string* price = find(kTicketPriceSetting))
+    if (const auto fen = ReadTicketPrice(*price, nullptr)) t.ticketPriceFen = *fen;
+  for (int level = 1; level <= 8; ++level) {
+    const std::string* text = find(PrizeSetting(level));
+    std::optional<int64_t> fen;
+    if (text && ReadYuanText(*text, &fen, nullptr)) t.fixedFen[static_cast<size_t>(level)] = fen;
+  }
+  return t;
 }
 
 }  // namespace dlt

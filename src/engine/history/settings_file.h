@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "history/prize_table.h"
 #include "indicators/eval_context.h"
 
 namespace dlt {
@@ -18,5 +19,14 @@ std::string DefaultSettingsPath();
 // a value that is absent or not an integer, gives the default the desktop
 // program would write for it.
 ColdHotSettings ReadColdHotSettings(const std::string& path);
+
+// The address of the history service (`syncurl`); the operator's own when
+// the file has none or an empty one.
+std::string ReadSyncUrl(const std::string& path);
+
+// The ticket price and the fixed prizes of the ticket book (`ticketprice`,
+// `prize1` .. `prize8`, in 元; an empty prize is a floating tier). An absent
+// or unreadable value gives its default.
+PrizeTable ReadPrizeTable(const std::string& path);
 
 }  // namespace dlt

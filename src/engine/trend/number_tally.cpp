@@ -1,11 +1,14 @@
 #include "trend/number_tally.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "chart/chart_builder.h"
+#include "common/chance_figures.h"
 #include "common/numbers.h"
 #include "indicators/eval_context.h"
 #include "indicators/statistics.h"
+#include "trend/tally_chances.h"
 
 namespace dlt {
 namespace {
@@ -68,15 +71,23 @@ Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics) {
                                           : setup.order == BarOrder::ByOmission
                                               ? setup.zone->byOmission
                                               : setup.zone->byNumber;
+  const TallyChance* chance =
+      setup.chance && setup.zone && setup.chance->columns.size() >= setup.zone->byNumber.size()
+          ? setup.chance
+          : nullptr;
   int32_t largest = 0;
   for (const NumberCount& n : shown) largest = std::max({largest, n.count, n.omission});
+  const double expected = chance && !chance->columns.empty() ? chance->columns[0].expected : 0;
+  largest = std::max(largest, static_cast<int32_t>(std::ceil(expected)));
   const int step = largest / 10 + 1;
+  // A row of deviations under the number labels.
+  const double below = chance ? metrics.Height("0") + 2 : 0;
 
   tcoordinate& c = panel.coord;
   c.originX = 30;
-  c.originY = h - 40;
+  c.originY = h - 40 - below;
   c.plotWidth = setup.width - 60;
-  c.plotHeight = h - 60;
+  c.plotHeight = h - 60 - below;
   c.xFirst = 0;
   c.xLast = setup.slotCount;
   c.xMinorUnits = c.xMajorUnits = 1;
@@ -105,6 +116,22 @@ Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics) {
       AddText(panel, {x, top - 1}, std::to_string(shown[i].omission), colours::kBlack, HAlign::Left,
               VAlign::Bottom);
     }
+  }
+  if (chance) {
+    // Every number of a zone has the same chance: one line for all.
+    const double y = PlotY(c, expected);
+    panel.items.push_back(ChartLine{
+        {c.originX, y}, {c.originX + c.plotWidth, y}, colours::kGreen, 2, LineStyle::Dash});
+    for (int i = 0; i < setup.slotCount && i < static_cast<int>(shown.size()); ++i) {
+      const double d = chance->columns[static_cast<size_t>(shown[i].number - 1)].deviation;
+      AddText(panel, {PlotX(c, i + 1), c.originY + below + 2}, ShortDeviationText(d),
+              std::fabs(d) >= 2 ? colours::kRed : colours::kBlack, HAlign::Centre, VAlign::Top);
+    }
+    const double x = second + 22 + metrics.Width("遗漏次数") + 20;
+    AddText(
+        panel, {x, h - 20},
+        "绿色虚线：期望次数" + ExpectedText(expected) + "；下排：偏差σ；" + FitText(chance->fit),
+        colours::kBlack);
   }
   // Axes and labels last, over the bars.
   AddAxes(panel, metrics);

@@ -36,14 +36,19 @@ NumberTally TallyNumbers(std::span<const Draw> draws, const DrawRange& range);
 // The bar chart of a zone's tally: slot i holds the i-th number in number
 // order, by count or by omission; "出现次数" a red bar left of each tick up
 // to the count, "遗漏次数" a blue bar right of it up to the omission, each
-// with its value; y from 0 to ten steps of (largest / 10 + 1).
+// with its value; y from 0 to ten steps of (largest / 10 + 1). With what
+// chance gives the zone (per number, in number order): the expected count
+// as a dashed line across the chart, each number's deviation under its
+// label, and the fit beside the legend.
 enum class BarOrder { ByNumber = 0, ByCount, ByOmission };
+struct TallyChance;
 struct NumberBarSetup {
   const ZoneTally* zone = nullptr;
   int slotCount = 35;
   BarOrder order = BarOrder::ByNumber;
   bool counts = true, omissions = true;
   int width = 0, height = 0;
+  const TallyChance* chance = nullptr;
 };
 Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics);
 

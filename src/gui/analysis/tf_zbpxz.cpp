@@ -66,6 +66,7 @@ void Tf_zbpxz::showEvent(QShowEvent* event) {
   if (z.to < z.from) std::swap(z.from, z.to);
   z.key = property("indicatorKey").toString().toStdString();
   z.formula = property("formula").toString().toStdString();
+  z.ForgetChance();
   for (ZbpxzTab* page : pages_) page->Reset();
   current_ = -1;
   const QSignalBlocker quiet(tabs_);

@@ -1,5 +1,6 @@
 #include "gui/analysis/zbpxz_chart_tab.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -41,6 +42,25 @@ PagingBar* ChartTab::AddPaging(const PagingNames& names, std::function<int()> pa
   connect(bar, &PagingBar::moved, this, [this] { Fill(); });
   paging_->addWidget(bar, 1);
   return bar;
+}
+
+void ChartTab::AddChanceBox(const char* name) {
+  chance_ = new QCheckBox(QStringLiteral("显示期望值"), this);
+  chance_->setObjectName(name);
+  chance_->setToolTip(
+      QStringLiteral("按下一期各取值的精确机会，显示纯属偶然时应有的次数及实际偏离了几个标准差"));
+  connect(chance_, &QCheckBox::toggled, this, [this] { Fill(); });
+  controls_->addWidget(chance_);
+}
+
+const ValueDistribution* ChartTab::ShownChance() {
+  if (!chance_ || !chance_->isChecked()) return nullptr;
+  const ValueDistribution* chance = z_.Chance(this);
+  if (!chance) {
+    const QSignalBlocker quiet(chance_);
+    chance_->setChecked(false);
+  }
+  return chance;
 }
 
 PagedChartTab::PagedChartTab(ZbpxzContext& z, const char* pictureName, const char* periodBox,

@@ -6,6 +6,7 @@
 #include "gui/analysis/zbpxz_context.h"
 #include "gui/trend/fxd_paging.h"
 
+class QCheckBox;
 class QComboBox;
 class QHBoxLayout;
 
@@ -33,8 +34,15 @@ class ChartTab : public ZbpxzTab {
   // entries): every press moves by its delta and redraws.
   PagingBar* AddPaging(const PagingNames& names, std::function<int()> pageSize,
                        PagingBar::Move move);
+  // "显示期望值" in the controls row: switched on, the tab draws what chance
+  // alone gives beside what it counts.
+  void AddChanceBox(const char* name);
+  // The chance of each value when the box is on (worked out once per
+  // series); null when it is off, or when there is none (the box goes off).
+  const ValueDistribution* ShownChance();
 
  private:
+  QCheckBox* chance_ = nullptr;
   ChartView* picture_ = nullptr;
   QHBoxLayout* controls_ = nullptr;
   QHBoxLayout* paging_ = nullptr;

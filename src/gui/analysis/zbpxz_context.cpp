@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "gui/app/app_context.h"
+#include "gui/app/next_draw_chance.h"
+#include "gui/app/shell_services.h"
 #include "history/draw_range.h"
 #include "history/draw_table.h"
 
@@ -42,6 +44,24 @@ QStringList ZbpxzContext::IssueTexts() const {
   issues.reserve(Table().RecordCount());
   for (const Draw& d : Table().Draws()) issues << QString::number(d.qs);
   return issues;
+}
+
+const ValueDistribution* ZbpxzContext::Chance(QWidget* parent) {
+  if (!chanceAsked_) {
+    const std::string& text = key.empty() ? formula : key;
+    if (text.empty())
+      app.shell.Inform(parent, QStringLiteral("该序列不是由指标或公式得到的，无法计算期望值"));
+    else
+      chance_ = NextDrawChance(app, parent, text, DrawZone::Front);
+    // A cancelled computation is asked again the next time.
+    chanceAsked_ = text.empty() || chance_.has_value();
+  }
+  return chance_ ? &*chance_ : nullptr;
+}
+
+void ZbpxzContext::ForgetChance() {
+  chance_.reset();
+  chanceAsked_ = false;
 }
 
 void FillIssuePicker(QComboBox* box, const QStringList& issues, bool from) {

@@ -4,10 +4,12 @@
 #include <QStringList>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "analysis/analysis_charts.h"
+#include "common/value_distribution.h"
 #include "gui/trend/sprite_painter.h"
 
 class QComboBox;
@@ -39,6 +41,18 @@ struct ZbpxzContext {
   AnalysisView ViewAt(int span, int width, int height) const;
   // The draw numbers in table order, for the draw pickers.
   QStringList IssueTexts() const;
+
+  // The exact chance of each value of the key or formula at the next draw,
+  // for the expected figures: worked out the first time a tab asks after a
+  // new series. Null for a series without a key or formula (the user is
+  // told once), or when the work was cancelled or refused.
+  const ValueDistribution* Chance(QWidget* parent);
+  // A new series: the chance is asked again.
+  void ForgetChance();
+
+ private:
+  std::optional<ValueDistribution> chance_;
+  bool chanceAsked_ = false;
 };
 
 // A draw picker filled with every draw number: a "from" picker set to the

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "analysis/series_fill.h"
+#include "common/chance_figures.h"
 #include "gui/analysis/zbpxz_chart_tab.h"
 #include "gui/analysis/zbpxz_tabs.h"
 #include "gui/app/named_button.h"
@@ -123,6 +124,13 @@ class WindowPicker : public QObject {
   int barValue_ = -1;
 };
 
+// What chance gives a bar of a window of `draws` draws: p·draws and the
+// deviation from it.
+void WithChance(BarItem& item, double p, int draws) {
+  item.expected = p * draws;
+  item.deviation = BinomialDeviation(item.count, draws, p);
+}
+
 // "显示次数" / "显示百分比例".
 std::pair<QRadioButton*, QRadioButton*> CountOrPercent(QWidget* owner, QHBoxLayout* row,
                                                        const char* countName,
@@ -148,6 +156,7 @@ class OccurrenceTab : public ChartTab {
                                {"rb_tjt_nearqs", "combo_tjt_nearqs", "rb_tjt_self", "me_from",
                                 "me_to", "sb_tjt", "l_tjt_count"},
                                this, Controls(), [this] { ChartTab::Fill(); });
+    AddChanceBox("cb_tjt_expected");
     Controls()->addStretch(1);
     percent_ = CountOrPercent(this, PagingRow(), "rb_xscs", "rb_xsbfb").second;
     connect(percent_, &QRadioButton::toggled, this, [this] { ChartTab::Fill(); });
@@ -187,9 +196,13 @@ class OccurrenceTab : public ChartTab {
   Chart Build(int width, int height, const TextMetrics& metrics) override {
     const DrawRange window = window_->Window();
     const std::vector<int32_t> counts = OccurrenceCounts(z_.Series(), window);
+    const ValueDistribution* chance = ShownChance();
     std::vector<BarItem> items;
-    for (int64_t v = std::max(z_.from, kSeriesMin); v <= std::min(z_.to, kSeriesMax); ++v)
-      items.push_back({std::to_string(v), counts[v]});
+    for (int64_t v = std::max(z_.from, kSeriesMin); v <= std::min(z_.to, kSeriesMax); ++v) {
+      BarItem item{std::to_string(v), counts[v], {}, {}};
+      if (chance) WithChance(item, chance->Probability(static_cast<int32_t>(v)), window.count);
+      items.push_back(std::move(item));
+    }
     // Sorting moves each value with its count; ties keep value order.
     if (order_ != 0)
       std::stable_sort(items.begin(), items.end(), [this](const BarItem& a, const BarItem& b) {
@@ -199,8 +212,9 @@ class OccurrenceTab : public ChartTab {
     const auto end = std::min(items.size(), static_cast<size_t>(first_) + kOccurrencePage);
     const std::vector<BarItem> page(items.begin() + std::min<size_t>(first_, items.size()),
                                     items.begin() + end);
-    return BarChart(page, window.count, percent_->isChecked(),
-                    z_.caption.toStdString() + "出现次数统计图", width, height, metrics);
+    std::string title = z_.caption.toStdString() + "出现次数统计图";
+    if (chance) title += "  " + FitText(ValueCountFit(counts, *chance, window.count));
+    return BarChart(page, window.count, percent_->isChecked(), title, width, height, metrics);
   }
 
  private:
@@ -222,6 +236,7 @@ class ItemTab : public ChartTab {
                                {"rb_fxtj_nearqs", "combo_fxtj_nearqs", "rb_fxtj_self",
                                 "cb_fxtj_from", "cb_fxtj_to", "sb_fxtj", "l_fxtj_count"},
                                this, Controls(), [this] { ChartTab::Fill(); });
+    AddChanceBox("cb_fxtj_expected");
     Controls()->addStretch(1);
     kinds_ = new QButtonGroup(this);
     const char* names[] = {"rb_fxtj_jo", "rb_fxtj_zh", "rb_fxtj_fq", "rb_fxtj_ys"};
@@ -269,11 +284,22 @@ class ItemTab : public ChartTab {
     const DrawRange window = window_->Window();
     const auto kind = static_cast<ItemKind>(std::max(kinds_->checkedId(), 0));
     const int n = (kind == ItemKind::Zones ? zones_ : divisor_)->currentText().toInt();
+    const ValueDistribution* chance = ShownChance();
+    const std::vector<ItemClass> classes =
+        ItemClassCounts(z_.Series(), window, kind, n, z_.from, z_.to);
+    std::vector<double> p;
+    if (chance) p = ItemClassProbabilities(*chance, kind, n, z_.from, z_.to);
     std::vector<BarItem> items;
-    for (const ItemClass& c : ItemClassCounts(z_.Series(), window, kind, n, z_.from, z_.to))
-      items.push_back({c.label, c.count});
-    return BarChart(items, window.count, percent_->isChecked(),
-                    z_.caption.toStdString() + "分项统计", width, height, metrics);
+    std::vector<int64_t> counts;
+    for (size_t k = 0; k < classes.size(); ++k) {
+      BarItem item{classes[k].label, classes[k].count, {}, {}};
+      if (chance) WithChance(item, p[k], window.count);
+      items.push_back(std::move(item));
+      counts.push_back(classes[k].count);
+    }
+    std::string title = z_.caption.toStdString() + "分项统计";
+    if (chance) title += "  " + FitText(WindowFit(counts, p, window.count));
+    return BarChart(items, window.count, percent_->isChecked(), title, width, height, metrics);
   }
 
  private:

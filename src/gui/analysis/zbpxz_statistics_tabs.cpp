@@ -42,6 +42,7 @@ class OmissionStatsTab : public ChartTab {
     connect(percent_, &QRadioButton::toggled, this, [this] { ChartTab::Fill(); });
     Controls()->addWidget(count);
     Controls()->addWidget(percent_);
+    AddChanceBox("cb_ylcs_expected");
     Controls()->addStretch(1);
     const struct {
       const char* name;
@@ -97,7 +98,12 @@ class OmissionStatsTab : public ChartTab {
     const size_t first = std::min<size_t>(first_, shown_.size());
     const size_t end = std::min(shown_.size(), first + kOmissionStatsPage);
     const std::vector<ValueOmissionStats> page(shown_.begin() + first, shown_.begin() + end);
-    return OmissionStatsChart(page, windowSize_, percent_->isChecked(), width, height, metrics);
+    std::vector<OmissionOdds> odds;
+    if (const ValueDistribution* chance = ShownChance())
+      for (const ValueOmissionStats& s : page)
+        odds.push_back(OmissionOddsOf(chance->Probability(s.value), s));
+    return OmissionStatsChart(page, windowSize_, percent_->isChecked(), width, height, metrics,
+                              odds);
   }
 
  private:

@@ -1,5 +1,8 @@
 #include "gui/app/app_settings.h"
 
+#include "history/prize_amounts.h"
+#include "history/results_sync.h"
+
 namespace dlt::gui {
 namespace {
 
@@ -46,6 +49,8 @@ ColdHotSettings AppSettings::ReadColdHot() {
   s.f_coldcs = IntOrDefault("f_coldcs", 2);
   s.f_hotcs = IntOrDefault("f_hotcs", 8);
   if (!Value("noticeurl").isValid()) SetValue("noticeurl", QString());
+  if (!Value("syncurl").isValid()) SetValue("syncurl", SyncUrl());
+  if (!Value("syncatstart").isValid()) SetValue("syncatstart", false);
   settings_->sync();
   return s;
 }
@@ -70,6 +75,52 @@ QString AppSettings::NoticeUrl() const {
 
 void AppSettings::SetNoticeUrl(const QString& url) {
   SetValue("noticeurl", url);
+  settings_->sync();
+}
+
+QString AppSettings::SyncUrl() const {
+  const QString url = Value("syncurl").toString().trimmed();
+  return url.isEmpty() ? QString::fromUtf8(kDefaultSyncUrl.data(), kDefaultSyncUrl.size()) : url;
+}
+
+void AppSettings::SetSyncUrl(const QString& url) {
+  SetValue("syncurl", url);
+  settings_->sync();
+}
+
+bool AppSettings::SyncAtStart() const {
+  return Value("syncatstart").toBool();
+}
+
+void AppSettings::SetSyncAtStart(bool on) {
+  SetValue("syncatstart", on);
+  settings_->sync();
+}
+
+PrizeTable AppSettings::ReadPrizeTable() const {
+  PrizeTable t = PrizeTable::Defaults();
+  const QString price = Value(QString::fromUtf8(kTicketPriceSetting.data(),
+                                                static_cast<qsizetype>(kTicketPriceSetting.size())))
+                            .toString();
+  if (const auto fen = ReadTicketPrice(price.toStdString(), nullptr)) t.ticketPriceFen = *fen;
+  for (int level = 1; level <= 8; ++level) {
+    const QVariant v = Value(QString::fromStdString(PrizeSetting(level)));
+    std::optional<int64_t> fen;
+    if (v.isValid() && ReadYuanText(v.toString().toStdString(), &fen, nullptr))
+      t.fixedFen[static_cast<size_t>(level)] = fen;
+  }
+  return t;
+}
+
+void AppSettings::WritePrizeTable(const PrizeTable& t) {
+  SetValue(QString::fromUtf8(kTicketPriceSetting.data(),
+                             static_cast<qsizetype>(kTicketPriceSetting.size())),
+           QString::fromStdString(FormatFen(t.ticketPriceFen)));
+  for (int level = 1; level <= 8; ++level) {
+    const auto& fen = t.fixedFen[static_cast<size_t>(level)];
+    SetValue(QString::fromStdString(PrizeSetting(level)),
+             fen ? QString::fromStdString(FormatFen(*fen)) : QString());
+  }
   settings_->sync();
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "history/notice_page.h"
+#include "history/prize_table.h"
 #include "indicators/eval_context.h"
 
 namespace dlt::gui {
@@ -28,6 +29,20 @@ class AppSettings {
   // Address of the notice page; empty means no download is tried.
   QString NoticeUrl() const;
   void SetNoticeUrl(const QString& url);
+
+  // Address of the history service "同步开奖数据" reads; the operator's own
+  // when the setting is absent or empty.
+  QString SyncUrl() const;
+  void SetSyncUrl(const QString& url);
+  // Whether the start-up runs the sync after the notice page.
+  bool SyncAtStart() const;
+  void SetSyncAtStart(bool on);
+
+  // The ticket book's ticket price and fixed prizes (`ticketprice`,
+  // `prize1` .. `prize8` in 元; an empty prize floats). Absent or unreadable
+  // values give their defaults.
+  PrizeTable ReadPrizeTable() const;
+  void WritePrizeTable(const PrizeTable& table);
 
   // What the online update stores.
   void WriteNotice(const NoticeValues& notice);

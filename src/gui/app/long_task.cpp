@@ -9,6 +9,16 @@
 #include "gui/app/tf_showpic.h"
 
 namespace dlt::gui {
+namespace {
+
+// Only the interface thread starts long tasks.
+int runningTasks = 0;
+
+}  // namespace
+
+bool LongTaskRunning() {
+  return runningTasks > 0;
+}
 
 TaskOutcome RunOffInterfaceThread(const std::function<void(TaskControl&)>& work,
                                   const std::function<void(TaskControl&)>& tick) {
@@ -21,6 +31,10 @@ TaskOutcome RunOffInterfaceThread(TaskControl& control,
                                   const std::function<void(TaskControl&)>& tick) {
   TaskOutcome outcome;
   std::string error;
+  ++runningTasks;
+  struct Ended {
+    ~Ended() { --runningTasks; }
+  } ended;
   std::unique_ptr<QThread> thread(QThread::create([&] {
     try {
       work(control);

@@ -43,6 +43,11 @@ TaskOutcome RunOffInterfaceThread(TaskControl& control,
                                   const std::function<void(TaskControl&)>& work,
                                   const std::function<void(TaskControl&)>& tick);
 
+// True while a RunOffInterfaceThread call is under way: its work may read
+// the history off the interface thread, so nothing may change the history
+// until it ends (its event loop still delivers other events meanwhile).
+bool LongTaskRunning();
+
 // Runs `work` on a worker thread while the message box shows `text` with
 // its progress; the interface keeps painting, and the box blocks input to
 // the other windows. The caller must not touch what the work uses until

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QBoxLayout>
+#include <QDialog>
 #include <QPushButton>
 #include <QString>
 
@@ -13,6 +15,21 @@ inline QPushButton* NamedButton(QWidget* parent, const char* name, const QString
   b->setObjectName(name);
   b->setAutoDefault(false);
   return b;
+}
+
+// A dialog's row of "确定" (b_ok, the default) and "取消" (b_cancel) at
+// the right, closing it with OK or Cancel.
+inline void AddOkCancelRow(QDialog* dialog, QBoxLayout* layout) {
+  auto* row = new QHBoxLayout;
+  auto* ok = NamedButton(dialog, "b_ok", QStringLiteral("确定"));
+  ok->setDefault(true);
+  auto* cancel = NamedButton(dialog, "b_cancel", QStringLiteral("取消"));
+  row->addStretch();
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  layout->addLayout(row);
+  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
 }  // namespace dlt::gui

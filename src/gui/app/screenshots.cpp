@@ -11,6 +11,7 @@
 #include "gui/app/dlt_app.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
+#include "gui/book/book_screenshots.h"
 #include "gui/generator/zh_front_screenshots.h"
 #include "gui/history/tf_addsj.h"
 #include "gui/history/tf_gxsjq.h"
@@ -80,6 +81,7 @@ void TakeAll(DltApp& app, const QString& dir) {
   }
   settings->close();
   TakeGeneratorPictures(app.Context(), dir, &Save, &Settle);
+  TakeBookPicture(app.Context(), dir, &Save, &Settle);
   TakeTrendPictures(app.Context(), dir, &Save, &Settle);
   TakeStatisticsPictures(app.Context(), dir, &Save, &Settle);
   TakeAnalysisPictures(app.Context(), dir, &Save, &Settle);

@@ -28,13 +28,17 @@ void LoadSprites(AppContext& app) {
 void PrepareHistory(AppContext& app) {
   DrawTable& table = app.Table();
   table.DeleteForecast();
-  const int last = table.LastRealIndex();
-  if (last >= 0) {
-    app.latestDraw = table.Draws()[last];
-    ClassifyNumbers(table.Draws(), app.latestDraw.qs, app.env.coldHot, app.coldHot);
-  }
+  TakeLatestDraw(app);
   table.Last();
   table.MoveBy(-10);
+}
+
+void TakeLatestDraw(AppContext& app) {
+  const DrawTable& table = app.Table();
+  const int last = table.LastRealIndex();
+  if (last < 0) return;
+  app.latestDraw = table.Draws()[last];
+  ClassifyNumbers(table.Draws(), app.latestDraw.qs, app.env.coldHot, app.coldHot);
 }
 
 CloseStepReport CloseDown(AppContext& app, const ConditionSet* generatorSet) {

@@ -20,6 +20,9 @@ void LoadSprites(AppContext& app);
 // classified cold/warm/hot at it, and the cursor put ten draws before the
 // last (at the first when there are fewer).
 void PrepareHistory(AppContext& app);
+// The latest draw taken from the last real draw and the numbers classified
+// cold/warm/hot at it (after start-up too, when draws arrive later).
+void TakeLatestDraw(AppContext& app);
 
 struct CloseStepReport {
   bool conditionSetSaved = false;

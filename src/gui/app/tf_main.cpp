@@ -21,6 +21,7 @@
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/zh_session.h"
 #include "gui/history/online_update.h"
+#include "gui/history/service_sync.h"
 #include "gui/history/tf_informdownload.h"
 #include "history/notice_page.h"
 
@@ -31,11 +32,11 @@ struct ToolbarButton {
   const char* name;
   const char* caption;
 };
-constexpr ToolbarButton kButtons[] = {{"b_tjq", "统计区"},    {"b_zh", "超强组号"},
-                                      {"b_fxd", "走势分析"},  {"b_moredb", "更多图表"},
-                                      {"b_zbpx", "指标剖析"}, {"b_gxsjq", "数据更新"},
-                                      {"b_set", "设置"},      {"b_tdsh", "提胆杀号"},
-                                      {"b_help", "帮助"},     {"b_exit", "退出"}};
+constexpr ToolbarButton kButtons[] = {
+    {"b_tjq", "统计区"},     {"b_zh", "超强组号"},     {"b_wdtz", "我的投注"},
+    {"b_fxd", "走势分析"},   {"b_moredb", "更多图表"}, {"b_zbpx", "指标剖析"},
+    {"b_gxsjq", "数据更新"}, {"b_set", "设置"},        {"b_tdsh", "提胆杀号"},
+    {"b_help", "帮助"},      {"b_exit", "退出"}};
 
 constexpr int kMainHeight = 33;
 
@@ -64,6 +65,7 @@ Tf_main::Tf_main(AppContext& app, QWidget* parent)
   row->addStretch();
   connect(Button("b_tjq"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_tjq", true); });
   connect(Button("b_zh"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_zh", true); });
+  connect(Button("b_wdtz"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_wdtz", false); });
   connect(Button("b_fxd"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_fxd", true); });
   connect(Button("b_moredb"), &QToolButton::clicked, this,
           [this] { ShowFeature("Tf_moredb", true); });
@@ -73,6 +75,7 @@ Tf_main::Tf_main(AppContext& app, QWidget* parent)
   connect(Button("b_tdsh"), &QToolButton::clicked, this, [this] { ShowFeature("Tf_tdsh", true); });
   connect(Button("b_help"), &QToolButton::clicked, this, [this] { ShowHelp(); });
   connect(Button("b_exit"), &QToolButton::clicked, this, [this] { close(); });
+  startupSync_ = new StartupSync(app_, this);
   RunCreationStep();
 }
 
@@ -87,6 +90,7 @@ void Tf_main::RunCreationStep() {
   LoadSprites(app_);
   app_.dm->Open(app_.folder.TablePath());
   CheckStoredRows();
+  OpenBook();
   for (int k = 2; k <= 15; ++k) app_.zoneTables[k] = ZoneBounds(k, 1, 35);
   app_.env.coldHot = app_.settings.ReadColdHot();
   move(0, 0);
@@ -110,6 +114,15 @@ void Tf_main::CheckStoredRows() {
                   "这些记录后再启动程序");
   const std::vector<BadRow> bad = table.BadRows();
   for (const BadRow& row : bad) table.DeleteDraw(row.qs);
+}
+
+void Tf_main::OpenBook() {
+  // A damaged book is never emptied or replaced: the program runs without
+  // it and says so, and the file waits to be mended or moved away.
+  if (!app_.dm->OpenBook(app_.folder.BookPath()))
+    app_.shell.Inform(nullptr, app_.dm->BookProblem() +
+                                   QStringLiteral("\n\n本次运行中“我的投注”不可用, 文件保持原样; "
+                                                  "请修复或移走该文件后重新启动程序。"));
 }
 
 void Tf_main::showEvent(QShowEvent* e) {
@@ -136,6 +149,8 @@ void Tf_main::RunShowStep() {
     app_.shell.Inform(this, QStringLiteral("请将分辨率调至1024*768以上，否则某些页面不能完全显示"));
   showStepDone_ = true;
   Button("b_fxd")->click();
+  // After the notice page: the program is usable while the service is read.
+  if (app_.settings.SyncAtStart()) startupSync_->Start();
   emit showStepFinished();
 }
 

@@ -8,6 +8,7 @@ class QToolButton;
 namespace dlt::gui {
 
 struct AppContext;
+class StartupSync;
 
 // The main window: one row of toolbar buttons across the top of the
 // screen. Its creation step prepares the shared state, its first show
@@ -20,6 +21,9 @@ class Tf_main : public QWidget {
 
   bool ShowStepDone() const { return showStepDone_; }
   QToolButton* Button(const QString& name) const;
+  // The background sync with the history service that the show step starts
+  // when the settings ask for it.
+  StartupSync& Sync() const { return *startupSync_; }
 
   // Close step (also run by closeEvent): exitset.zh, the snapshot files,
   // the notice's download pages.
@@ -37,6 +41,8 @@ class Tf_main : public QWidget {
   // Rows of the table no draw can have: deleted when the user agrees, else
   // start-up ends with a message (DbError).
   void CheckStoredRows();
+  // The ticket book beside the table; a damaged one is reported and left.
+  void OpenBook();
   void RunShowStep();
   void LayOutButtons();
   void ShowFeature(const char* className, bool closeUpdateWindow);
@@ -45,6 +51,7 @@ class Tf_main : public QWidget {
 
   AppContext& app_;
   std::vector<QToolButton*> buttons_;
+  StartupSync* startupSync_;
   bool showStepStarted_ = false;
   bool showStepDone_ = false;
   bool closeStepDone_ = false;

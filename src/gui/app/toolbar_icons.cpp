@@ -114,6 +114,17 @@ void DrawBankersAndKills(QPainter& p) {
   Ball(p, {16, 16}, 3, QColor(220, 30, 30));
 }
 
+// A betting slip with a tick: the ticket book.
+void DrawBook(QPainter& p) {
+  p.setBrush(QColor(255, 250, 235));
+  p.setPen(QPen(QColor(120, 90, 40), 1.5));
+  p.drawRect(QRectF(6, 3, 20, 26));
+  p.setPen(QPen(QColor(200, 30, 30), 1.5));
+  for (int y : {9, 14, 19}) p.drawLine(10, y, 22, y);
+  p.setPen(QPen(QColor(40, 150, 60), 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawPolyline(QPolygonF({{13, 24}, {17, 28}, {29, 16}}));
+}
+
 void DrawHelp(QPainter& p) {
   Ball(p, {16, 16}, 14, QColor(40, 120, 220));
   QFont f = p.font();
@@ -142,6 +153,8 @@ QIcon ToolbarIcon(const QString& button) {
     DrawStatistics(p);
   else if (button == "b_zh")
     DrawCombination(p);
+  else if (button == "b_wdtz")
+    DrawBook(p);
   else if (button == "b_fxd")
     DrawTrend(p);
   else if (button == "b_moredb")

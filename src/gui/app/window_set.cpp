@@ -9,6 +9,7 @@
 #include "gui/app/tf_help.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/tf_showpic.h"
+#include "gui/book/tf_wdtz.h"
 #include "gui/generator/tf_checkreward.h"
 #include "gui/generator/tf_condchoice.h"
 #include "gui/generator/tf_enterblue.h"
@@ -100,6 +101,7 @@ WindowSet::WindowSet(AppContext& app) {
   Create<Tf_condchoice>(app);
   Create<Tf_groupfilter>(app);
   Create<Tf_lshc>(app);
+  Create<Tf_wdtz>(app);
 }
 
 WindowSet::~WindowSet() {

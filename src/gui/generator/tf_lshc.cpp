@@ -1,5 +1,6 @@
 #include "gui/generator/tf_lshc.h"
 
+#include <QCheckBox>
 #include <QColor>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,6 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "common/chance_figures.h"
 #include "common/numbers.h"
 #include "generator/condition_report.h"
 #include "generator/filter_run.h"
@@ -53,22 +55,27 @@ int BacktestModel::rowCount(const QModelIndex& parent) const {
 }
 
 int BacktestModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : 4;
+  return parent.isValid() ? 0 : result_.withShares ? 5 : 4;
 }
 
 QVariant BacktestModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const BacktestRow& row = result_.rows[static_cast<size_t>(index.row())];
   if (role == Qt::BackgroundRole && !row.kept) return QColor(255, 220, 220);
-  if (role == Qt::TextAlignmentRole && index.column() < 3) return int(Qt::AlignCenter);
+  // With the shares a column of them comes before the broken conditions.
+  const int column =
+      !result_.withShares && index.column() >= 3 ? index.column() + 1 : index.column();
+  if (role == Qt::TextAlignmentRole && column < 4) return int(Qt::AlignCenter);
   if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
-  switch (index.column()) {
+  switch (column) {
     case 0:
       return QString::number(row.qs);
     case 1:
       return NumbersText(row.front);
     case 2:
       return row.kept ? QStringLiteral("保留") : QStringLiteral("淘汰");
+    case 3:
+      return Q(ProbabilityText(row.share));
     default:
       return BrokenText(row);
   }
@@ -77,8 +84,9 @@ QVariant BacktestModel::data(const QModelIndex& index, int role) const {
 QVariant BacktestModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return section + 1;
-  static const char* const kTitles[] = {"期号", "主号", "结果", "违反的条件"};
-  return section >= 0 && section < 4 ? QString::fromUtf8(kTitles[section]) : QVariant();
+  static const char* const kTitles[] = {"期号", "主号", "结果", "保留机会", "违反的条件"};
+  const int column = !result_.withShares && section >= 3 ? section + 1 : section;
+  return column >= 0 && column < 5 ? QString::fromUtf8(kTitles[column]) : QVariant();
 }
 
 Tf_lshc::Tf_lshc(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
@@ -96,6 +104,12 @@ Tf_lshc::Tf_lshc(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) 
   b_start = new QPushButton(QStringLiteral("开始回测"), this);
   b_start->setObjectName("b_start");
   top->addWidget(b_start);
+  cb_expected = new QCheckBox(QStringLiteral("计算期望"), this);
+  cb_expected->setObjectName("cb_expected");
+  cb_expected->setToolTip(
+      QStringLiteral("每期另算一遍全部组合：条件保留了多少（一期随机开奖通过条件的机会），"
+                     "合计为纯属偶然应保留的期数。较慢"));
+  top->addWidget(cb_expected);
   top->addSpacing(16);
   l_share = new QLabel(this);
   l_share->setObjectName("l_share");
@@ -150,17 +164,22 @@ void Tf_lshc::Run() {
     return;
   }
   const DrawRange range = NearRange(table.LastRealIndex() + 1, e_count->value());
+  const bool shares = cb_expected->isChecked();
   BacktestResult result;
   Tf_showpic* box = app_.windows ? app_.windows->Get<Tf_showpic>() : nullptr;
   if (box) {
     const TaskOutcome task =
         RunLongTask(*box, QString::fromUtf8(kBacktestNotice), true, [&](TaskControl& control) {
-          result =
-              RunBacktest(table, set, app_.env, range, [&control](int64_t done, int64_t total) {
-                control.SetTotal(static_cast<int>(total));
-                control.SetDone(static_cast<int>(done));
+          // Progress in thousandths: counted in combinations, the total
+          // can pass what an int holds.
+          result = RunBacktest(
+              table, set, app_.env, range,
+              [&control](int64_t done, int64_t total) {
+                control.SetTotal(1000);
+                control.SetDone(total > 0 ? static_cast<int>(done * 1000 / total) : 0);
                 return !control.Cancelled();
-              });
+              },
+              shares);
         });
     if (!task.error.isEmpty()) {
       app_.shell.Inform(this, task.error);
@@ -168,7 +187,7 @@ void Tf_lshc::Run() {
     }
     if (task.cancelled) result.cancelled = true;
   } else {
-    result = RunBacktest(table, set, app_.env, range);
+    result = RunBacktest(table, set, app_.env, range, {}, shares);
   }
   if (result.cancelled) {
     app_.shell.Inform(this, QString::fromUtf8(kBacktestCancelled));
@@ -188,8 +207,11 @@ void Tf_lshc::ShowShare() {
     return;
   }
   const double percent = 100.0 * r.kept / n;
-  l_share->setText(
-      QStringLiteral("保留 %1/%2 期 (%3%)").arg(r.kept).arg(n).arg(percent, 0, 'f', 1));
+  QString text = QStringLiteral("保留 %1/%2 期 (%3%)").arg(r.kept).arg(n).arg(percent, 0, 'f', 1);
+  if (r.withShares)
+    text += QStringLiteral("   纯属偶然应保留 %1 期，偶然保留这么多或更多的机会 %2")
+                .arg(Q(ExpectedText(r.expectedKept)), Q(ProbabilityText(r.chanceOfAsMany)));
+  l_share->setText(text);
 }
 
 void Tf_lshc::OpenCheckReport(const QModelIndex& index) {

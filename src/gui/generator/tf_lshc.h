@@ -7,6 +7,7 @@
 #include "generator/backtest.h"
 #include "generator/condition_set.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -61,6 +62,7 @@ class Tf_lshc : public QWidget {
   BacktestModel* model_ = nullptr;
   QSpinBox* e_count = nullptr;
   QPushButton* b_start = nullptr;
+  QCheckBox* cb_expected = nullptr;  // each draw's chance of being kept, and their sum
   QLabel* l_share = nullptr;
   QTableView* sg_backtest = nullptr;
 };

@@ -177,19 +177,22 @@ void ZhFrontGrid::ShowPage() {
   const ResultList& list = session_.front;
   model_->Reload();
   l_zh_pageinfo->setText(QString::fromStdString(list.PageInfo()));
-  l_zq_status->Show(list.Count(), runMicros_, runViolations_);
+  l_zq_status->Show(list.Count(), runMicros_, runViolations_, runAcceptedOfAll_);
   emit captionChanged(QString::fromStdString(list.Caption()));
 }
 
-void ZhFrontGrid::ShowRunResult(int64_t elapsedMicros, std::vector<int64_t> violations) {
+void ZhFrontGrid::ShowRunResult(int64_t elapsedMicros, std::vector<int64_t> violations,
+                                std::optional<int64_t> acceptedOfAll) {
   runMicros_ = elapsedMicros;
   runViolations_ = std::move(violations);
+  runAcceptedOfAll_ = acceptedOfAll;
   ShowPage();
 }
 
 void ZhFrontGrid::ShowChangedList() {
   runMicros_.reset();
   runViolations_.clear();
+  runAcceptedOfAll_.reset();
   ShowPage();
 }
 

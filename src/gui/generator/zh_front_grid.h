@@ -56,7 +56,10 @@ class ZhFrontGrid : public QWidget {
   // The list was just made by a run that took `elapsedMicros`: shows page
   // and status line with the time and, when given, how many combinations
   // were kept with 0, 1, ... tolerated violations.
-  void ShowRunResult(int64_t elapsedMicros, std::vector<int64_t> violations = {});
+  // `acceptedOfAll`: what a whole enumeration accepted, for the part of all
+  // combinations the conditions keep.
+  void ShowRunResult(int64_t elapsedMicros, std::vector<int64_t> violations = {},
+                     std::optional<int64_t> acceptedOfAll = std::nullopt);
   // The list was changed by other means than a run (a batch, a load, an
   // edit): the status line keeps the count alone.
   void ShowChangedList();
@@ -88,8 +91,9 @@ class ZhFrontGrid : public QWidget {
   QTableView* sg_zqresult = nullptr;
   QLabel* l_zh_pageinfo = nullptr;
   ZhStatusLine* l_zq_status = nullptr;
-  std::optional<int64_t> runMicros_;    // the run that made the list shown
-  std::vector<int64_t> runViolations_;  // its violation histogram, empty when not shown
+  std::optional<int64_t> runMicros_;         // the run that made the list shown
+  std::vector<int64_t> runViolations_;       // its violation histogram, empty when not shown
+  std::optional<int64_t> runAcceptedOfAll_;  // what its enumeration accepted
 };
 
 }  // namespace dlt::gui

@@ -314,9 +314,13 @@ void ZhFrontPage::RunInBackground(
   session_.front.FirstPage();
   b_contfilter->setEnabled(true);
   // After a run with tolerant conditions: how many were kept with 0, 1, ... violations.
-  grid_->ShowRunResult(outcome.elapsedMicros, HasTolerantConditions(session_.set)
-                                                  ? outcome.violations
-                                                  : std::vector<int64_t>{});
+  // After a whole enumeration: the part of all combinations the conditions keep.
+  std::optional<int64_t> acceptedOfAll;
+  if (!keepCurrent && outcome.judged > 0) acceptedOfAll = outcome.accepted;
+  grid_->ShowRunResult(
+      outcome.elapsedMicros,
+      HasTolerantConditions(session_.set) ? outcome.violations : std::vector<int64_t>{},
+      acceptedOfAll);
   window_.setWindowTitle(QString::fromStdString(outcome.caption));
   if (!outcome.snapshotError.empty()) Inform(QString::fromStdString(outcome.snapshotError));
 }

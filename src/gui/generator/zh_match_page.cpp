@@ -27,6 +27,7 @@
 #include "gui/app/text_file_viewer.h"
 #include "gui/app/utf8_text.h"
 #include "gui/app/window_set.h"
+#include "gui/book/tf_wdtz.h"
 #include "gui/generator/tf_checkreward.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/value_pickers.h"
@@ -99,7 +100,7 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   layout->addWidget(m_reward);
 
   auto* buttons = new QGridLayout;
-  const std::array<std::pair<const char*, QString>, 9> captions = {{
+  const std::array<std::pair<const char*, QString>, 10> captions = {{
       {"Button1", QStringLiteral("删除")},
       {"Button4", QStringLiteral("修改")},
       {"Button5", QStringLiteral("添加")},
@@ -109,8 +110,9 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
       {"Button8", QStringLiteral("清除预测区")},
       {"b_zh_print", QStringLiteral("打印")},
       {"Button14", QStringLiteral("对奖")},
+      {"b_addbook", QStringLiteral("加入投注记录")},
   }};
-  std::array<QPushButton*, 9> b{};
+  std::array<QPushButton*, 10> b{};
   for (size_t i = 0; i < b.size(); ++i) {
     b[i] = NamedButton(this, captions[i].first, captions[i].second);
     buttons->addWidget(b[i], static_cast<int>(i / 5), static_cast<int>(i % 5));
@@ -128,6 +130,7 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   connect(b[6], &QPushButton::clicked, this, [this] { ClearForecast(); });
   connect(b[7], &QPushButton::clicked, this, [this] { Print(); });
   connect(b[8], &QPushButton::clicked, this, [this] { CheckPrizes(); });
+  connect(b[9], &QPushButton::clicked, this, [this] { AddToBook(); });
   // The window keeps its own caption until the list changes.
   model_->Show(Header(false), session_.tickets.Count());
 }
@@ -198,6 +201,14 @@ void ZhMatchPage::CheckPrizes() {
   const PrizeCounts counts = dlt::CheckPrizes(session_.tickets.MutableItems(), *draw);
   ShowList(true);
   m_reward->setPlainText(Q(PrizeSummary(counts)));
+}
+
+void ZhMatchPage::AddToBook() {
+  if (auto* book = app_.windows->Get<Tf_wdtz>())
+    if (book->AskAndAdd(session_.tickets.Items(), QStringLiteral("超强组号"))) {
+      book->show();
+      book->raise();
+    }
 }
 
 // --- the two-zone list -------------------------------------------------------------

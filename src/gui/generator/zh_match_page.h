@@ -38,6 +38,8 @@ class ZhMatchPage : public QWidget {
   void Match();
   void RandomTickets();
   void CheckPrizes();
+  // "加入投注记录": the list in hand into the ticket book.
+  void AddToBook();
 
   int SelectedRecord() const;
   void DeleteTicket();

@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include "common/chance_figures.h"
+#include "generator/combination.h"
+
 namespace dlt::gui {
 
 namespace {
@@ -20,6 +23,12 @@ QString ViolationsText(const std::vector<int64_t>& violations) {
   for (size_t k = 0; k < violations.size(); ++k)
     parts << QStringLiteral("%1次: %2").arg(k).arg(GroupedDigits(violations[k]));
   return parts.join(QStringLiteral("  "));
+}
+
+QString KeptShareText(int64_t accepted) {
+  return QStringLiteral("占全部组合 ") +
+         QString::fromStdString(
+             ProbabilityText(static_cast<double>(accepted) / static_cast<double>(kAllCombos)));
 }
 
 QString ListStatusText(int64_t count, std::optional<int64_t> elapsedMicros) {
@@ -43,9 +52,11 @@ ZhStatusLine::ZhStatusLine(const char* name, QWidget* parent) : QLabel(parent) {
 }
 
 void ZhStatusLine::Show(int64_t count, std::optional<int64_t> elapsedMicros,
-                        const std::vector<int64_t>& violations) {
+                        const std::vector<int64_t>& violations,
+                        std::optional<int64_t> acceptedOfAll) {
   QString text = ListStatusText(count, elapsedMicros);
   if (!violations.empty()) text += QStringLiteral("   ") + ViolationsText(violations);
+  if (acceptedOfAll) text += QStringLiteral("   ") + KeptShareText(*acceptedOfAll);
   setText(text);
 }
 

@@ -16,6 +16,10 @@ QString ListStatusText(int64_t count, std::optional<int64_t> elapsedMicros = std
 // tolerated violations (empty for an empty histogram).
 QString ViolationsText(const std::vector<int64_t>& violations);
 
+// "占全部组合 0.369008": the part of all 324,632 combinations a run's
+// conditions keep, the chance that a fair next draw passes them.
+QString KeptShareText(int64_t accepted);
+
 // The status line under each list of the generator window. Unlike the
 // window caption, which every page rewrites, it always speaks of its own
 // page's list.
@@ -23,9 +27,11 @@ class ZhStatusLine : public QLabel {
   Q_OBJECT
  public:
   ZhStatusLine(const char* name, QWidget* parent = nullptr);
-  // With a run's violation histogram after the time when one is given.
+  // With a run's violation histogram after the time when one is given,
+  // and the part of all combinations its conditions keep.
   void Show(int64_t count, std::optional<int64_t> elapsedMicros = std::nullopt,
-            const std::vector<int64_t>& violations = {});
+            const std::vector<int64_t>& violations = {},
+            std::optional<int64_t> acceptedOfAll = std::nullopt);
 };
 
 }  // namespace dlt::gui

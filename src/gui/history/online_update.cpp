@@ -1,16 +1,12 @@
 #include "gui/history/online_update.h"
 
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-
 #include "common/gbk_text.h"
 #include "gui/app/app_context.h"
 #include "gui/app/app_settings.h"
 #include "gui/app/tf_showpic.h"
 #include "gui/app/window_set.h"
 #include "gui/history/tf_informdownload.h"
+#include "gui/history/web_fetch.h"
 #include "history/draw_table.h"
 
 namespace dlt::gui {
@@ -23,49 +19,21 @@ constexpr qint64 kMaxPageBytes = 16 * 1024 * 1024;
 
 std::optional<QByteArray> FetchPage(const QUrl& url, int timeoutMs, QString* error,
                                     Tf_showpic* cancelBox) {
-  auto fail = [&](const QString& why) -> std::optional<QByteArray> {
-    if (error) *error = why;
-    return std::nullopt;
-  };
   const QString scheme = url.scheme().toLower();
-  if (!url.isValid() || (scheme != "http" && scheme != "https") || url.host().isEmpty())
-    return fail(QStringLiteral("公告页地址不是http或https网址: %1").arg(url.toString()));
-
-  QNetworkAccessManager manager;
-  QNetworkRequest request(url);
-  request.setTransferTimeout(timeoutMs);
-  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                       QNetworkRequest::NoLessSafeRedirectPolicy);
-  QNetworkReply* reply = manager.get(request);
-  QEventLoop loop;
-  bool tooLarge = false;
-  QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-  QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
-    if (received > kMaxPageBytes) {
-      tooLarge = true;
-      reply->abort();
-    }
-  });
-  QMetaObject::Connection cancel;
-  if (cancelBox)
-    cancel =
-        QObject::connect(cancelBox, &Tf_showpic::cancelRequested, reply, &QNetworkReply::abort);
-  if (!reply->isFinished()) loop.exec();
-  QObject::disconnect(cancel);
-
-  std::optional<QByteArray> page;
-  if (tooLarge) {
-    fail(QStringLiteral("公告页过大"));
-  } else if (reply->error() == QNetworkReply::OperationCanceledError) {
-    fail(cancelBox && cancelBox->CancelRequested() ? QStringLiteral("已取消")
-                                                   : QStringLiteral("连接超时"));
-  } else if (reply->error() != QNetworkReply::NoError) {
-    fail(reply->errorString());
-  } else {
-    page = reply->readAll();
+  if (!url.isValid() || (scheme != "http" && scheme != "https") || url.host().isEmpty()) {
+    if (error) *error = QStringLiteral("公告页地址不是http或https网址: %1").arg(url.toString());
+    return std::nullopt;
   }
-  delete reply;
-  return page;
+  WebFetchOptions options;
+  options.timeoutMs = timeoutMs;
+  options.maxBytes = kMaxPageBytes;
+  if (cancelBox) options.cancelled = [cancelBox] { return cancelBox->CancelRequested(); };
+  WebFetchResult r = FetchUrl(url, options);
+  if (error && !r.body) {
+    *error =
+        r.failure == WebFetchResult::Failure::TooLarge ? QStringLiteral("公告页过大") : r.error;
+  }
+  return std::move(r.body);
 }
 
 std::string DecodePage(const QByteArray& bytes) {

@@ -21,6 +21,7 @@
 #include "gui/history/draw_grid_view.h"
 #include "gui/history/draw_table_model.h"
 #include "gui/history/online_update.h"
+#include "gui/history/service_sync.h"
 #include "gui/history/tf_addsj.h"
 #include "history/draw_table.h"
 #include "history/draw_text_io.h"
@@ -78,6 +79,7 @@ Tf_gxsjq::Tf_gxsjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   navRow->addStretch();
 
   auto* online = NamedButton(page, "b_online", QStringLiteral("在线更新"));
+  auto* sync = NamedButton(page, "b_sync", QStringLiteral("同步开奖数据"));
   auto* appendImport = NamedButton(page, "b_appendimport", QStringLiteral("记事本追加导入"));
   auto* overwriteImport = NamedButton(page, "b_overwriteimport", QStringLiteral("记事本覆盖导入"));
   auto* exportButton = NamedButton(page, "b_export", QStringLiteral("导出到记事本"));
@@ -106,6 +108,7 @@ Tf_gxsjq::Tf_gxsjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(online);
+  buttons->addWidget(sync);
   buttons->addWidget(appendImport);
   buttons->addWidget(overwriteImport);
   buttons->addWidget(exportButton);
@@ -121,6 +124,12 @@ Tf_gxsjq::Tf_gxsjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   layout->addWidget(tabs_);
 
   connect(online, &QPushButton::clicked, this, &Tf_gxsjq::OnlineUpdateClicked);
+  connect(sync, &QPushButton::clicked, this, &Tf_gxsjq::SyncClicked);
+  // Draws the start-up sync adds while the grid shows the history.
+  if (app_.dm)
+    connect(app_.dm, &Tdm::historyChanged, this, [this] {
+      if (grid_->model()) AfterHistoryChanged();
+    });
   connect(appendImport, &QPushButton::clicked, this, [this] { ImportClicked(false); });
   connect(overwriteImport, &QPushButton::clicked, this, [this] { ImportClicked(true); });
   connect(exportButton, &QPushButton::clicked, this, &Tf_gxsjq::ExportClicked);
@@ -234,6 +243,14 @@ void Tf_gxsjq::OnlineUpdateClicked() {
   AttachGrid();
   AfterHistoryChanged();
   app_.shell.Inform(this, OnlineUpdateReport(r));
+}
+
+void Tf_gxsjq::SyncClicked() {
+  DetachGrid();
+  const ServiceSyncOutcome outcome = SyncWithProgress(app_, *app_.windows->Get<Tf_showpic>());
+  AttachGrid();
+  AfterHistoryChanged();
+  app_.shell.Inform(this, ServiceSyncMessage(outcome));
 }
 
 void Tf_gxsjq::ImportClicked(bool overwrite) {

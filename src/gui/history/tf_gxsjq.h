@@ -25,6 +25,8 @@ class Tf_gxsjq : public QWidget {
 
   // The window's actions, one per button.
   void OnlineUpdateClicked();
+  // "同步开奖数据": the new draws of the operator's history service.
+  void SyncClicked();
   void ImportClicked(bool overwrite);
   void ExportClicked();
   void FullRefresh();

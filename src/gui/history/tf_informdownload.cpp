@@ -47,8 +47,20 @@ void Tf_informdownload::ShowNotice() {
   const NoticePopup p =
       ChooseNoticePopup(thisRun, app_.settings.NewVersion(), app_.settings.Inform().toStdString(),
                         app_.settings.Downloads().toStdString());
-  const QString text = QString::fromStdString(p.text);
   downloads_ = QString::fromStdString(p.downloads);
+  Present(QString::fromStdString(p.text));
+}
+
+void Tf_informdownload::AddNote(const QString& line) {
+  if (isVisible()) {
+    Present(text_->text() + "\n" + line);
+    return;
+  }
+  downloads_.clear();  // the note alone opens no page
+  Present(line);
+}
+
+void Tf_informdownload::Present(const QString& text) {
   text_->setText(text);
   // As many lines as the text needs at this width, plus room around it.
   const QFontMetrics fm(text_->font());

@@ -21,6 +21,9 @@ class Tf_informdownload : public QWidget {
   // Chooses the text (this run's notice, or a stored one announcing a newer
   // version), sizes and places the box, shows it and starts the timer.
   void ShowNotice();
+  // Shows a line of news of this run (what the start-up sync added): below
+  // the notice while that is up, else alone; the eight seconds start again.
+  void AddNote(const QString& line);
   QString NoticeText() const;
   QString Downloads() const { return downloads_; }
 
@@ -28,6 +31,8 @@ class Tf_informdownload : public QWidget {
 
  private:
   void OpenDownloads();
+
+  void Present(const QString& text);
 
   AppContext& app_;
   QPushButton* button_;

@@ -1,5 +1,6 @@
 #include "gui/history/tf_set.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
+#include "gui/book/prize_table_page.h"
 #include "gui/history/tf_addselfzb.h"
 #include "history/custom_indicator_list.h"
 #include "history/notice_page.h"
@@ -99,9 +101,31 @@ Tf_set::Tf_set(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   noticeLayout->addLayout(urlRow);
   noticeLayout->addWidget(new QLabel(
       QStringLiteral("以 http:// 或 https:// 开头的网址。留空则不联网更新。"), noticePage));
+  // The history service read by 同步开奖数据, and whether the start reads it too.
+  e_syncurl = new QLineEdit(noticePage);
+  e_syncurl->setObjectName("e_syncurl");
+  auto* saveSync = NamedButton(noticePage, "b_savesyncurl", QStringLiteral("保存"));
+  auto* syncRow = new QHBoxLayout;
+  syncRow->addWidget(new QLabel(QStringLiteral("开奖数据服务地址："), noticePage));
+  syncRow->addWidget(e_syncurl, 1);
+  syncRow->addWidget(saveSync);
+  noticeLayout->addSpacing(16);
+  noticeLayout->addLayout(syncRow);
+  noticeLayout->addWidget(new QLabel(QStringLiteral("“同步开奖数据”从这个地址读取开奖号码和奖金，"
+                                                    "以 http:// 或 https:// 开头。"
+                                                    "留空则恢复为体彩官方的开奖历史服务。"),
+                                     noticePage));
+  cb_syncatstart = new QCheckBox(
+      QStringLiteral("启动时同步开奖数据（在后台进行，完成后提示新增的期数）"), noticePage);
+  cb_syncatstart->setObjectName("cb_syncatstart");
+  noticeLayout->addWidget(cb_syncatstart);
   noticeLayout->addStretch(1);
   tabs_->addTab(noticePage, QStringLiteral("在线更新"));
+  tabs_->addTab(new PrizeTablePage(app_), QStringLiteral("奖金设置"));
   connect(saveNotice, &QPushButton::clicked, this, &Tf_set::SaveNoticeUrl);
+  connect(saveSync, &QPushButton::clicked, this, &Tf_set::SaveSyncUrl);
+  connect(cb_syncatstart, &QCheckBox::toggled, this,
+          [this](bool on) { app_.settings.SetSyncAtStart(on); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
@@ -124,16 +148,33 @@ void Tf_set::showEvent(QShowEvent* e) {
   RefreshZoneText();
   m_shape->setPlainText(Joined(ShapeTextLines()));
   e_noticeurl->setText(app_.settings.NoticeUrl());
+  e_syncurl->setText(app_.settings.SyncUrl());
+  const QSignalBlocker quiet(cb_syncatstart);
+  cb_syncatstart->setChecked(app_.settings.SyncAtStart());
+}
+
+std::optional<QString> Tf_set::CheckedAddress(QLineEdit* edit, const QString& what) {
+  const QString address = edit->text().trimmed();
+  if (!address.isEmpty() && !IsSafeWebAddress(address.toStdString())) {
+    app_.shell.Inform(this, what + QStringLiteral("必须是以http://或https://开头的网址"));
+    return std::nullopt;
+  }
+  return address;
 }
 
 bool Tf_set::SaveNoticeUrl() {
-  const QString address = e_noticeurl->text().trimmed();
-  if (!address.isEmpty() && !IsSafeWebAddress(address.toStdString())) {
-    app_.shell.Inform(this, QStringLiteral("公告页地址必须是以http://或https://开头的网址"));
-    return false;
-  }
-  app_.settings.SetNoticeUrl(address);
-  e_noticeurl->setText(address);
+  const auto address = CheckedAddress(e_noticeurl, QStringLiteral("公告页地址"));
+  if (!address) return false;
+  app_.settings.SetNoticeUrl(*address);
+  e_noticeurl->setText(*address);
+  return true;
+}
+
+bool Tf_set::SaveSyncUrl() {
+  const auto address = CheckedAddress(e_syncurl, QStringLiteral("开奖数据服务地址"));
+  if (!address) return false;
+  app_.settings.SetSyncUrl(*address);
+  e_syncurl->setText(app_.settings.SyncUrl());
   return true;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
+class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -28,11 +30,17 @@ class Tf_set : public QWidget {
   // "保存" on the page "在线更新": stores the notice page's address, an
   // http(s) address or nothing (no download); false with a message otherwise.
   bool SaveNoticeUrl();
+  // "保存" beside the history service's address: an http(s) address, or
+  // nothing for the operator's own; false with a message otherwise.
+  bool SaveSyncUrl();
 
  protected:
   void showEvent(QShowEvent* e) override;
 
  private:
+  // The edit's address, trimmed, when it is empty or an http(s) address;
+  // otherwise nullopt after telling the user what `what` must be.
+  std::optional<QString> CheckedAddress(QLineEdit* edit, const QString& what);
   void LoadList();
   bool SaveList();
 
@@ -42,6 +50,8 @@ class Tf_set : public QWidget {
   QPlainTextEdit* m_zone;
   QPlainTextEdit* m_shape;
   QLineEdit* e_noticeurl;
+  QLineEdit* e_syncurl;
+  QCheckBox* cb_syncatstart;
 };
 
 }  // namespace dlt::gui

@@ -1,6 +1,7 @@
 #include "gui/trend/fxd_omission_page.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,6 +71,19 @@ PageNames NamesOf(GridPageKind kind) {
 
 const QString kForecastItem = QStringLiteral("9999999");
 
+// The switch of the rows of chance and the label of the fit under the grid.
+std::pair<const char*, const char*> ChanceNames(GridPageKind kind) {
+  switch (kind) {
+    case GridPageKind::Front:
+      return {"cb_zhyltb_expected", "l_zhyltb_fit"};
+    case GridPageKind::Back:
+      return {"cb_fqyltb_expected", "l_fqyltb_fit"};
+    case GridPageKind::Tail:
+      break;
+  }
+  return {"cb_ws_expected", "l_ws_fit"};
+}
+
 QComboBox* Combo(QWidget* parent, const char* name) {
   auto* c = new QComboBox(parent);
   c->setObjectName(name);
@@ -99,6 +113,12 @@ OmissionGridPage::OmissionGridPage(FxdContext& fxd, GridPageKind kind, QWidget* 
   grid_->setShowGrid(true);
   grid_->viewport()->installEventFilter(this);
   layout->addWidget(grid_, 1);
+  const auto [chanceBox, fitLabel] = ChanceNames(kind);
+  fit_ = new QLabel(this);
+  fit_->setObjectName(fitLabel);
+  fit_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  fit_->hide();
+  layout->addWidget(fit_);
 
   auto* box = new QGroupBox(this);
   auto* row = new QHBoxLayout(box);
@@ -134,6 +154,13 @@ OmissionGridPage::OmissionGridPage(FxdContext& fxd, GridPageKind kind, QWidget* 
     zone_->button(0)->setChecked(true);
     connect(zone_, &QButtonGroup::idClicked, this, [this] { Fill(); });
   }
+  chance_ = new QCheckBox(QStringLiteral("显示期望值"), box);
+  chance_->setObjectName(chanceBox);
+  chance_->setToolTip(QStringLiteral(
+      "在统计行下加上纯属偶然时的期望次数、偏差（标准差倍数）、期望遗漏和本次遗漏的概率，"
+      "并在表下给出χ²拟合检验"));
+  connect(chance_, &QCheckBox::toggled, this, [this] { Fill(); });
+  row->addWidget(chance_);
   auto* refresh = NamedButton(box, names.refresh, QStringLiteral("刷新"));
   connect(refresh, &QPushButton::clicked, this, [this] { Fill(); });
   row->addWidget(refresh);
@@ -206,7 +233,14 @@ void OmissionGridPage::Fill() {
   const OmissionGridSetup setup = SetupFromControls();
   look_.typeFilter = filter_->currentIndex();
   look_.backNumbers = setup.kind == OmissionGridKind::FrontBackNumbers;
-  model_->SetGrid(ComputeOmissionGrid(fxd_.Table().Draws(), setup));
+  OmissionGrid grid = ComputeOmissionGrid(fxd_.Table().Draws(), setup);
+  std::optional<TallyChance> chance;
+  if (chance_->isChecked()) chance = GridChance(grid, setup.kind);
+  fit_->setVisible(chance.has_value());
+  if (chance)
+    fit_->setText(QStringLiteral("与纯属偶然相比（拟合检验，p越小越不像偶然）：") +
+                  QString::fromStdString(FitText(chance->fit)));
+  model_->SetGrid(std::move(grid), std::move(chance));
   SetColumnWidths();
   const QModelIndex last = model_->index(model_->rowCount() - 1, 1);
   grid_->setCurrentIndex(last);

@@ -5,7 +5,9 @@
 #include "trend/omission_grid.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
+class QLabel;
 class QMenu;
 class QTableView;
 
@@ -63,6 +65,8 @@ class OmissionGridPage : public FxdPage {
   QComboBox* order_ = nullptr;
   QComboBox* filter_ = nullptr;
   QButtonGroup* zone_ = nullptr;
+  QCheckBox* chance_ = nullptr;  // the rows of chance
+  QLabel* fit_ = nullptr;        // the fit under the grid
   QMenu* pm2_ = nullptr;
 };
 

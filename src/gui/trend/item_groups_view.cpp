@@ -21,12 +21,14 @@ void ItemGroupsView::Build(const std::vector<ItemGroup>& groups) {
     auto* box = new QGroupBox(QString::fromStdString(g.title), this);
     box->setObjectName(QString::fromStdString("gb_" + g.id));
     auto* rows = new QGridLayout(box);
-    rows->setColumnStretch(3, 1);
+    rows->setColumnStretch(4, 1);
     // The remainder rows are wider: their texts are longer.
     const bool remainders = g.id.find("ys") != std::string::npos;
     for (size_t r = 0; r < g.lines.size(); ++r) {
       const QString name = QStringLiteral("l_%1_%2").arg(QString::fromStdString(g.id)).arg(r + 1);
-      Row row{new QLabel(box), new QLabel(box), new QLabel(box)};
+      Row row{new QLabel(box), new QLabel(box), new QLabel(box), new QLabel(box)};
+      row.chance->setObjectName(name + "_qw");
+      row.chance->hide();
       row.text->setObjectName(name);
       row.text->setMinimumWidth(remainders ? 105 : 95);
       row.percent->setObjectName(name + "_bfb");
@@ -40,8 +42,16 @@ void ItemGroupsView::Build(const std::vector<ItemGroup>& groups) {
       rows->addWidget(row.text, static_cast<int>(r), 0);
       rows->addWidget(row.percent, static_cast<int>(r), 1);
       rows->addWidget(row.bar, static_cast<int>(r), 2, Qt::AlignLeft | Qt::AlignVCenter);
+      rows->addWidget(row.chance, static_cast<int>(r), 3);
       rows_[g.id].push_back(row);
     }
+    auto* fit = new QLabel(box);
+    fit->setObjectName(QString::fromStdString("l_" + g.id + "_fit"));
+    fit->setWordWrap(true);
+    fit->hide();
+    rows->addWidget(fit, static_cast<int>(g.lines.size()), 0, 1, 5);
+    fits_[g.id] = fit;
+    order_.push_back(g.id);
     boxes_[g.id] = box;
     grid_->addWidget(box, place / columns_, place % columns_, Qt::AlignTop);
     ++place;
@@ -64,6 +74,22 @@ void ItemGroupsView::SetGroups(const std::vector<ItemGroup>& groups) {
       row.text->setVisible(!line.hidden);
       row.percent->setVisible(!line.hidden);
     }
+  }
+}
+
+void ItemGroupsView::SetChances(const std::vector<ItemGroupChance>& chances) {
+  for (size_t k = 0; k < order_.size(); ++k) {
+    const ItemGroupChance* chance = k < chances.size() ? &chances[k] : nullptr;
+    const std::vector<Row>& rows = rows_[order_[k]];
+    for (size_t r = 0; r < rows.size(); ++r) {
+      const bool shown = chance && r < chance->lines.size() && !chance->lines[r].empty() &&
+                         !rows[r].text->isHidden();
+      rows[r].chance->setText(shown ? QString::fromStdString(chance->lines[r]) : QString());
+      rows[r].chance->setVisible(shown);
+    }
+    QLabel* fit = fits_[order_[k]];
+    fit->setText(chance ? QString::fromStdString(chance->fit) : QString());
+    fit->setVisible(chance && !chance->fit.empty());
   }
 }
 

@@ -63,7 +63,8 @@ void OmissionGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     // Statistic rows alternate by their place under the header row.
     const int gridRow = row + 1;
     p.fillRect(cell, gridRow % 2 ? kStatOdd : kStatEven);
-    CellText(p, cell, text, Qt::black);
+    const QVariant colour = index.data(Qt::ForegroundRole);
+    CellText(p, cell, text, colour.isValid() ? colour.value<QColor>() : QColor(Qt::black));
   } else if (row == model_.SelectionRow()) {
     if (look_.kind == GridPageKind::Back) {
       p.fillRect(cell, kHeader);

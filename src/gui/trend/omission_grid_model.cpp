@@ -1,18 +1,22 @@
 #include "gui/trend/omission_grid_model.h"
 
+#include <QColor>
+#include <cmath>
+
 #include "chart/tcoordinate.h"
 
 namespace dlt::gui {
 
-void OmissionGridModel::SetGrid(OmissionGrid grid) {
+void OmissionGridModel::SetGrid(OmissionGrid grid, std::optional<TallyChance> chance) {
   beginResetModel();
   grid_ = std::move(grid);
+  chance_ = std::move(chance);
   endResetModel();
 }
 
 int OmissionGridModel::StatisticRow(int row) const {
   const int k = row - grid_.Rows() - 1;
-  return k >= 0 && k < 5 ? k : -1;
+  return k >= 0 && k < StatisticRows() ? k : -1;
 }
 
 int OmissionGridModel::ColumnOfValue(int value) const {
@@ -22,7 +26,7 @@ int OmissionGridModel::ColumnOfValue(int value) const {
 }
 
 int OmissionGridModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : grid_.Rows() + 6;
+  return parent.isValid() ? 0 : grid_.Rows() + 1 + StatisticRows();
 }
 
 int OmissionGridModel::columnCount(const QModelIndex& parent) const {
@@ -30,8 +34,18 @@ int OmissionGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant OmissionGridModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid()) return {};
+  if (!index.isValid()) return {};
   const int row = index.row(), col = index.column();
+  const int chanceRow = StatisticRow(row) - 5;
+  if (role == Qt::ForegroundRole && chanceRow == 1 && IsValueColumn(col)) {
+    // Beyond two standard deviations chance alone rarely goes.
+    const double d = chance_->columns[static_cast<size_t>(col - 1)].deviation;
+    return QColor(std::abs(d) >= 2 ? Qt::red : Qt::black);
+  }
+  if (role == Qt::ToolTipRole && chanceRow >= 0 && IsValueColumn(col))
+    return QString::fromStdString(
+        ChanceRowText(chance_->columns[static_cast<size_t>(col - 1)], chanceRow));
+  if (role != Qt::DisplayRole) return {};
   const bool value = IsValueColumn(col);
   if (row < grid_.Rows()) {
     if (col == 0) return QString::fromStdString(IssueText(grid_.issues[row]));
@@ -43,6 +57,12 @@ QVariant OmissionGridModel::data(const QModelIndex& index, int role) const {
     return value ? QVariant(ValueOf(col)) : QVariant();
   }
   const int k = StatisticRow(row);
+  if (chanceRow >= 0) {
+    if (col == 0) return QString::fromStdString(ChanceRowShortTitle(chanceRow));
+    if (!value) return {};
+    return QString::fromStdString(
+        ChanceRowShortText(chance_->columns[static_cast<size_t>(col - 1)], chanceRow));
+  }
   if (col == 0) return QString::fromStdString(StatisticRowTitles()[k]);
   return value ? QVariant(StatisticValue(grid_.stats[col - 1], k)) : QVariant();
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "gui/app/app_context.h"
+#include "gui/app/tdm.h"
 #include "gui/trend/fxd_chart_setups.h"
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/fxd_conversion_page.h"
@@ -48,6 +49,11 @@ Tf_fxd::Tf_fxd(AppContext& app, QWidget* parent)
     resize(1200, 760);
   BuildMenu();
   BuildPages();
+  // Draws the start-up sync adds while the window shows: it reads them as on a show.
+  if (app_.dm)
+    connect(app_.dm, &Tdm::historyChanged, this, [this] {
+      if (isVisible()) FormShow();
+    });
 }
 
 Tf_fxd::~Tf_fxd() = default;

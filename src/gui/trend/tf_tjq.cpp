@@ -67,6 +67,15 @@ Tf_tjq::Tf_tjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   auto* start = NamedButton(this, "b_kstj", QStringLiteral("开始统计"));
   connect(start, &QPushButton::clicked, this, &Tf_tjq::Start);
   top->addWidget(start);
+  cb_tjq_expected = new QCheckBox(QStringLiteral("显示期望值"), this);
+  cb_tjq_expected->setObjectName("cb_tjq_expected");
+  cb_tjq_expected->setToolTip(
+      QStringLiteral("在各项统计旁给出纯属偶然时的期望次数和偏差（标准差倍数），并做χ²拟合检验"));
+  connect(cb_tjq_expected, &QCheckBox::toggled, this, [this] {
+    i_hmtjjzd->Redraw();
+    ShowItems();
+  });
+  top->addWidget(cb_tjq_expected);
   top->addStretch();
   layout->addLayout(top);
 
@@ -115,6 +124,7 @@ QWidget* Tf_tjq::BuildBarPage() {
     setup.omissions = cb_conccs->isChecked();
     setup.width = w;
     setup.height = h;
+    if (cb_tjq_expected->isChecked()) setup.chance = back ? &backChance_ : &frontChance_;
     return NumberBarChart(setup, metrics);
   });
   layout->addWidget(i_hmtjjzd, 1);
@@ -227,6 +237,8 @@ void Tf_tjq::Start() {
   const DrawTable& table = app_.Table();
   const DrawRange range = range_->Range();
   tally_ = TallyNumbers(table.Draws(), range);
+  frontChance_ = NumberTallyChance(tally_.front, std::max(range.count, 0), false);
+  backChance_ = NumberTallyChance(tally_.back, std::max(range.count, 0), true);
   if (const int32_t qs = range_->LastIssue())
     ClassifyNumbers(table.Draws(), qs, app_.env.coldHot, app_.coldHot);
   ShowColdHot();
@@ -237,9 +249,13 @@ void Tf_tjq::Start() {
 }
 
 void Tf_tjq::ShowItems() {
+  const int frontDivisor = cb_ys->currentIndex() + 3, backDivisor = cb_blueys->currentIndex() + 3;
   pageOne_->SetGroups(ItemGroupsPageOne(items_));
-  pageTwo_->SetGroups(
-      ItemGroupsPageTwo(items_, cb_ys->currentIndex() + 3, cb_blueys->currentIndex() + 3));
+  pageTwo_->SetGroups(ItemGroupsPageTwo(items_, frontDivisor, backDivisor));
+  const bool chance = cb_tjq_expected->isChecked();
+  pageOne_->SetChances(chance ? ItemChancesPageOne(items_) : std::vector<ItemGroupChance>{});
+  pageTwo_->SetChances(chance ? ItemChancesPageTwo(items_, frontDivisor, backDivisor)
+                              : std::vector<ItemGroupChance>{});
   for (int z = 0; z < 7; ++z) sevenths_[z]->setText(QString::number(items_.sevenths[z]));
 }
 

@@ -4,6 +4,7 @@
 
 #include "trend/item_tally.h"
 #include "trend/number_tally.h"
+#include "trend/tally_chances.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -59,6 +60,7 @@ class Tf_tjq : public QWidget {
   QButtonGroup* order_ = nullptr;
   QCheckBox* cb_appcs = nullptr;
   QCheckBox* cb_conccs = nullptr;
+  QCheckBox* cb_tjq_expected = nullptr;  // what chance alone gives, beside every tally
   QLabel* l_coldhot = nullptr;
   QLabel* l_f_coldhot = nullptr;
   ItemGroupsView* pageOne_ = nullptr;
@@ -70,6 +72,7 @@ class Tf_tjq : public QWidget {
   QStandardItemModel* repeats_ = nullptr;
 
   NumberTally tally_;
+  TallyChance frontChance_, backChance_;
   ItemTally items_;
   bool computed_ = false;
 };

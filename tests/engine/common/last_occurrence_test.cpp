@@ -64,5 +64,24 @@ TEST(LastOccurrence, EmptyAndRebuilt) {
   EXPECT_EQ(index.Find(5), -1);
 }
 
+// Moved forward one value at a time, it answers as a table built over the
+// values so far, through the switch from the dense layout to the list.
+TEST(LastOccurrence, SetOneByOneAgreesWithBuild) {
+  std::mt19937 rng(3);
+  for (int32_t spread : {10, static_cast<int32_t>(LastOccurrence::kMaxDenseSpan / 4), INT32_MAX}) {
+    std::uniform_int_distribution<int32_t> pick(-spread, spread);
+    LastOccurrence moving;
+    std::vector<int32_t> values;
+    for (int i = 0; i < 200; ++i) {
+      const int32_t v = i % 3 == 0 && !values.empty() ? values[rng() % values.size()] : pick(rng);
+      values.push_back(v);
+      moving.Set(v, 5 + i);
+      for (int32_t probe : {v, values.front(), values[values.size() / 2], v / 2, -spread - 1})
+        ASSERT_EQ(moving.Find(probe), NaiveFind(values, 5, probe)) << spread << " at " << i;
+    }
+    EXPECT_EQ(moving.Dense(), spread != INT32_MAX) << spread;
+  }
+}
+
 }  // namespace
 }  // namespace dlt

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/chance_figures.h"
 #include "generator/judge_runs.h"
 #include "runs_test_support.h"
 
@@ -111,6 +112,122 @@ TEST(Backtest, NamesAgreeWithTheVerdict) {
   EXPECT_GT(kept, 0);
   EXPECT_GT(tolerated, 0);
   EXPECT_LT(kept, 300);
+}
+
+void AddFormula(ConditionSet& set, const char* formula, std::vector<int32_t> values,
+                bool tolerant = false) {
+  std::string error;
+  ASSERT_TRUE(
+      set.AddCustomIndicator({formula, *ValueSet::From(std::move(values)), tolerant}, &error))
+      << error;
+}
+
+std::vector<int32_t> Upto(int32_t from, int32_t to) {
+  std::vector<int32_t> v;
+  for (int32_t x = from; x <= to; ++x) v.push_back(x);
+  return v;
+}
+
+// The tables moved forward draw by draw against a judge set up for each
+// draw alone: the same rows, on sets whose values lean on the history in
+// every way the tables keep (omissions, amplitudes, the previous draw's
+// numbers, cold and hot numbers, the history check, formulas over earlier
+// draws), from the first draw of the history on (no previous draw) and
+// across the in-memory history's limit of 3000 draws (the oldest leave).
+TEST(Backtest, MovingTablesAgreeWithAJudgePerDraw) {
+  ConditionSet history = WithoutShapeSwitches();
+  Enable(history, "hzyl", Upto(0, 12), true);
+  Enable(history, "red1zf", Upto(0, 6), true);
+  Enable(history, "repeatgs", {0, 1});
+  Enable(history, "nextgs", {0, 1, 2}, true);
+  Enable(history, "coldgs", Upto(0, 3));
+  Enable(history, "pd", Upto(0, 6), true);
+  Enable(history, "hzzf", Upto(0, 40));
+  history.Switches().notHistory = true;
+  ASSERT_TRUE(history.SetTolerance({true, 0, 2}));
+
+  ConditionSet formulas = WithoutShapeSwitches();
+  Enable(formulas, "jsgs", {1, 2, 3, 4});
+  AddFormula(formulas, "getylz(z_hz)", Upto(0, 60));
+  AddFormula(formulas, "[-1]z_hz+z_num1", Upto(80, 150), true);
+  AddFormula(formulas, "getzf(z_hw)", Upto(0, 5), true);
+  formulas.SetCustomIndicatorsEnabled(true);
+
+  ConditionSet everything;
+  for (const FrontCondition& fc : FrontConditions()) {
+    if (!fc.Selectable()) continue;
+    ASSERT_TRUE(everything.SetEnabled(fc.number, true));
+    if (fc.IsRange())
+      ASSERT_TRUE(everything.SetRangeBounds(fc.number, 0, 99));
+    else
+      ASSERT_TRUE(everything.SetValues(fc.number, *ValueSet::Range(fc.pickerFrom, fc.pickerTo)));
+  }
+  Enable(everything, "hmhz", Upto(70, 110), true);
+
+  FilterBench early(130, 21);
+  FilterBench late(3040, 22);
+  struct Case {
+    const char* name;
+    const ConditionSet* set;
+    FilterBench* bench;
+    DrawRange range;
+  };
+  const Case cases[] = {
+      {"history from the first draw", &history, &early, DrawRange{129, 130}},
+      {"formulas from the first draw", &formulas, &early, DrawRange{129, 130}},
+      {"history past 3000 draws", &history, &late, DrawRange{3039, 70}},
+      {"formulas past 3000 draws", &formulas, &late, DrawRange{3039, 70}},
+      {"every condition past 3000 draws", &everything, &late, DrawRange{3039, 50}},
+  };
+  for (const Case& c : cases) {
+    const BacktestResult moving = RunBacktest(*c.bench->table, *c.set, {}, c.range);
+    const BacktestResult alone = RunBacktestDrawByDraw(*c.bench->table, *c.set, {}, c.range);
+    ASSERT_EQ(moving.rows.size(), static_cast<size_t>(c.range.count)) << c.name;
+    EXPECT_EQ(moving.rows, alone.rows) << c.name;
+    EXPECT_EQ(moving.kept, alone.kept) << c.name;
+    // Both outcomes occur, so the comparison tested something.
+    EXPECT_GT(moving.kept, 0) << c.name;
+    EXPECT_LT(moving.kept, c.range.count) << c.name;
+  }
+}
+
+// Each draw's share is what a whole filter run over the draws before it
+// keeps, counted by a judge of its own; their sum is the draws chance alone
+// would keep.
+TEST(Backtest, SharesAreTheFilterRunsKeptParts) {
+  FilterBench bench(60, 8);
+  ConditionSet set;
+  Enable(set, "hmhz", Upto(60, 120));
+  Enable(set, "repeatgs", {0, 1});
+  Enable(set, "jsgs", {2, 3}, true);
+  ASSERT_TRUE(set.SetTolerance({true, 0, 0}));
+  const DrawRange range{59, 3};
+  const BacktestResult r = RunBacktest(*bench.table, set, {}, range, {}, true);
+  ASSERT_TRUE(r.withShares);
+  ASSERT_EQ(r.rows.size(), 3u);
+  std::vector<double> shares;
+  for (int index = 57; index <= 59; ++index) {
+    MemoryHistory before;
+    before.Assign({bench.table->Draws().begin(), bench.table->Draws().begin() + index});
+    JudgeSetup setup;
+    setup.set = &set;
+    setup.history = &before;
+    const auto judge = MakeFastJudge(setup);
+    const EnumerationVerdicts all =
+        JudgeEnumeration(*judge, set.PoolNumbers(), set.BankerNumbers());
+    shares.push_back(static_cast<double>(all.accepted.size()) / kAllCombos);
+    EXPECT_EQ(r.rows[static_cast<size_t>(index - 57)].share, shares.back()) << index;
+  }
+  EXPECT_GT(shares[0], 0.0);
+  EXPECT_LT(shares[0], 1.0);
+  EXPECT_DOUBLE_EQ(r.expectedKept, shares[0] + shares[1] + shares[2]);
+  EXPECT_DOUBLE_EQ(r.chanceOfAsMany, ChanceOfAtLeast(shares, r.kept));
+  // The verdicts are those of the plain backtest.
+  const BacktestResult plain = RunBacktest(*bench.table, set, {}, range);
+  EXPECT_EQ(plain.kept, r.kept);
+  const BacktestResult cancelled = RunBacktest(
+      *bench.table, set, {}, range, [](int64_t, int64_t) { return false; }, true);
+  EXPECT_TRUE(cancelled.cancelled);
 }
 
 TEST(Backtest, SkipsTheForecastRecordAndCancels) {

@@ -36,13 +36,7 @@ using namespace dlt::gui::test;
 namespace {
 
 QWidget* ShowTab(Tf_zbpxz& w, const QString& caption) {
-  QTabWidget* tabs = w.Tabs();
-  for (int i = 0; i < tabs->count(); ++i)
-    if (tabs->tabText(i) == caption) {
-      tabs->setCurrentIndex(i);
-      return tabs->widget(i);
-    }
-  return nullptr;
+  return ShowTabOf(w.Tabs(), caption);
 }
 
 // A history whose last draw has 主号一 12.

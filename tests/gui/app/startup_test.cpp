@@ -38,7 +38,7 @@ class StartupTest : public QObject {
   void aBadStoredRowIsDeletedOrEndsTheStart();
   void theDataFolderIsSeededWithTheInstallationData();
   void anInstalledTreeBesideTheProgramComesBeforeTheSources();
-  void theToolbarLaysOutTenEqualButtonsAndOpensTheTrendWindow();
+  void theToolbarLaysOutElevenEqualButtonsAndOpensTheTrendWindow();
   void theUpdateWindowAndTheAnalysisWindowsCloseEachOther();
   void helpOpensTheHelpPageOrShowsItWithoutADesktopProgram();
   void theCloseStepSavesTheSetDeletesSnapshotsAndOpensOnlyWebAddresses();
@@ -89,7 +89,8 @@ void StartupTest::everyWindowIsCreatedInOrderWithItsCaption() {
                                 "Tf_qh",
                                 "Tf_condchoice",
                                 "Tf_groupfilter",
-                                "Tf_lshc"};
+                                "Tf_lshc",
+                                "Tf_wdtz"};
   QStringList names;
   for (QWidget* w : app->Windows().All()) {
     names << w->objectName();
@@ -102,6 +103,7 @@ void StartupTest::everyWindowIsCreatedInOrderWithItsCaption() {
   QCOMPARE(app->Windows().Find("Tf_tdsh")->windowTitle(), QString("提胆与杀号"));
   QCOMPARE(app->Windows().Find("Tf_groupfilter")->windowTitle(), QString("批量过滤"));
   QCOMPARE(app->Windows().Find("Tf_addsj")->windowTitle(), QString("添加开奖数据"));
+  QCOMPARE(app->Windows().Find("Tf_wdtz")->windowTitle(), QString("我的投注"));
   QVERIFY(app->Context().dm->IsOpen());
   QCOMPARE(app->Context().dm->objectName(), QString("Tdm"));
   // The creation step's shared state.
@@ -252,7 +254,7 @@ void StartupTest::anInstalledTreeBesideTheProgramComesBeforeTheSources() {
   QCOMPARE(seeded.readAll(), marked);
 }
 
-void StartupTest::theToolbarLaysOutTenEqualButtonsAndOpensTheTrendWindow() {
+void StartupTest::theToolbarLaysOutElevenEqualButtonsAndOpensTheTrendWindow() {
   TestWorld world;
   world.SeedDraws(History(12));
   auto app = world.StartApp();
@@ -260,17 +262,18 @@ void StartupTest::theToolbarLaysOutTenEqualButtonsAndOpensTheTrendWindow() {
   const int screenWidth = app->Context().screen.width();
   QCOMPARE(main->width(), screenWidth);
   QCOMPARE(main->pos(), QPoint(0, 0));
-  const QStringList order = {"b_tjq",   "b_zh",  "b_fxd",  "b_moredb", "b_zbpx",
-                             "b_gxsjq", "b_set", "b_tdsh", "b_help",   "b_exit"};
-  const QStringList captions = {"统计区",   "超强组号", "走势分析", "更多图表", "指标剖析",
-                                "数据更新", "设置",     "提胆杀号", "帮助",     "退出"};
+  const QStringList order = {"b_tjq",   "b_zh",  "b_wdtz", "b_fxd",  "b_moredb", "b_zbpx",
+                             "b_gxsjq", "b_set", "b_tdsh", "b_help", "b_exit"};
+  const QStringList captions = {"统计区",   "超强组号", "我的投注", "走势分析",
+                                "更多图表", "指标剖析", "数据更新", "设置",
+                                "提胆杀号", "帮助",     "退出"};
   int x = -1;
   for (int i = 0; i < order.size(); ++i) {
     QToolButton* b = main->Button(order[i]);
     QVERIFY(b);
     QCOMPARE(b->text(), captions[i]);
     QVERIFY(!b->icon().isNull());
-    QCOMPARE(b->width(), screenWidth / 10);
+    QCOMPARE(b->width(), screenWidth / 11);
     QVERIFY(b->x() > x);
     x = b->x();
   }

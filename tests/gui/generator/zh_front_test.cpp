@@ -303,11 +303,13 @@ void ZhFrontTest::filterCountMatchesTheEngine() {
   // A tolerant condition: the status line counts the kept by their tolerated violations.
   const QLocale grouped(QLocale::English);
   QCOMPARE(f.engineViolations.size(), size_t(2));
+  // Then the part of all 324,632 combinations the conditions keep.
   QVERIFY2(f.Get<QLabel>("l_zq_status")
                ->text()
-               .endsWith(QString(" 秒   0次: %1  1次: %2")
+               .endsWith(QString(" 秒   0次: %1  1次: %2   占全部组合 %3")
                              .arg(grouped.toString(qlonglong(f.engineViolations[0])),
-                                  grouped.toString(qlonglong(f.engineViolations[1])))),
+                                  grouped.toString(qlonglong(f.engineViolations[1])))
+                             .arg(double(expected) / 324632, 0, 'f', 6)),
            qPrintable(f.Get<QLabel>("l_zq_status")->text()));
   QCOMPARE(f.Get<QLabel>("l_zh_pageinfo")->text(),
            QString("第1页/ %1页").arg((expected + 9999) / 10000));

@@ -7,4 +7,5 @@
 #include "history/draw_table.h"
 #include "indicators/catalogue.h"
 #include "killnum/kill_kind.h"
+#include "book/ticket_book.h"
 #include "trend/omission_grid.h"
