@@ -85,13 +85,13 @@ TEST_F(AnalysisChartGolden, SingleValueCountsAndSegments) {
   const std::vector<int32_t> counts = OccurrenceCounts(series, window);
   std::vector<BarItem> occurrences;
   for (int32_t v = view.from; v < view.from + kOccurrencePage && v <= view.to; ++v)
-    occurrences.push_back({std::to_string(v), counts[v]});
+    occurrences.push_back({std::to_string(v), counts[v], std::nullopt, std::nullopt});
   test::ExpectChartGolden("analysis_occurrences",
                           BarChart(occurrences, window.count, false, "和值出现次数统计图",
                                    view.width, view.height, metrics));
   std::vector<BarItem> classes;
   for (const ItemClass& c : ItemClassCounts(series, window, ItemKind::Zones, 3, view.from, view.to))
-    classes.push_back({c.label, c.count});
+    classes.push_back({c.label, c.count, std::nullopt, std::nullopt});
   test::ExpectChartGolden(
       "analysis_item_classes",
       BarChart(classes, window.count, true, "和值分项统计", view.width, view.height, metrics));
