@@ -1,8 +1,5 @@
 #include "generator/value_list_text.h"
 
-#include <cctype>
-#include <charconv>
-
 #include "common/numbers.h"
 #include "common/text.h"
 
@@ -14,10 +11,6 @@ constexpr std::string_view kWideComma = "，";
 bool Fail(std::string* error, std::string message) {
   if (error) *error = std::move(message);
   return false;
-}
-
-bool IsBlank(char c) {
-  return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
 // The text without the blanks around each "-", so "1 - 3" is one range.
