@@ -93,7 +93,7 @@ void ExpectedFiguresTest::analysisCountChartsShowTheChanceOfEachValue() {
   // One expected mark per value of the page (1..31) and the value 1's deviation.
   QCOMPARE(DashedLines(bars), size_t{31});
   const std::vector<int32_t> counts =
-      OccurrenceCounts(analysis->Context().Series(), LastDraws(120, 100));
+      OccurrenceCounts(analysis->Context().Series(), NearRange(120, 100));
   const double p1 = 46376.0 / 324632;
   QVERIFY(Has(Texts(bars), ShortDeviationText(BinomialDeviation(counts[1], 100, p1))));
   QVERIFY(bars.panels.front().title.find("χ²=") != std::string::npos);
