@@ -8,11 +8,12 @@
 
 PACKAGES := g++ cmake make pkg-config libsqlite3-dev libcli11-dev libgtest-dev libgmock-dev \
             libbenchmark-dev qt6-base-dev libgl1-mesa-dev xvfb xauth fonts-wqy-microhei help2man \
-            ccache libcurl4-openssl-dev
+            ccache libcurl4-openssl-dev qt6-translations-l10n
 # Only `make fuzz` needs these; `make test` replays the fuzz corpora without clang.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-# Only `make package` needs these: dpkg-shlibdeps finds the package's dependencies.
-PACKAGE_PACKAGES := dpkg-dev file
+# Only `make package` needs these: dpkg-shlibdeps finds the package's dependencies;
+# lintian, desktop-file-validate and appstreamcli check the package as the distribution does.
+PACKAGE_PACKAGES := dpkg-dev file lintian desktop-file-utils appstream
 PREFIX ?= /usr/local
 RELEASE_CONFIG := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDLT_BUILD_TESTS=OFF
 JOBS ?= $(shell nproc)
@@ -104,10 +105,16 @@ install: deps
 	cmake --build build/release -j $(JOBS)
 	DESTDIR=$(DESTDIR) cmake --install build/release --strip
 
+# The package is checked as the distribution checks it: a lintian error or
+# warning, an invalid menu entry or invalid AppStream metadata fails the build.
 package: package-deps
 	cmake -S . -B build/release $(RELEASE_CONFIG) -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build build/release -j $(JOBS)
+	rm -f build/release/dlt_*.deb
 	cd build/release && cpack -G DEB
+	lintian --fail-on error,warning --display-info build/release/dlt_*.deb
+	desktop-file-validate packaging/dlt.desktop
+	appstreamcli validate --no-net build/release/packaging/org.dlt_project.dlt.metainfo.xml
 
 clean:
 	rm -rf build

@@ -61,3 +61,27 @@ function(dlt_precompile target)
     target_precompile_headers(${target} PRIVATE ${ARGN})
   endif()
 endfunction()
+
+# Release programs carry the distribution's hardening: checked libc calls,
+# a stack protector, relocations read-only and bound at start, and
+# position-independent executables. (Sanitizer and fuzz builds keep their own.)
+if(NOT DLT_FUZZ AND NOT DLT_SANITIZE AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+  include(CheckPIESupported)
+  check_pie_supported()
+  target_compile_definitions(dlt_common_flags INTERFACE _FORTIFY_SOURCE=2)
+  target_compile_options(dlt_common_flags INTERFACE -fstack-protector-strong -Wformat
+                         -Werror=format-security)
+  target_link_options(dlt_common_flags INTERFACE -Wl,-z,relro,-z,now)
+  set(DLT_HARDENED ON)
+endif()
+
+# An installed program without the compilers' notes (.comment) that only
+# say which compiler built it.
+function(dlt_release_program target)
+  if(DLT_HARDENED AND CMAKE_OBJCOPY)
+    add_custom_command(TARGET ${target} POST_BUILD
+                       COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:${target}>
+                       VERBATIM)
+  endif()
+endfunction()

@@ -9,12 +9,38 @@ if(TARGET dlt-gui)
   # Drawn by tools/make_icon; run it again after changing the drawing.
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/packaging/icons/hicolor
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+  # What software centres show of the program.
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/org.dlt_project.dlt.metainfo.xml.in
+                 ${CMAKE_BINARY_DIR}/packaging/org.dlt_project.dlt.metainfo.xml @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/org.dlt_project.dlt.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # The help page stays in the installation data the program reads; the
+  # override tells the distribution's checker why.
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME dlt)
+endif()
+
+# The licence, the machine-readable copyright file and the package's
+# changelog (compressed without a time stamp, so builds are reproducible).
+find_program(DLT_GZIP gzip)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dlt)
+if(DLT_GZIP)
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/changelog.in
+                 ${CMAKE_BINARY_DIR}/packaging/changelog.Debian @ONLY)
+  set(dlt_changelog ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz)
+  add_custom_command(
+    OUTPUT ${dlt_changelog}
+    COMMAND ${DLT_GZIP} -9nc ${CMAKE_BINARY_DIR}/packaging/changelog.Debian > ${dlt_changelog}
+    DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.Debian
+    COMMENT "Compressing the package changelog")
+  add_custom_target(package_changelog ALL DEPENDS ${dlt_changelog})
+  install(FILES ${dlt_changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dlt)
 endif()
 
 # Manual pages from each program's --help and --version, with the common
 # sections of packaging/manpage.h2m.in.
 find_program(DLT_HELP2MAN help2man)
-find_program(DLT_GZIP gzip)
 set(DLT_MAN_PAGES)
 if(DLT_HELP2MAN AND DLT_GZIP)
   set(man_dir ${CMAKE_BINARY_DIR}/man)
@@ -47,7 +73,8 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dlt)
 set(CPACK_PACKAGE_VENDOR "dlt developers")
-set(CPACK_PACKAGE_CONTACT "dlt developers <dlt@localhost>")
+set(CPACK_PACKAGE_CONTACT "dlt developers <devel@dlt-project.org>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://dlt-project.org/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
 # Lines of the control file's long description stay under 80 columns.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
@@ -64,11 +91,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from dpkg-shlibdeps; the certificates that https to the
-# history service checks against, the platform plugins that open a window and
-# a font with the Chinese characters do not.
+# history service checks against, the platform plugins that open a window,
+# Qt's own texts in Chinese and a font with the Chinese characters do not.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "ca-certificates")
 if(TARGET dlt-gui)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "ca-certificates, qt6-qpa-plugins")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "ca-certificates, qt6-qpa-plugins, qt6-translations-l10n")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
 endif()
 include(CPack)

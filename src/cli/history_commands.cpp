@@ -5,6 +5,7 @@
 #include "common/draw.h"
 #include "common/numbers.h"
 #include "history/draw_text_io.h"
+#include "history/import_plan.h"
 #include "history/notice_page.h"
 #include "history/prize_amounts.h"
 #include "history/results_sync.h"
@@ -13,17 +14,11 @@
 namespace dlt::cli {
 namespace {
 
-// Export form without the trailing blank.
-std::string ListLine(const Draw& d) {
-  std::string s = FormatDrawLine(d);
-  s.pop_back();
-  return s;
-}
-
 // Option values live as long as the callbacks that read them.
 struct HistoryOptions {
   std::string importFile;
   bool overwrite = false;
+  bool dryRun = false;
   std::string exportFile;
   std::vector<std::string> addFields;  // text: "08" is decimal, not octal
   std::string deleteQs;
@@ -96,12 +91,20 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
   auto* import = history->add_subcommand("import", "import draws from a text or CSV file");
   import->add_option("FILE", o->importFile, "file to import")->required();
   import->add_flag("--overwrite", o->overwrite, "replace the whole history by the file");
+  import->add_flag("--dry-run", o->dryRun,
+                   "show the layout found and what the import would do; store nothing");
   import->callback([&ctx, o] {
     // Every line is checked first: a bad file, or one without a draw,
     // changes nothing.
     ParsedDraws parsed = ReadDrawFile(o->importFile);
     if (!parsed.ok()) throw CliError(parsed.error + ", 历史数据未改变");
     auto table = ctx.OpenTableForRepair();
+    const ImportPlan plan = PlanImport(parsed, table->Draws(), o->overwrite);
+    if (o->dryRun) {
+      for (const std::string& line : PreviewLines(plan)) ctx.out << line << "\n";
+      ctx.out << "试运行, 历史数据未改变\n";
+      return;
+    }
     int added = 0;
     try {
       added = table->ApplyImport(parsed.draws, o->overwrite);
@@ -109,6 +112,9 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
       throw CliError(std::string("导入失败, 历史数据未改变: ") + e.what());
     }
     ctx.out << "导入" << added << "期, 共" << table->RecordCount() << "期\n";
+    for (const std::string& line : LayoutNotes(parsed.layout)) ctx.out << line << "\n";
+    if (!o->overwrite)
+      for (const std::string& line : ConflictLines(plan)) ctx.out << line << "\n";
   });
 
   auto* exportCmd = history->add_subcommand("export", "export the history as a text file");
@@ -159,7 +165,7 @@ void RegisterHistoryCommands(CLI::App& app, CliContext& ctx) {
     const size_t from = (o->last > 0 && static_cast<size_t>(o->last) < draws.size())
                             ? draws.size() - static_cast<size_t>(o->last)
                             : 0;
-    for (size_t i = from; i < draws.size(); ++i) ctx.out << ListLine(draws[i]) << "\n";
+    for (size_t i = from; i < draws.size(); ++i) ctx.out << DrawText(draws[i]) << "\n";
   });
 
   auto* demo = history->add_subcommand("demo", "fill an empty history with synthetic draws");

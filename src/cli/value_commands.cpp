@@ -7,7 +7,6 @@
 #include "formula/formula.h"
 #include "formula/formula_check.h"
 #include "history/history_contexts.h"
-#include "indicators/indicator.h"
 
 namespace dlt::cli {
 namespace {
@@ -40,8 +39,7 @@ void RegisterValueCommands(CLI::App& app, CliContext& ctx) {
     if (table->Empty()) throw CliError("历史数据为空");
     // A formula that can never be computed (or a misspelt name that would
     // read -999 for every draw) is refused before any draw is read.
-    if (!ResolveIndicator(o->expression).ok())
-      if (auto problem = CheckFormula(o->expression)) throw CliError(*problem);
+    if (auto problem = CheckExpression(o->expression)) throw CliError(*problem);
     const ExpressionSource source(o->expression);
     if (o->all) {
       table->First();

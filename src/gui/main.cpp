@@ -7,6 +7,7 @@
 
 #include "dlt_build_config.h"
 #include "gui/app/dlt_app.h"
+#include "gui/app/qt_translations.h"
 #include "gui/app/screenshots.h"
 
 namespace {
@@ -63,6 +64,7 @@ int main(int argc, char* argv[]) {
   // The installed menu entry and icon carry the name dlt.
   QGuiApplication::setDesktopFileName(QStringLiteral("dlt"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("dlt")));
+  dlt::gui::LoadQtTranslations(qapp);
 
   const Options o;
   QCommandLineParser parser;

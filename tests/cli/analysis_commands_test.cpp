@@ -18,6 +18,18 @@ using test::AddDraws;
 using test::Lines;
 using test::RunDlt;
 
+// The same check as `dlt value`: a misspelt name is named, not read as -999.
+TEST(AnalyseCommand, AMisspeltNameIsRefusedAsByValue) {
+  test::TempDir dir;
+  AddDraws(dir.path(), {{"2009001", "1", "5", "6", "7", "8", "1", "2"}});
+  for (const char* command : {"analyse", "value"}) {
+    const auto r = RunDlt(dir.path(), {command, "foo"});
+    EXPECT_EQ(r.status, 1) << command;
+    EXPECT_EQ(r.out, "") << command;
+    EXPECT_EQ(r.err, "公式有误:foo指标不存在\n") << command;
+  }
+}
+
 TEST(AnalyseCommand, PerValueStatisticsOverTheHistoryAndARange) {
   test::TempDir dir;
   AddFirstNumbers(dir.path());

@@ -13,10 +13,13 @@ using test::RunDlt;
 
 TEST(HistoryCommands, AddListAndExport) {
   test::TempDir dir;
-  auto r = RunDlt(dir.path(), {"history", "add", "2009002", "22", "03", "18", "05", "12", "11", "05"});
+  auto r =
+      RunDlt(dir.path(), {"history", "add", "2009002", "22", "03", "18", "05", "12", "11", "05"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(std::filesystem::is_directory(dir.file("save"))) << "the data folder is set up";
-  ASSERT_EQ(RunDlt(dir.path(), {"history", "add", "2009001", "1", "2", "3", "4", "5", "1", "2"}).status, 0);
+  ASSERT_EQ(
+      RunDlt(dir.path(), {"history", "add", "2009001", "1", "2", "3", "4", "5", "1", "2"}).status,
+      0);
   r = RunDlt(dir.path(), {"history", "list"});
   EXPECT_EQ(r.out, "2009001 01 02 03 04 05 01 02\n2009002 03 05 12 18 22 05 11\n");
   r = RunDlt(dir.path(), {"history", "list", "--last", "1"});
@@ -28,7 +31,9 @@ TEST(HistoryCommands, AddListAndExport) {
 
 TEST(HistoryCommands, BadInputFailsWithAMessageAndChangesNothing) {
   test::TempDir dir;
-  ASSERT_EQ(RunDlt(dir.path(), {"history", "add", "2009001", "1", "2", "3", "4", "5", "1", "2"}).status, 0);
+  ASSERT_EQ(
+      RunDlt(dir.path(), {"history", "add", "2009001", "1", "2", "3", "4", "5", "1", "2"}).status,
+      0);
   auto r = RunDlt(dir.path(), {"history", "add", "2009001", "6", "7", "8", "9", "10", "1", "2"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("数据库中已经存在此期的记录"), std::string::npos);
@@ -58,10 +63,12 @@ TEST(HistoryCommands, ImportAppendsOrOverwrites) {
                    "07002,2007-06-02,15,22,31,34,35,5,12\n");
   auto r = RunDlt(dir.path(), {"history", "import", dir.file("a.csv")});
   ASSERT_EQ(r.status, 0) << r.err;
-  test::WriteBytes(dir.file("b.txt"), "2007002 01 02 03 04 05 01 02 \r\n2007003 03 04 18 23 32 01 06 \r\n");
+  test::WriteBytes(dir.file("b.txt"),
+                   "2007002 01 02 03 04 05 01 02 \r\n2007003 03 04 18 23 32 01 06 \r\n");
   ASSERT_EQ(RunDlt(dir.path(), {"history", "import", dir.file("b.txt")}).status, 0);
-  EXPECT_EQ(RunDlt(dir.path(), {"history", "list"}).out,
-            "2007001 22 24 29 31 35 04 11\n2007002 15 22 31 34 35 05 12\n2007003 03 04 18 23 32 01 06\n");
+  EXPECT_EQ(
+      RunDlt(dir.path(), {"history", "list"}).out,
+      "2007001 22 24 29 31 35 04 11\n2007002 15 22 31 34 35 05 12\n2007003 03 04 18 23 32 01 06\n");
   ASSERT_EQ(RunDlt(dir.path(), {"history", "import", dir.file("b.txt"), "--overwrite"}).status, 0);
   EXPECT_EQ(RunDlt(dir.path(), {"history", "list"}).out,
             "2007002 01 02 03 04 05 01 02\n2007003 03 04 18 23 32 01 06\n");
@@ -108,6 +115,71 @@ TEST(HistoryCommands, AnExportImportsAgain) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "导入20期, 共20期\n");
   EXPECT_EQ(RunDlt(dir.path(), {"history", "list"}).out, before);
+}
+
+// The dry run prints how the file was read and what the import would do,
+// and stores nothing; the import then says which draws it kept.
+TEST(HistoryCommands, ADryRunPreviewsAndAnAppendNamesTheDrawsThatDiffer) {
+  test::TempDir dir;
+  test::WriteBytes(dir.file("h.txt"),
+                   "2007001 22 24 29 31 35 04 11 \r\n"
+                   "2007002 15 22 31 34 35 05 12 \r\n");
+  ASSERT_EQ(RunDlt(dir.path(), {"history", "import", dir.file("h.txt")}).status, 0);
+  test::WriteBytes(dir.file("dl.tsv"),
+                   "期号\t开奖日期\t前区\t后区\t奖池\n"
+                   "7003\t2007-06-04\t03 04 18 23 32\t01 06\t1,000,000\n"
+                   "7002\t2007-06-02\t01 02 03 04 05\t06 07\t2,000,000\n"
+                   "7001\t2007-05-30\t22 24 29 31 35\t04 11\t3,000,000\n");
+  const std::string preview =
+      "格式: 制表符分隔, 带表头, 期号=第1列(补足前导0), 日期=第2列, 主号=第3列(5个), "
+      "副号=第4列(2个), 另有1列不读, 新的在前\n"
+      "期号缺了前导0, 已按五位补足(第2行的7003读作2007003)\n"
+      "文件中共3期, 第一期: 2007001 22 24 29 31 35 04 11, 最后一期: 2007003 03 04 18 23 32 01 06\n";
+  const std::string conflicts =
+      "文件中有1期与已存的号码不同(追加导入保留已存的, 覆盖导入才换成文件中的):\n"
+      "  第2007002期 文件: 01 02 03 04 05 06 07, 已存: 15 22 31 34 35 05 12\n";
+  auto r = RunDlt(dir.path(), {"history", "import", dir.file("dl.tsv"), "--dry-run"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, preview + "追加导入: 新增1期, 1期与已存的相同, 1期与已存的不同\n" + conflicts +
+                       "试运行, 历史数据未改变\n");
+  r = RunDlt(dir.path(), {"history", "import", dir.file("dl.tsv"), "--dry-run", "--overwrite"});
+  EXPECT_EQ(r.out, preview +
+                       "覆盖导入: 删除现有的全部2期, 换成文件中的3期\n"
+                       "文件中有1期与已存的号码不同(覆盖导入换成文件中的):\n"
+                       "  第2007002期 文件: 01 02 03 04 05 06 07, 已存: 15 22 31 34 35 05 12\n"
+                       "试运行, 历史数据未改变\n");
+  const std::string stored = "2007001 22 24 29 31 35 04 11\n2007002 15 22 31 34 35 05 12\n";
+  EXPECT_EQ(RunDlt(dir.path(), {"history", "list"}).out, stored);
+
+  r = RunDlt(dir.path(), {"history", "import", dir.file("dl.tsv")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "导入1期, 共3期\n期号缺了前导0, 已按五位补足(第2行的7003读作2007003)\n" + conflicts);
+  EXPECT_EQ(RunDlt(dir.path(), {"history", "list"}).out, stored + "2007003 03 04 18 23 32 01 06\n");
+}
+
+// A file read by a doubtful layout stores nothing, in either mode.
+TEST(HistoryCommands, ADoubtfulFileIsRefusedNamingItsLine) {
+  test::TempDir dir;
+  ASSERT_EQ(RunDlt(dir.path(), {"history", "demo", "--draws", "5"}).status, 0);
+  const std::string before = RunDlt(dir.path(), {"history", "list"}).out;
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"期号,日期,号码\n07101,2007-05-30,22,24,29,31+35,04,11\n", "第2行第6列“31+35”"},
+      {"期号,日期,号码\n07101,2007-05-30,22,24,29,31,35+04,11\n07102,2007-06-02,15,22,31,34,35,05,"
+       "12\n",
+       "第3行: 与其他各行的格式不同"},
+      {"7101 01 02 03 04 05 06 07\n2007102 01 02 03 04 05 06 07\n", "第1行: 期号7101缺了前导0"},
+      {"期号,红1,红2,红3,红4,红5,红6,蓝\n2007101,01,02,03,04,05,06,07\n", "第2行: 表头的后区"},
+  };
+  for (const auto& [content, error] : files) {
+    test::WriteBytes(dir.file("in.csv"), content);
+    for (const char* mode : {"--overwrite", "--dry-run"}) {
+      const auto r = RunDlt(dir.path(), {"history", "import", dir.file("in.csv"), mode});
+      EXPECT_EQ(r.status, 1) << content;
+      EXPECT_EQ(r.err.rfind(error, 0), 0u) << r.err;
+      EXPECT_EQ(RunDlt(dir.path(), {"history", "list"}).out, before);
+    }
+  }
 }
 
 // A row edited outside the program stops every command but those that mend it.

@@ -34,12 +34,16 @@ class FakeShell : public ShellServices {
     opened.push_back(url);
     return openSucceeds;
   }
-  QString SaveFileName(QWidget*, const QString& title, const QString&, const QString&) override {
+  QString SaveFileName(QWidget*, const QString& title, const QString&,
+                       const QString& filter) override {
     titles << title;
+    filters << filter;
     return NextFile();
   }
-  QString OpenFileName(QWidget*, const QString& title, const QString&, const QString&) override {
+  QString OpenFileName(QWidget*, const QString& title, const QString&,
+                       const QString& filter) override {
     titles << title;
+    filters << filter;
     return NextFile();
   }
   // A modal dialog: the handler fills and closes it; without one it is cancelled.
@@ -67,6 +71,7 @@ class FakeShell : public ShellServices {
   QStringList messages;
   QStringList questions;
   QStringList titles;
+  QStringList filters;  // of the file dialogs, beside their titles
   std::vector<QUrl> opened;
   std::deque<QString> files;
   std::deque<std::function<void(QDialog&)>> dialogHandlers;

@@ -38,6 +38,17 @@ if [ "$gui" = 1 ]; then
   done
 fi
 
+# What the distribution asks of a package: the licence and the changelog.
+doc="$usr/share/doc/dlt"
+grep -qx 'License: GPL-3.0-or-later' "$doc/copyright" || fail "no GPL-3.0-or-later in the copyright file"
+gzip -dc "$doc/changelog.Debian.gz" | head -1 | grep -q "^dlt ($version-1) " ||
+  fail "changelog.Debian.gz does not start with version $version-1"
+if [ "$gui" = 1 ]; then
+  grep -q "<release version=\"$version\"" "$usr/share/metainfo/org.dlt_project.dlt.metainfo.xml" ||
+    fail "the AppStream metadata names no release $version"
+  grep -q 'usr/share/dlt/help.htm' "$usr/share/lintian/overrides/dlt" || fail "no override for help.htm"
+fi
+
 if [ "$man" = 1 ]; then
   programs=dlt
   [ "$gui" = 1 ] && programs="dlt dlt-gui"

@@ -10,11 +10,12 @@
 namespace dlt {
 namespace {
 
-// A panel with positions 1..n along x, each labelled, and a value axis
-// over lo..hi (plotted times ten).
+// A panel with positions 1..n along x, each labelled (on one or two lines),
+// and a value axis over lo..hi (plotted times ten).
 ChartPanel PositionPanel(int n, const std::vector<std::string>& xLabels, int32_t lo, int32_t hi,
                          double originY, double plotHeight, int width, double originX,
-                         const std::string& title, const TextMetrics& metrics) {
+                         const std::string& title, const TextMetrics& metrics,
+                         const std::vector<std::string>& xLabels2 = {}) {
   ChartPanel panel;
   panel.title = title;
   tcoordinate& c = panel.coord;
@@ -35,6 +36,7 @@ ChartPanel PositionPanel(int n, const std::vector<std::string>& xLabels, int32_t
   c.xMinorUnits = 1;
   c.xMajorUnits = 1;
   c.xLabels = xLabels;
+  c.xLabels2 = xLabels2;
   AddAxes(panel, metrics);
   return panel;
 }
@@ -171,26 +173,26 @@ Chart SegmentChart(const std::vector<Segment>& segments, const std::string& titl
   // Oldest at the left: the first n segments are the newest.
   std::vector<const Segment*> shown;
   for (int i = n - 1; i >= 0; --i) shown.push_back(&segments[i]);
-  std::vector<std::string> labels;
+  std::vector<std::string> labels, lengths;
   int32_t lo = 0, hi = 0;
   for (size_t i = 0; i < shown.size(); ++i) {
-    labels.push_back(std::to_string(shown[i]->newestQs));
+    labels.push_back(IssueText(shown[i]->newestQs));
+    lengths.push_back("(共" + std::to_string(shown[i]->length) + "期)");
     lo = i == 0 ? shown[i]->value : std::min(lo, shown[i]->value);
     hi = i == 0 ? shown[i]->value : std::max(hi, shown[i]->value);
   }
   if (hi == lo) hi = lo + 4;
+  // A step of room above the largest value, so that its label stays clear
+  // of the title.
+  hi += std::max((hi - lo) / 10, 1);
   const double line = metrics.Height("0");
   ChartPanel panel = PositionPanel(n, labels, lo, hi, height - 30 - line, height - 60 - line, width,
-                                   0, title, metrics);
-  const tcoordinate& c = panel.coord;
+                                   0, title, metrics, lengths);
   std::vector<std::optional<int32_t>> plotted;
   std::vector<std::string> texts;
   for (size_t i = 0; i < shown.size(); ++i) {
     plotted.push_back(shown[i]->value * 10);
     texts.push_back(std::to_string(shown[i]->value));
-    AddText(panel, {PlotX(c, static_cast<double>(i) + 1), c.originY + 5 + line},
-            "(共" + std::to_string(shown[i]->length) + "期)", colours::kBlack, HAlign::Centre,
-            VAlign::Top);
   }
   AddSeries(panel, 1, plotted, texts, SeriesStyle{}, metrics);
   chart.panels.push_back(std::move(panel));

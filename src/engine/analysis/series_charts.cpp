@@ -85,8 +85,11 @@ Chart MeanChart(const AnalysisView& view, const std::array<bool, 6>& lines,
                 const TextMetrics& metrics) {
   Chart chart = Sized(view);
   IndicatorPanelSetup setup = PanelOf(view, PanelLayout::Whole);
-  setup.min = view.from;
-  setup.max = view.to;
+  // The means lie between the values: an axis that holds the values holds them.
+  const AxisRange range =
+      RangeHolding(view.from, view.to, PageValues(view, [&](int d) { return view.series[d]; }));
+  setup.min = range.min;
+  setup.max = range.max;
   ChartPanel panel = IndicatorPanel(setup, metrics);
   static const std::array<ChartColour, 6> colours = {
       colours::kBlack,          colours::kGreen, ChartColour{163, 64, 191},
@@ -305,17 +308,12 @@ Chart SingleValueChart(const std::vector<ValueOmissionEntry>& entries, int first
     c.xMinorUnits = 1;
     c.xMajorUnits = 1;
     for (int i = first; i <= last; ++i) {
-      const std::string qs = std::to_string(entries[i].qs);
-      c.xLabels.push_back(qs.substr(0, std::min<size_t>(4, qs.size())));
+      auto [year, serial] = SplitIssueText(entries[i].qs);
+      c.xLabels.push_back(std::move(year));
+      c.xLabels2.push_back(std::move(serial));
     }
     c.originX = LeftEdge(lo, hi, metrics);
     AddAxes(panel, metrics);
-    for (int i = first; i <= last; ++i) {
-      const std::string qs = std::to_string(entries[i].qs);
-      if (qs.size() > 4)
-        AddText(panel, {PlotX(c, i - first + 1), c.originY + 5 + metrics.Height(qs)}, qs.substr(4),
-                colours::kBlack, HAlign::Centre, VAlign::Top);
-    }
     AddReferenceLine(panel, (static_cast<double>(c.yMin) + c.yMax) / 2, colours::kPurple);
     std::vector<std::optional<int32_t>> plotted;
     std::vector<std::string> labels;

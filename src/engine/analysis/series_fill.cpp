@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "formula/formula.h"
+#include "formula/formula_check.h"
+#include "formula/formula_syntax.h"
 
 namespace dlt {
 
@@ -24,6 +25,11 @@ FormulaResult ExpressionSource::At(const EvalContext& ctx) const {
 
 SeriesFill FillSeries(const EvalContext& history, std::string_view text) {
   SeriesFill fill;
+  // A misspelt name would read -999 at every draw: refused before any draw.
+  if (auto problem = CheckExpression(text)) {
+    fill.error = *problem;
+    return fill;
+  }
   const ExpressionSource source(text);
   fill.values.reserve(history.count);
   for (int i = 0; i < history.count; ++i) {

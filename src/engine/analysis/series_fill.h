@@ -44,9 +44,10 @@ struct SeriesFill {
 };
 
 // Evaluates the text (blanks trimmed) at every draw of the context's history
-// (the context's position is ignored). Stops at the first failure with
-// "公式有误:" + the formula's message, or at the first value outside 0..1000
-// with a message naming the draw.
+// (the context's position is ignored). A text that can never be computed (a
+// misspelt name) is refused first with CheckExpression's message; otherwise
+// it stops at the first failure with "公式有误:" + the formula's message, or
+// at the first value outside 0..1000 with a message naming the draw.
 SeriesFill FillSeries(const EvalContext& history, std::string_view text);
 
 // The value range of an analysis: the typed bounds when both are given

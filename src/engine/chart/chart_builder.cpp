@@ -35,9 +35,18 @@ void AddAxes(ChartPanel& panel, const TextMetrics& metrics) {
     yTick(c.originY - i * c.yMajorSpacing, c.majorTickLength);
 
   const int xLabels = std::min<int>(static_cast<int>(c.xLabels.size()), c.xMajorTicks);
-  for (int k = 0; k < xLabels; ++k)
-    AddText(panel, {c.originX + (k + 1) * c.xMajorSpacing, c.originY + 5}, c.xLabels[k],
-            colours::kBlack, HAlign::Centre, VAlign::Top);
+  double widestX = 0;
+  for (const auto* line : {&c.xLabels, &c.xLabels2})
+    for (const std::string& l : *line) widestX = std::max(widestX, metrics.Width(l));
+  const int stride = LabelStride(c.xMajorSpacing, widestX);
+  for (int k = 0; k < xLabels; ++k) {
+    if (!WritesLabel(k, xLabels, stride)) continue;
+    const double x = c.originX + (k + 1) * c.xMajorSpacing;
+    AddText(panel, {x, c.originY + 5}, c.xLabels[k], colours::kBlack, HAlign::Centre, VAlign::Top);
+    if (k < static_cast<int>(c.xLabels2.size()) && !c.xLabels2[k].empty())
+      AddText(panel, {x, c.originY + 5 + metrics.Height(c.xLabels2[k])}, c.xLabels2[k],
+              colours::kBlack, HAlign::Centre, VAlign::Top);
+  }
 
   double widest = 0;
   for (const std::string& l : c.yLabels) widest = std::max(widest, metrics.Width(l));
@@ -48,6 +57,12 @@ void AddAxes(ChartPanel& panel, const TextMetrics& metrics) {
 
   panel.items.push_back(ChartLine{{c.originX, c.originY}, {c.originX + c.plotWidth, c.originY}});
   panel.items.push_back(ChartLine{{c.originX, c.originY}, {c.originX, top}});
+}
+
+int LabelStride(double spacing, double widest) {
+  constexpr double kGap = 4;
+  if (spacing <= 0) return 1;
+  return std::max(1, static_cast<int>(std::ceil((widest + kGap) / spacing)));
 }
 
 void AddReferenceLine(ChartPanel& panel, double value, ChartColour colour, LineStyle style) {

@@ -14,7 +14,17 @@ namespace dlt {
 // upward from the x axis and rightward from the y axis, x labels centred on
 // their major ticks 5 pixels below the axis, y labels left-aligned at
 // origin - widest label - 7 and centred on their ticks, and both axis lines.
+// Labels that would run together are skipped evenly (LabelStride), the last
+// one always written; a second label line (xLabels2) sits under the first.
 void AddAxes(ChartPanel& panel, const TextMetrics& metrics);
+
+// Every how many labels one is written so that labels `spacing` pixels
+// apart and at most `widest` wide keep a gap between them: 1 when all fit.
+int LabelStride(double spacing, double widest);
+// Whether label k of `count` is written at that stride (the last always is).
+constexpr bool WritesLabel(int k, int count, int stride) {
+  return (count - 1 - k) % stride == 0;
+}
 
 // A horizontal line across the plot area at a value (plotted units).
 void AddReferenceLine(ChartPanel& panel, double value, ChartColour colour,

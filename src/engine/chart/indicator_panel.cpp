@@ -30,11 +30,23 @@ PanelGeometry GeometryOf(PanelLayout layout, int height) {
   return {h - 40, h - 60};
 }
 
+AxisRange RangeHolding(int32_t min, int32_t max,
+                       const std::vector<std::optional<int32_t>>& values) {
+  AxisRange r{min, max};
+  for (const auto& v : values) {
+    if (!v) continue;
+    r.min = std::min(r.min, *v);
+    r.max = std::max(r.max, *v);
+  }
+  return r;
+}
+
 ChartPanel IndicatorPanel(const IndicatorPanelSetup& setup, const TextMetrics& metrics) {
   ChartPanel panel;
   panel.title = setup.title;
   tcoordinate& c = panel.coord;
-  const ValueAxis axis = IndicatorValueAxis(setup.min, setup.max);
+  const AxisRange range = RangeHolding(setup.min, setup.max, setup.values);
+  const ValueAxis axis = IndicatorValueAxis(range.min, range.max);
   const PanelGeometry g = GeometryOf(setup.layout, setup.height);
   c.originY = g.originY;
   c.plotHeight = g.plotHeight;

@@ -39,7 +39,15 @@ struct IndicatorPanelSetup : PageWindow {
   PanelLayout layout = PanelLayout::Whole;
   int width = 0, height = 0;
 };
+// The axis holds every value shown: [min, max] widened on the side a value
+// passes it (a catalogue range is a guide, not a bound: an omission of 319
+// against the range 0..150).
 ChartPanel IndicatorPanel(const IndicatorPanelSetup& setup, const TextMetrics& metrics);
+struct AxisRange {
+  int32_t min = 0, max = 0;
+  bool operator==(const AxisRange&) const = default;
+};
+AxisRange RangeHolding(int32_t min, int32_t max, const std::vector<std::optional<int32_t>>& values);
 
 // The period box texts "显示36期" (kPageSpan) .. "显示66期" and the draws they give (any
 // other text gives 0).

@@ -72,6 +72,12 @@ std::string IssueText(int32_t qs) {
   return qs == kForecastQs ? "预测区" : std::to_string(qs);
 }
 
+std::pair<std::string, std::string> SplitIssueText(int32_t qs) {
+  const std::string text = IssueText(qs);
+  if (qs == kForecastQs || text.size() <= 4) return {text, std::string()};
+  return {text.substr(0, 4), text.substr(4)};
+}
+
 std::vector<std::string> IssueLabels(std::span<const Draw> draws, int anchor, int span, int every) {
   std::vector<std::string> labels;
   if (every <= 0) return labels;

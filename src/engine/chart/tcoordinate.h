@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/draw.h"
@@ -42,8 +43,9 @@ struct tcoordinate {
   int minorTickLength = 5, majorTickLength = 10;
   int xFirst = 0, xLast = 0;  // record numbers: the anchor and anchor + N
   int32_t yMin = 0, yMax = 0;
-  std::vector<std::string> xLabels;  // at the major x ticks, first tick first (at most 100)
-  std::vector<std::string> yLabels;  // at the major y ticks, lowest first
+  std::vector<std::string> xLabels;   // at the major x ticks, first tick first (at most 100)
+  std::vector<std::string> xLabels2;  // a second line under them (may be empty)
+  std::vector<std::string> yLabels;   // at the major y ticks, lowest first
   double plotWidth = 0, plotHeight = 0;
   double xScale = 0, yScale = 0;  // pixels per record / per unit, derived
   int xMinorTicks = 0, xMajorTicks = 0, yMinorTicks = 0, yMajorTicks = 0;  // derived
@@ -88,5 +90,8 @@ ValueAxis IndicatorValueAxis(int32_t min, int32_t max);
 std::vector<std::string> IssueLabels(std::span<const Draw> draws, int anchor, int span,
                                      int every = 3);
 std::string IssueText(int32_t qs);
+// The issue on two lines as the event charts write it under their x axis:
+// the first four digits, then the rest ("预测区" on one line).
+std::pair<std::string, std::string> SplitIssueText(int32_t qs);
 
 }  // namespace dlt

@@ -73,9 +73,18 @@ std::optional<Draw> ValidateDraw(int64_t qs, const std::array<int64_t, 5>& front
 }
 
 std::string FormatDrawLine(const Draw& d) {
-  std::string s = TwoDigit(d.qs) + " ";
+  return DrawText(d) + " ";
+}
+
+std::string DrawText(const Draw& d) {
+  return TwoDigit(d.qs) + " " + NumbersOnlyText(d);
+}
+
+std::string NumbersOnlyText(const Draw& d) {
+  std::string s;
   for (auto n : d.front) s += TwoDigit(n) + " ";
   for (auto n : d.back) s += TwoDigit(n) + " ";
+  s.pop_back();
   return s;
 }
 

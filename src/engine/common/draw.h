@@ -40,5 +40,9 @@ std::optional<Draw> ValidateDraw(int64_t qs, const std::array<int64_t, 5>& front
 
 // The export form: "2009001 03 05 12 18 22 05 11 " (every field followed by a blank).
 std::string FormatDrawLine(const Draw& d);
+// The listing form, without the trailing blank: "2009001 03 05 12 18 22 05 11".
+std::string DrawText(const Draw& d);
+// The seven numbers alone: "03 05 12 18 22 05 11".
+std::string NumbersOnlyText(const Draw& d);
 
 }  // namespace dlt

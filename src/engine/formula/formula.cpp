@@ -1,6 +1,5 @@
 #include "formula/formula.h"
 
-#include "common/text.h"
 #include "formula/tgs.h"
 
 namespace dlt {
@@ -15,10 +14,6 @@ FormulaResult EvaluateFormula(const EvalContext& ctx, std::string_view text) {
   else
     result.error = interpreter.ErrorText();
   return result;
-}
-
-std::string_view TrimFormulaText(std::string_view s) {
-  return Trim(s);
 }
 
 }  // namespace dlt

@@ -35,7 +35,4 @@ class CompiledFormula {
 // Convenience: the interpreter's answer for one formula at one draw.
 FormulaResult EvaluateFormula(const EvalContext& ctx, std::string_view text);
 
-// A custom formula as it is evaluated: blanks and control characters trimmed.
-std::string_view TrimFormulaText(std::string_view text);
-
 }  // namespace dlt

@@ -2,6 +2,7 @@
 
 #include "common/gbk_text.h"
 #include "formula/formula_scan.h"
+#include "formula/formula_syntax.h"
 #include "indicators/indicator.h"
 
 namespace dlt {
@@ -63,10 +64,27 @@ std::optional<std::string> FormulaProblem(std::string_view text) {
   return checker.problem;
 }
 
-std::optional<std::string> CheckFormula(std::string_view text) {
-  auto problem = FormulaProblem(text);
+namespace {
+
+std::optional<std::string> WithMessagePrefix(std::optional<std::string> problem) {
   if (!problem) return std::nullopt;
   return "公式有误:" + *problem;
+}
+
+}  // namespace
+
+std::optional<std::string> CheckFormula(std::string_view text) {
+  return WithMessagePrefix(FormulaProblem(text));
+}
+
+std::optional<std::string> ExpressionProblem(std::string_view text) {
+  const std::string_view trimmed = TrimFormulaText(text);
+  if (ResolveIndicator(trimmed).ok()) return std::nullopt;
+  return FormulaProblem(trimmed);
+}
+
+std::optional<std::string> CheckExpression(std::string_view text) {
+  return WithMessagePrefix(ExpressionProblem(text));
 }
 
 }  // namespace dlt

@@ -18,4 +18,12 @@ std::optional<std::string> FormulaProblem(std::string_view text);
 // problem; nullopt when the formula is sound.
 std::optional<std::string> CheckFormula(std::string_view text);
 
+// The check of every place that takes "an indicator key or a formula": the
+// text as it is evaluated (blanks trimmed) is fine when it is a catalogue or
+// parameter key as written (parameter keys may hold operator characters),
+// else it must pass FormulaProblem. ExpressionProblem gives the bare
+// problem, CheckExpression the message with "公式有误:".
+std::optional<std::string> ExpressionProblem(std::string_view text);
+std::optional<std::string> CheckExpression(std::string_view text);
+
 }  // namespace dlt

@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <limits>
 
+#include "common/text.h"
 #include "formula/formula_messages.h"
 
 namespace dlt {
+
+std::string_view TrimFormulaText(std::string_view s) {
+  return Trim(s);
+}
 
 namespace msg = formula_messages;
 

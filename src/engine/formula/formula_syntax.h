@@ -27,6 +27,9 @@ OperatorCode OperatorCodeOf(char c);
 // line breaks) or a Unicode one (no-break, full-width and other spaces).
 bool ContainsBlank(std::string_view text);
 
+// A formula as it is evaluated: blanks and control characters trimmed.
+std::string_view TrimFormulaText(std::string_view text);
+
 // The checks made before any scanning, in their order: empty text, a blank
 // (ContainsBlank) anywhere, unequal counts of "(" and ")", then of "[" and "]". Returns the
 // message of the first that fails, or nullptr.

@@ -19,6 +19,7 @@
 
 #include "common/numbers.h"
 #include "formula/formula.h"
+#include "formula/formula_syntax.h"
 #include "generator/candidate_tables.h"
 #include "generator/fast_checks.h"
 #include "generator/formula_precompute.h"

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "formula/formula_syntax.h"
 #include "generator/combination.h"
 #include "generator/condition_set.h"
 

@@ -590,14 +590,14 @@ void DrawTable::WriteForecast(const Draw& numbers) {
 // --- queries --------------------------------------------------------------------
 
 std::vector<Draw> DrawTable::RepeatedFrontDraws() const {
-  // Columns are qualified: a bare qs is ambiguous in the self-join.
+  // Each draw once (a set drawn three times would pair it twice), the draws
+  // of one set side by side, real draws only (the forecast is no draw).
   Statement st(db_,
-               "select a.qs,a.red1,a.red2,a.red3,a.red4,a.red5 "
-               "from basedata as a,basedata as b "
-               "where (a.red1=b.red1) and (a.red2=b.red2) "
-               "and (a.red3=b.red3) and (a.red4=b.red4) "
-               "and (a.red5=b.red5) "
-               "and (a.qs<>b.qs) order by a.qs");
+               "select a.qs,a.red1,a.red2,a.red3,a.red4,a.red5 from basedata as a "
+               "where a.qs<=9999997 and exists (select 1 from basedata as b "
+               "where b.red1=a.red1 and b.red2=a.red2 and b.red3=a.red3 "
+               "and b.red4=a.red4 and b.red5=a.red5 and b.qs<>a.qs and b.qs<=9999997) "
+               "order by a.red1,a.red2,a.red3,a.red4,a.red5,a.qs");
   std::vector<Draw> out;
   while (st.Step()) {
     Draw d;

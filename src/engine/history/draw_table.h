@@ -169,7 +169,9 @@ class DrawTable {
   void WriteForecast(const Draw& numbers);
 
   // --- queries ----------------------------------------------------------------
-  // q_redzhrepeat: draws whose five front numbers repeat another draw.
+  // q_redzhrepeat: the real draws whose five front numbers repeat another
+  // real draw, each once, grouped by their numbers (ascending), each group
+  // in draw order.
   std::vector<Draw> RepeatedFrontDraws() const;
 
  private:

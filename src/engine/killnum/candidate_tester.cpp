@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formula/formula.h"
+#include "formula/formula_check.h"
 
 namespace dlt {
 
@@ -23,6 +24,8 @@ std::unique_ptr<CandidateTester> CandidateTester::Make(const KillHistory& histor
   for (int i = setup.start; i <= setup.end; ++i)
     t->drawn_.push_back(ZoneMask(setup.kind, history.At(i)));
   if (setup.kind == KillKind::Custom) {
+    // A misspelt name would read -999 everywhere: every candidate would hold.
+    if (auto problem = CheckExpression(setup.customIndicator)) return fail(*problem);
     const auto indicator = CompiledFormula::Compile(setup.customIndicator);
     for (int i = setup.start; i <= setup.end; ++i) {
       const FormulaResult r = indicator->Evaluate(history.Context(i));

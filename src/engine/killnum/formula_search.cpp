@@ -39,6 +39,21 @@ SearchResult SearchFormula(const KillHistory& history, const SearchSettings& set
   std::vector<int32_t> hitCoefficients;
   std::atomic<double> bestRate{0};
   std::atomic<int64_t> accepted{0};
+  // The best candidate that ran to the end: the highest rate, the earliest
+  // of equal ones, so that a run of the same candidates gives the same one.
+  int64_t bestIndex = -1;
+  CandidateScore bestScore;
+  std::vector<int32_t> bestCoefficients;
+  const auto keepIfBest = [&](int64_t i, const CandidateScore& s, const std::vector<int32_t>& c) {
+    if (s.Rate() < bestRate.load(std::memory_order_relaxed)) return;
+    std::lock_guard lock(mutex);
+    if (bestIndex >= 0 &&
+        (s.Rate() < bestScore.Rate() || (s.Rate() == bestScore.Rate() && i > bestIndex)))
+      return;
+    bestIndex = i;
+    bestScore = s;
+    bestCoefficients = c;
+  };
 
   const BlockFn work = [&](int64_t begin, int64_t end, int, ParallelControl& control) {
     std::vector<int32_t> c(static_cast<size_t>(K + 1));
@@ -47,7 +62,10 @@ SearchResult SearchFormula(const KillHistory& history, const SearchSettings& set
     for (int64_t i = begin; i < end && !control.ShouldStop(i); ++i) {
       CandidateCoefficients(settings.seed, i, c);
       const CandidateScore s = tester->Test(c, limits);
-      if (s.error.empty() && !s.dropped) RaiseTo(bestRate, s.Rate());
+      if (s.error.empty() && !s.dropped) {
+        keepIfBest(i, s, c);
+        RaiseTo(bestRate, s.Rate());
+      }
       const bool hit = !s.error.empty() || (!s.dropped && s.Rate() >= settings.targetFrom &&
                                             s.Rate() <= settings.targetTo);
       if (!hit) continue;
@@ -90,6 +108,13 @@ SearchResult SearchFormula(const KillHistory& history, const SearchSettings& set
   }
   result.tested = run.done;
   result.outcome = run.cancelled ? SearchOutcome::Cancelled : SearchOutcome::Exhausted;
+  if (bestIndex >= 0) {
+    result.candidateIndex = bestIndex;
+    result.coefficients = bestCoefficients;
+    result.formula = CandidateText(settings.setup.shape, bestCoefficients);
+    result.rate = bestScore.Rate();
+    result.longestRun = bestScore.longestRun;
+  }
   return result;
 }
 

@@ -32,6 +32,9 @@ using SearchProgressFn = std::function<bool(const SearchStatus&)>;
 
 enum class SearchOutcome { Found, Exhausted, Cancelled, Failed };
 
+// Found: the candidate found. Exhausted or Cancelled: the best candidate
+// tested that ran to the end (the highest rate, the earliest of equal
+// ones), so that a stopped search still offers it; no formula when none did.
 struct SearchResult {
   SearchOutcome outcome = SearchOutcome::Exhausted;
   std::string formula;

@@ -7,6 +7,7 @@
 #include "common/numbers.h"
 #include "common/rounding.h"
 #include "formula/formula.h"
+#include "formula/formula_check.h"
 
 namespace dlt {
 namespace {
@@ -60,6 +61,26 @@ void JudgeRow(const KillTarget& target, const Draw& draw, KillRow& row,
   SortUnique(row.wrongNumbers);
 }
 
+// A formula compiled once, or the reason it can never be computed (a
+// misspelt name would read -999 everywhere and so hold on every row).
+class CheckedFormula {
+ public:
+  static CheckedFormula Of(const std::string& text) {
+    CheckedFormula f;
+    f.problem_ = ExpressionProblem(text);
+    if (!f.problem_) f.compiled_ = CompiledFormula::Compile(text);
+    return f;
+  }
+  FormulaResult Evaluate(const EvalContext& ctx) const {
+    if (problem_) return FormulaResult{false, 0, *problem_};
+    return compiled_->Evaluate(ctx);
+  }
+
+ private:
+  std::optional<std::string> problem_;
+  std::shared_ptr<const CompiledFormula> compiled_;
+};
+
 }  // namespace
 
 std::string KillAnalysis::FaultMessage() const {
@@ -74,10 +95,10 @@ KillAnalysis AnalyseScheme(const KillHistory& history, const KillTarget& target,
   a.formulaCount = static_cast<int>(formulas.size());
   a.successes.assign(formulas.size(), 0);
 
-  std::vector<std::shared_ptr<const CompiledFormula>> compiled;
-  for (const std::string& f : formulas) compiled.push_back(CompiledFormula::Compile(f));
-  std::shared_ptr<const CompiledFormula> indicator;
-  if (target.kind == KillKind::Custom) indicator = CompiledFormula::Compile(target.indicator);
+  std::vector<CheckedFormula> compiled;
+  for (const std::string& f : formulas) compiled.push_back(CheckedFormula::Of(f));
+  std::optional<CheckedFormula> indicator;
+  if (target.kind == KillKind::Custom) indicator = CheckedFormula::Of(target.indicator);
 
   start = std::clamp(start, 0, std::max(0, history.RealCount() - 1));
   a.judgedRows = std::clamp(history.RealCount() - start, 0, rowCount);
@@ -87,12 +108,12 @@ KillAnalysis AnalyseScheme(const KillHistory& history, const KillTarget& target,
     row.prediction = r == a.judgedRows;
     const EvalContext ctx = history.Context(row.index);
     for (size_t f = 0; f < compiled.size(); ++f) {
-      const FormulaResult result = compiled[f]->Evaluate(ctx);
+      const FormulaResult result = compiled[f].Evaluate(ctx);
       FormulaCell cell;
       cell.ok = result.ok;
       cell.value = result.ok ? result.value : -1;
-      if (!result.ok && (!a.fault || a.fault->slot > static_cast<int>(f) + 1))
-        a.fault = FormulaFault{static_cast<int>(f) + 1, result.error};
+      // As the grid fills, row by row and slot by slot: the last failure is told.
+      if (!result.ok) a.fault = FormulaFault{static_cast<int>(f) + 1, result.error};
       row.cells.push_back(cell);
       if (cell.ok && InList(target, cell.value)) row.list.push_back(cell.value);
     }

@@ -21,8 +21,8 @@ struct KillTarget {
   int32_t to = 9;
 };
 
-// One formula at one row. A formula that fails to evaluate has the value -1
-// and never holds.
+// One formula at one row. A formula that fails to evaluate, or that names
+// no indicator (a misspelt name), has the value -1 and never holds.
 struct FormulaCell {
   int32_t value = -1;
   bool ok = false;
@@ -57,7 +57,9 @@ struct KillAnalysis {
   std::vector<KillRow> rows;   // the judged rows, then the prediction row
   std::vector<int> successes;  // per formula
   int judgedRows = 0;
-  std::optional<FormulaFault> fault;          // the lowest slot that failed anywhere
+  // The last failure met while the rows were filled (row by row, slot by
+  // slot); a formula that can never be computed fails on every row.
+  std::optional<FormulaFault> fault;
   std::optional<std::string> indicatorError;  // custom kill: the indicator formula failed
 
   const KillRow& Prediction() const { return rows.back(); }

@@ -5,6 +5,7 @@
 
 #include "common/gbk_text.h"
 #include "common/text.h"
+#include "formula/formula_check.h"
 
 namespace dlt {
 namespace {
@@ -19,6 +20,14 @@ constexpr SchemeLayout kLayouts[] = {
 
 void SetError(std::string* error, std::string text) {
   if (error) *error = std::move(text);
+}
+
+// A formula of a file that can never be computed (a misspelt name scores
+// every row as held) refuses the file, naming its line (1-based).
+bool CheckFormulaLine(const std::string& line, size_t index, std::string* error) {
+  const auto problem = CheckExpression(line);
+  if (problem) SetError(error, "第" + std::to_string(index + 1) + "行: " + *problem);
+  return !problem;
 }
 
 }  // namespace
@@ -92,6 +101,9 @@ std::optional<CustomKillSet> LoadCustomKillSet(const std::string& path, std::str
     SetError(error, "不是自定义杀号存储文件：前三行应是指标、最小值和最大值");
     return std::nullopt;
   }
+  for (size_t i = 0; i < lines->size(); ++i)
+    if ((i == 0 || i > 2) && !Trim((*lines)[i]).empty() && !CheckFormulaLine((*lines)[i], i, error))
+      return std::nullopt;
   set.indicator = Trim((*lines)[0]);
   set.from = *from;
   set.to = *to;
@@ -111,8 +123,12 @@ std::optional<std::vector<std::string>> LoadFormulaSet(const std::string& path,
   const auto lines = ReadTextLines(path, error);
   if (!lines) return std::nullopt;
   std::vector<std::string> formulas;
-  for (const std::string& l : *lines)
-    if (std::string t(Trim(l)); !t.empty()) formulas.push_back(std::move(t));
+  for (size_t i = 0; i < lines->size(); ++i) {
+    std::string t(Trim((*lines)[i]));
+    if (t.empty()) continue;
+    if (!CheckFormulaLine(t, i, error)) return std::nullopt;
+    formulas.push_back(std::move(t));
+  }
   return formulas;
 }
 

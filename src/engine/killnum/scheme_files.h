@@ -57,6 +57,8 @@ bool SaveSchemeFile(const std::string& path, const SchemeBook& book, std::string
 
 // A custom kill set (*.scs): the indicator formula whose values are killed,
 // the lowest and highest value of interest, then ten schemes of 100 formulas.
+// A formula that can never be computed (a misspelt name) refuses the file
+// with its line named, as in formula sets.
 struct CustomKillSet {
   std::string indicator = "z_hw";
   int32_t from = 0;
@@ -69,7 +71,8 @@ bool SaveCustomKillSet(const std::string& path, const CustomKillSet& set,
                        std::string* error = nullptr);
 
 // Formula set files: one formula per line. Blank lines hold no formula and
-// are skipped.
+// are skipped. A formula that can never be computed (CheckExpression: a
+// misspelt name, a bad bracket) refuses the file: "第3行: 公式有误:foo指标不存在".
 std::optional<std::vector<std::string>> LoadFormulaSet(const std::string& path,
                                                        std::string* error = nullptr);
 bool SaveFormulaSet(const std::string& path, std::span<const std::string> formulas,

@@ -6,6 +6,7 @@
 #include "chart/tcoordinate.h"
 #include "common/numbers.h"
 #include "formula/formula.h"
+#include "formula/formula_check.h"
 #include "indicators/statistics.h"
 
 namespace dlt {
@@ -34,6 +35,12 @@ std::string BlockCell(const Draw& d, int column, const std::optional<int32_t>& v
 
 Association ComputeAssociation(const AssociationHistory& history, const AssociationSetup& setup) {
   Association a;
+  // A misspelt name would read -999 at every draw and pass as a value.
+  for (const AssociationCondition& c : setup.conditions)
+    if (auto problem = ExpressionProblem(c.expression)) {
+      a.error = *problem;
+      return a;
+    }
   const auto& draws = history.draws;
   const int count = static_cast<int>(draws.size());
   std::vector<std::shared_ptr<const CompiledFormula>> formulas;
@@ -125,29 +132,28 @@ std::string AssociationCountText(const Association& a) {
          std::to_string(a.withNext) + "条";
 }
 
-std::vector<int32_t> AssociationColumn(std::span<const Draw> draws, const Association& a,
-                                       int column) {
+ColumnSeries AssociationColumn(std::span<const Draw> draws, const Association& a, int column) {
   const int k = a.rows.empty() ? 0 : static_cast<int>(a.rows.front().values.size());
-  std::vector<int32_t> values;
-  if (IsIssueColumn(column, k)) return values;
+  ColumnSeries series;
   const int block = k + 8;
-  if (column < 1 || column >= 2 * block) return values;
+  if (IsIssueColumn(column, k) || column < 1 || column >= 2 * block) return series;
+  const bool right = column >= block;
+  const int c = right ? column - block : column;
   for (const AssociationRow& row : a.rows) {
-    const bool right = column >= block;
-    const int c = right ? column - block : column;
     if (right && row.next < 0) break;
     const Draw& d = draws[right ? row.next : row.draw];
-    if (c <= 5) {
-      values.push_back(d.front[c - 1]);
-    } else if (c <= 7) {
-      values.push_back(d.back[c - 6]);
-    } else {
-      const std::optional<int32_t> v = right ? row.nextValues[c - 8] : row.values[c - 8];
-      if (!v) break;
-      values.push_back(*v);
-    }
+    std::optional<int32_t> v;
+    if (c <= 5)
+      v = d.front[c - 1];
+    else if (c <= 7)
+      v = d.back[c - 6];
+    else
+      v = right ? row.nextValues[c - 8] : row.values[c - 8];
+    if (!v) break;
+    series.draws.push_back(d);
+    series.values.push_back(*v);
   }
-  return values;
+  return series;
 }
 
 std::vector<Draw> NextDraws(std::span<const Draw> draws, const Association& a) {

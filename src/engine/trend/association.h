@@ -70,10 +70,15 @@ constexpr bool IsIssueColumn(int column, int k) {
 // "本期系列一共有" rows "条;" "下期系列一共有" rows with a following draw "条".
 std::string AssociationCountText(const Association& a);
 
-// The values of one column for the analysis, row by row, up to the first
-// row without a draw or a value in that column.
-std::vector<int32_t> AssociationColumn(std::span<const Draw> draws, const Association& a,
-                                       int column);
+// One column for the analysis, row by row up to the first row without a
+// draw or a value in that column: each row's own draw (the draw of the left
+// block, the following draw of the right one) and its value. The series is
+// analysed over these draws alone, labelled with their issues.
+struct ColumnSeries {
+  std::vector<Draw> draws;
+  std::vector<int32_t> values;
+};
+ColumnSeries AssociationColumn(std::span<const Draw> draws, const Association& a, int column);
 
 // "导出下期系列开奖数据": the following draw of every row that has one, for
 // the history's export form.

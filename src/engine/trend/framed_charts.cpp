@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "chart/chart_builder.h"
+#include "chart/indicator_panel.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
 #include "indicators/number_spread.h"
@@ -140,24 +141,6 @@ Chart DispersionChart(const TrendPage& page, DispersionKind kind, const TextMetr
   Chart chart = EmptyChart(page);
   ChartPanel panel = FramedPanel(page, page.height - 40.0, page.height - 60.0);
   tcoordinate& c = panel.coord;
-  std::vector<std::string> labels;
-  switch (kind) {
-    case DispersionKind::Mean:
-      for (int v = 8; v <= 32; v += 4) labels.push_back(std::to_string(v));
-      SetValueAxis(c, 4, 32, 1, 4, labels);
-      break;
-    case DispersionKind::StandardDeviation:
-      for (int v = 3; v <= 21; v += 2) labels.push_back(std::to_string(v));
-      SetValueAxis(c, 10, 210, 5, 20, labels);
-      break;
-    case DispersionKind::Variation:
-      for (int v = 10; v <= 100; v += 10) labels.push_back(std::to_string(v));
-      SetValueAxis(c, 0, 100, 2, 10, labels);
-      break;
-  }
-  AddAxes(panel, metrics);
-  if (kind == DispersionKind::Mean) AddReferenceLine(panel, 17.5, colours::kRed);
-  if (kind == DispersionKind::Variation) AddReferenceLine(panel, 50, colours::kRed);
 
   std::vector<std::optional<int32_t>> values;
   std::vector<std::string> texts;
@@ -175,6 +158,28 @@ Chart DispersionChart(const TrendPage& page, DispersionKind kind, const TextMetr
     values.push_back(static_cast<int32_t>(RoundHalfEven(plotted)));
     texts.push_back(OneDecimal(shown) + suffix);
   }
+
+  // The fixed axes (4..32, 10..210 labelled in tenths, 0..100) widen in whole
+  // major steps where a value passes them (a mean of 3, a variation of 142%).
+  struct Axis {
+    int32_t min, max;
+    int minor, major, labelDivisor;
+  };
+  const Axis axis = kind == DispersionKind::Mean                ? Axis{4, 32, 1, 4, 1}
+                    : kind == DispersionKind::StandardDeviation ? Axis{10, 210, 5, 20, 10}
+                                                                : Axis{0, 100, 2, 10, 1};
+  const AxisRange held = RangeHolding(axis.min, axis.max, values);
+  const auto steps = [&](int32_t over) { return (over + axis.major - 1) / axis.major; };
+  const int32_t lo = axis.min - axis.major * steps(axis.min - held.min);
+  const int32_t hi = axis.max + axis.major * steps(held.max - axis.max);
+  std::vector<std::string> labels;
+  for (int32_t v = lo + axis.major; v <= hi; v += axis.major)
+    labels.push_back(std::to_string(v / axis.labelDivisor));
+  SetValueAxis(c, lo, hi, axis.minor, axis.major, labels);
+  AddAxes(panel, metrics);
+  if (kind == DispersionKind::Mean) AddReferenceLine(panel, 17.5, colours::kRed);
+  if (kind == DispersionKind::Variation) AddReferenceLine(panel, 50, colours::kRed);
+
   SeriesStyle style;
   style.labelFirst = false;
   AddSeries(panel, page.anchor, values, texts, style, metrics);

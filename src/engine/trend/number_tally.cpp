@@ -27,6 +27,31 @@ ZoneTally Sorted(std::vector<NumberCount> records) {
   return z;
 }
 
+// The room a number printed over a bar takes.
+struct LabelBox {
+  double left, right, top, bottom;
+};
+
+// Raises a number above every number already printed that it would touch
+// (closer than `gap` sideways at the same height), so that neighbouring
+// numbers never read as one ("11" "11", not "1111"). Its new bottom.
+double RaiseClearOf(std::vector<LabelBox>& placed, LabelBox box, double gap) {
+  for (bool moved = true; moved;) {
+    moved = false;
+    for (const LabelBox& p : placed) {
+      const bool beside = box.left < p.right + gap && p.left < box.right + gap;
+      const bool level = box.top < p.bottom && p.top < box.bottom;
+      if (!beside || !level) continue;
+      const double height = box.bottom - box.top;
+      box.bottom = p.top - 1;
+      box.top = box.bottom - height;
+      moved = true;
+    }
+  }
+  placed.push_back(box);
+  return box.bottom;
+}
+
 }  // namespace
 
 NumberTally TallyNumbers(std::span<const Draw> draws, const DrawRange& range) {
@@ -86,7 +111,10 @@ Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics) {
   tcoordinate& c = panel.coord;
   c.originX = 30;
   c.originY = h - 40 - below;
-  c.plotWidth = setup.width - 60;
+  // The blue bar right of the last tick is a third of a slot wide: the plot
+  // leaves room for it inside the picture's margin.
+  const double slot = (setup.width - 60) / (std::max(setup.slotCount, 1) + 1.0 / 3);
+  c.plotWidth = slot * setup.slotCount;
   c.plotHeight = h - 60 - below;
   c.xFirst = 0;
   c.xLast = setup.slotCount;
@@ -100,21 +128,33 @@ Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics) {
   c = DeriveScales(c);
 
   const double third = c.xScale / 3;
+  // Numbers stay a digit's width apart, the two of a slot (ending and
+  // starting half of it from the tick) and those of neighbouring slots;
+  // where they would come closer, the later one is printed higher.
+  const double gap = metrics.Width("0");
+  std::vector<LabelBox> placed;
+  const auto number = [&](double x, double top, int32_t value, HAlign h) {
+    const std::string text = std::to_string(value);
+    const double width = metrics.Width(text), height = metrics.Height(text);
+    const double left = h == HAlign::Right ? x - gap / 2 - width : x + gap / 2;
+    const double bottom =
+        RaiseClearOf(placed, {left, left + width, top - 1 - height, top - 1}, gap);
+    AddText(panel, {h == HAlign::Right ? left + width : left, bottom}, text, colours::kBlack, h,
+            VAlign::Bottom);
+  };
   for (int i = 0; i < setup.slotCount && i < static_cast<int>(shown.size()); ++i) {
     const double x = PlotX(c, i + 1);
     if (setup.counts) {
       const double top = PlotY(c, shown[i].count);
       panel.items.push_back(
           ChartBox{x - third, top, third, c.originY - top, colours::kRed, colours::kBlack});
-      AddText(panel, {x, top - 1}, std::to_string(shown[i].count), colours::kBlack, HAlign::Right,
-              VAlign::Bottom);
+      number(x, top, shown[i].count, HAlign::Right);
     }
     if (setup.omissions) {
       const double top = PlotY(c, shown[i].omission);
       panel.items.push_back(
           ChartBox{x, top, third, c.originY - top, colours::kBlue, colours::kBlack});
-      AddText(panel, {x, top - 1}, std::to_string(shown[i].omission), colours::kBlack, HAlign::Left,
-              VAlign::Bottom);
+      number(x, top, shown[i].omission, HAlign::Left);
     }
   }
   if (chance) {

@@ -71,16 +71,18 @@ Chart OmissionEventChart(const OmissionEvents& events, int start, int number, in
       labels.push_back(std::to_string(v));
     }
     const auto points = AddSeries(panel, 0, values, labels, SeriesStyle{}, metrics);
+    const int shown = end - start;
+    double widest = 0;
+    for (int i = start; i < end; ++i)
+      widest = std::max(widest, metrics.Width(SplitIssueText(events.events[i].qs).first));
+    const int stride = LabelStride(shown > 1 ? points[1].x - points[0].x : 0, widest);
     for (int i = start; i < end; ++i) {
+      if (!WritesLabel(i - start, shown, stride)) continue;
       const double x = points[i - start].x;
-      if (events.events[i].qs == kForecastQs) {
-        AddText(panel, {x, c.originY + 5}, IssueText(kForecastQs), colours::kBlack, HAlign::Centre);
-        continue;
-      }
-      const std::string issue = std::to_string(events.events[i].qs);
-      AddText(panel, {x, c.originY + 5}, issue.substr(0, 4), colours::kBlack, HAlign::Centre);
-      if (issue.size() > 4)
-        AddText(panel, {x, c.originY + 20}, issue.substr(4, 3), colours::kBlack, HAlign::Centre);
+      const auto [year, serial] = SplitIssueText(events.events[i].qs);
+      AddText(panel, {x, c.originY + 5}, year, colours::kBlack, HAlign::Centre);
+      if (!serial.empty())
+        AddText(panel, {x, c.originY + 20}, serial, colours::kBlack, HAlign::Centre);
     }
     chart.panels.push_back(std::move(panel));
   }

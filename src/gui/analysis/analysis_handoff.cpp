@@ -1,13 +1,11 @@
 #include "gui/analysis/analysis_handoff.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 #include <QLineEdit>
 #include <algorithm>
 #include <tuple>
 
 #include "analysis/series_fill.h"
-#include "chart/page_window.h"
 #include "gui/analysis/tf_zbpx.h"
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/app_context.h"
@@ -20,28 +18,6 @@
 
 namespace dlt::gui {
 namespace {
-
-// The analysis window is shared with the toolbar, which shows it without
-// modality; it is made modal for one showing only.
-class ModalForOneShowing : public QObject {
- public:
-  explicit ModalForOneShowing(QWidget* window) : QObject(window), window_(window) {
-    window->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == window_ && event->type() == QEvent::Hide) {
-      window_->removeEventFilter(this);
-      window_->setWindowModality(Qt::NonModal);
-      deleteLater();
-    }
-    return false;
-  }
-
- private:
-  QWidget* window_;
-};
 
 // The launcher's controls, once it has them.
 bool FillLauncher(Tf_zbpx* launcher, const IndicatorRequest& r) {
@@ -78,30 +54,13 @@ std::vector<int32_t> SeriesAtHistoryEnd(const std::vector<int32_t>& values, int 
 }
 
 bool OpenIndicatorAnalysis(AppContext& app, QWidget* parent, const AnalysisSeries& series) {
-  DrawTable& table = app.Table();
-  if (table.RecordCount() == 0) {
+  if (series.draws.empty() ? app.Table().RecordCount() == 0 : series.values.empty()) {
     app.shell.Inform(parent, QStringLiteral("没有开奖数据，无法剖析"));
     return false;
   }
-  const int count = std::min<int>(table.RecordCount(), static_cast<int>(series.values.size()));
-  for (int i = 0; i < count; ++i) table.SetScratch(ScratchField::Test, i, series.values[i]);
-  table.Last();
-  table.MoveBy(-kPageSpan);
-
   auto* analysis = app.windows ? app.windows->Get<Tf_zbpxz>() : nullptr;
   if (!analysis) return false;
-  analysis->hide();
-  analysis->setWindowTitle(series.caption);
-  analysis->setProperty("rangeFrom", series.from);
-  analysis->setProperty("rangeTo", series.to);
-  analysis->setProperty("indicatorKey", QString::fromStdString(series.key));
-  analysis->setProperty("formula", QString::fromStdString(series.formula));
-  if (series.modal) {
-    analysis->setWindowModality(Qt::ApplicationModal);
-    new ModalForOneShowing(analysis);
-  }
-  analysis->show();
-  analysis->raise();
+  analysis->Analyse(series);
   return true;
 }
 

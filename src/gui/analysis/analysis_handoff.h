@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/draw.h"
+
 class QWidget;
 
 namespace dlt::gui {
@@ -16,13 +18,20 @@ struct AppContext;
 // draw of the history (oldest first), its caption and value range, and the
 // catalogue key or formula it came from (both empty for a series of its own,
 // such as omission events), which the analysis remembers for its transfer.
+// A series over draws of its own (the rows of a grid column) brings them:
+// the analysis labels and counts those draws alone and leaves the history
+// as it is.
 struct AnalysisSeries {
   std::vector<int32_t> values;
+  std::vector<Draw> draws;  // empty: one value per draw of the history
   QString caption;
   int32_t from = 0, to = 0;
   std::string key;
   std::string formula;
-  bool modal = false;  // "过滤助手": modal for this one showing
+  // "过滤助手": modal for this one showing; when it closes, the shared
+  // current draw goes back to where it was, so the calling pages page on
+  // from there.
+  bool modal = false;
 };
 
 // A series of its own (omission events, the rows of a grid column) laid
@@ -34,11 +43,10 @@ std::vector<int32_t> SeriesAtHistoryEnd(const std::vector<int32_t>& values, int 
 // wider when they are equal, 0..4 without values.
 void TakeRangeOfValues(AnalysisSeries& series);
 
-// Writes the values into the scratch field `test`, moves the history 36
-// draws back from its end, and shows Tf_zbpxz with the caption, range and
-// remembered key or formula (hidden first, so that its show handler runs on
-// the new series). An empty history is refused with a message. False when
-// nothing was shown.
+// Shows the series in Tf_zbpxz (Tf_zbpxz::Analyse): over the history its
+// values go into the scratch field `test` and the history moves 36 draws
+// back from its end. An empty history (or an empty series of its own) is
+// refused with a message. False when nothing was shown.
 bool OpenIndicatorAnalysis(AppContext& app, QWidget* parent, const AnalysisSeries& series);
 
 // "指标剖析" of a catalogue indicator: the launcher Tf_zbpx gets the key,

@@ -1,9 +1,12 @@
 #include "gui/analysis/tf_zbpxz.h"
 
+#include <QHideEvent>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "chart/page_window.h"
 #include "gui/analysis/zbpxz_context.h"
 #include "gui/analysis/zbpxz_scroller.h"
 #include "gui/analysis/zbpxz_tabs.h"
@@ -54,6 +57,26 @@ Tf_zbpxz::Tf_zbpxz(AppContext& app, QWidget* parent)
 
 Tf_zbpxz::~Tf_zbpxz() = default;
 
+void Tf_zbpxz::Analyse(const AnalysisSeries& series) {
+  hide();
+  DrawTable& history = app_.Table();
+  if (series.modal && !history.Empty()) returnTo_ = history.CurrentDraw().qs;
+  DrawTable& table = z_->UseDraws(series.draws);
+  const int count = std::min<int>(table.RecordCount(), static_cast<int>(series.values.size()));
+  for (int i = 0; i < count; ++i) table.SetScratch(ScratchField::Test, i, series.values[i]);
+  table.Last();
+  table.MoveBy(-kPageSpan);
+  setWindowTitle(series.caption);
+  setProperty("rangeFrom", series.from);
+  setProperty("rangeTo", series.to);
+  setProperty("indicatorKey", QString::fromStdString(series.key));
+  setProperty("formula", QString::fromStdString(series.formula));
+  // The window is shared with the toolbar, which shows it without modality.
+  setWindowModality(series.modal ? Qt::ApplicationModal : Qt::NonModal);
+  show();
+  raise();
+}
+
 void Tf_zbpxz::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // A window restored by the window system keeps its state; only showing it
@@ -78,6 +101,12 @@ void Tf_zbpxz::hideEvent(QHideEvent* event) {
   scroller_->Stop();
   if (current_ >= 0) pages_[current_]->Leave();
   QWidget::hideEvent(event);
+  // Minimised by the window system: the analysis goes on afterwards.
+  if (event->spontaneous()) return;
+  setWindowModality(Qt::NonModal);
+  z_->UseDraws({});
+  if (returnTo_) app_.Table().LocateDraw(*returnTo_);
+  returnTo_.reset();
 }
 
 // Leaving a tab stops its scrolling; the tab shown draws itself again.

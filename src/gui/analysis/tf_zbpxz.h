@@ -2,7 +2,10 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
+
+#include "gui/analysis/analysis_handoff.h"
 
 class QTabWidget;
 
@@ -16,12 +19,20 @@ class ZbpxzTab;
 // The indicator analysis: fifteen tabs over the series in the scratch field
 // `test`. Every show takes the caption, the value range ("rangeFrom",
 // "rangeTo") and the remembered key or formula ("indicatorKey", "formula")
-// the hand-off left on the window, resets the pickers and opens "均值走势图".
+// left on the window, resets the pickers and opens "均值走势图".
 class Tf_zbpxz : public QWidget {
   Q_OBJECT
  public:
   explicit Tf_zbpxz(AppContext& app, QWidget* parent = nullptr);
   ~Tf_zbpxz() override;
+
+  // Shows a series (hidden first, so that the show starts over on it). A
+  // series over the history goes into the history's `test` and its current
+  // draw moves 36 draws back from the end; a series with draws of its own
+  // is analysed on a work table of those draws, the history untouched, until
+  // the window closes. A modal showing puts the history's current draw back
+  // when it closes.
+  void Analyse(const AnalysisSeries& series);
 
   ZbpxzContext& Context() { return *z_; }
   QTabWidget* Tabs() const { return tabs_; }
@@ -37,6 +48,8 @@ class Tf_zbpxz : public QWidget {
 
   AppContext& app_;
   std::unique_ptr<ZbpxzContext> z_;
+  // The history's current draw to return to when a modal showing closes.
+  std::optional<int32_t> returnTo_;
   QTabWidget* tabs_ = nullptr;
   ZbpxzScroller* scroller_ = nullptr;
   std::vector<ZbpxzTab*> pages_;

@@ -31,13 +31,17 @@ ChartTab::ChartTab(ZbpxzContext& z, const char* pictureName, ZbpxzScroller& scro
   layout->addLayout(paging_);
 }
 
+PagingBar::TableOf ChartTab::TableOf() const {
+  return [&z = z_]() -> DrawTable& { return z.Table(); };
+}
+
 void ChartTab::Fill() {
   picture_->Redraw();
 }
 
 PagingBar* ChartTab::AddPaging(const PagingNames& names, std::function<int()> pageSize,
                                PagingBar::Move move) {
-  auto* bar = new PagingBar(z_.Table(), names, std::move(pageSize), this);
+  auto* bar = new PagingBar(TableOf(), names, std::move(pageSize), this);
   bar->SetMove(std::move(move));
   connect(bar, &PagingBar::moved, this, [this] { Fill(); });
   paging_->addWidget(bar, 1);
@@ -72,7 +76,7 @@ PagedChartTab::PagedChartTab(ZbpxzContext& z, const char* pictureName, const cha
   connect(period_, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
   PagingRow()->addWidget(period_);
   auto* bar = new PagingBar(
-      z_.Table(), paging, [this] { return Period(); }, this);
+      TableOf(), paging, [this] { return Period(); }, this);
   connect(bar, &PagingBar::moved, this, [this] { Fill(); });
   PagingRow()->addWidget(bar, 1);
 }

@@ -40,6 +40,8 @@ class ChartTab : public ZbpxzTab {
   // The chance of each value when the box is on (worked out once per
   // series); null when it is off, or when there is none (the box goes off).
   const ValueDistribution* ShownChance();
+  // The table the analysis reads now (the history or its own draws).
+  PagingBar::TableOf TableOf() const;
 
  private:
   QCheckBox* chance_ = nullptr;

@@ -12,9 +12,19 @@
 namespace dlt::gui {
 
 ZbpxzContext::ZbpxzContext(AppContext& a) : app(a), sprites(a.sprites) {}
+ZbpxzContext::~ZbpxzContext() = default;
+
+DrawTable& ZbpxzContext::UseDraws(const std::vector<Draw>& draws) {
+  work_.reset();
+  if (!draws.empty()) {
+    work_ = std::make_unique<DrawTable>(":memory:");
+    work_->ApplyImport(draws, false);
+  }
+  return Table();
+}
 
 DrawTable& ZbpxzContext::Table() const {
-  return app.Table();
+  return work_ ? *work_ : app.Table();
 }
 
 std::span<const int32_t> ZbpxzContext::Series() const {

@@ -4,11 +4,14 @@
 #include <QStringList>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "analysis/analysis_charts.h"
+#include "common/draw.h"
 #include "common/value_distribution.h"
 #include "gui/trend/sprite_painter.h"
 
@@ -24,9 +27,15 @@ struct AppContext;
 
 // What the tabs of the indicator analysis share: the analysed series (the
 // scratch field `test` of the table), its caption and value range, the key
-// or formula it came from, and the sprites.
+// or formula it came from, and the sprites. The table is the history, or a
+// work table of the series' own draws.
 struct ZbpxzContext {
   explicit ZbpxzContext(AppContext& a);
+  ~ZbpxzContext();
+
+  // The table the series is read from: a work table holding `draws` (the
+  // history's structure, kept in memory), or the history when it is empty.
+  DrawTable& UseDraws(const std::vector<Draw>& draws);
 
   AppContext& app;
   SpritePainter sprites;
@@ -53,6 +62,7 @@ struct ZbpxzContext {
  private:
   std::optional<ValueDistribution> chance_;
   bool chanceAsked_ = false;
+  std::unique_ptr<DrawTable> work_;
 };
 
 // A draw picker filled with every draw number: a "from" picker set to the

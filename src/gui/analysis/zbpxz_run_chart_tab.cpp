@@ -15,6 +15,7 @@
 #include "analysis/run_chart.h"
 #include "analysis/transfer.h"
 #include "chart/page_window.h"
+#include "chart/tcoordinate.h"
 #include "gui/analysis/analysis_transfer.h"
 #include "gui/analysis/tf_filter_zbpxz.h"
 #include "gui/analysis/zbpxz_chart_tab.h"
@@ -51,7 +52,7 @@ class SignalModel : public QAbstractTableModel {
     if (role == Qt::ForegroundRole && index.row() > 0)
       return c.marks[index.row() - 1] == 1 ? QColor(Qt::red) : QColor(Qt::blue);
     if (role != Qt::DisplayRole) return {};
-    if (index.row() == 0) return c.qs ? QString::number(c.qs) : QString();
+    if (index.row() == 0) return c.qs ? QString::fromStdString(IssueText(c.qs)) : QString();
     return QString::fromStdString(MarkText(signal_, c.marks[index.row() - 1], words_));
   }
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/characteristic.h"
+#include "chart/tcoordinate.h"
 #include "gui/analysis/zbpxz_context.h"
 #include "gui/analysis/zbpxz_scroller.h"
 #include "gui/analysis/zbpxz_tabs.h"
@@ -79,7 +80,7 @@ class TraitTableModel : public QAbstractTableModel {
     const int row = index.row(), col = index.column();
     if (row == DrawRows()) return Heading(col, false);
     const int d = first_ + row;
-    if (col == 0) return QString::fromStdString(std::to_string(z_.Table().Draws()[d].qs));
+    if (col == 0) return QString::fromStdString(IssueText(z_.Table().Draws()[d].qs));
     if (col == 1) return z_.Series()[d];
     return Marked(row, col) ? columns_[col - 2].label : QString();
   }

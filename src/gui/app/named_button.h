@@ -17,9 +17,11 @@ inline QPushButton* NamedButton(QWidget* parent, const char* name, const QString
   return b;
 }
 
-// A dialog's row of "确定" (b_ok, the default) and "取消" (b_cancel) at
-// the right, closing it with OK or Cancel.
-inline void AddOkCancelRow(QDialog* dialog, QBoxLayout* layout) {
+// A dialog's row of "确定" (b_ok, the default) and "取消" (b_cancel, which
+// closes it with Cancel) at the right. "确定" closes it with OK; a dialog that
+// checks its fields first passes okAccepts = false and connects the returned
+// button to its own check.
+inline QPushButton* AddOkCancelRow(QDialog* dialog, QBoxLayout* layout, bool okAccepts = true) {
   auto* row = new QHBoxLayout;
   auto* ok = NamedButton(dialog, "b_ok", QStringLiteral("确定"));
   ok->setDefault(true);
@@ -28,8 +30,9 @@ inline void AddOkCancelRow(QDialog* dialog, QBoxLayout* layout) {
   row->addWidget(ok);
   row->addWidget(cancel);
   layout->addLayout(row);
-  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  if (okAccepts) QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  return ok;
 }
 
 }  // namespace dlt::gui

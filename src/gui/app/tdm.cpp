@@ -10,6 +10,8 @@ Tdm::Tdm(QObject* parent) : QObject(parent) {
   setObjectName("Tdm");
   ds_basedata = new DrawTableModel(this);
   ds_basedata->setObjectName("ds_basedata");
+  // Draws added are a change of the rows as any other.
+  connect(this, &Tdm::historyChanged, this, &Tdm::tableChanged);
 }
 
 Tdm::~Tdm() {
@@ -23,6 +25,11 @@ void Tdm::Open(const std::string& path) {
   AttachBookGrading(
       *t_basedata, [this] { return book_.get(); },
       [this](const GradingReport& report, const std::string& error) { Told(report, error); });
+}
+
+void Tdm::TableChanged() {
+  ds_basedata->Refresh();
+  emit tableChanged();
 }
 
 void Tdm::Close() {

@@ -36,7 +36,14 @@ class Tdm : public QObject {
   std::unique_ptr<DrawTable> t_basedata;
   DrawTableModel* ds_basedata = nullptr;
 
+  // The table's rows changed outside the model (a forecast written or
+  // deleted, an import): the model shows them again and the windows that
+  // list the issues follow.
+  void TableChanged();
+
  signals:
+  // The table's rows changed: TableChanged() or historyChanged().
+  void tableChanged();
   // The numbers were classified cold/warm/hot again.
   void coldHotChanged();
   // Draws were added while windows may be showing the history (the

@@ -74,14 +74,17 @@ QStringList FormulaAidLines(const QString& listName) {
       if (family == Family::Base && IsLineKey(key)) lines << Line(code, label);
     }
   }
-  if (listName == "ListBox1") {
-    // The function form reaches the omission of any base indicator.
+  // The function forms reach the omission and the amplitude of any base
+  // indicator, those without a key of their own too ("getzf(z_hw)").
+  const auto functionForms = [&lines](const char* function, const QString& suffix) {
     for (const CatalogueEntry& e : Catalogue()) {
       if (e.ref.family != Family::Base) continue;
-      lines << Line(QStringLiteral("getylz(%1)").arg(QString::fromStdString(e.row.key)),
-                    QString::fromStdString(e.row.label) + QStringLiteral("的遗漏值"));
+      lines << Line(QStringLiteral("%1(%2)").arg(function, QString::fromStdString(e.row.key)),
+                    QString::fromStdString(e.row.label) + suffix);
     }
-  }
+  };
+  if (listName == "ListBox1") functionForms("getylz", QStringLiteral("的遗漏值"));
+  if (listName == "lb_zfxl") functionForms("getzf", QStringLiteral("的振幅"));
   return lines;
 }
 

@@ -53,9 +53,10 @@ QStringList Header() {
   return header;
 }
 
-// The data-update grid shows the forecast record: let it see the change.
+// The data-update grid and the issue lists show the forecast record: let
+// them see the change.
 void TableChanged(AppContext& app) {
-  if (app.dm && app.dm->ds_basedata) app.dm->ds_basedata->Refresh();
+  if (app.dm) app.dm->TableChanged();
 }
 
 QPlainTextEdit* Memo(QWidget* parent, const char* name) {

@@ -264,7 +264,7 @@ void ZhFrontGrid::PrintList() {
 }
 
 void ZhFrontGrid::TablesChanged() {
-  if (app_.dm && app_.dm->ds_basedata) app_.dm->ds_basedata->Refresh();
+  if (app_.dm) app_.dm->TableChanged();
 }
 
 void ZhFrontGrid::AddToForecast() {

@@ -303,8 +303,7 @@ void ZhFrontPage::RunInBackground(
   } else {
     outcome = run(env, list);
   }
-  if (outcome.status == RunStatus::kForecastCleared && app_.dm && app_.dm->ds_basedata)
-    app_.dm->ds_basedata->Refresh();
+  if (outcome.status == RunStatus::kForecastCleared && app_.dm) app_.dm->TableChanged();
   if (!failure.isEmpty() || !outcome.Done()) {
     window_.setWindowTitle(QString::fromStdString(session_.front.Caption()));
     Inform(failure.isEmpty() ? QString::fromStdString(outcome.message) : failure);

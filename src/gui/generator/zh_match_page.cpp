@@ -49,9 +49,10 @@ QStringList Header(bool withPrize) {
   return header;
 }
 
-// The data-update grid shows the forecast record: let it see the change.
+// The data-update grid and the issue lists show the forecast record: let
+// them see the change.
 void TableChanged(AppContext& app) {
-  if (app.dm && app.dm->ds_basedata) app.dm->ds_basedata->Refresh();
+  if (app.dm) app.dm->TableChanged();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "gui/app/app_context.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "history/custom_indicator_list.h"
 
@@ -21,11 +22,6 @@ Tf_addselfzb::Tf_addselfzb(AppContext& app, QWidget* parent) : QDialog(parent), 
   Edit2->setObjectName("Edit2");
   aid_ = new QPushButton(QStringLiteral("辅助输入"), this);
   aid_->setObjectName("b_fzsr");
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
-  ok->setObjectName("b_ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-  cancel->setObjectName("b_cancel");
 
   auto* formulaRow = new QHBoxLayout;
   formulaRow->addWidget(Edit1);
@@ -33,16 +29,11 @@ Tf_addselfzb::Tf_addselfzb(AppContext& app, QWidget* parent) : QDialog(parent), 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("自定义指标公式："), formulaRow);
   form->addRow(QStringLiteral("自定义指标命名："), Edit2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addLayout(buttons);
+  QPushButton* ok = AddOkCancelRow(this, layout, false);
 
   connect(ok, &QPushButton::clicked, this, &Tf_addselfzb::Confirm);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(aid_, &QPushButton::clicked, this, [this] {
     if (!app_.hooks.formulaInputAid) return;
     if (auto formula = app_.hooks.formulaInputAid(this)) Edit1->setText(formula->trimmed());

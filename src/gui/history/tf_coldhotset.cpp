@@ -8,6 +8,7 @@
 
 #include "gui/app/app_context.h"
 #include "gui/app/app_settings.h"
+#include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
 #include "gui/history/coldhot_rewrite.h"
@@ -38,20 +39,10 @@ Tf_coldhotset::Tf_coldhotset(AppContext& app, QWidget* parent) : QDialog(parent)
   grid->addWidget(e_hot, 2, 1);
   grid->addWidget(new QLabel(QStringLiteral("次以上"), this), 2, 2);
   grid->addWidget(new QLabel(QStringLiteral("温号介于冷号与热号之间"), this), 3, 0, 1, 3);
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
-  ok->setObjectName("b_ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-  cancel->setObjectName("b_cancel");
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  QPushButton* ok = AddOkCancelRow(this, layout, false);
   connect(ok, &QPushButton::clicked, this, &Tf_coldhotset::Confirm);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tf_coldhotset::SetValues(int window, int cold, int hot) {

@@ -17,14 +17,17 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
 #include "gui/app/tf_showpic.h"
+#include "gui/app/utf8_text.h"
 #include "gui/app/window_set.h"
 #include "gui/history/draw_grid_view.h"
 #include "gui/history/draw_table_model.h"
+#include "gui/history/import_preview_dialog.h"
 #include "gui/history/online_update.h"
 #include "gui/history/service_sync.h"
 #include "gui/history/tf_addsj.h"
 #include "history/draw_table.h"
 #include "history/draw_text_io.h"
+#include "history/import_plan.h"
 #include "history/manual_entry.h"
 
 namespace dlt::gui {
@@ -254,23 +257,25 @@ void Tf_gxsjq::SyncClicked() {
 }
 
 void Tf_gxsjq::ImportClicked(bool overwrite) {
+  const QString title =
+      overwrite ? QStringLiteral(" 覆盖方式导入文件") : QStringLiteral(" 追加方式导入文件");
+  // The text layout first; the CSV files users keep are offered beside it.
   const QString path = app_.shell.OpenFileName(
-      this, overwrite ? QStringLiteral(" 覆盖方式导入文件") : QStringLiteral(" 追加方式导入文件"),
-      QString::fromStdString(app_.folder.Root()), QStringLiteral(" 所要导入的文件(*.txt)"));
+      this, title, QString::fromStdString(app_.folder.Root()),
+      QStringLiteral(" 所要导入的文件(*.txt);;CSV文件(*.csv);;所有文件(*)"));
   if (path.isEmpty()) return;
   // Every line is checked before anything is stored: a bad file changes nothing.
   const ParsedDraws parsed = ReadDrawFile(path.toStdString());
   if (!parsed.ok()) {
-    app_.shell.Inform(this, QString::fromStdString(parsed.error));
+    app_.shell.Inform(this, Q(parsed.error) + QStringLiteral("\n历史数据未改变"));
     return;
   }
-  if (overwrite && !app_.shell.Confirm(this, QStringLiteral("覆盖导入将删除现有的全部%1期开奖数据，"
-                                                            "换成文件中的%2期，确定吗？")
-                                                 .arg(app_.Table().RecordCount())
-                                                 .arg(parsed.draws.size())))
-    return;
-  DetachGrid();
   DrawTable& table = app_.Table();
+  const ImportPlan plan = PlanImport(parsed, table.Draws(), overwrite);
+  // The user sees how the file was read, and what it changes, before it is stored.
+  ImportPreviewDialog preview(title, PreviewLines(plan), this);
+  if (app_.shell.ExecDialog(preview) != QDialog::Accepted) return;
+  DetachGrid();
   int added = 0;
   const TaskOutcome outcome =
       RunLongTask(*app_.windows->Get<Tf_showpic>(), QStringLiteral("正在导入，请稍候."), false,
@@ -281,8 +286,11 @@ void Tf_gxsjq::ImportClicked(bool overwrite) {
     app_.shell.Inform(this, outcome.error);
     return;
   }
-  app_.shell.Inform(this,
-                    QStringLiteral("导入%1期，现共有%2期").arg(added).arg(table.RecordCount()));
+  QStringList report = {QStringLiteral("导入%1期，现共有%2期").arg(added).arg(table.RecordCount())};
+  for (const std::string& line : LayoutNotes(parsed.layout)) report << Q(line);
+  if (!overwrite)
+    for (const std::string& line : ConflictLines(plan)) report << Q(line);
+  app_.shell.Inform(this, report.join('\n'));
 }
 
 void Tf_gxsjq::ExportClicked() {

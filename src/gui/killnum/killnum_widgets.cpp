@@ -7,8 +7,8 @@
 #include <random>
 
 #include "formula/formula.h"
+#include "formula/formula_check.h"
 #include "formula/formula_messages.h"
-#include "formula/formula_syntax.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "history/history_contexts.h"
@@ -57,17 +57,18 @@ QString EntryError(const FormulaResult& r) {
 }  // namespace
 
 QString FormulaEntryError(const KillHistory& history, const QString& formula) {
+  if (auto problem = ExpressionProblem(formula.toStdString()))
+    return QString::fromStdString(*problem);
   return EntryError(
       EvaluateFormula(history.Context(history.VirtualIndex()), formula.toStdString()));
 }
 
 QString FormulaEntryError(const AppContext& app, const QString& formula) {
+  if (auto problem = ExpressionProblem(formula.toStdString()))
+    return QString::fromStdString(*problem);
   const DrawTable& table = app.Table();
   const int last = table.LastRealIndex();
-  if (last < 0) {
-    const char* message = PrecheckFormula(formula.toStdString());
-    return message ? QString::fromUtf8(message) : QString();
-  }
+  if (last < 0) return {};
   return EntryError(EvaluateFormula(TableContext(table, &app.env).At(last), formula.toStdString()));
 }
 

@@ -27,8 +27,10 @@ void FillDrawPicker(QComboBox& combo, const KillHistory& history, int index);
 int PickedDraw(const QComboBox& combo, const KillHistory& history);
 
 // Why a formula typed by the user cannot be used (its message after
-// "公式有误:"), or empty when it evaluates at the draw to come (a zero
-// divisor there depends on the draw and is no fault of the text).
+// "公式有误:"): first the check every formula entry makes (a misspelt name,
+// a literal zero divisor), then its evaluation at the draw to come (a zero
+// divisor there depends on the draw and is no fault of the text); empty
+// when it can be used.
 QString FormulaEntryError(const KillHistory& history, const QString& formula);
 // The same at the last draw of the shared table.
 QString FormulaEntryError(const AppContext& app, const QString& formula);

@@ -3,12 +3,12 @@
 // sorts, and the hand-off of the prediction to the generator.
 #include <QDialog>
 #include <QPlainTextEdit>
-#include <QUrl>
 #include <algorithm>
 
 #include "common/gbk_text.h"
 #include "gui/app/app_context.h"
 #include "gui/app/shell_services.h"
+#include "gui/app/text_file_viewer.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/zh_back_page.h"
@@ -99,7 +99,7 @@ void TdshPage::ExportGrid() {
     app_.shell.Inform(this, QString::fromStdString(error));
     return;
   }
-  app_.shell.OpenUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  OpenDocument(app_.shell, this, QString::fromStdString(path));
 }
 
 // The formulas in use, best rate first (equal rates keep their order).

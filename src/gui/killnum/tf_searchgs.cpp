@@ -175,7 +175,8 @@ void Tf_searchgs::ShowProgress() {
 void Tf_searchgs::Finished() {
   SetRunning(false);
   const SearchResult& r = result_;
-  if (r.outcome == SearchOutcome::Found) {
+  // Found, or stopped: the best formula so far with its rate, ready for "应用".
+  if (r.outcome != SearchOutcome::Failed && !r.formula.empty()) {
     e_ssgs->setText(QString::fromStdString(r.formula));
     e_ssgs->setCursorPosition(0);
     e_xdzql->setText(RateNumberText(r.rate));

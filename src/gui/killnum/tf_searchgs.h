@@ -28,8 +28,9 @@ class CandidateSettingsBox;
 
 // "公式搜索": tests random formulas of one shape on a stretch of history, on
 // every core, until one reaches the target rate. "开始搜索" starts and stops
-// the search; the window stays usable meanwhile. "应用" closes it with the
-// formula found in e_ssgs.
+// the search; the window stays usable meanwhile, its settings (the seed
+// too) locked. "应用" closes it with the formula in e_ssgs: the one found,
+// or after "停止搜索" the best one tested so far.
 class Tf_searchgs : public QDialog {
   Q_OBJECT
  public:
@@ -49,6 +50,8 @@ class Tf_searchgs : public QDialog {
 
   QString Found() const;
   bool Running() const;
+  // Candidates tested so far by the running search (as last reported).
+  int64_t Tested() const { return tested_.load(); }
   BackgroundJob& Job() { return *job_; }
 
  public slots:

@@ -65,7 +65,16 @@ DrawRangeBar::DrawRangeBar(const DrawTable& table, const RangeBarNames& names, Q
 }
 
 void DrawRangeBar::FillIssues() {
+  Refill(false);
+}
+
+void DrawRangeBar::FollowTable() {
+  Refill(true);
+}
+
+void DrawRangeBar::Refill(bool keepChoice) {
   const QSignalBlocker a(from_), b(to_), c(scroll_);
+  const QString from = from_->currentText(), to = to_->currentText();
   from_->clear();
   to_->clear();
   QStringList issues;
@@ -73,8 +82,12 @@ void DrawRangeBar::FillIssues() {
   for (const Draw& d : table_.Draws()) issues << QString::number(d.qs);
   from_->addItems(issues);
   to_->addItems(issues);
-  from_->setCurrentIndex(issues.isEmpty() ? -1 : DefaultRangeStart(table_.RecordCount()));
-  to_->setCurrentIndex(static_cast<int>(issues.size()) - 1);
+  const auto pick = [&](QComboBox* box, const QString& chosen, int fallback) {
+    const int kept = keepChoice ? box->findText(chosen) : -1;
+    box->setCurrentIndex(issues.isEmpty() ? -1 : kept >= 0 ? kept : fallback);
+  };
+  pick(from_, from, DefaultRangeStart(table_.RecordCount()));
+  pick(to_, to, static_cast<int>(issues.size()) - 1);
   scroll_->setRange(0, table_.RecordCount());
   scroll_->setValue(NearCountOfText(count_->currentText().toStdString(), table_.RecordCount()));
   if (self_->isChecked()) label_->setText(QStringLiteral("共%1期").arg(std::max(Range().count, 0)));

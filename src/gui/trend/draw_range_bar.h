@@ -37,6 +37,9 @@ class DrawRangeBar : public QWidget {
   // Fills the issue boxes with every issue (the one 100 before the last
   // and the last selected) and sets the scroll bar to the history; quiet.
   void FillIssues();
+  // The table's draws changed (a forecast written or deleted): the issue
+  // boxes list them again, keeping the chosen issues that remain; quiet.
+  void FollowTable();
   DrawRange Range() const;
   // The issue of the range's last draw (0 when none).
   int32_t LastIssue() const;
@@ -50,6 +53,7 @@ class DrawRangeBar : public QWidget {
   void CountEdited(const QString& text);
   void ScrollMoved(int position);
   void EnableFor(bool near);
+  void Refill(bool keepChoice);
 
   const DrawTable& table_;
   QRadioButton* near_ = nullptr;

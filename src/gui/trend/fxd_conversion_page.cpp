@@ -20,6 +20,7 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/trend/conversion_models.h"
+#include "gui/trend/text_grid.h"
 #include "history/draw_range.h"
 #include "history/draw_table.h"
 #include "trend/key_series.h"
@@ -34,13 +35,15 @@ QComboBox* Combo(QWidget* parent, const char* name) {
   return c;
 }
 
-QTableView* Grid(QWidget* parent, const char* name, QAbstractItemModel* model) {
-  auto* grid = new QTableView(parent);
+template <class View = QTableView>
+View* Grid(QWidget* parent, const char* name, QAbstractItemModel* model) {
+  auto* grid = new View(parent);
   grid->setObjectName(name);
   grid->setModel(model);
   grid->verticalHeader()->hide();
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
-  grid->horizontalHeader()->setStyleSheet(
+  // On the view, so that the header of frozen columns looks the same.
+  grid->setStyleSheet(
       QStringLiteral("QHeaderView::section { background-color: rgb(255,203,179); color: black; "
                      "border: 1px solid #c0c0c0; padding: 2px; }"));
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -97,7 +100,8 @@ QWidget* ConversionPage::BuildKillPage() {
   auto* layout = new QVBoxLayout(page);
   hiddenModel_ = new ConversionTableModel(this);
   killModel_ = new KillTableModel(this);
-  sg_shaccozhb1 = Grid(page, "sg_shaccozhb1", killModel_);
+  sg_shaccozhb1 = Grid<FrozenTableView>(page, "sg_shaccozhb1", killModel_);
+  sg_shaccozhb1->ShareWithFrozenPart();
   layout->addWidget(sg_shaccozhb1, 1);
   sg_zhb1sh = Grid(page, "sg_zhb1sh", hiddenModel_);
   sg_zhb1sh->hide();
@@ -307,6 +311,8 @@ void ConversionPage::SetKillColumnWidths() {
   sg_shaccozhb1->setColumnWidth(
       5, sg_shaccozhb1->fontMetrics().horizontalAdvance(QStringLiteral("是否正确")) + 16);
   sg_shaccozhb1->setColumnWidth(6, width);
+  // The issue and the numbers stay in view beside the wide kill columns.
+  sg_shaccozhb1->SetFrozenColumns(2);
 }
 
 void ConversionPage::BuildTable() {

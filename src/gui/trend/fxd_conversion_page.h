@@ -11,6 +11,8 @@ class QTableView;
 
 namespace dlt::gui {
 
+class FrozenTableView;
+
 class ConversionTableModel;
 class KillTableModel;
 struct ConversionRows;
@@ -60,7 +62,7 @@ class ConversionPage : public FxdPage {
   QComboBox* cb_zhb1sh_shwidth = nullptr;
   QPushButton* Button55 = nullptr;
   QProgressBar* pb_zhb1sh = nullptr;
-  QTableView* sg_shaccozhb1 = nullptr;
+  FrozenTableView* sg_shaccozhb1 = nullptr;
   QTableView* sg_zhb1sh = nullptr;  // the hidden conversion table of the kill range
   ConversionTableModel* hiddenModel_ = nullptr;
   KillTableModel* killModel_ = nullptr;

@@ -6,9 +6,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "common/numbers.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/trend/data_table_model.h"
+#include "gui/trend/text_grid.h"
 
 namespace dlt::gui {
 namespace {
@@ -33,7 +35,18 @@ const std::vector<WidthRule>& RulesOf(int tableNo) {
   return tableNo == 1 ? one : tableNo == 2 ? two : three;
 }
 
+// "冷号：01,02,...,N, 温号： 热号：", the longest text of the "下期冷温热号" columns.
+QString WidestClassesText(int numbers) {
+  QString text = QStringLiteral("冷号：");
+  for (int n = 1; n <= numbers; ++n) text += QString::fromStdString(TwoDigit(n)) + ',';
+  return text + QStringLiteral(" 温号： 热号：");
+}
+
 }  // namespace
+
+int DataTablesPage::FixedColumns(int tableNo) {
+  return tableNo == 1 ? 8 : 1;
+}
 
 DataTablesPage::DataTablesPage(FxdContext& fxd, QWidget* parent) : FxdPage(parent), fxd_(fxd) {
   auto* layout = new QVBoxLayout(this);
@@ -47,16 +60,18 @@ DataTablesPage::DataTablesPage(FxdContext& fxd, QWidget* parent) : FxdPage(paren
     auto* sheetLayout = new QVBoxLayout(sheet);
     sheetLayout->setContentsMargins(0, 0, 0, 0);
     models_[t] = new DataTableModel(fxd_.Table(), fxd_.app.env, t + 1, this);
-    grids_[t] = new QTableView(sheet);
+    grids_[t] = new FrozenTableView(sheet);
     grids_[t]->setObjectName(grids[t]);
     grids_[t]->setModel(models_[t]);
     grids_[t]->setItemDelegate(new DataTableDelegate(grids_[t]));
     grids_[t]->verticalHeader()->hide();
     grids_[t]->verticalHeader()->setDefaultSectionSize(grids_[t]->fontMetrics().height() + 8);
-    grids_[t]->horizontalHeader()->setStyleSheet(
+    // On the view, so that the header of its frozen columns looks the same.
+    grids_[t]->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: rgb(255,203,179); color: black; "
                        "border: 1px solid #c0c0c0; padding: 2px; }"));
     grids_[t]->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grids_[t]->ShareWithFrozenPart();
     sheetLayout->addWidget(grids_[t]);
     pages_->addTab(sheet, QStringLiteral("数据表%1").arg(t + 1));
   }
@@ -76,7 +91,7 @@ void DataTablesPage::Fill() {
 
 void DataTablesPage::FillTable(int tableNo) {
   DataTableModel* model = models_[tableNo - 1];
-  QTableView* grid = grids_[tableNo - 1];
+  FrozenTableView* grid = grids_[tableNo - 1];
   model->Reload();
   const QFontMetrics fm = grid->fontMetrics();
   for (int c = 0; c < model->columnCount(); ++c)
@@ -88,12 +103,15 @@ void DataTablesPage::FillTable(int tableNo) {
     for (int c = rule.first; c <= rule.last; ++c)
       grid->setColumnWidth(c, fm.horizontalAdvance(QString::fromUtf8(rule.sample)) + 12);
   if (tableNo == 3) {
-    const QString words = QStringLiteral("冷号： 温号： 热号：   ");
-    grid->setColumnWidth(5, fm.horizontalAdvance(QStringLiteral("01,").repeated(35) + words));
-    grid->setColumnWidth(10, fm.horizontalAdvance(QStringLiteral("01,").repeated(12) + words));
+    // Every number of the zone stands in one of the three lists: the widest
+    // text is all of them, measured as written (digits need not be alike).
+    grid->setColumnWidth(5, fm.horizontalAdvance(WidestClassesText(kFrontMax)) + 12);
+    grid->setColumnWidth(10, fm.horizontalAdvance(WidestClassesText(kBackMax)) + 12);
   }
-  // The last row selected and the first column after the fixed ones current.
-  const int firstFree = tableNo == 1 ? 8 : 1;
+  // The issue and the numbers stay in view while the other columns scroll;
+  // the last row selected and the first column after the fixed ones current.
+  const int firstFree = FixedColumns(tableNo);
+  grid->SetFrozenColumns(firstFree);
   if (model->rowCount() > 0) {
     grid->setCurrentIndex(model->index(model->rowCount() - 1, firstFree));
     grid->scrollToBottom();

@@ -3,11 +3,11 @@
 #include "gui/trend/fxd_context.h"
 
 class QTabWidget;
-class QTableView;
 
 namespace dlt::gui {
 
 class DataTableModel;
+class FrozenTableView;
 
 // "常规数据表": the three data tables in the inner pages "数据表1".."数据表3";
 // each fills when shown, "刷新" refills the active one.
@@ -17,7 +17,10 @@ class DataTablesPage : public FxdPage {
   explicit DataTablesPage(FxdContext& fxd, QWidget* parent = nullptr);
 
   void Fill() override;
-  QTableView* Table(int tableNo) const { return grids_[tableNo - 1]; }
+  FrozenTableView* Table(int tableNo) const { return grids_[tableNo - 1]; }
+  // The columns that stay in place: table 1 the issue and the seven numbers,
+  // the others the issue.
+  static int FixedColumns(int tableNo);
   QTabWidget* Pages() const { return pages_; }
 
  private:
@@ -25,7 +28,7 @@ class DataTablesPage : public FxdPage {
 
   FxdContext& fxd_;
   QTabWidget* pages_ = nullptr;
-  QTableView* grids_[3] = {};
+  FrozenTableView* grids_[3] = {};
   DataTableModel* models_[3] = {};
 };
 

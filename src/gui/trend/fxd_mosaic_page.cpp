@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "chart/tcoordinate.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
@@ -97,7 +98,7 @@ void MosaicPage::Fill() {
     if (QString::number(draws[i].qs) == start) first = static_cast<int>(i);
   const int count = std::abs(to_->currentIndex() - from_->currentIndex()) + 1;
   for (const MosaicRow& r : MosaicTable(draws, &fxd_.app.env, entries, first, count)) {
-    QStringList cells{QString::number(r.qs), QString::fromStdString(r.numbers)};
+    QStringList cells{QString::fromStdString(IssueText(r.qs)), QString::fromStdString(r.numbers)};
     for (const std::string& c : r.cells) cells << QString::fromStdString(c);
     rows.push_back(cells);
   }

@@ -21,7 +21,11 @@ bool JumpAnchor(DrawTable& table, const QString& text) {
 
 PagingBar::PagingBar(DrawTable& table, const PagingNames& names, std::function<int()> pageSize,
                      QWidget* parent)
-    : QWidget(parent), table_(table), pageSize_(std::move(pageSize)) {
+    : PagingBar([&table]() -> DrawTable& { return table; }, names, std::move(pageSize), parent) {}
+
+PagingBar::PagingBar(TableOf table, const PagingNames& names, std::function<int()> pageSize,
+                     QWidget* parent)
+    : QWidget(parent), table_(std::move(table)), pageSize_(std::move(pageSize)) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   if (*names.jumpButton) {
@@ -61,13 +65,13 @@ void PagingBar::Step(int delta) {
   if (move_)
     move_(delta);
   else
-    MoveAnchor(table_, delta);
+    MoveAnchor(table_(), delta);
   emit moved();
 }
 
 void PagingBar::Jump() {
   if (!edit_ || edit_->text().trimmed().isEmpty()) return;
-  JumpAnchor(table_, edit_->text());
+  JumpAnchor(table_(), edit_->text());
   emit moved();
 }
 

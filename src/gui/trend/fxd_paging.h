@@ -32,8 +32,13 @@ class PagingBar : public QWidget {
   Q_OBJECT
  public:
   using Move = std::function<void(int delta)>;
+  // The table whose cursor is paged, asked at every press (a page may read
+  // another table from one showing to the next).
+  using TableOf = std::function<DrawTable&()>;
 
   PagingBar(DrawTable& table, const PagingNames& names, std::function<int()> pageSize,
+            QWidget* parent = nullptr);
+  PagingBar(TableOf table, const PagingNames& names, std::function<int()> pageSize,
             QWidget* parent = nullptr);
   // Replaces the anchor moves (the omission-event pages page their events).
   void SetMove(Move move) { move_ = std::move(move); }
@@ -45,7 +50,7 @@ class PagingBar : public QWidget {
   void Step(int delta);
   void Jump();
 
-  DrawTable& table_;
+  TableOf table_;
   std::function<int()> pageSize_;
   Move move_;
   QLineEdit* edit_ = nullptr;

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTableView>
 
 #include "chart/page_window.h"
 #include "gui/app/app_context.h"
@@ -13,6 +15,14 @@
 #include "history/draw_table.h"
 
 namespace dlt::gui {
+namespace {
+
+void ScrollToTheRight(QWidget* window, const char* grid) {
+  if (auto* view = window->findChild<QTableView*>(grid))
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+}
+
+}  // namespace
 
 void TakeTrendPictures(AppContext& app, const QString& dir,
                        void (*save)(QWidget*, const QString&, const QString&),
@@ -27,11 +37,11 @@ void TakeTrendPictures(AppContext& app, const QString& dir,
   const struct {
     const char* sheet;
     const char* file;
-  } pages[] = {{"ts_zhyltb", "fxd_omission.png"},    {"ts_redfbd", "fxd_distribution.png"},
-               {"ts_cgd", "fxd_table1.png"},         {"ts_jhjcd", "fxd_lines.png"},
-               {"ts_jgd", "fxd_gaps.png"},           {"ts_extend", "fxd_extend.png"},
-               {"ts_zbzhxt", "fxd_shape_chart.png"}, {"ts_zhxtdb", "fxd_shape_table.png"},
-               {"ts_zbzhdb", "fxd_mosaic.png"}};
+  } pages[] = {{"ts_zhyltb", "fxd_omission.png"},      {"ts_redfbd", "fxd_distribution.png"},
+               {"ts_cgd", "fxd_table1.png"},           {"ts_jhjcd", "fxd_lines.png"},
+               {"ts_ylxl", "fxd_omission_series.png"}, {"ts_jgd", "fxd_gaps.png"},
+               {"ts_extend", "fxd_extend.png"},        {"ts_zbzhxt", "fxd_shape_chart.png"},
+               {"ts_zhxtdb", "fxd_shape_table.png"},   {"ts_zbzhdb", "fxd_mosaic.png"}};
   // A mosaic to show when the data folder has none of its own (nothing is written).
   if (auto* mosaic = w->findChild<MosaicPage*>("ts_zbzhdb"); mosaic && mosaic->Entries().isEmpty())
     mosaic->ShowEntries({QStringLiteral("z_hz 和值"), QStringLiteral("z_ac AC值"),
@@ -41,6 +51,9 @@ void TakeTrendPictures(AppContext& app, const QString& dir,
   for (const auto& p : pages) {
     w->ShowPage(QString::fromUtf8(p.sheet));
     settle(400);
+    // Data table 1 scrolled to its last columns: the issue and the numbers stay.
+    if (QString::fromUtf8(p.sheet) == QStringLiteral("ts_cgd")) ScrollToTheRight(w, "sg_cgsjb");
+    settle(200);
     save(w, dir, QString::fromUtf8(p.file));
   }
 
@@ -60,6 +73,8 @@ void TakeTrendPictures(AppContext& app, const QString& dir,
     inner->setCurrentIndex(0);
     if (auto* refresh = w->findChild<QPushButton*>("Button55")) refresh->click();
     settle(400);
+    ScrollToTheRight(w, "sg_shaccozhb1");
+    settle(200);
     save(w, dir, QStringLiteral("fxd_kills.png"));
   }
   w->ShowPage(QStringLiteral("ts_hns"));

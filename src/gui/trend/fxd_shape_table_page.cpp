@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "chart/tcoordinate.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/trend/fxd_derived_tools.h"
@@ -109,7 +110,7 @@ void ShapeTablePage::Fill() {
     if (QString::number(draws[i].qs) == start) first = static_cast<int>(i);
   const int count = RangeRows(from_->currentIndex(), to_->currentIndex());
   for (const ShapeTableRow& r : ShapeTable(draws, &fxd_.app.env, formulas, first, count)) {
-    QStringList cells{QString::number(r.qs), QString::fromStdString(r.numbers)};
+    QStringList cells{QString::fromStdString(IssueText(r.qs)), QString::fromStdString(r.numbers)};
     for (int32_t v : r.values) cells << QString::number(v);
     for (const std::string& s : r.shapes) cells << QString::fromStdString(s);
     rows.push_back(cells);

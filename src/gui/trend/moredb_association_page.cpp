@@ -11,7 +11,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "analysis/series_fill.h"
 #include "common/numbers.h"
 #include "common/text.h"
 #include "gui/analysis/analysis_handoff.h"
@@ -244,15 +243,14 @@ void AssociationPage::Confirm() {
 void AssociationPage::AnalyseColumn(int column) {
   const Association& a = model_->Result();
   if (IsIssueColumn(column, model_->Conditions())) return;
-  const std::vector<int32_t> values = AssociationColumn(app_.Table().Draws(), a, column);
-  if (values.empty()) return;
-  // The column is a series of its own: it goes to the analysis in memory,
-  // the history table stays as it is.
+  ColumnSeries rows = AssociationColumn(app_.Table().Draws(), a, column);
+  if (rows.values.empty()) return;
+  // The rows are a series of their own, labelled with their own issues; the
+  // history table stays as it is.
   AnalysisSeries s;
-  s.values = SeriesAtHistoryEnd(values, app_.Table().RecordCount());
-  const ValueRange range = AnalysisRange(values);
-  s.from = range.from;
-  s.to = range.to;
+  s.values = std::move(rows.values);
+  s.draws = std::move(rows.draws);
+  TakeRangeOfValues(s);
   s.caption = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
   s.modal = true;
   OpenIndicatorAnalysis(app_, this, s);

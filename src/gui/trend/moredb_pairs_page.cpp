@@ -12,6 +12,7 @@
 
 #include "common/numbers.h"
 #include "gui/app/app_context.h"
+#include "gui/app/tdm.h"
 #include "gui/trend/cell_look_delegate.h"
 #include "gui/trend/draw_range_bar.h"
 #include "history/draw_table.h"
@@ -74,6 +75,11 @@ PairsPage::PairsPage(AppContext& app, QWidget* parent) : QWidget(parent), app_(a
                              "cb_xsxk_from", "cb_xsxk_to", "l_xsxk"},
                             this);
   connect(range_, &DrawRangeBar::changed, this, &PairsPage::Fill);
+  if (app_.dm)
+    connect(app_.dm, &Tdm::tableChanged, this, [this] {
+      range_->FollowTable();
+      if (isVisible()) Fill();
+    });
   top->addWidget(range_);
   top->addSpacing(12);
   top->addWidget(new QLabel(QStringLiteral("相生：次数大于"), this));

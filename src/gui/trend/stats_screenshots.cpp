@@ -4,8 +4,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTableView>
 
 #include "chart/page_window.h"
+#include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
 #include "gui/trend/tf_bluefxd.h"
@@ -26,6 +28,14 @@ void TakeStatisticsPictures(AppContext& app, const QString& dir,
     tjq->Pages()->setCurrentIndex(1);
     settle(300);
     save(tjq, dir, "tjq_items.png");
+    // The repeated draws, when the history has any (else the page would say
+    // so in a message box, which the tour never waits on).
+    if (!app.Table().RepeatedFrontDraws().empty()) {
+      tjq->Pages()->setCurrentIndex(3);
+      if (auto* list = tjq->findChild<QAbstractButton*>("Button1")) list->click();
+      settle(300);
+      save(tjq, dir, "tjq_repeats.png");
+    }
     tjq->hide();
   }
   if (auto* more = app.windows->Get<Tf_moredb>()) {
@@ -40,6 +50,16 @@ void TakeStatisticsPictures(AppContext& app, const QString& dir,
     more->findChild<QAbstractButton*>("b_glfx_ok")->click();
     settle(400);
     save(more, dir, "moredb_association.png");
+    // The sums of the next draws analysed over those draws alone.
+    auto* grid = more->findChild<QTableView*>("sg_glfx");
+    auto* analysis = app.windows->Get<Tf_zbpxz>();
+    if (grid && analysis && grid->model()->rowCount() > 0) {
+      emit grid->doubleClicked(grid->model()->index(0, 17));
+      analysis->resize(1180, 760);
+      settle(500);
+      save(analysis, dir, "zbpxz_column.png");
+      analysis->hide();
+    }
     more->Pages()->setCurrentIndex(2);
     settle(400);
     save(more, dir, "moredb_pairs.png");

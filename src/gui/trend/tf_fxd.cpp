@@ -247,6 +247,7 @@ void Tf_fxd::ForecastChanged() {
   front_->SyncForecastItem();
   tail_->SyncForecastItem();
   front_->Fill();
+  if (app_.dm) app_.dm->TableChanged();
 }
 
 }  // namespace dlt::gui

@@ -103,8 +103,15 @@ Tf_tjq::Tf_tjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   PageControl2->addTab(BuildRepeatPage(), QStringLiteral("历史五个主号完全相同记录"));
   layout->addWidget(PageControl2, 1);
 
-  // The cold/hot dialog classifies the lists again; the labels follow.
-  if (app_.dm) connect(app_.dm, &Tdm::coldHotChanged, this, &Tf_tjq::ShowColdHot);
+  // The cold/hot dialog classifies the lists again; the labels follow. A
+  // forecast written or deleted elsewhere changes the issues on offer.
+  if (app_.dm) {
+    connect(app_.dm, &Tdm::coldHotChanged, this, &Tf_tjq::ShowColdHot);
+    connect(app_.dm, &Tdm::tableChanged, this, [this] {
+      range_->FollowTable();
+      if (isVisible()) Start();
+    });
+  }
 }
 
 QWidget* Tf_tjq::BuildBarPage() {
@@ -213,7 +220,9 @@ QWidget* Tf_tjq::BuildRepeatPage() {
   row->addStretch();
   layout->addLayout(row);
   repeats_ = new QStandardItemModel(0, 6, page);
-  repeats_->setHorizontalHeaderLabels({"qs", "red1", "red2", "red3", "red4", "red5"});
+  repeats_->setHorizontalHeaderLabels({QStringLiteral("期数"), QStringLiteral("主号一"),
+                                       QStringLiteral("主号二"), QStringLiteral("主号三"),
+                                       QStringLiteral("主号四"), QStringLiteral("主号五")});
   DBGrid1 = new QTableView(page);
   DBGrid1->setObjectName("DBGrid1");
   DBGrid1->setModel(repeats_);
@@ -278,7 +287,8 @@ void Tf_tjq::ListRepeats() {
   repeats_->removeRows(0, repeats_->rowCount());
   for (const Draw& d : draws) {
     QList<QStandardItem*> row{new QStandardItem(QString::number(d.qs))};
-    for (int n : d.front) row << new QStandardItem(QString::number(n));
+    for (int n : d.front) row << new QStandardItem(QString::fromStdString(TwoDigit(n)));
+    for (QStandardItem* cell : row) cell->setTextAlignment(Qt::AlignCenter);
     repeats_->appendRow(row);
   }
   if (draws.empty()) app_.shell.Inform(this, QStringLiteral("历史数据中尚未发现完全重复的记录"));

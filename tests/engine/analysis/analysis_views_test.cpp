@@ -63,6 +63,37 @@ TEST(Segments, LengthsOfTheNewestSegmentAndTheStatistics) {
         << SegmentStatisticTexts()[static_cast<int>(s.statistic)];
 }
 
+// Twenty segments on a narrow picture: the newest draw labels (the forecast
+// record as "预测区") thinned so that none runs into the next, each with its
+// "(共N期)" under it, and the largest value's label clear of the title.
+TEST(Segments, TheChartLabelsFitAndNameTheForecast) {
+  std::vector<Draw> draws = Numbered(100);
+  draws.back().qs = kForecastQs;
+  std::vector<int32_t> series(100);
+  for (int i = 0; i < 100; ++i) series[i] = (i * 7) % 13;
+  const auto segments = ComputeSegments(draws, series, 5, 1, SegmentStatistic::Sum);
+  const FixedTextMetrics metrics(7, 14);
+  const Chart chart = SegmentChart(segments, "区段总和", 600, 400, metrics);
+  const ChartPanel& p = chart.panels.at(0);
+  const double axis = p.coord.originY + 5;
+  std::vector<ChartText> issues, lengths;
+  std::optional<ChartText> title;
+  for (const ChartText& t : p.ItemsOf<ChartText>()) {
+    if (t.at.y == axis) issues.push_back(t);
+    if (t.text.starts_with("(共")) lengths.push_back(t);
+    if (t.text == "区段总和") title = t;
+  }
+  ASSERT_GE(issues.size(), 2u);
+  EXPECT_LT(issues.size(), 20u);
+  EXPECT_EQ(issues.back().text, "预测区");
+  EXPECT_EQ(lengths.size(), issues.size());
+  for (size_t i = 1; i < issues.size(); ++i)
+    EXPECT_GE(issues[i].at.x - issues[i - 1].at.x, metrics.Width("2010099") + 4);
+  ASSERT_TRUE(title);
+  for (const ChartDisc& d : p.ItemsOf<ChartDisc>())
+    EXPECT_GE(d.centre.y - 5 - metrics.Height("0"), title->at.y + metrics.Height("0"));
+}
+
 TEST(RunChart, BaseSeriesRangesAndThresholds) {
   const std::vector<int32_t> series = {12, 15, 12, 30, 30};
   struct Case {

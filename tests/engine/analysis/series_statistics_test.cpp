@@ -42,6 +42,15 @@ TEST(SeriesFill, ValuesErrorsAndTheRefusedRange) {
   EXPECT_GT(broken.error.size(), std::string("公式有误:").size());
   EXPECT_TRUE(broken.values.empty());
 
+  // A misspelt name would read -999 at every draw: refused before any draw,
+  // with the message of every formula entry.
+  for (const char* text : {"foo", " z_hz+foo "}) {
+    const SeriesFill misspelt = FillSeries(HistoryOf(draws, env), text);
+    EXPECT_EQ(misspelt.error, "公式有误:foo指标不存在") << text;
+    EXPECT_EQ(misspelt.errorIndex, -1) << text;
+    EXPECT_TRUE(misspelt.values.empty());
+  }
+
   // A negative value and one above 1000 are refused at the draw they appear.
   struct Case {
     const char* formula;

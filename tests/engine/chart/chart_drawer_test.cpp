@@ -5,6 +5,8 @@
 #include "chart/chart_builder.h"
 #include "chart/indicator_panel.h"
 #include "support/test_support.h"
+#include "trend/framed_charts.h"
+#include "trend/indicator_chart.h"
 
 namespace dlt {
 namespace {
@@ -127,6 +129,103 @@ TEST(ChartDrawer, IndicatorPanelPlacesAxesPointsAndForecastBox) {
   setup.values.resize(10);
   EXPECT_TRUE(IndicatorPanel(setup, metrics).ItemsOf<ChartBox>().empty());
   EXPECT_EQ(IndicatorPanel(setup, metrics).coord.xLabels.size(), 6u);
+}
+
+// Values past the catalogue range (an omission of 319 against 0..150)
+// widen the axis on that side: every point lies inside the plot area.
+TEST(ChartDrawer, TheAxisHoldsEveryValueShown) {
+  const std::vector<Draw> draws = test::RandomHistory(40);
+  const FixedTextMetrics metrics(7, 14);
+  IndicatorPanelSetup setup;
+  setup.draws = draws;
+  setup.anchor = 0;
+  setup.span = 36;
+  setup.values = {3, 319, 150, std::nullopt, 304, 0};
+  setup.min = 0;
+  setup.max = 150;
+  setup.width = 800;
+  setup.height = 400;
+  const ChartPanel p = IndicatorPanel(setup, metrics);
+  const tcoordinate& c = p.coord;
+  EXPECT_EQ(c.yMin, 0);
+  EXPECT_GE(c.yMax, 3190);
+  for (const ChartDisc& d : p.ItemsOf<ChartDisc>()) {
+    EXPECT_LE(d.centre.y, c.originY);
+    EXPECT_GE(d.centre.y, c.originY - c.plotHeight);
+  }
+  // Within the range the catalogue's axis stays; below it the axis widens down.
+  EXPECT_EQ(RangeHolding(0, 150, {3, 150, std::nullopt}), (AxisRange{0, 150}));
+  EXPECT_EQ(RangeHolding(15, 165, {12, 100}), (AxisRange{12, 165}));
+  EXPECT_EQ(RangeHolding(0, 150, {319, 304}), (AxisRange{0, 319}));
+}
+
+// The fixed axes of "离中量" widen in whole steps where a draw passes them:
+// 01 02 03 04 35 varies by 144%, 01..05 has the mean 3 (below 4..32).
+TEST(ChartDrawer, DispersionAxesHoldEveryDraw) {
+  const std::vector<Draw> draws = {test::MakeDraw(2009001, {1, 2, 3, 4, 35}, {1, 2}),
+                                   test::MakeDraw(2009002, {1, 2, 3, 4, 5}, {1, 2}),
+                                   test::MakeDraw(2009003, {10, 15, 20, 25, 30}, {1, 2})};
+  TrendPage page;
+  page.draws = draws;
+  page.span = 36;
+  page.width = 800;
+  page.height = 400;
+  const FixedTextMetrics metrics(7, 14);
+  const struct {
+    DispersionKind kind;
+    int32_t yMin, yMax;
+    const char* firstLabel;
+  } cases[] = {{DispersionKind::Mean, 0, 32, "4"},
+               {DispersionKind::StandardDeviation, 10, 210, "3"},
+               {DispersionKind::Variation, 0, 150, "10"}};
+  for (const auto& k : cases) {
+    const Chart chart = DispersionChart(page, k.kind, metrics);
+    const tcoordinate& c = chart.panels.at(0).coord;
+    EXPECT_EQ(c.yMin, k.yMin);
+    EXPECT_EQ(c.yMax, k.yMax);
+    EXPECT_EQ(c.yLabels.front(), k.firstLabel);
+    EXPECT_EQ(static_cast<int>(c.yLabels.size()), (k.yMax - k.yMin) / c.yMajorUnits);
+    for (const ChartDisc& d : chart.panels[0].ItemsOf<ChartDisc>()) {
+      EXPECT_LE(d.centre.y, c.originY + 1e-9);
+      EXPECT_GE(d.centre.y, c.originY - c.plotHeight - 1e-9);
+    }
+  }
+}
+
+// Issue labels that would run together are thinned evenly, the last one
+// kept, and their second line with them.
+TEST(ChartDrawer, XLabelsNeverRunTogether) {
+  EXPECT_EQ(LabelStride(60, 49), 1);
+  EXPECT_EQ(LabelStride(30, 49), 2);
+  EXPECT_EQ(LabelStride(10, 49), 6);
+  EXPECT_EQ(LabelStride(0, 49), 1);
+  const FixedTextMetrics metrics(7, 14);
+  ChartPanel panel;
+  tcoordinate& c = panel.coord;
+  c.originX = 30;
+  c.originY = 200;
+  c.plotWidth = 36 * 20;  // 20 pixels a label, "2024" 28 wide
+  c.plotHeight = 150;
+  c.xFirst = 0;
+  c.xLast = 37;
+  c.xMajorUnits = c.xMinorUnits = 1;
+  c.yMax = 10;
+  for (int k = 0; k < 36; ++k) {
+    c.xLabels.push_back(k == 35 ? "预测区" : "2024");
+    c.xLabels2.push_back(k == 35 ? "" : std::to_string(100 + k));
+  }
+  AddAxes(panel, metrics);
+  std::vector<ChartText> first, second;
+  for (const ChartText& t : panel.ItemsOf<ChartText>())
+    (t.at.y == c.originY + 5 ? first : second).push_back(t);
+  // "预测区" is 42 wide: every third label.
+  ASSERT_EQ(first.size(), 12u);
+  EXPECT_EQ(first.back().text, "预测区");
+  for (size_t i = 1; i < first.size(); ++i)
+    EXPECT_GE(first[i].at.x - first[i - 1].at.x, metrics.Width("预测区") + 4);
+  ASSERT_EQ(second.size(), 11u);
+  EXPECT_EQ(second.back().text, "132");
+  EXPECT_EQ(second.back().at.x, first[first.size() - 2].at.x);
 }
 
 TEST(ChartDrawer, EmptyAndRangelessPanelsStayFinite) {

@@ -41,6 +41,24 @@ TEST(FormulaCheck, RefusesWhatCanNeverBeComputed) {
   EXPECT_EQ(CheckFormula("z_hz"), std::nullopt);
 }
 
+// Where a key or a formula is taken: a key as written passes even when it
+// holds operator characters; the text is checked as it is evaluated.
+TEST(FormulaCheck, AnExpressionIsAKeyAsWrittenOrASoundFormula) {
+  const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
+      {"z_hz", std::nullopt},
+      {" z_hz\t", std::nullopt},
+      {"c_cz_-1", std::nullopt},
+      {"[-1]z_hw%10", std::nullopt},
+      {"foo", "公式有误:foo指标不存在"},
+      {" foo ", "公式有误:foo指标不存在"},
+      {"z_hw+Z_HW", "公式有误:Z_HW指标不存在"},
+      {"foo(1)", std::string("公式有误:foo") + msg::kUnknownFunctionSuffix},
+      {"", std::string("公式有误:") + msg::kEmpty},
+  };
+  for (const auto& [text, message] : cases) EXPECT_EQ(CheckExpression(text), message) << text;
+  EXPECT_EQ(ExpressionProblem("z_hz+foo"), "foo指标不存在");
+}
+
 // Any Unicode blank is a blank to the language itself, not part of a name
 // that would read -999.
 TEST(FormulaCheck, EveryBlankIsABlankWhenEvaluated) {

@@ -205,6 +205,16 @@ TEST_F(DrawTableTest, RepeatedFrontNumbersQuery) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].qs, 2009001);
   EXPECT_EQ(rows[1].qs, 2009003);
+
+  // A set drawn three times lists each draw once; the draws of one set stand
+  // together, the sets by their numbers; the forecast record is no draw.
+  t.AppendDraw(MakeDraw(2009004, {1, 2, 3, 4, 6}, {5, 6}));
+  t.AppendDraw(MakeDraw(2009005, {1, 2, 3, 4, 5}, {7, 8}));
+  t.WriteForecast(MakeDraw(0, {9, 10, 11, 12, 13}, {1, 2}));
+  t.AppendDraw(MakeDraw(2009006, {9, 10, 11, 12, 13}, {1, 2}));
+  std::vector<int32_t> issues;
+  for (const Draw& d : t.RepeatedFrontDraws()) issues.push_back(d.qs);
+  EXPECT_EQ(issues, (std::vector<int32_t>{2009001, 2009003, 2009005, 2009002, 2009004}));
 }
 
 TEST_F(DrawTableTest, MemoryHistoryHoldsTheNewest3000AndStopsAtReservedNumbers) {

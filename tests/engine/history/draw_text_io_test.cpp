@@ -63,7 +63,8 @@ TEST(DrawImport, ReadsCsvWithHeaderTwoDigitYearsAndExtraColumns) {
   EXPECT_EQ(parsed.draws[0], MakeDraw(2007001, {22, 24, 29, 31, 35}, {4, 11}));
   EXPECT_EQ(parsed.draws[1].qs, 2007002);
 
-  auto tabbed = ParseDrawLines({"期号\t红1\t红2\t红3\t红4\t红5\t蓝1\t蓝2", "07003\t3\t4\t18\t23\t32\t6\t1"});
+  auto tabbed =
+      ParseDrawLines({"期号\t红1\t红2\t红3\t红4\t红5\t蓝1\t蓝2", "07003\t3\t4\t18\t23\t32\t6\t1"});
   ASSERT_TRUE(tabbed.ok()) << tabbed.error;
   EXPECT_EQ(tabbed.draws[0], MakeDraw(2007003, {3, 4, 18, 23, 32}, {1, 6}));
 }
@@ -92,10 +93,10 @@ TEST(DrawImport, DoubtfulFilesAreRefusedNamingTheLine) {
       {{"0 0 0 0 0 0 0 0"}, "文件中没有开奖数据"},
       {{"0 0 0 0 0 0 0 0", a}, "第1行: 期数为0的行之后还有数据(期数0表示文件结束)"},
       {{a, "0", "", b}, "第2行: 期数为0的行之后还有数据(期数0表示文件结束)"},
-      {{a + " 07"}, "第1行: 每行应有八个整数, 这一行有9个"},
+      {{a, b + " 07"}, "第2行: 这一行有9列, 其他各行有8列"},
       {{a, b, "2009001 01 02 03 04 06 01 02"}, "第3行: 期数2009001重复, 号码与前面的不同"},
-      {{"-5 01 02 03 04 05 01 02"}, "第1行: 期数不能是负数: -5"},
-      {{"2009001 -3 02 03 04 05 01 02"}, "第1行: 主号一不能是负数: -3"},
+      {{"-5 01 02 03 04 05 01 02"}, "第1行第1列: 期数不能是负数: -5"},
+      {{"2009001 -3 02 03 04 05 01 02"}, "第1行第2列: 主号一不能是负数: -3"},
       {{"9999999 01 02 03 04 05 01 02"}, "第1行: 期数9999999留作预测区, 不能用于开奖数据"},
   };
   for (const auto& [lines, error] : cases) {

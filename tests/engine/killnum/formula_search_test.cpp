@@ -72,16 +72,27 @@ TEST(SearchCandidate, CoefficientsDependOnSeedAndIndexOnly) {
   for (int32_t v : a) EXPECT_TRUE(v >= 0 && v < 100);
 }
 
-SearchSettings PairSearch(int lookback, double from, double to) {
+// Candidates of z_hw over 1..10 tested on the draws start..end.
+SearchSettings SearchOver(int start, int end, int lookback, double from, double to, uint64_t seed,
+                          int64_t candidates) {
   SearchSettings s;
   s.setup.shape = {"z_hw", lookback, 1, 10};
-  s.setup.start = 0;
-  s.setup.end = 99;
+  s.setup.start = start;
+  s.setup.end = end;
   s.targetFrom = from;
   s.targetTo = to;
-  s.seed = 3;
-  s.maxCandidates = 600;
+  s.seed = seed;
+  s.maxCandidates = candidates;
   return s;
+}
+
+SearchSettings PairSearch(int lookback, double from, double to) {
+  return SearchOver(0, 99, lookback, from, to, 3, 600);
+}
+
+// Draws 150..249 of a random history.
+SearchSettings RandomSearch(int lookback, double targetFrom, uint64_t seed, int64_t candidates) {
+  return SearchOver(150, 249, lookback, targetFrom, 100, seed, candidates);
 }
 
 // Every number 1..10 is drawn in 20 of the 100 draws, so every constant
@@ -111,14 +122,8 @@ TEST(FormulaSearch, TargetBoundsAreInclusive) {
 // whether values come from the text or the coefficients.
 TEST(FormulaSearch, ResultIsTheFirstAcceptedCandidateOfTheSeed) {
   const KillHistory h = HistoryOf(test::RandomHistory(300, 4));
-  SearchSettings s;
-  s.setup.shape = {"z_hw", 6, 1, 10};
-  s.setup.start = 150;
-  s.setup.end = 249;
-  s.targetFrom = 88;
+  SearchSettings s = RandomSearch(6, 88, 2024, 100000);
   s.maxWrong = 2;
-  s.seed = 2024;
-  s.maxCandidates = 100000;
   s.threads = 1;
   const SearchResult one = SearchFormula(h, s);
   ASSERT_EQ(one.outcome, SearchOutcome::Found);
@@ -142,6 +147,42 @@ TEST(FormulaSearch, ResultIsTheFirstAcceptedCandidateOfTheSeed) {
   EXPECT_EQ(one.tested, one.candidateIndex + 1);
 }
 
+// A search that ends without a hit still offers its best candidate, the
+// earliest of the best rate, whatever the threads.
+TEST(FormulaSearch, WithoutAHitTheBestCandidateTestedIsKept) {
+  const KillHistory h = HistoryOf(test::RandomHistory(300, 4));
+  SearchSettings s = RandomSearch(3, 100.5, 11, 700);
+  s.targetTo = 101;
+  std::string error;
+  const auto tester = CandidateTester::Make(h, s.setup, &error);
+  std::vector<int32_t> c(4);
+  int64_t best = -1;
+  double bestRate = -1;
+  for (int64_t i = 0; i < s.maxCandidates; ++i) {
+    CandidateCoefficients(s.seed, i, c);
+    const double rate = tester->Test(c, {}).Rate();
+    if (rate > bestRate) {
+      bestRate = rate;
+      best = i;
+    }
+  }
+  for (int threads : {1, 2, 5}) {
+    s.threads = threads;
+    const SearchResult r = SearchFormula(h, s);
+    EXPECT_EQ(r.outcome, SearchOutcome::Exhausted);
+    EXPECT_EQ(r.candidateIndex, best) << threads;
+    EXPECT_EQ(r.rate, bestRate);
+    CandidateCoefficients(s.seed, best, c);
+    EXPECT_EQ(r.formula, CandidateText(s.setup.shape, c));
+  }
+  // Cancelled before any candidate: nothing to offer.
+  std::atomic<bool> cancel{true};
+  s.maxCandidates = 0;
+  const SearchResult none = SearchFormula(h, s, {}, &cancel);
+  EXPECT_EQ(none.outcome, SearchOutcome::Cancelled);
+  EXPECT_TRUE(none.formula.empty());
+}
+
 TEST(FormulaSearch, StopsWithAMessageInsteadOfRunningForever) {
   const KillHistory h = HistoryOf(test::PairDraws(100));
   SearchSettings bad = PairSearch(6, 80, 100);
@@ -156,6 +197,8 @@ TEST(FormulaSearch, StopsWithAMessageInsteadOfRunningForever) {
   const SearchResult r = SearchFormula(h, custom);
   EXPECT_EQ(r.outcome, SearchOutcome::Failed);
   EXPECT_EQ(r.error, "公式有误:除数不能为零");
+  custom.setup.customIndicator = "z_hwx";  // would read -999: every candidate would hold
+  EXPECT_EQ(SearchFormula(h, custom).error, "公式有误:z_hwx指标不存在");
 
   SearchSettings never = PairSearch(6, 101, 102);
   never.maxCandidates = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/killnum/killnum_test_support.h"
+#include "formula/formula_messages.h"
 #include "history/draw_table.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"
@@ -101,7 +102,8 @@ TEST(KillAnalysis, AFailingFormulaIsReportedOnceAndNeverHolds) {
   const std::vector<std::string> f = {"7", "foo(1)", "9/0"};
   const KillAnalysis a = AnalyseScheme(h, {}, f, 0);
   EXPECT_EQ(a.successes, (std::vector<int>{3, 0, 0}));
-  EXPECT_EQ(a.FaultMessage(), "第2条公式有误：foo函数不存在");
+  // Of several failing formulas the last one filled is told.
+  EXPECT_EQ(a.FaultMessage(), std::string("第3条公式有误：") + formula_messages::kDivisionByZero);
   for (const KillRow& r : a.rows) {
     EXPECT_EQ(r.cells[1].value, -1);
     EXPECT_FALSE(r.cells[1].held);
@@ -110,6 +112,42 @@ TEST(KillAnalysis, AFailingFormulaIsReportedOnceAndNeverHolds) {
   EXPECT_EQ(a.rows[0].wrongSlots, (std::vector<int>{2, 3}));
   EXPECT_TRUE(a.rows[0].wrongNumbers.empty());
   EXPECT_EQ(BuildKillGrid(a, h)[1].cells[4].text, "-1");
+}
+
+// A misspelt name reads -999, a number never drawn: without the check it
+// held on every row (100%).
+TEST(KillAnalysis, AMisspeltNameNeverHolds) {
+  const KillHistory h = HistoryOf(ThreeDraws());
+  const std::vector<std::string> f = {"[-1]z_hw", "foo", "9"};
+  for (KillKind kind : {KillKind::FrontKill, KillKind::BackKill}) {
+    KillTarget target;
+    target.kind = kind;
+    const KillAnalysis a = AnalyseScheme(h, target, f, 0);
+    EXPECT_EQ(a.successes[1], 0);
+    EXPECT_EQ(a.successes[2], 3);
+    EXPECT_EQ(a.FaultMessage(), "第2条公式有误：foo指标不存在");
+    EXPECT_EQ(a.Prediction().cells[1].value, -1);
+    EXPECT_EQ(RowNumbers(a, a.Prediction()), (std::vector<int32_t>{2, 9}));  // 82 % 10, 9
+  }
+  // The custom kill's own indicator misspelt: nothing can be judged held.
+  KillTarget custom{KillKind::Custom, "z_hzz", 0, 9};
+  const KillAnalysis c = AnalyseScheme(h, custom, f, 0);
+  EXPECT_EQ(c.indicatorError, "z_hzz指标不存在");
+  EXPECT_EQ(c.successes, (std::vector<int>{0, 0, 0}));
+}
+
+// Failures met in the order the grid fills: the last row's last failing slot.
+TEST(KillAnalysis, TheLastFailureMetIsTold) {
+  const KillHistory h = HistoryOf(ThreeDraws());
+  // 9/(z_num1-1) fails where z_num1 is 1 (the first draw only); 9/(z_num1-2)
+  // where it is 2 (the second draw): the later row wins over the lower slot.
+  const std::vector<std::string> f = {"9/(z_num1-2)", "9/(z_num1-1)", "5"};
+  const KillAnalysis a = AnalyseScheme(h, {}, f, 0);
+  ASSERT_TRUE(a.fault);
+  EXPECT_EQ(a.fault->slot, 1);
+  EXPECT_EQ(a.successes, (std::vector<int>{2, 2, 1}));
+  const std::vector<std::string> g = {"9/(z_num1-1)", "9/(z_num1-1)", "5"};
+  EXPECT_EQ(AnalyseScheme(h, {}, g, 0).fault->slot, 2);
 }
 
 TEST(KillAnalysis, BankersHoldWhenDrawnAndCustomKillsWhenTheValueDiffers) {

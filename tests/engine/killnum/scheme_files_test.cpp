@@ -74,6 +74,17 @@ TEST(SchemeFiles, CustomKillSetsAndFormulaSets) {
   WriteBytes(set1, "z_num1\r\n\r\n  \r\n[-1]z_num2\r\n");
   EXPECT_EQ(*LoadFormulaSet(set1), (std::vector<std::string>{"z_num1", "[-1]z_num2"}));
 
+  // A misspelt name refuses the file; its line is counted with the blank ones.
+  WriteBytes(set1, "z_num1\r\n\r\nz_num1+foo\r\n[-1]z_num2\r\n");
+  EXPECT_FALSE(LoadFormulaSet(set1, &error));
+  EXPECT_EQ(error, "第3行: 公式有误:foo指标不存在");
+  WriteBytes(scs, "z_hz\r\n0\r\n9\r\n[-1]z_hw\r\n\r\n[-1]Z_HW\r\n");
+  EXPECT_FALSE(LoadCustomKillSet(scs, &error));
+  EXPECT_EQ(error, "第6行: 公式有误:Z_HW指标不存在");
+  WriteBytes(scs, "zhz\r\n0\r\n9\r\n");
+  EXPECT_FALSE(LoadCustomKillSet(scs, &error));
+  EXPECT_EQ(error, "第1行: 公式有误:zhz指标不存在");
+
   EXPECT_EQ(WithExtension("a", ".scs"), "a.scs");
   EXPECT_EQ(WithExtension("a.scs.bak", ".scs"), "a.scs.bak");
 }

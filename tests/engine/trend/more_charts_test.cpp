@@ -123,9 +123,29 @@ TEST(Association, FiltersByPositionDigitAndIndicator) {
   EXPECT_EQ(AssociationCell(draws, a.rows[0], 1, 10), "01");
   EXPECT_EQ(AssociationCell(draws, a.rows[0], 1, 17), "15");
   EXPECT_EQ(AssociationCell(draws, a.rows[4], 1, 17), "");
-  EXPECT_EQ(AssociationColumn(draws, a, 8), (std::vector<int32_t>{100, 15, 76, 45, 62}));
-  EXPECT_EQ(AssociationColumn(draws, a, 17), (std::vector<int32_t>{15, 76, 45, 62}));
-  EXPECT_TRUE(AssociationColumn(draws, a, 9).empty());  // the issue column
+  const auto issues = [](const ColumnSeries& c) {
+    std::vector<int32_t> qs;
+    for (const Draw& d : c.draws) qs.push_back(d.qs);
+    return qs;
+  };
+  const ColumnSeries own = AssociationColumn(draws, a, 8);
+  EXPECT_EQ(own.values, (std::vector<int32_t>{100, 15, 76, 45, 62}));
+  EXPECT_EQ(issues(own), (std::vector<int32_t>{2009001, 2009002, 2009003, 2009004, 2009005}));
+  const ColumnSeries following = AssociationColumn(draws, a, 17);
+  EXPECT_EQ(following.values, (std::vector<int32_t>{15, 76, 45, 62}));
+  EXPECT_EQ(issues(following), (std::vector<int32_t>{2009002, 2009003, 2009004, 2009005}));
+  EXPECT_TRUE(AssociationColumn(draws, a, 9).values.empty());  // the issue column
+
+  // Rows apart in the history: each value keeps its own row's issue, and
+  // the series is as long as the rows.
+  sums.conditions = {{"z_hz", {15, 45}}};
+  const Association apart = ComputeAssociation(history, sums);
+  const ColumnSeries after = AssociationColumn(draws, apart, 17);
+  EXPECT_EQ(after.values, (std::vector<int32_t>{76, 62}));
+  EXPECT_EQ(issues(after), (std::vector<int32_t>{2009003, 2009005}));
+  const ColumnSeries second = AssociationColumn(draws, apart, 2);
+  EXPECT_EQ(issues(second), (std::vector<int32_t>{2009002, 2009004}));
+  EXPECT_EQ(second.values, (std::vector<int32_t>{draws[1].front[1], draws[3].front[1]}));
 }
 
 TEST(Association, DrawsWhereAFormulaFailsAreLeftOut) {
@@ -142,6 +162,11 @@ TEST(Association, DrawsWhereAFormulaFailsAreLeftOut) {
   const Association none = ComputeAssociation({draws, nullptr, &env}, s);
   EXPECT_TRUE(none.rows.empty());
   EXPECT_FALSE(none.error.empty());
+  // A misspelt name reads -999 everywhere: refused, not listed as a value.
+  s.conditions = {{"z_num1", {}}, {"z_hz+foo", {}}};
+  const Association misspelt = ComputeAssociation({draws, nullptr, &env}, s);
+  EXPECT_TRUE(misspelt.rows.empty());
+  EXPECT_EQ(misspelt.error, "foo指标不存在");
 }
 
 TEST(PairMatrix, CountsAndLists) {

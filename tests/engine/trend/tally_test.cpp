@@ -2,6 +2,8 @@
 // the item tallies and the bar chart.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "history/draw_range.h"
 #include "support/test_support.h"
 #include "trend/item_tally.h"
@@ -149,6 +151,69 @@ TEST(NumberBarChart, SlotsFollowTheChosenOrder) {
   }
   EXPECT_EQ(red, 36);
   EXPECT_EQ(blue, 1);
+}
+
+// Every bar inside the picture, the last one right of its tick too; the
+// two numbers of a slot apart even when equal.
+TEST(NumberBarChart, BarsStayInThePictureAndNumbersApart) {
+  const NumberTally t = TallyNumbers(HandDraws(), NearRange(3, 3));
+  FixedTextMetrics metrics;
+  for (const bool back : {false, true}) {
+    NumberBarSetup setup{
+        back ? &t.back : &t.front, back ? 12 : 35, BarOrder::ByNumber, true, true, 900, 400};
+    const Chart chart = NumberBarChart(setup, metrics);
+    for (const ChartBox& b : chart.panels[0].ItemsOf<ChartBox>()) {
+      EXPECT_GE(b.x, 0) << back;
+      EXPECT_LE(b.x + b.width, setup.width - 10) << back;
+    }
+    // The texts over the bars: the count ends left of the tick, the
+    // omission starts right of it.
+    // (12 of the front and 5 of the back: drawn once, missing one draw.)
+    const auto texts = chart.panels[0].ItemsOf<ChartText>();
+    int equal = 0;
+    for (const ChartText& count : texts) {
+      if (count.h != HAlign::Right) continue;
+      for (const ChartText& omission : texts)
+        if (omission.h == HAlign::Left && omission.at.y == count.at.y &&
+            std::abs(omission.at.x - count.at.x) < 10) {
+          ++equal;
+          EXPECT_GE(omission.at.x - count.at.x, 4) << count.text << " " << omission.text;
+        }
+    }
+    EXPECT_GT(equal, 0) << back;
+  }
+}
+
+// Equal values in every slot: the blue number of one slot and the red one of
+// the next would sit at the same height a hair apart ("1111"). Every two
+// numbers keep a digit's width apart or stand one above the other (the
+// picture as wide as the window's).
+TEST(NumberBarChart, NeighbouringNumbersNeverTouch) {
+  FixedTextMetrics metrics;
+  for (const int32_t value : {7, 11, 123}) {
+    ZoneTally zone;
+    for (int n = 1; n <= 35; ++n) zone.byNumber.push_back({n, value, value});
+    const NumberBarSetup setup{&zone, 35, BarOrder::ByNumber, true, true, 1300, 400};
+    const Chart chart = NumberBarChart(setup, metrics);
+    std::vector<std::array<double, 4>> boxes;  // left, right, top, bottom
+    for (const ChartText& t : chart.panels[0].ItemsOf<ChartText>()) {
+      if (t.v != VAlign::Bottom || t.text != std::to_string(value)) continue;
+      const double w = metrics.Width(t.text), h = metrics.Height(t.text);
+      const double left = t.h == HAlign::Right ? t.at.x - w : t.at.x;
+      boxes.push_back({left, left + w, t.at.y - h, t.at.y});
+    }
+    ASSERT_EQ(boxes.size(), 70u) << value;
+    for (size_t a = 0; a < boxes.size(); ++a) {
+      EXPECT_GE(boxes[a][2], 0) << value;  // still in the picture
+      for (size_t b = a + 1; b < boxes.size(); ++b) {
+        const bool level = boxes[a][2] < boxes[b][3] && boxes[b][2] < boxes[a][3];
+        const double apart = std::max(boxes[b][0] - boxes[a][1], boxes[a][0] - boxes[b][1]);
+        if (level) {
+          EXPECT_GE(apart, metrics.Width("0")) << value << " " << a << " " << b;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

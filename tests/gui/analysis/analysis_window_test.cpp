@@ -64,8 +64,10 @@ class AnalysisWindowTest : public QObject {
   Q_OBJECT
  private slots:
   void anIndicatorFromAListFillsTheSeries();
+  void theListsHoldTheEntriesTheLauncherOffers();
   void aFormulaThroughTheInputAidAndItsErrors();
   void everyTabDraws();
+  void theForecastRecordReadsAsTheForecastEverywhere();
   void pagingJumpingAndScrolling();
   void theTransferAddsACustomIndicatorToTheGenerator();
   void theGeneratorsStudyAidOpensTheAnalysis();
@@ -114,6 +116,59 @@ void AnalysisWindowTest::anIndicatorFromAListFillsTheSeries() {
   list->setCurrentItem(nullptr);
   emit list->itemClicked(nullptr);
   QCOMPARE(world.shell.messages.value(0), QString("请在列表框中单击你要输入的内容"));
+}
+
+// The lists of the launcher, entry by entry where the analysis names them:
+// "常规" 48 entries from z_num1 主号一, "和值系列" 19, "振幅系列" 50 with the
+// formula entries (getzf(z_hw)), "遗漏系列" with getylz(z_dsgs).
+void AnalysisWindowTest::theListsHoldTheEntriesTheLauncherOffers() {
+  TestWorld world;
+  world.SeedDraws(SeededHistory(80));
+  auto app = world.MakeApp();
+  auto* launcher = app->Windows().Get<Tf_zbpx>();
+  launcher->show();
+  const struct {
+    const char* list;
+    int atLeast;
+    const char* code;
+    const char* label;
+  } entries[] = {{"lb_cg", 48, "z_num1", "主号一"},
+                 {"lb_cg", 48, "z_jjgs", "主区邻位间距个数"},
+                 {"lb_hzxl", 19, "z_hz", "主区和值"},
+                 {"lb_hzxl", 19, "z_2lhe", "主区2路和"},
+                 {"lb_zfxl", 50, "getzf(z_hw)", "主区和尾的振幅"},
+                 {"lb_zfxl", 50, "getzf(xh21)", "线和2_1的振幅"},
+                 {"lb_zfxl", 50, "z_num1zf", "主号一振幅"},
+                 {"ListBox1", 1, "getylz(z_dsgs)", "主区大数个数的遗漏值"}};
+  for (const auto& e : entries) {
+    auto* list = Child<QListWidget>(launcher, e.list);
+    QVERIFY2(list->count() >= e.atLeast, e.list);
+    ClickEntry(list, e.code);
+    QCOMPARE(Child<QLineEdit>(launcher, "e_yyzb")->text(), QString(e.code));
+    QCOMPARE(Child<QLineEdit>(launcher, "e_zbmm")->text(), QString(e.label));
+  }
+  QCOMPARE(Child<QListWidget>(launcher, "lb_cg")->item(0)->text().split(' ').first(),
+           QString("z_num1"));
+  // The formula entry analyses as its key does.
+  ClickEntry(Child<QListWidget>(launcher, "lb_zfxl"), "getzf(z_hw)");
+  Click(launcher, "b_ok");
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+  QVERIFY(analysis->isVisible());
+  const std::vector<int32_t> viaFormula(analysis->Context().Series().begin(),
+                                        analysis->Context().Series().end());
+  ClickEntry(Child<QListWidget>(launcher, "lb_zfxl"), "z_hwzf");
+  Click(launcher, "b_ok");
+  QCOMPARE(std::vector<int32_t>(analysis->Context().Series().begin(),
+                                analysis->Context().Series().end()),
+           viaFormula);
+
+  // A misspelt name typed as a key is refused as every formula entry refuses it.
+  analysis->hide();
+  world.shell.messages.clear();
+  Child<QLineEdit>(launcher, "e_yyzb")->setText("z_hwx");
+  Click(launcher, "b_ok");
+  QCOMPARE(world.shell.messages, QStringList{"公式有误:z_hwx指标不存在"});
+  QVERIFY(!analysis->isVisible());
 }
 
 void AnalysisWindowTest::aFormulaThroughTheInputAidAndItsErrors() {
@@ -222,6 +277,40 @@ void AnalysisWindowTest::everyTabDraws() {
   for (const ChartText& t : groups.panels.front().ItemsOf<ChartText>())
     shown |= t.text == "05 06 07";
   QVERIFY(shown);
+}
+
+// With a forecast record after the last draw, the analysis's grids and its
+// split issue labels name it "预测区", never 9999999 or "9999/999".
+void AnalysisWindowTest::theForecastRecordReadsAsTheForecastEverywhere() {
+  TestWorld world;
+  world.SeedDraws(SeededHistory(60));
+  auto app = world.MakeApp();
+  DrawTable& table = app->Context().Table();
+  table.WriteForecast(Draw{kForecastQs, {3, 8, 15, 22, 30}, {1, 2}});  // 主号一 3
+  auto* launcher = app->Windows().Get<Tf_zbpx>();
+  QVERIFY(launcher->Start());
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+
+  ShowTab(*analysis, "特性图表");
+  auto* traits = Child<QTableView>(analysis, "sg_txd");
+  const int rows = traits->model()->rowCount();
+  QCOMPARE(traits->model()->index(rows - 2, 0).data().toString(), QString("预测区"));
+
+  ShowTab(*analysis, "遗漏分布图表");
+  auto* omissions = Child<QTableView>(analysis, "sg_ylfbd");
+  QCOMPARE(omissions->model()->index(omissions->model()->rowCount() - 7, 0).data().toString(),
+           QString("预测区"));
+
+  // 主号一 1 is not the forecast's: its last entry is the forecast record.
+  QWidget* single = ShowTab(*analysis, "单个取值遗漏走势");
+  auto* value = Child<QComboBox>(single, "cb_dgqzylzs");
+  value->setCurrentIndex(value->findText("1"));
+  QStringList texts;
+  for (const ChartPanel& p : single->findChild<ChartView*>()->CurrentChart().panels)
+    for (const ChartText& t : p.ItemsOf<ChartText>()) texts << QString::fromStdString(t.text);
+  QVERIFY(texts.contains("预测区"));
+  QVERIFY(!texts.contains("9999"));
+  QVERIFY(!texts.contains("999"));
 }
 
 void AnalysisWindowTest::pagingJumpingAndScrolling() {

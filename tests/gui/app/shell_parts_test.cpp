@@ -1,13 +1,16 @@
 // The message box with its long-work runner, the splash and the notice popup.
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <stdexcept>
 #include <thread>
 
 #include "gui/app/app_settings.h"
 #include "gui/app/long_task.h"
+#include "gui/app/qt_translations.h"
 #include "gui/app/tf_runpic.h"
 #include "gui/app/tf_showpic.h"
 #include "gui/app/window_set.h"
@@ -26,6 +29,7 @@ class ShellPartsTest : public QObject {
   void longWorkStopsWhenTheUserCancels();
   void theSplashIsFixedSizeAndAClickClosesIt();
   void theNoticePopupPrefersANewerStoredNotice();
+  void qtsOwnButtonsSpeakChinese();
 };
 
 void ShellPartsTest::theMessageBoxFollowsItsText() {
@@ -111,6 +115,30 @@ void ShellPartsTest::theNoticePopupPrefersANewerStoredNotice() {
   QTest::mouseClick(popup->findChild<QPushButton*>("b_inform"), Qt::LeftButton);
   QCOMPARE(world.shell.opened.size(), size_t(1));
   QCOMPARE(world.shell.opened[0], QUrl("https://example.com/v19"));
+}
+
+// An English, a German or a Chinese system: the buttons of Qt's own boxes
+// and its file dialogs read Chinese as every window does; a Traditional
+// Chinese system reads its own variant.
+void ShellPartsTest::qtsOwnButtonsSpeakChinese() {
+  const struct {
+    QLocale system;
+    const char* cancel;
+    const char* saveAs;
+  } cases[] = {{QLocale(QLocale::English, QLocale::UnitedStates), "取消", "另存为"},
+               {QLocale(QLocale::German, QLocale::Germany), "取消", "另存为"},
+               {QLocale(QLocale::Chinese, QLocale::China), "取消", "另存为"},
+               {QLocale(QLocale::Chinese, QLocale::Taiwan), "取消", "另存新檔"}};
+  for (const auto& c : cases) {
+    QTranslator* translator = LoadQtTranslations(*qApp, c.system);
+    QVERIFY2(translator, qPrintable(c.system.name()));
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QString(c.cancel));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QString(c.saveAs));
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
 }
 
 DLT_GUI_TEST(ShellPartsTest);

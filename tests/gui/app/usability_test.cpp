@@ -34,6 +34,7 @@
 #include "gui/generator/zh_session.h"
 #include "gui/generator/zh_status_line.h"
 #include "gui/history/tf_gxsjq.h"
+#include "gui/killnum/tf_tdsh.h"
 #include "gui_test_support.h"
 #include "history/draw_table.h"
 #include "support/test_support.h"
@@ -63,6 +64,7 @@ class UsabilityTest : public QObject {
   void aClickIntoTheBlanksTypesFromTheFirstFreePlace();
   void aPartlyTypedEditContinuesAndShownNumbersKeepTwoDigits();
   void aReportOpensInTheViewerWhenTheDesktopCannot();
+  void killAndBankerExportsOpenInTheViewerToo();
   void eachPageKeepsItsOwnCountAndTime();
   void theStatusTextIsReadable();
   void theGeneratorFitsA1366x768Screen();
@@ -210,6 +212,32 @@ void UsabilityTest::aReportOpensInTheViewerWhenTheDesktopCannot() {
   Click(zh, "b_zq_print");
   QCOMPARE(shell.opened.back(), QUrl::fromLocalFile(world_->DataDir() + "/temppadnote.txt"));
   QCOMPARE(Viewers().size(), 1);
+}
+
+void UsabilityTest::killAndBankerExportsOpenInTheViewerToo() {
+  FakeShell& shell = world_->shell;
+  shell.openSucceeds = false;
+  auto* tdsh = app_->Windows().Get<Tf_tdsh>();
+  tdsh->show();
+  const struct {
+    int tab;
+    const char* button;
+    const char* title;
+  } exports[] = {{0, "b_hmsh_export", "导出杀号数据"}, {2, "b_hmtd_export", "导出提胆数据"}};
+  for (const auto& e : exports) {
+    tdsh->Tabs()->setCurrentIndex(e.tab);
+    const QString path = world_->dir.path() + "/" + e.button;
+    shell.files.push_back(path);
+    Click(tdsh, e.button);
+    QCOMPARE(shell.titles.back(), QString(e.title));
+    QCOMPARE(shell.opened.back(), QUrl::fromLocalFile(path + ".txt"));
+    TextFileViewer* shown = nullptr;
+    for (TextFileViewer* v : Viewers())
+      if (v->Path() == path + ".txt") shown = v;
+    QVERIFY2(shown, e.button);
+    QVERIFY(shown->ShownText().startsWith("序号"));
+  }
+  QCOMPARE(Viewers().size(), 2);
 }
 
 void UsabilityTest::eachPageKeepsItsOwnCountAndTime() {

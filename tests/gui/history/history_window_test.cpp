@@ -9,6 +9,7 @@
 #include "gui/app/window_set.h"
 #include "gui/history/draw_grid_view.h"
 #include "gui/history/draw_table_model.h"
+#include "gui/history/import_preview_dialog.h"
 #include "gui/history/tf_addsj.h"
 #include "gui/history/tf_gxsjq.h"
 #include "gui_test_support.h"
@@ -40,6 +41,22 @@ void Type(Tf_gxsjq* w, const char* qs, const char* zh, const char* backNumbers) 
   set("e_spec", backNumbers);
 }
 
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+// Answers the import preview with the named button, keeping the text it showed.
+std::function<void(QDialog&)> AnswerPreview(const char* button, QString* shown) {
+  return [button, shown](QDialog& d) {
+    auto* preview = qobject_cast<ImportPreviewDialog*>(&d);
+    QVERIFY(preview);
+    *shown = preview->Text();
+    Click(d, button);
+  };
+}
+
 }  // namespace
 
 class HistoryWindowTest : public QObject {
@@ -58,6 +75,7 @@ class HistoryWindowTest : public QObject {
   void theBoardReplacesInAddOrReplaceMode();
   void exportWritesTheTextLayout();
   void importAppendsOrOverwritesThroughTheCheckedReader();
+  void anAppendImportNamesTheDrawsThatDifferFromTheStoredOnes();
 
  private:
   std::unique_ptr<TestWorld> world_;
@@ -286,39 +304,83 @@ void HistoryWindowTest::exportWritesTheTextLayout() {
 
 void HistoryWindowTest::importAppendsOrOverwritesThroughTheCheckedReader() {
   const QString good = world_->dir.path() + "/good.txt";
-  {
-    QFile f(good);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("2009001 03 05 12 18 22 05 11\r\n2009002 01 02 03 04 05 01 02\r\n");
-  }
+  WriteFile(good, "2009001 03 05 12 18 22 05 11\r\n2009002 01 02 03 04 05 01 02\r\n");
   const QString bad = world_->dir.path() + "/bad.txt";
-  {
-    QFile f(bad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("2009003 03 05 12 18 22 05 11\r\n2009004 01 02 03 04 40 01 02\r\n");
-  }
+  WriteFile(bad, "2009003 03 05 12 18 22 05 11\r\n2009004 01 02 03 04 40 01 02\r\n");
+
+  QString shown;
   world_->shell.files = {good};
+  world_->shell.dialogHandlers.push_back(AnswerPreview("b_ok", &shown));
   QTest::mouseClick(window_->findChild<QPushButton*>("b_appendimport"), Qt::LeftButton);
   QCOMPARE(world_->shell.titles.last(), QString(" 追加方式导入文件"));
+  QCOMPARE(world_->shell.filters.last(),
+           QString(" 所要导入的文件(*.txt);;CSV文件(*.csv);;所有文件(*)"));
+  QCOMPARE(shown, QString("格式: 空格分隔, 无表头, 期号=第1列, 主号=第2-6列, 副号=第7-8列\n"
+                          "文件中共2期, 第一期: 2009001 03 05 12 18 22 05 11, "
+                          "最后一期: 2009002 01 02 03 04 05 01 02\n"
+                          "追加导入: 新增2期, 0期与已存的相同, 0期与已存的不同"));
   QCOMPARE(table_->RecordCount(), 22);
   QCOMPARE(world_->shell.messages.last(), QString("导入2期，现共有22期"));
 
+  // A refused file shows its message and no preview.
+  const int dialogs = world_->shell.dialogsRun;
   world_->shell.files = {bad};
   QTest::mouseClick(window_->findChild<QPushButton*>("b_appendimport"), Qt::LeftButton);
-  QVERIFY(world_->shell.messages.last().contains("2"));
+  QCOMPARE(world_->shell.dialogsRun, dialogs);
+  QVERIFY2(world_->shell.messages.last().startsWith("第2行: 主号五必须在1到35之间: 40"),
+           qPrintable(world_->shell.messages.last()));
+  QVERIFY(world_->shell.messages.last().endsWith("\n历史数据未改变"));
   QCOMPARE(table_->RecordCount(), 22);
   QCOMPARE(table_->IndexOf(2009003), -1);
 
+  // "取消" in the preview stores nothing.
   world_->shell.files = {good};
-  world_->shell.confirmAnswer = false;
+  world_->shell.dialogHandlers.push_back(AnswerPreview("b_cancel", &shown));
   QTest::mouseClick(window_->findChild<QPushButton*>("b_overwriteimport"), Qt::LeftButton);
+  QVERIFY(shown.contains("覆盖导入: 删除现有的全部22期, 换成文件中的2期"));
   QCOMPARE(table_->RecordCount(), 22);
+
   world_->shell.files = {good};
-  world_->shell.confirmAnswer = true;
+  world_->shell.dialogHandlers.push_back(AnswerPreview("b_ok", &shown));
   QTest::mouseClick(window_->findChild<QPushButton*>("b_overwriteimport"), Qt::LeftButton);
   QCOMPARE(world_->shell.titles.last(), QString(" 覆盖方式导入文件"));
   QCOMPARE(table_->RecordCount(), 2);
   QCOMPARE(window_->Grid()->model()->rowCount(), 2);
+}
+
+// The stored draw stays, and both the preview and the report say which
+// draws of the file differ from it.
+void HistoryWindowTest::anAppendImportNamesTheDrawsThatDifferFromTheStoredOnes() {
+  const Draw stored = table_->Draws()[2];
+  QCOMPARE(stored.qs, 2007003);
+  const Draw inFile = D(2007003, {1, 2, 3, 4, 5}, {6, 7});
+  QVERIFY(!(stored == inFile));
+  const QString path = world_->dir.path() + "/joined.csv";
+  WriteFile(path,
+            "期号,日期,号码,奖池\n"
+            "07003,2007-06-04,01,02,03,04,05+06,07,100\n"
+            "07021,2007-07-01,11,22,33,34,35+01,12,200\n");
+  QString shown;
+  world_->shell.files = {path};
+  world_->shell.dialogHandlers.push_back(AnswerPreview("b_ok", &shown));
+  QTest::mouseClick(window_->findChild<QPushButton*>("b_appendimport"), Qt::LeftButton);
+
+  const QString storedNumbers = QString::fromStdString(FormatDrawLine(stored)).mid(8).trimmed();
+  const QString conflict = "  第2007003期 文件: 01 02 03 04 05 06 07, 已存: " + storedNumbers;
+  QCOMPARE(shown,
+           "格式: CSV, 带表头, 期号=第1列(五位), 日期=第2列, 主号=第3-7列, "
+           "副号=第7-8列(第7列中以+分开主号和副号), 另有1列不读\n"
+           "文件中共2期, 第一期: 2007003 01 02 03 04 05 06 07, "
+           "最后一期: 2007021 11 22 33 34 35 01 12\n"
+           "追加导入: 新增1期, 0期与已存的相同, 1期与已存的不同\n"
+           "文件中有1期与已存的号码不同(追加导入保留已存的, 覆盖导入才换成文件中的):\n" +
+               conflict);
+  QCOMPARE(world_->shell.messages.last(),
+           "导入1期，现共有21期\n"
+           "文件中有1期与已存的号码不同(追加导入保留已存的, 覆盖导入才换成文件中的):\n" +
+               conflict);
+  QCOMPARE(table_->Draws()[2], stored);
+  QCOMPARE(table_->Draws().back(), D(2007021, {11, 22, 33, 34, 35}, {1, 12}));
 }
 
 DLT_GUI_TEST(HistoryWindowTest);

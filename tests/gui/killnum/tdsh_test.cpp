@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <cmath>
 
 #include "common/gbk_text.h"
 #include "formula/formula.h"
@@ -83,6 +84,7 @@ class TdshTest : public QObject {
   Q_OBJECT
  private slots:
   void confirmStoresTheFormulaAndRewritesTheFile();
+  void misspeltNamesAreRefusedAtEveryEntryAndNeverHold();
   void switchingSchemesShowsTheirFormulasAndAnalysesAgain();
   void analysisGridAndRowClickMemo();
   void searchRunsAppliesAndCancels();
@@ -110,6 +112,42 @@ void TdshTest::confirmStoresTheFormulaAndRewritesTheFile() {
   Click(*w.tdsh, "b_hmsh_modify");
   QCOMPARE(w.world.shell.messages.last(), QString("公式有误:运算符号后只能接指标或数据或括号"));
   QCOMPARE(FileLines(file), lines);
+}
+
+// A misspelt name reads -999, a number never drawn: it would score 100%.
+void TdshTest::misspeltNamesAreRefusedAtEveryEntryAndNeverHold() {
+  TestWorld world;
+  world.SeedDraws(History(150));
+  QDir().mkpath(world.DataDir() + "/save");
+  const QString file = world.DataDir() + "/save/hmsh.txt";
+  std::vector<std::string> lines(600, "[-1]z_hw");
+  lines[1] = "z_hw+foo";  // scheme 1, slot 2, edited by hand
+  WriteGbkLines(file.toStdString(), lines);
+  auto app = world.StartApp();
+  auto* tdsh = app->Windows().Get<Tf_tdsh>();
+  tdsh->show();
+  auto cell = [&](int row, int column) {
+    return Child<QTableView>(*tdsh, "sg_hmsh")->model()->index(row, column).data().toString();
+  };
+  QTRY_VERIFY(world.shell.messages.contains("第2条公式有误：foo指标不存在"));
+  QCOMPARE(cell(0, 4), QString("公式2"));
+  QCOMPARE(cell(103, 4), QString("0"));
+  QCOMPARE(cell(1, 4), QString("-1"));
+
+  // Typed into a slot: refused, the file stays as it was.
+  Child<QLineEdit>(*tdsh, "e_hmsh")->setText("foo");
+  Click(*tdsh, "b_hmsh_modify");
+  QCOMPARE(world.shell.messages.last(), QString("公式有误:foo指标不存在"));
+  QCOMPARE(FileLines(file)[0], QString("[-1]z_hw"));
+
+  // A formula set naming the bad line fills no slot.
+  const QString set = world.dir.path() + "/set.txt";
+  WriteGbkLines(set.toStdString(), {"5", "", "Z_HW%10"});
+  world.shell.files.push_back(set);
+  Click(*tdsh, "b_hmsh_import");
+  QCOMPARE(world.shell.messages.last(), QString("第3行: 公式有误:Z_HW指标不存在"));
+  Choose(*tdsh, "cb_hmsh_shgs", 0);
+  QCOMPARE(Child<QLineEdit>(*tdsh, "e_hmsh")->text(), QString("[-1]z_hw"));
 }
 
 void TdshTest::switchingSchemesShowsTheirFormulasAndAnalysesAgain() {
@@ -183,8 +221,11 @@ void TdshTest::searchRunsAppliesAndCancels() {
   const FormulaResult next = EvaluateFormula(h.Context(h.VirtualIndex()), expected.toStdString());
   QCOMPARE(w.Cell(101, 4), QString::fromStdString(FormulaValueText(next.value)));
 
-  // A target no formula reaches runs until the button stops it.
+  // A target no formula reaches runs until the button stops it; the best
+  // formula tested so far stays, with its rate, ready for "应用".
   finished.clear();
+  QString best;
+  double bestRate = -1;
   w.world.shell.dialogHandlers.push_back([&](QDialog& d) {
     Child<QLineEdit>(d, "e_mbzql")->setText("100.5");
     Child<QLineEdit>(d, "e_mbzqlto")->setText("101");
@@ -192,15 +233,25 @@ void TdshTest::searchRunsAppliesAndCancels() {
     QCOMPARE(Child<QPushButton>(d, "b_beginss")->text(), QString("停止搜索"));
     QCOMPARE(d.windowTitle(), QString("正在搜索中，请稍候"));
     QVERIFY(!Child<QPushButton>(d, "b_apply")->isEnabled());
+    QVERIFY(!Child<QLineEdit>(d, "e_seed")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(search->Tested() > 0, 60000);
     Click(d, "b_beginss");
     QVERIFY(finished.count() == 1 || finished.wait(60000));
     QCOMPARE(Child<QPushButton>(d, "b_beginss")->text(), QString("开始搜索"));
     QCOMPARE(d.windowTitle(), QString("公式搜索"));
-    QVERIFY(Child<QLineEdit>(d, "e_ssgs")->text().isEmpty());
-    Click(d, "b_cancel");
+    QVERIFY(Child<QLineEdit>(d, "e_seed")->isEnabled());
+    best = Child<QLineEdit>(d, "e_ssgs")->text();
+    bestRate = Child<QLineEdit>(d, "e_xdzql")->text().toDouble();
+    QVERIFY(!best.isEmpty());
+    QVERIFY(Child<QPushButton>(d, "b_apply")->isEnabled());
+    Click(d, "b_apply");
   });
   Click(*w.tdsh, "b_hmsh_search");
-  QCOMPARE(Child<QLineEdit>(*w.tdsh, "e_hmsh")->text(), expected);
+  QCOMPARE(Child<QLineEdit>(*w.tdsh, "e_hmsh")->text(), best);
+  // The rate shown is the formula's own over the searched draws.
+  const std::vector<std::string> found = {best.toStdString()};
+  const KillAnalysis a = AnalyseScheme(h, {}, found, h.DefaultStart());
+  QVERIFY(std::abs(bestRate - 100.0 * a.successes[0] / a.judgedRows) < 0.01);
 }
 
 void TdshTest::optimisationRandomFiveFillsTheFirstSlots() {

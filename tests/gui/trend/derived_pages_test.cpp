@@ -24,11 +24,11 @@
 #include "gui/trend/text_grid.h"
 #include "gui/trend/tf_fxd.h"
 #include "gui_test_support.h"
-#include "trend_test_support.h"
 #include "history/draw_table.h"
 #include "trend/derived_keys.h"
 #include "trend/mosaic.h"
 #include "trend/shape_table.h"
+#include "trend_test_support.h"
 
 using namespace dlt;
 using namespace dlt::gui;
@@ -248,12 +248,17 @@ void DerivedPagesTest::shapeExportToTheGenerator() {
     list->item(0)->setCheckState(Qt::Checked);
     list->item(2)->setCheckState(Qt::Checked);
     Child<QCheckBox>(&d, "cb_xtqz_rc")->setChecked(true);
+    DrawTable& table = app->Context().Table();
+    const int32_t left = table.Draws()[20].qs;
+    table.LocateDraw(left);
     Click(&d, "b_glzs");
     auto* analysis = app->Windows().Get<Tf_zbpxz>();
     QVERIFY(analysis->isVisible());
     QCOMPARE(analysis->windowTitle(),
              QString::fromStdString("指标组合形态:" + key + "（过滤助手）"));
+    QCOMPARE(table.Position(), 60 - 1 - 36);
     analysis->close();
+    QCOMPARE(table.CurrentDraw().qs, left);  // where the trend pages were left
     Click(&d, "b_ok");
   });
   Click(page, "b_zbzhxt_filterset");
@@ -341,6 +346,13 @@ void DerivedPagesTest::shapeTableRowsAndRange() {
   QCOMPARE(qobject_cast<FrozenTableView*>(grid)->FrozenColumns(), 5);
   QCOMPARE(Header(grid, 4), QString("指标三"));
   QCOMPARE(Cell(grid, 0, 4), QString::number(draws[70].front[2] % 10));
+
+  // A forecast record ends the table under its own name.
+  app->Context().Table().WriteForecast(Draw{kForecastQs, {3, 8, 15, 22, 30}, {1, 2}});
+  w->hide();
+  w->show();  // the issue lists are filled again
+  page = Sheet(*w, "ts_zhxtdb");
+  QCOMPARE(Cell(grid, grid->model()->rowCount() - 1, 0), QString("预测区"));
 }
 
 void DerivedPagesTest::mosaicEntriesDialogAndFiles() {

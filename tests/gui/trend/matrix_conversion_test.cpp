@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -21,6 +22,7 @@
 #include "gui/trend/chart_view.h"
 #include "gui/trend/fxd_conversion_page.h"
 #include "gui/trend/fxd_matrix_page.h"
+#include "gui/trend/text_grid.h"
 #include "gui/trend/tf_fxd.h"
 #include "gui_test_support.h"
 #include "history/draw_table.h"
@@ -243,6 +245,25 @@ void MatrixConversionTest::exportsLandInTheGenerator() {
   }
   analysis->hide();
 
+  // Each assistant's analysis pages from 36 draws before the end; once it
+  // closes, the shared draw is back where the user left the trend pages.
+  DrawTable& table = f.Context().Table();
+  Child<QLineEdit>(f.matrix, "e_hns_filter2_n")->setText("12");
+  Child<QLineEdit>(f.matrix, "e_hns_filter2_h")->setText("3");
+  const struct {
+    int page;
+    const char* button;
+  } assistants[] = {{1, "b_hns_glzs"}, {2, "b_hns_filter2_history"}, {3, "b_hns_filter3_glzs"}};
+  for (const auto& a : assistants) {
+    inner->setCurrentIndex(a.page);
+    table.LocateDraw(draws[40].qs);
+    Click(f.matrix, a.button);
+    QVERIFY2(analysis->isVisible(), a.button);
+    QCOMPARE(table.Position(), 150 - 1 - 36);
+    analysis->close();
+    QCOMPARE(table.CurrentDraw().qs, draws[40].qs);
+  }
+
   // A filter page while the matrices show the back numbers: the warning.
   inner->setCurrentIndex(0);
   Click(f.matrix, "rb_xs_fh");
@@ -377,6 +398,11 @@ void MatrixConversionTest::conversionPageTablesAndTools() {
     QCOMPARE(kills->model()->index(row, 5).data().toString(),
              QString::fromStdString(VerdictText(expected.verdicts[row])));
   QCOMPARE(kills->columnWidth(4), 500);
+  // The issue and the numbers stay in view beside the wide kill columns.
+  QCOMPARE(qobject_cast<FrozenTableView*>(kills)->FrozenColumns(), 2);
+  kills->scrollTo(kills->model()->index(100, 6));
+  QVERIFY(kills->horizontalScrollBar()->value() > 0);
+  QVERIFY(Child<QTableView>(kills, "frozen")->isVisible());
 }
 
 DLT_GUI_TEST(MatrixConversionTest);

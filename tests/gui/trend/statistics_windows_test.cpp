@@ -15,6 +15,8 @@
 #include <QToolButton>
 
 #include "common/gbk_text.h"
+#include "gui/analysis/tf_zbpxz.h"
+#include "gui/analysis/zbpxz_context.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
 #include "gui/trend/chart_view.h"
@@ -27,6 +29,7 @@
 #include "gui_test_support.h"
 #include "history/draw_table.h"
 #include "indicators/coldhot.h"
+#include "support/test_support.h"
 #include "trend/number_tally.h"
 
 using namespace dlt;
@@ -192,14 +195,31 @@ void StatisticsWindowsTest::repeatedDrawsAreListed() {
   w->Pages()->setCurrentIndex(3);
   Click(w, "Button1");
   QCOMPARE(world.shell.messages, QStringList{"历史数据中尚未发现完全重复的记录"});
+  // Set A drawn again after the last draw; set B (01..05) twice after it.
+  DrawTable& table = app->Context().Table();
   Draw again = draws[4];
   again.qs = draws.back().qs + 1;
   again.back = {11, 12};
-  QVERIFY(app->Context().Table().AppendDraw(again));
+  QVERIFY(table.AppendDraw(again));
+  for (int k : {2, 3})
+    QVERIFY(table.AppendDraw(dlt::test::MakeDraw(draws.back().qs + k, {1, 2, 3, 4, 5}, {1, 2})));
   Click(w, "Button1");
   auto* grid = Child<QTableView>(w, "DBGrid1");
-  QCOMPARE(grid->model()->rowCount(), 2);
   QCOMPARE(world.shell.messages.size(), 1);
+  // Headers in words as the window's other grids, numbers in two digits,
+  // the draws of one set side by side.
+  QStringList headers;
+  for (int c = 0; c < 6; ++c) headers << grid->model()->headerData(c, Qt::Horizontal).toString();
+  QCOMPARE(headers, (QStringList{"期数", "主号一", "主号二", "主号三", "主号四", "主号五"}));
+  QStringList issues;
+  for (int r = 0; r < grid->model()->rowCount(); ++r)
+    issues << grid->model()->index(r, 0).data().toString();
+  const int32_t last = draws.back().qs;
+  QCOMPARE(issues, (QStringList{QString::number(last + 2), QString::number(last + 3),
+                                QString::number(draws[4].qs), QString::number(last + 1)}));
+  QStringList first;
+  for (int c = 1; c <= 5; ++c) first << grid->model()->index(0, c).data().toString();
+  QCOMPARE(first, (QStringList{"01", "02", "03", "04", "05"}));
 }
 
 void StatisticsWindowsTest::moreChartsPagesFill() {
@@ -284,21 +304,32 @@ void StatisticsWindowsTest::associationConfirmsAndHandsAColumnOver() {
     QVERIFY(v >= 60 && v <= 110);
   }
 
-  // A double-click on the indicator column hands it over in memory.
+  // A double-click on the following draws' indicator column analyses the
+  // rows alone, each value under its own row's issue; the history is left
+  // as it is.
   DrawTable& table = app->Context().Table();
   const std::string path = table.FilePath();
-  const QModelIndex cell = grid->model()->index(0, 8);
-  DoubleClick(grid, cell);
-  auto* analysis = app->Windows().Find("Tf_zbpxz");
+  const std::vector<int32_t> historyTest = table.ScratchColumn(ScratchField::Test);
+  const int nextRows =
+      grid->model()->index(rows - 1, 9).data().toString().isEmpty() ? rows - 1 : rows;
+  DoubleClick(grid, grid->model()->index(0, 17));
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
   QVERIFY(analysis->isVisible());
   QCOMPARE(analysis->windowTitle(), QString("指标1"));
+  const DrawTable& analysed = analysis->Context().Table();
+  QVERIFY(&analysed != &table);
+  QCOMPARE(analysed.RecordCount(), nextRows);
+  const auto series = analysis->Context().Series();
+  for (int r = 0; r < nextRows; ++r) {
+    QCOMPARE(QString::number(analysed.Draws()[r].qs), grid->model()->index(r, 9).data().toString());
+    QCOMPARE(series[r], grid->model()->index(r, 17).data().toInt());
+  }
+  QCOMPARE(analysed.Position(), std::max(nextRows - 1 - 36, 0));
   QCOMPARE(table.FilePath(), path);
   QCOMPARE(table.RecordCount(), 80);
-  const auto& test = table.ScratchColumn(ScratchField::Test);
-  QCOMPARE(test[79], grid->model()->index(rows - 1, 8).data().toInt());
-  QCOMPARE(test[80 - rows], grid->model()->index(0, 8).data().toInt());
-  QCOMPARE(analysis->property("rangeFrom").toInt() >= 60, true);
+  QCOMPARE(table.ScratchColumn(ScratchField::Test), historyTest);
   analysis->hide();
+  QCOMPARE(&analysis->Context().Table(), &table);  // back on the history
   // The issue columns analyse nothing.
   const QModelIndex issue = grid->model()->index(0, 0);
   DoubleClick(grid, issue);

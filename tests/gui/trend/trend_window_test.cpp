@@ -2,28 +2,33 @@
 // and the forecast record, display modes, picture export and the hand-off
 // to the indicator analysis.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/window_set.h"
 #include "gui/trend/chart_view.h"
 #include "gui/trend/fxd_context.h"
+#include "gui/trend/text_grid.h"
 #include "gui/trend/tf_fxd.h"
+#include "gui/trend/tf_tjq.h"
 #include "gui_test_support.h"
-#include "trend_test_support.h"
 #include "history/draw_table.h"
 #include "indicators/catalogue.h"
 #include "trend/data_tables.h"
 #include "trend/omission_events.h"
+#include "trend_test_support.h"
 
 using namespace dlt;
 using namespace dlt::gui;
@@ -115,6 +120,43 @@ void TrendWindowTest::everyPageFillsInTabOrder() {
       QCOMPARE(grid->model()->index(77, c).data().toString(), QString::fromStdString(row[c]));
   }
   QCOMPARE(Child<QTableView>(page, "sg_cgsjb")->currentIndex().column(), 8);
+  // The cold/warm/hot columns of table 3 fit their texts with room to spare.
+  auto* three = Child<QTableView>(page, "sg_cgsjb3");
+  for (int column : {5, 10})
+    for (int r = 0; r < 150; ++r) {
+      const QString text = three->model()->index(r, column).data().toString();
+      QVERIFY2(three->fontMetrics().horizontalAdvance(text) + 8 <= three->columnWidth(column),
+               qPrintable(text));
+    }
+  // Scrolled to its last column, table 1 keeps the issue and the seven
+  // numbers in view; the other tables keep the issue.
+  for (int t = 1; t <= 3; ++t) {
+    Child<QTabWidget>(page, "pc_sjb")->setCurrentIndex(t - 1);
+    auto* grid = qobject_cast<FrozenTableView*>(Child<QTableView>(page, grids[t - 1]));
+    QVERIFY(grid);
+    QCOMPARE(grid->FrozenColumns(), t == 1 ? 8 : 1);
+    grid->scrollTo(grid->model()->index(149, grid->model()->columnCount() - 1));
+    if (t == 1) QVERIFY(grid->horizontalScrollBar()->value() > 0);
+    auto* fixed = Child<QTableView>(grid, "frozen");
+    QVERIFY(fixed->isVisible());
+    int width = 0;
+    for (int c = 0; c < grid->FrozenColumns(); ++c) {
+      QVERIFY(!fixed->isColumnHidden(c));
+      width += grid->columnWidth(c);
+    }
+    QVERIFY(fixed->isColumnHidden(grid->FrozenColumns()));
+    QCOMPARE(fixed->width(), width);
+    // Both parts at the last rows, row for row; the wheel over the frozen
+    // part scrolls the whole grid.
+    QTRY_COMPARE(grid->verticalScrollBar()->value(), grid->verticalScrollBar()->maximum());
+    QCOMPARE(fixed->verticalScrollBar()->value(), grid->verticalScrollBar()->value());
+    const QPoint over = fixed->viewport()->rect().center();
+    QWheelEvent wheel(over, fixed->viewport()->mapToGlobal(over), {}, {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(fixed->viewport(), &wheel);
+    QVERIFY(grid->verticalScrollBar()->value() < grid->verticalScrollBar()->maximum());
+    QCOMPARE(fixed->verticalScrollBar()->value(), grid->verticalScrollBar()->value());
+  }
 
   // The omission grids: the last 100 draws, selection and statistic rows, the draw column.
   const struct {
@@ -214,6 +256,11 @@ void TrendWindowTest::theSelectionRowWritesAndClearsTheForecastRecord() {
   world.SeedDraws(History(120));
   auto app = Started(world);
   auto* w = app->Windows().Get<Tf_fxd>();
+  // The statistics area stays open beside the trend window.
+  auto* tjq = app->Windows().Get<Tf_tjq>();
+  tjq->show();
+  auto* tjqTo = Child<QComboBox>(tjq, "cb_fxtj_to");
+  QCOMPARE(tjqTo->count(), 120);
   DrawTable& table = app->Context().Table();
   const int anchor = table.Position();
   QWidget* page = Sheet(*w, "ts_zhyltb");
@@ -241,6 +288,7 @@ void TrendWindowTest::theSelectionRowWritesAndClearsTheForecastRecord() {
   // The refilled grid ends with the forecast record, shown as "预测区".
   const int lastDraw = grid->model()->rowCount() - 7;
   QCOMPARE(grid->model()->index(lastDraw, 0).data().toString(), QString("预测区"));
+  QCOMPARE(tjqTo->itemText(tjqTo->count() - 1), QString("9999999"));
 
   // Importing again overwrites the same record.
   ClickSelection(grid, ColumnOf(30));
@@ -258,6 +306,10 @@ void TrendWindowTest::theSelectionRowWritesAndClearsTheForecastRecord() {
   QCOMPARE(to->currentText(), QString::number(table.Draws().back().qs));
   QCOMPARE(Child<QComboBox>(w, "cb_ws_to")->count(), 120);
   QCOMPARE(table.Position(), anchor);
+  // The open statistics area no longer offers the deleted record.
+  QCOMPARE(tjqTo->count(), 120);
+  QCOMPARE(tjqTo->findText("9999999"), -1);
+  QCOMPARE(tjqTo->currentText(), QString::number(table.Draws().back().qs));
 
   // The tail grid's marks cycle 0..3 and a right click clears them.
   QWidget* tails = Sheet(*w, "ts_ws_zqyltb");
