@@ -71,7 +71,8 @@ screenshots: build $(DEMO_DIR)/database/basedata.db
 	  --settings build/screenshots.ini --screenshot docs/screenshots
 
 test: deps
-	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DDLT_SANITIZE=ON
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DDLT_SANITIZE=ON \
+	  -DDLT_SHARED_LIBS=ON -DDLT_PRECOMPILED_HEADERS=ON
 	cmake --build build/test -j $(JOBS)
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

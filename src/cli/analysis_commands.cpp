@@ -7,6 +7,7 @@
 #include "cli/next_draw_args.h"
 #include "cli/option_checks.h"
 #include "common/chance_figures.h"
+#include "common/text.h"
 #include "history/history_contexts.h"
 
 namespace dlt::cli {

@@ -5,6 +5,7 @@
 #include "cli/cli_context.h"
 #include "common/gbk_text.h"
 #include "common/numbers.h"
+#include "common/text.h"
 #include "formula/formula_check.h"
 #include "generator/condition_table.h"
 #include "generator/value_list_text.h"
@@ -17,21 +18,12 @@ constexpr int kMaxCount = 5;
 // Values the custom indicator picker offers.
 constexpr int kMaxFormulaValue = 1000;
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
+// Digits only, no sign; at most nine, so every value fits.
 std::optional<int64_t> ParseNonNegative(std::string_view s) {
   s = Trim(s);
-  if (s.empty() || s.size() > 9) return std::nullopt;
-  int64_t v = 0;
-  for (char ch : s) {
-    if (ch < '0' || ch > '9') return std::nullopt;
-    v = v * 10 + (ch - '0');
-  }
-  return v;
+  if (s.size() > 9 || s.find_first_not_of("0123456789") != std::string_view::npos)
+    return std::nullopt;
+  return IntegerOfText<int64_t>(s);
 }
 
 [[noreturn]] void Bad(const std::string& message) {

@@ -4,6 +4,8 @@
 #include "cli/cli_context.h"
 #include "cli/draw_range_args.h"
 #include "common/numbers.h"
+#include "common/text.h"
+#include "history/draw_range.h"
 #include "indicators/indicator.h"
 #include "trend/conversion_kills.h"
 #include "trend/key_series.h"
@@ -28,20 +30,14 @@ struct MatrixOptions {
 // "A-B" with 1 <= A <= B <= 200.
 std::pair<int, int> ParseConversionRange(const std::string& text) {
   const auto dash = text.find('-');
-  int a = 0, b = 0;
-  try {
-    size_t used = 0;
-    if (dash == std::string::npos) throw std::invalid_argument(text);
-    a = std::stoi(text.substr(0, dash), &used);
-    if (used != dash) throw std::invalid_argument(text);
-    b = std::stoi(text.substr(dash + 1), &used);
-    if (used != text.size() - dash - 1) throw std::invalid_argument(text);
-  } catch (const std::exception&) {
-    throw CliError("转换表使用范围应写成如 1-30: " + text);
-  }
-  if (a < 1 || b > kConversionCount || a > b)
+  const std::optional<int> a = IntegerOfText<int>(Trim(std::string_view(text).substr(0, dash)));
+  const std::optional<int> b =
+      dash == std::string::npos ? std::nullopt
+                                : IntegerOfText<int>(Trim(std::string_view(text).substr(dash + 1)));
+  if (!a || !b) throw CliError("转换表使用范围应写成如 1-30: " + text);
+  if (*a < 1 || *b > kConversionCount || *a > *b)
     throw CliError("转换表使用范围必须在1到200之间且起点不大于终点: " + text);
-  return {a, b};
+  return {*a, *b};
 }
 
 // "CxR": columns then rows, at most 40 cells.

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "trend/draw_range.h"
+#include "history/draw_range.h"
 
 namespace CLI {
 class App;
@@ -20,7 +20,7 @@ namespace dlt::cli {
 // The range of the statistics windows: the last N draws (100 by default)
 // or from..to, walked back from its last draw.
 struct RangeOptions {
-  int last = 100;
+  int last = kDefaultNearCount;
   int32_t from = 0, to = 0;  // 0: 100 draws before the last, the last draw
 };
 

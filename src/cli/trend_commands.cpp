@@ -6,7 +6,7 @@
 #include "cli/cli_context.h"
 #include "cli/draw_range_args.h"
 #include "cli/option_checks.h"
-#include "trend/draw_range.h"
+#include "history/draw_range.h"
 #include "trend/number_tally.h"
 #include "trend/omission_grid.h"
 #include "trend/pair_matrix.h"

@@ -1,6 +1,7 @@
 #include "gui_test_support.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -38,6 +39,26 @@ std::unique_ptr<DltApp> TestWorld::StartApp() {
 
 std::vector<Draw> History(int count, uint32_t seed) {
   return MakeDemoDraws(count, seed);
+}
+
+namespace {
+
+std::map<std::string, GuiTestEntry>& Registry() {
+  static std::map<std::string, GuiTestEntry> tests;
+  return tests;
+}
+
+}  // namespace
+
+bool RegisterGuiTest(const char* file, GuiTestEntry entry) {
+  const QString name = QFileInfo(QString::fromUtf8(file)).completeBaseName();
+  const bool fresh = Registry().emplace(name.toStdString(), std::move(entry)).second;
+  if (!fresh) qFatal("two GUI tests named %s", qPrintable(name));
+  return fresh;
+}
+
+const std::map<std::string, GuiTestEntry>& GuiTests() {
+  return Registry();
 }
 
 }  // namespace dlt::gui::test

@@ -9,7 +9,9 @@
 #include <QUrl>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "common/draw.h"
@@ -129,4 +131,24 @@ inline void Click(QObject& parent, const QString& name) {
   Click(&parent, name);
 }
 
+// The Qt Test objects of the one GUI test program, each named after its file
+// ("zh_front_test"): `gui_tests NAME [Qt Test options]` runs one of them.
+struct GuiTestEntry {
+  std::function<std::unique_ptr<QObject>()> make;
+  // On the 1366x768 screen the program is made for, at the screen's own
+  // resolution; the others run on the default offscreen screen at 96 dpi.
+  bool smallestScreen = false;
+};
+// Registers the test object of the file `file` (its __FILE__).
+bool RegisterGuiTest(const char* file, GuiTestEntry entry);
+const std::map<std::string, GuiTestEntry>& GuiTests();
+
 }  // namespace dlt::gui::test
+
+// In place of QTEST_MAIN: the test object joins the one GUI test program.
+#define DLT_GUI_TEST(TestObject)                                              \
+  static const bool dltGuiTestRegistered = ::dlt::gui::test::RegisterGuiTest( \
+      __FILE__, {[] { return std::unique_ptr<QObject>(new TestObject); }, false})
+#define DLT_GUI_TEST_ON_SMALLEST_SCREEN(TestObject)                           \
+  static const bool dltGuiTestRegistered = ::dlt::gui::test::RegisterGuiTest( \
+      __FILE__, {[] { return std::unique_ptr<QObject>(new TestObject); }, true})

@@ -11,8 +11,9 @@
 #include "analysis/omission_stats.h"
 #include "analysis/run_chart.h"
 #include "analysis/segments.h"
+#include "chart/chart_panel.h"
+#include "chart/page_window.h"
 #include "common/draw.h"
-#include "trend/chart_panel.h"
 
 namespace dlt {
 
@@ -20,16 +21,16 @@ namespace dlt {
 // analysed series (`test`, one value per draw), the page (the anchor, the
 // shared current draw, and `span` further draws), the value range and the
 // picture size.
-struct AnalysisView {
+struct AnalysisView : PageWindow {
   std::span<const Draw> draws;
   std::span<const int32_t> series;
-  int anchor = 0;
-  int span = 36;
   int32_t from = 0, to = 0;
   int width = 0, height = 0;
 
-  // The anchor and up to `span` further draws (never past the series).
-  int LastShown() const;
+  // The indices plotted end here, never past the series.
+  int LastShown() const {
+    return LastShownOf(static_cast<int>(std::min(draws.size(), series.size())));
+  }
 };
 
 // The moving mean of the draw and the k - 1 before it, divided by k even
@@ -100,10 +101,10 @@ struct ValueOmissionEntry {
 std::vector<ValueOmissionEntry> SingleValueOmissions(std::span<const Draw> draws,
                                                      std::span<const int32_t> series,
                                                      int32_t value);
-// A page of 36 entries from `first`; the top chart the omissions titled
+// A page of kPageSpan entries from `first`; the top chart the omissions titled
 // value + "的遗漏走势", the bottom their amplitudes (the first against 0)
 // titled value + "的遗漏振幅走势".
-constexpr int kSingleValuePage = 36;
+constexpr int kSingleValuePage = kPageSpan;
 Chart SingleValueChart(const std::vector<ValueOmissionEntry>& entries, int first, int32_t value,
                        int width, int height, const TextMetrics& metrics);
 

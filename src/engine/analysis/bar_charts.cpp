@@ -3,9 +3,9 @@
 #include <functional>
 
 #include "analysis/analysis_charts.h"
+#include "chart/chart_builder.h"
+#include "chart/indicator_panel.h"
 #include "common/chance_figures.h"
-#include "trend/chart_builder.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
 namespace {

@@ -3,20 +3,19 @@
 #include <array>
 
 #include "common/numbers.h"
+#include "common/text.h"
 
 namespace dlt {
 namespace {
 
 // 三 .. 十五 at the start of a name; 0 when none matches.
 int ChineseNumberPrefix(const std::string& name, size_t* length) {
-  static const std::array<const char*, 13> numbers = {
-      "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二", "十三", "十四", "十五"};
   int best = 0;
-  for (size_t i = 0; i < numbers.size(); ++i) {
-    const std::string n = numbers[i];
-    if (name.compare(0, n.size(), n) == 0 && n.size() > *length) {
-      *length = n.size();
-      best = static_cast<int>(i) + 3;
+  for (int n = 3; n <= 15; ++n) {
+    const std::string text = ChineseNumeral(n);
+    if (name.starts_with(text) && text.size() > *length) {
+      *length = text.size();
+      best = n;
     }
   }
   return best;

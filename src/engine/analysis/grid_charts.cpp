@@ -2,7 +2,8 @@
 
 #include "analysis/analysis_charts.h"
 #include "analysis/field_groups.h"
-#include "trend/chart_builder.h"
+#include "chart/chart_builder.h"
+#include "common/text.h"
 
 namespace dlt {
 namespace {
@@ -73,9 +74,11 @@ Chart BallGridChart(const AnalysisView& view, const BallGridSetup& setup,
 }
 
 const std::vector<std::string>& DistributionStyleTexts() {
-  static const std::vector<std::string> texts = {"图一",   "图二",   "图三",   "图四",   "图五",
-                                                 "图六",   "图七",   "图八",   "图九",   "图十",
-                                                 "图十一", "图十二", "图十三", "图十四", "图十五"};
+  static const std::vector<std::string> texts = [] {
+    std::vector<std::string> t;
+    for (int k = 1; k <= 15; ++k) t.push_back("图" + ChineseNumeral(k));
+    return t;
+  }();
   return texts;
 }
 

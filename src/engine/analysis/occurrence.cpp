@@ -8,34 +8,12 @@
 
 namespace dlt {
 
-const std::vector<std::string>& NearWindowTexts() {
-  static const std::vector<std::string> texts = {"5",   "10",  "15",  "20",  "25",  "30",
-                                                 "40",  "50",  "60",  "70",  "80",  "90",
-                                                 "100", "150", "200", "250", "300", "所有"};
-  return texts;
-}
-
-int NearWindowDraws(const std::string& text, int drawCount) {
-  if (text == "所有") return drawCount;
-  const auto& texts = NearWindowTexts();
-  if (std::find(texts.begin(), texts.end(), text) == texts.end()) return 0;
-  return std::stoi(text);
-}
-
-DrawWindow LastDraws(int drawCount, int n) {
-  return {std::max(drawCount - std::max(n, 0), 0), drawCount - 1};
-}
-
-DrawWindow WindowBetween(int drawCount, int a, int b) {
-  return {std::max(std::min(a, b), 0), std::min(std::max(a, b), drawCount - 1)};
-}
-
-std::vector<int32_t> OccurrenceCounts(std::span<const int32_t> series, const DrawWindow& window,
+std::vector<int32_t> OccurrenceCounts(std::span<const int32_t> series, const DrawRange& window,
                                       int32_t from, int32_t to) {
   if (to < from) return {};
   std::vector<int32_t> counts(static_cast<size_t>(int64_t{to} - from + 1), 0);
   const int last = std::min(window.last, static_cast<int>(series.size()) - 1);
-  for (int d = std::max(window.first, 0); d <= last; ++d)
+  for (int d = std::max(window.First(), 0); d <= last; ++d)
     if (series[d] >= from && series[d] <= to) ++counts[static_cast<size_t>(series[d] - from)];
   return counts;
 }
@@ -114,12 +92,12 @@ class ItemClassifier {
 
 }  // namespace
 
-std::vector<ItemClass> ItemClassCounts(std::span<const int32_t> series, const DrawWindow& window,
+std::vector<ItemClass> ItemClassCounts(std::span<const int32_t> series, const DrawRange& window,
                                        ItemKind kind, int n, int32_t from, int32_t to) {
   ItemClassifier classifier(kind, n, from, to);
   std::vector<ItemClass>& classes = classifier.Classes();
   const int last = std::min(window.last, static_cast<int>(series.size()) - 1);
-  for (int d = std::max(window.first, 0); d <= last; ++d) {
+  for (int d = std::max(window.First(), 0); d <= last; ++d) {
     const int index = classifier.ClassOf(series[d]);
     if (index >= 0) ++classes[index].count;
   }

@@ -7,31 +7,14 @@
 
 #include "common/chance_figures.h"
 #include "common/value_distribution.h"
+#include "history/draw_range.h"
 
 namespace dlt {
 
-// The window of the occurrence charts: "近" N draws or a custom draw range.
-// The texts of the N box: "5" .. "300" and "所有" (every draw).
-const std::vector<std::string>& NearWindowTexts();
-// N of a box text: the number, or `drawCount` for "所有"; 0 for other text.
-int NearWindowDraws(const std::string& text, int drawCount);
-// The default entry of the N box ("100").
-constexpr int kDefaultNearWindow = 100;
-
-// Draw indices first..last of a window, both included.
-struct DrawWindow {
-  int first = 0, last = -1;
-  int Size() const { return last >= first ? last - first + 1 : 0; }
-  bool operator==(const DrawWindow&) const = default;
-};
-// The last n draws of a history of `drawCount`.
-DrawWindow LastDraws(int drawCount, int n);
-// The window between two draw indices in either order, clamped to the history.
-DrawWindow WindowBetween(int drawCount, int a, int b);
-
-// "出现次数统计图": how often each value from..to occurs in the window, in
-// value order (values outside the range are not counted).
-std::vector<int32_t> OccurrenceCounts(std::span<const int32_t> series, const DrawWindow& window,
+// "出现次数统计图": how often each value from..to occurs in the window ("近"
+// N draws or a custom range), in value order (values outside the range are
+// not counted).
+std::vector<int32_t> OccurrenceCounts(std::span<const int32_t> series, const DrawRange& window,
                                       int32_t from, int32_t to);
 
 // A count as the charts write it: the count itself, or count / window size
@@ -51,7 +34,7 @@ struct ItemClass {
 // Counts per class: 奇偶 (odd, even), 质合 (prime, composite; 1 is prime),
 // 分区 (n zones of from..to as ZoneBounds divides them; values outside the
 // range fall in none), 除 n 余数 (classes 0..n-1).
-std::vector<ItemClass> ItemClassCounts(std::span<const int32_t> series, const DrawWindow& window,
+std::vector<ItemClass> ItemClassCounts(std::span<const int32_t> series, const DrawRange& window,
                                        ItemKind kind, int n, int32_t from, int32_t to);
 // The chance of each of those classes at a draw whose value follows
 // `distribution` (a value in no class adds to none).

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "chart/column_order.h"
+#include "chart/tcoordinate.h"
 #include "common/numbers.h"
-#include "trend/column_order.h"
-#include "trend/tcoordinate.h"
 
 namespace dlt {
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/chance_figures.h"
-#include "common/rounding.h"
 
 namespace dlt {
 
@@ -20,36 +19,26 @@ std::vector<ValueOmissionStats> OmissionStatistics(std::span<const int32_t> seri
                                                    int32_t from, int32_t to) {
   std::vector<ValueOmissionStats> stats;
   if (to < from) return stats;
-  stats.resize(static_cast<size_t>(to) - from + 1);
-  for (int32_t v = from; v <= to; ++v) stats[v - from].value = v;
+  const size_t values = static_cast<size_t>(to) - from + 1;
   const int n = static_cast<int>(series.size());
   s = std::max(s, 0);
   e = std::min(e, n - 1);
-  std::vector<int64_t> sums(stats.size(), 0);
+  std::vector<OmissionTally> tallies(values);
   // The last draw of the window met so far holding each value: the window
   // omission at an occurrence is the gap to it, or the draws since s.
-  std::vector<int> lastSeen(stats.size(), -1);
+  std::vector<int> lastSeen(values, -1);
   for (int d = s; d <= e; ++d) {
     const int32_t v = series[d];
     if (v < from || v > to) continue;
-    ValueOmissionStats& st = stats[v - from];
     int& seen = lastSeen[v - from];
-    const int32_t g = seen >= 0 ? d - seen - 1 : d - s;
-    ++st.count;
-    st.largest = std::max(st.largest, g);
-    st.smallest = std::min(st.smallest, g);
-    sums[v - from] += g;
-    st.last = g;
+    tallies[v - from].Occurred(seen >= 0 ? d - seen - 1 : d - s);
     seen = d;
   }
-  for (size_t i = 0; i < stats.size(); ++i) {
-    ValueOmissionStats& st = stats[i];
-    st.current = e < s ? 0 : lastSeen[i] >= 0 ? e - lastSeen[i] : e - s + 1;
-    if (st.largest < 0) {
-      st.largest = st.smallest = st.average = st.last = kNeverMet;
-    } else {
-      st.average = static_cast<int32_t>(DivRoundHalfEven(sums[i], st.count));
-    }
+  stats.resize(values);
+  for (size_t i = 0; i < values; ++i) {
+    const int32_t current = e < s ? 0 : lastSeen[i] >= 0 ? e - lastSeen[i] : e - s + 1;
+    static_cast<OmissionStats&>(stats[i]) = tallies[i].Result(current);
+    stats[i].value = from + static_cast<int32_t>(i);
   }
   return stats;
 }

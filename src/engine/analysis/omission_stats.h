@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/omission_tally.h"
+
 namespace dlt {
 
 // Omission of value v at draw d within the window starting at draw s: the
@@ -12,18 +14,13 @@ namespace dlt {
 // those examined without finding it. 0 at the window's first draw.
 int32_t WindowOmission(std::span<const int32_t> series, int s, int d, int32_t v);
 
-// Statistics shown for a value never met in the window.
-constexpr int32_t kNeverMet = 9999;
-
 // "遗漏次数统计图" per value over draws s..e: how often it occurred, the
-// largest, smallest, average (halves to even) and last of the window
-// omissions at its occurrences, and its current omission: the draws since it
-// last occurred, counted up to e (0 when draw e holds it, the window size
-// when no draw of the window does).
-struct ValueOmissionStats {
+// largest, smallest, average and last of the window omissions at its
+// occurrences (kNoOmission for a value never met), and its current omission:
+// the draws since it last occurred, counted up to e (0 when draw e holds it,
+// the window size when no draw of the window does).
+struct ValueOmissionStats : OmissionStats {
   int32_t value = 0;
-  int32_t count = 0, largest = -1, smallest = 99999, average = 0, last = 0;
-  int32_t current = 0;
   bool operator==(const ValueOmissionStats&) const = default;
 };
 

@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "analysis/analysis_charts.h"
+#include "chart/chart_builder.h"
+#include "chart/indicator_panel.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
 #include "indicators/series.h"
-#include "trend/chart_builder.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
 namespace {
@@ -74,11 +74,6 @@ Chart Sized(const AnalysisView& view) {
 }
 
 }  // namespace
-
-int AnalysisView::LastShown() const {
-  const int n = static_cast<int>(std::min(draws.size(), series.size()));
-  return std::min(anchor + span, n - 1);
-}
 
 double MovingMean(std::span<const int32_t> series, int index, int k) {
   int64_t sum = 0;

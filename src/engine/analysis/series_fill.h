@@ -68,10 +68,4 @@ ValueRange AnalysisRange(std::span<const int32_t> values, std::optional<int32_t>
 // message that refuses them.
 std::string AnalysisBoundsError(int64_t from, int64_t to);
 
-// Where the analysis window opens: 36 draws before the last (the first draw
-// of a shorter history).
-constexpr int AnalysisAnchor(int drawCount) {
-  return drawCount > 37 ? drawCount - 1 - 36 : 0;
-}
-
 }  // namespace dlt

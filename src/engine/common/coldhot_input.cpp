@@ -2,17 +2,16 @@
 
 #include <charconv>
 
+#include "common/text.h"
+
 namespace dlt {
 namespace {
 
 std::optional<int> WholeNumber(std::string_view s, int lo, int hi) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  s = Trim(s);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  int v = 0;
-  auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || p != s.data() + s.size() || v < lo || v > hi)
-    return std::nullopt;
+  const std::optional<int> v = IntegerOfText<int>(s);
+  if (!v || *v < lo || *v > hi) return std::nullopt;
   return v;
 }
 

@@ -1,9 +1,9 @@
 #include "common/json_reader.h"
 
-#include <charconv>
 #include <set>
 
 #include "common/gbk_text.h"
+#include "common/text.h"
 
 namespace dlt {
 namespace {
@@ -288,11 +288,7 @@ std::optional<JsonValue> ParseJson(std::string_view text, std::string* error,
 std::optional<int64_t> JsonInteger(const JsonValue& v) {
   if (v.kind != JsonValue::Kind::Number) return std::nullopt;
   if (v.text.find_first_of(".eE") != std::string::npos) return std::nullopt;
-  int64_t n = 0;
-  const char* end = v.text.data() + v.text.size();
-  const auto [p, ec] = std::from_chars(v.text.data(), end, n);
-  if (ec != std::errc() || p != end) return std::nullopt;
-  return n;
+  return IntegerOfText<int64_t>(v.text);
 }
 
 const char* JsonKindName(JsonValue::Kind k) {

@@ -94,21 +94,6 @@ inline int32_t FunctionFold::Result() const {
   return count_ > 0 ? MidOfValues(values_.data(), count_) : 0;
 }
 
-// getzf: abs(value now - value at the previous draw; 0 at the first draw),
-// wrapping like the rest of the language for values near the 32-bit limits.
-template <class Fn>
-std::optional<int32_t> CheckedWrappedAmplitude(const EvalContext& ctx, const Fn& fn) {
-  const std::optional<int32_t> now = fn(ctx);
-  if (!now) return std::nullopt;
-  int32_t before = 0;
-  if (ctx.HasPrevious()) {
-    const std::optional<int32_t> b = fn(ctx.At(ctx.pos - 1));
-    if (!b) return std::nullopt;
-    before = *b;
-  }
-  return WrapAbs(WrapSub(*now, before));
-}
-
 // getylz, getzf and getylzzf of a fallible value; nullopt at the first failure met.
 template <class Fn>
 std::optional<int32_t> HistoryFunctionValue(FormulaFunction f, const EvalContext& ctx,
@@ -117,7 +102,7 @@ std::optional<int32_t> HistoryFunctionValue(FormulaFunction f, const EvalContext
     case FormulaFunction::GetYlz:
       return CheckedValueOmission(ctx, fn);
     case FormulaFunction::GetZf:
-      return CheckedWrappedAmplitude(ctx, fn);
+      return CheckedValueAmplitude(ctx, fn);
     case FormulaFunction::GetYlzZf:
       return CheckedOmissionAmplitude(ctx, fn);
     default:

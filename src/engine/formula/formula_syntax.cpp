@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <limits>
 
+#include "common/text.h"
 #include "formula/formula_messages.h"
 
 namespace dlt {
 
 std::string_view TrimFormulaText(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-  return s;
+  return Trim(s);
 }
 
 namespace msg = formula_messages;

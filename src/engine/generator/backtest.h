@@ -9,7 +9,7 @@
 #include "generator/combination.h"
 #include "generator/condition_set.h"
 #include "indicators/eval_context.h"
-#include "trend/draw_range.h"
+#include "history/draw_range.h"
 
 namespace dlt {
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "formula/formula.h"
+#include "formula/formula_syntax.h"
 #include "formula/tgs.h"
 #include "generator/combination.h"
 #include "generator/judge_rules.h"

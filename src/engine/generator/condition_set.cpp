@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/gbk_text.h"
+#include "common/text.h"
 
 namespace dlt {
 namespace {
@@ -17,12 +18,6 @@ std::string NumberText(int number) {
 }
 
 // Control characters and blanks, as the window trims its edits.
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-  return s;
-}
-
 // Sorted distinct members within lo..hi, or nullopt.
 std::optional<std::vector<int>> NormaliseGroup(std::vector<int> members, int lo, int hi) {
   std::sort(members.begin(), members.end());
@@ -332,7 +327,7 @@ void ConditionSet::SetCustomIndicatorsEnabled(bool enabled) {
 
 std::optional<std::string> ConditionSet::CheckFormula(std::string_view formula,
                                                       std::string* error) {
-  const std::string_view trimmed = TrimBlanks(formula);
+  const std::string_view trimmed = Trim(formula);
   if (trimmed.empty()) {
     Fail(error, "自定义指标公式不能为空");
     return std::nullopt;

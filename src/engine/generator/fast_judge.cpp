@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "common/numbers.h"
+#include "formula/formula.h"
+#include "formula/formula_syntax.h"
 #include "generator/candidate_tables.h"
 #include "generator/fast_checks.h"
 #include "generator/formula_precompute.h"

@@ -78,7 +78,7 @@ struct FastFormulaCall {
   // The Table call's value once its argument is `now`.
   std::optional<int32_t> Finish(int32_t now, int n) const {
     if (function != FormulaFunction::GetYlz && !beforeOk) return std::nullopt;
-    if (function == FormulaFunction::GetZf) return WrapAbs(WrapSub(now, before));
+    if (function == FormulaFunction::GetZf) return AbsDifference(now, before);
     const std::optional<int32_t> omission = OmissionOf(now, n);
     if (!omission || function == FormulaFunction::GetYlz) return omission;
     return AbsDifference(*omission, before);

@@ -4,18 +4,13 @@
 #include "generator/judge_runs.h"
 
 namespace dlt {
-namespace {
-
-constexpr int64_t kBlock = 4096;  // combinations between two looks at the cancel flag
-
-}  // namespace
 
 std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> combos, bool recheck,
                               const ProgressFn& progress, bool* cancelled) {
   if (cancelled) *cancelled = false;
   std::vector<Verdict> verdicts(combos.size());
   ParallelOptions options;
-  options.blockSize = kBlock;
+  options.blockSize = kJudgeAllBlock;
   options.progress = progress;
   const ParallelOutcome run = RunParallel(
       static_cast<int64_t>(combos.size()),

@@ -10,9 +10,11 @@
 
 namespace dlt {
 
-// Judges many combinations on all cores (blocks of the input handed out in
-// turn by the parallel runner); the verdicts come back in input order. On
-// cancellation the result is empty and *cancelled (when given) is set.
+// Judges many combinations on all cores (blocks of kJudgeAllBlock of the
+// input handed out in turn by the parallel runner); the verdicts come back in
+// input order. A cancel lets the blocks under way finish and starts no other;
+// the result is then empty and *cancelled (when given) is set.
+constexpr int64_t kJudgeAllBlock = 4096;
 std::vector<Verdict> JudgeAll(const FrontJudge& judge, std::span<const Combo> combos, bool recheck,
                               const ProgressFn& progress = {}, bool* cancelled = nullptr);
 

@@ -13,6 +13,7 @@
 #include "common/numbers.h"
 #include "formula/formula.h"
 #include "formula/formula_check.h"
+#include "formula/formula_syntax.h"
 #include "formula/tgs.h"
 #include "generator/back_judge.h"
 #include "generator/candidate_tables.h"

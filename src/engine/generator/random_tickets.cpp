@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "common/numbers.h"
+#include "common/text.h"
 #include "generator/ticket_list.h"
 
 namespace dlt {
@@ -46,8 +47,7 @@ std::vector<Combo> RandomCombos(int count, std::mt19937_64& rng) {
 }
 
 std::optional<int> PickCount(std::string_view text, int capacity, std::string* error) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '_')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '_')) text.remove_suffix(1);
+  text = TrimMaskedEdit(text);
   if (text.empty()) return 10;
   int64_t n = 0;
   for (const char ch : text) {

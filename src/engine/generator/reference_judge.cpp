@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+#include "formula/formula.h"
+#include "formula/formula_syntax.h"
 #include "formula/tgs.h"
 #include "generator/back_judge.h"
 #include "generator/front_judge.h"

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "common/numbers.h"
+#include "common/text.h"
 
 namespace dlt {
 namespace {
@@ -18,13 +19,6 @@ int ZoneMax(Zone zone) {
 bool Fail(std::string* error, std::string message) {
   if (error) *error = std::move(message);
   return false;
-}
-
-std::string_view Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
 }
 
 }  // namespace

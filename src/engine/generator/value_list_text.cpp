@@ -1,9 +1,7 @@
 #include "generator/value_list_text.h"
 
-#include <cctype>
-#include <charconv>
-
 #include "common/numbers.h"
+#include "common/text.h"
 
 namespace dlt {
 namespace {
@@ -13,10 +11,6 @@ constexpr std::string_view kWideComma = "，";
 bool Fail(std::string* error, std::string message) {
   if (error) *error = std::move(message);
   return false;
-}
-
-bool IsBlank(char c) {
-  return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
 // The text without the blanks around each "-", so "1 - 3" is one range.
@@ -78,10 +72,12 @@ std::vector<std::string_view> SplitItems(std::string_view text, bool* missing) {
   return items;
 }
 
+// A value of a list has no sign.
 bool ParseInt(std::string_view s, int32_t* out) {
-  if (s.empty() || s.front() == '-' || s.front() == '+') return false;
-  auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), *out);
-  return ec == std::errc() && ptr == s.data() + s.size();
+  if (s.empty() || s.front() == '-') return false;
+  const std::optional<int32_t> v = IntegerOfText<int32_t>(s);
+  if (v) *out = *v;
+  return v.has_value();
 }
 
 }  // namespace

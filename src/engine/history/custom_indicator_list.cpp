@@ -4,19 +4,10 @@
 #include <system_error>
 
 #include "common/gbk_text.h"
+#include "common/text.h"
 #include "formula/formula_check.h"
 
 namespace dlt {
-namespace {
-
-std::string_view Trim(std::string_view s) {
-  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-}  // namespace
 
 std::string CustomIndicatorLine(std::string_view formula, std::string_view name) {
   std::string line(Trim(formula));
@@ -29,9 +20,7 @@ CustomIndicatorEntry SplitCustomIndicatorLine(std::string_view line) {
   line = Trim(line);
   const size_t space = line.find(' ');
   if (space == std::string_view::npos) return {std::string(line), {}};
-  std::string_view name = line.substr(space + 1);
-  while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
-  return {std::string(line.substr(0, space)), std::string(name)};
+  return {std::string(line.substr(0, space)), std::string(Trim(line.substr(space + 1)))};
 }
 
 std::optional<std::string> CheckCustomIndicatorFormula(std::string_view formula) {

@@ -4,34 +4,24 @@
 #include <charconv>
 #include <vector>
 
+#include "common/text.h"
+
 namespace dlt {
 namespace {
 
 constexpr const char* kQsMessage = "期数必须是七位比如2009001";
-
-std::string_view Trim(std::string_view s) {
-  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '_'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 bool Blank(std::string_view s) {
   return std::all_of(s.begin(), s.end(), [](char c) { return c == ' ' || c == '-' || c == '_'; });
 }
 
 std::optional<int64_t> Decimal(std::string_view s) {
-  s = Trim(s);
-  int64_t v = 0;
-  if (s.empty()) return std::nullopt;
-  auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
-  return v;
+  return IntegerOfText<int64_t>(TrimMaskedEdit(s));
 }
 
 // The seven-character draw number; nullopt (with the message) otherwise.
 std::optional<int64_t> DrawNumber(std::string_view qsText, std::string* message) {
-  const std::string_view qs = Trim(qsText);
+  const std::string_view qs = TrimMaskedEdit(qsText);
   auto v = Decimal(qs);
   if (qs.size() != 7 || !v) {
     if (message) *message = kQsMessage;

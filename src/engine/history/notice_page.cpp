@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <unordered_set>
 
+#include "common/text.h"
 #include "history/draw_table.h"
 
 namespace dlt {
@@ -12,13 +13,6 @@ namespace {
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
 }
 
 int DigitsValue(std::string_view s) {
@@ -29,7 +23,7 @@ int DigitsValue(std::string_view s) {
 
 // The leading decimal digits of the text, 0 when there are none.
 int LeadingNumber(std::string_view s) {
-  s = TrimBlanks(s);
+  s = Trim(s);
   size_t n = 0;
   while (n < s.size() && n < 9 && IsDigit(s[n])) ++n;
   return DigitsValue(s.substr(0, n));
@@ -181,7 +175,7 @@ std::vector<std::string> SplitDownloadList(std::string_view list) {
   std::vector<std::string> out;
   size_t from = 0;
   for (size_t p = list.find('$'); p != std::string_view::npos; p = list.find('$', from)) {
-    const std::string_view piece = TrimBlanks(list.substr(from, p - from));
+    const std::string_view piece = Trim(list.substr(from, p - from));
     if (!piece.empty()) out.emplace_back(piece);
     from = p + 1;
   }

@@ -1,7 +1,6 @@
 #include "history/prize_amounts.h"
 
-#include <array>
-
+#include "common/text.h"
 #include "history/draw_table.h"
 #include "history/sqlite_statement.h"
 
@@ -14,8 +13,8 @@ constexpr const char* kCreateSql =
     "level INTEGER NOT NULL, additional INTEGER NOT NULL, winners INTEGER, amount INTEGER, "
     "PRIMARY KEY (qs, position))";
 
-constexpr std::array<std::string_view, 10> kNumerals = {"一", "二", "三", "四", "五",
-                                                        "六", "七", "八", "九", "十"};
+// The tiers a name can give: 一等奖 .. 十等奖.
+constexpr int kMaxTierLevel = 10;
 
 // More integer digits than any prize or winner count has: the scaled value
 // stays far inside int64.
@@ -81,15 +80,16 @@ std::optional<int64_t> DrawPrizes::AmountFen(int level, bool additional) const {
 void ReadTierName(std::string_view name, int* level, bool* additional) {
   *level = 0;
   *additional = false;
-  for (size_t i = 0; i < kNumerals.size(); ++i) {
-    if (!name.starts_with(kNumerals[i])) continue;
-    std::string_view rest = name.substr(kNumerals[i].size());
+  for (int tier = 1; tier <= kMaxTierLevel; ++tier) {
+    const std::string numeral = ChineseNumeral(tier);
+    if (!name.starts_with(numeral)) continue;
+    std::string_view rest = name.substr(numeral.size());
     if (!rest.starts_with("等奖")) return;
     rest.remove_prefix(std::string_view("等奖").size());
     if (rest.empty()) {
-      *level = static_cast<int>(i) + 1;
+      *level = tier;
     } else if (rest == "(追加)" || rest == "（追加）") {
-      *level = static_cast<int>(i) + 1;
+      *level = tier;
       *additional = true;
     }
     return;
@@ -97,8 +97,7 @@ void ReadTierName(std::string_view name, int* level, bool* additional) {
 }
 
 bool ReadPrizeFigure(std::string_view text, int decimals, std::optional<int64_t>* value) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  text = Trim(text);
   if (text.empty() || text == "---" || text == "-1") {
     *value = std::nullopt;
     return true;

@@ -1,5 +1,6 @@
 #include "history/prize_table.h"
 
+#include "common/text.h"
 #include "history/prize_amounts.h"
 
 namespace dlt {
@@ -16,8 +17,7 @@ std::string PrizeSetting(int level) {
 }
 
 bool ReadYuanText(std::string_view text, std::optional<int64_t>* fen, std::string* error) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  text = Trim(text);
   // The published figures' marks of "no figure" are no amount a user types.
   const bool mark = text == "---" || text == "-1";
   if (text.empty()) {

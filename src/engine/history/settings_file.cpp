@@ -6,16 +6,11 @@
 
 #include "common/coldhot_input.h"
 #include "common/gbk_text.h"
+#include "common/text.h"
 #include "history/results_sync.h"
 
 namespace dlt {
 namespace {
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
 
 // The values of section [software] by key ("dltsettings\qs").
 std::map<std::string, std::string, std::less<>> SoftwareSection(const std::string& path) {
@@ -59,12 +54,11 @@ ColdHotSettings ReadColdHotSettings(const std::string& path, std::string* error)
   const auto read = [&](const char* name, int& into, bool window) {
     const auto it = values.find(std::string("dltsettings\\") + name);
     if (it == values.end()) return;
-    int v = 0;
     const std::string& text = it->second;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size()) return;
-    if (InColdHotRange(v, window)) {
-      into = v;
+    const std::optional<int> parsed = IntegerOfText<int>(text);
+    if (!parsed) return;
+    if (InColdHotRange(*parsed, window)) {
+      into = *parsed;
     } else if (error && error->empty()) {
       *error = "设置文件 " + path + " 中的" + name + "=" + text + "不在" +
                (window ? "1到255" : "0到255") + "之间";

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "common/text.h"
 #include "indicators/compound_internal.h"
 
 namespace dlt {
@@ -13,20 +14,11 @@ Resolution Malformed(std::string_view key) {
   return r;
 }
 
-std::optional<int32_t> ParseDecimal(std::string_view text) {
-  if (text.empty() || text == "-") return std::nullopt;
-  int32_t v = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, v);
-  if (ec != std::errc() || ptr != end) return std::nullopt;
-  return v;
-}
-
 std::optional<std::vector<int32_t>> ParseNumbers(std::string_view text, size_t count) {
   std::vector<int32_t> out;
   for (;;) {
     const size_t cut = text.find('_');
-    const auto v = ParseDecimal(text.substr(0, cut));
+    const auto v = IntegerOfText<int32_t>(text.substr(0, cut));
     if (!v) return std::nullopt;
     out.push_back(*v);
     if (cut == std::string_view::npos) break;

@@ -26,9 +26,6 @@ Resolution Malformed(std::string_view key);
 // Exactly `count` decimal integers separated by "_"; nullopt otherwise.
 std::optional<std::vector<int32_t>> ParseNumbers(std::string_view text, size_t count);
 
-// A decimal integer (optional leading "-"), nullopt when the text is anything else.
-std::optional<int32_t> ParseDecimal(std::string_view text);
-
 // The style parameter t: 0 for a count, 1 for a sum.
 inline bool IsStyle(int32_t t) {
   return t == 0 || t == 1;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/rounding.h"
+#include "common/text.h"
 #include "indicators/compound_internal.h"
 #include "indicators/shape_names.h"
 #include "indicators/statistics.h"
@@ -200,7 +201,7 @@ Resolution Shape(const KeyParams& p, int arity) {
   }
   const size_t colon = rest.find(':');
   if (colon == std::string_view::npos) return Malformed(p.key);
-  const auto type = ParseDecimal(rest.substr(colon + 1));
+  const auto type = IntegerOfText<int32_t>(rest.substr(colon + 1));
   if (!type || *type < 0 || *type >= ShapeTypeCount(arity)) return Malformed(p.key);
   formulas.push_back(FormulaForText(rest.substr(0, colon)));
   return Resolution{std::make_shared<ShapeIndicator>(std::move(formulas), *type), {}};

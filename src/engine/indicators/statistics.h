@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "formula/formula.h"
+#include "formula/formula_arithmetic.h"
 #include "indicators/eval_context.h"
 
 namespace dlt {
@@ -46,10 +47,11 @@ std::array<int32_t, 36> CurrentNumberOmissions(const EvalContext& ctx);
 // The same for the back numbers 1..12.
 std::array<int32_t, 13> CurrentBackNumberOmissions(const EvalContext& ctx);
 
-// abs(a - b) without overflow; wraps to 32 bits like the formula arithmetic.
+// The amplitude of a value against the one before, abs(a - b), in the
+// formula language's 32-bit arithmetic (getzf): the difference wraps first,
+// so values near the limits give the same amplitude everywhere.
 inline int32_t AbsDifference(int32_t a, int32_t b) {
-  const int64_t d = static_cast<int64_t>(a) - b;
-  return static_cast<int32_t>(d < 0 ? -d : d);
+  return WrapAbs(WrapSub(a, b));
 }
 
 // The same three definitions over a value that may fail to evaluate (a

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/draw.h"
+#include "history/draw_range.h"
 #include "indicators/eval_context.h"
 
 namespace dlt {
@@ -34,7 +35,7 @@ class KillHistory {
   int IndexOf(int32_t qs) const;
   // The default start of a run: the hundredth draw before the last, so the
   // rows are the last 100 draws (or the first draw of a shorter history).
-  int DefaultStart() const { return RealCount() > 100 ? RealCount() - 100 : 0; }
+  int DefaultStart() const { return DefaultGridStart(RealCount()); }
   // A table-source context at `index` that sees every draw and the virtual one.
   EvalContext Context(int index) const;
   const EvalEnv& Env() const { return env_; }

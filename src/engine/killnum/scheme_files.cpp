@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/gbk_text.h"
+#include "common/text.h"
 #include "formula/formula_check.h"
 #include "indicators/catalogue.h"
 
@@ -17,21 +18,6 @@ constexpr SchemeLayout kLayouts[] = {
     {KillKind::BackBanker, 10, 2, "save/fqtd.txt"},
     {KillKind::Custom, 100, 20, ""},
 };
-
-std::string Trimmed(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return std::string(s);
-}
-
-std::optional<int32_t> ParseInt(const std::string& text) {
-  const std::string t = Trimmed(text);
-  int32_t v = 0;
-  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-  if (ec != std::errc() || end != t.data() + t.size() || t.empty()) return std::nullopt;
-  return v;
-}
 
 void SetError(std::string* error, std::string text) {
   if (error) *error = std::move(text);
@@ -85,7 +71,7 @@ int SchemeBook::Fill(int scheme, std::span<const std::string> texts) {
 
 void SchemeBook::Assign(std::span<const std::string> lines, size_t from) {
   for (size_t i = 0; i < lines_.size(); ++i)
-    lines_[i] = from + i < lines.size() ? Trimmed(lines[from + i]) : kDefaultKillFormula;
+    lines_[i] = from + i < lines.size() ? std::string(Trim(lines[from + i])) : kDefaultKillFormula;
 }
 
 std::optional<SchemeBook> LoadSchemeFile(const std::string& path, int slots, std::string* error) {
@@ -121,17 +107,18 @@ std::optional<CustomKillSet> LoadCustomKillSet(const std::string& path, std::str
   const auto lines = ReadTextLines(path, error);
   if (!lines) return std::nullopt;
   CustomKillSet set;
-  const std::optional<int32_t> from = lines->size() > 1 ? ParseInt((*lines)[1]) : std::nullopt;
-  const std::optional<int32_t> to = lines->size() > 2 ? ParseInt((*lines)[2]) : std::nullopt;
-  if (lines->empty() || Trimmed((*lines)[0]).empty() || !from || !to) {
+  const std::optional<int32_t> from =
+      lines->size() > 1 ? IntegerOfText<int32_t>(Trim((*lines)[1])) : std::nullopt;
+  const std::optional<int32_t> to =
+      lines->size() > 2 ? IntegerOfText<int32_t>(Trim((*lines)[2])) : std::nullopt;
+  if (lines->empty() || Trim((*lines)[0]).empty() || !from || !to) {
     SetError(error, "不是自定义杀号存储文件：前三行应是指标、最小值和最大值");
     return std::nullopt;
   }
   for (size_t i = 0; i < lines->size(); ++i)
-    if ((i == 0 || i > 2) && !Trimmed((*lines)[i]).empty() &&
-        !CheckFormulaLine((*lines)[i], i, error))
+    if ((i == 0 || i > 2) && !Trim((*lines)[i]).empty() && !CheckFormulaLine((*lines)[i], i, error))
       return std::nullopt;
-  set.indicator = Trimmed((*lines)[0]);
+  set.indicator = Trim((*lines)[0]);
   if (std::string why = KillRangeError(set.indicator, *from, *to); !why.empty()) {
     SetError(error, "自定义杀号存储文件有误：" + why);
     return std::nullopt;
@@ -155,7 +142,7 @@ std::optional<std::vector<std::string>> LoadFormulaSet(const std::string& path,
   if (!lines) return std::nullopt;
   std::vector<std::string> formulas;
   for (size_t i = 0; i < lines->size(); ++i) {
-    std::string t = Trimmed((*lines)[i]);
+    std::string t(Trim((*lines)[i]));
     if (t.empty()) continue;
     if (!CheckFormulaLine(t, i, error)) return std::nullopt;
     formulas.push_back(std::move(t));

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <memory>
 
+#include "chart/tcoordinate.h"
 #include "common/numbers.h"
 #include "formula/formula.h"
 #include "formula/formula_check.h"
 #include "indicators/statistics.h"
-#include "trend/tcoordinate.h"
 
 namespace dlt {
 namespace {

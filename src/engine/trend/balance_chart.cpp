@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "trend/chart_builder.h"
+#include "chart/chart_builder.h"
 
 namespace dlt {
 namespace {

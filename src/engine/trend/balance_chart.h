@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "book/book_view.h"
-#include "trend/chart_panel.h"
+#include "chart/chart_panel.h"
 
 namespace dlt {
 

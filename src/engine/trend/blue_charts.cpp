@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/chart_builder.h"
+#include "chart/indicator_panel.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
-#include "trend/chart_builder.h"
 #include "trend/framed_charts.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
 

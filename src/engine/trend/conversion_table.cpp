@@ -4,7 +4,8 @@
 #include <charconv>
 #include <sstream>
 
-#include "trend/tcoordinate.h"
+#include "chart/tcoordinate.h"
+#include "common/text.h"
 
 namespace dlt {
 
@@ -173,13 +174,12 @@ std::optional<std::string> LeadingValuesText(const ConversionTable& table, int c
   std::string word, result;
   std::vector<int32_t> wanted;
   while (words >> word) {
-    int32_t t = 0;
-    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), t);
-    if (ec != std::errc() || end != word.data() + word.size()) {
+    const std::optional<int32_t> t = IntegerOfText<int32_t>(word);
+    if (!t) {
       if (error) *error = "\"" + word + "\"不是整数";
       return std::nullopt;
     }
-    wanted.push_back(t);
+    wanted.push_back(*t);
   }
   for (int32_t t : wanted)
     if (const auto v = table.LeadingValue(column, table.Rows() - 1, t))

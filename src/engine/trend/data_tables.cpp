@@ -1,10 +1,10 @@
 #include "trend/data_tables.h"
 
+#include "chart/tcoordinate.h"
 #include "common/numbers.h"
 #include "indicators/coldhot.h"
 #include "indicators/front_indicators.h"
 #include "indicators/group_texts.h"
-#include "trend/tcoordinate.h"
 
 namespace dlt {
 namespace {

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "analysis/series_fill.h"
+#include "chart/indicator_panel.h"
 #include "indicators/statistics.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
 

@@ -1,18 +1,10 @@
 #include "trend/derived_keys.h"
 
+#include "common/text.h"
 #include "indicators/shape_names.h"
 
 namespace dlt {
-namespace {
-
-std::string_view Trim(std::string_view s) {
-  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 const std::vector<DerivedFamily>& ExtendFamilies() {
   static const std::vector<DerivedFamily> families = {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "chart/chart_builder.h"
 #include "common/numbers.h"
-#include "trend/chart_builder.h"
 
 namespace dlt {
 namespace {

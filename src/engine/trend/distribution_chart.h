@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_panel.h"
 #include "common/draw.h"
-#include "trend/chart_panel.h"
 
 namespace dlt {
 

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "chart/chart_builder.h"
+#include "chart/indicator_panel.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
 #include "indicators/number_spread.h"
-#include "trend/chart_builder.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
 namespace {

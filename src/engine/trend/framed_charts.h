@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "trend/chart_panel.h"
+#include "chart/chart_panel.h"
 #include "trend/indicator_chart.h"
 
 namespace dlt {

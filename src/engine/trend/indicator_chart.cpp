@@ -2,23 +2,17 @@
 
 #include <algorithm>
 
+#include "chart/indicator_panel.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"
 #include "indicators/statistics.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
-
-int TrendPage::LastShown() const {
-  const int last = static_cast<int>(draws.size()) - 1;
-  return std::min(last, anchor + std::max(span, 0));
-}
 
 IndicatorPanelSetup PanelSetupOf(const TrendPage& page) {
   IndicatorPanelSetup setup;
   setup.draws = page.draws;
-  setup.anchor = page.anchor;
-  setup.span = page.span;
+  static_cast<PageWindow&>(setup) = page;
   setup.width = page.width;
   setup.height = page.height;
   return setup;

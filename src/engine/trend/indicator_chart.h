@@ -6,25 +6,24 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_panel.h"
+#include "chart/indicator_panel.h"
+#include "chart/page_window.h"
 #include "common/draw.h"
 #include "indicators/eval_context.h"
-#include "trend/chart_panel.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt {
 
-// The history a chart page reads: the draws in issue order, the anchor (the
-// shared current draw) and the period N, plus the picture size.
-struct TrendPage {
+// The history a chart page reads: the draws in issue order, the page (the
+// anchor, the shared current draw, and the period N), plus the picture size.
+struct TrendPage : PageWindow {
   std::span<const Draw> draws;
   const EvalEnv* env = nullptr;
   const int32_t* testColumn = nullptr;  // the scratch field `test`, for keys that read it
-  int anchor = 0;
-  int span = 36;
   int width = 0, height = 0;
 
-  // The anchor and up to `span` further draws: the indices plotted.
-  int LastShown() const;
+  // The indices plotted end here.
+  int LastShown() const { return LastShownOf(static_cast<int>(draws.size())); }
   int Shown() const { return draws.empty() ? 0 : LastShown() - anchor + 1; }
 };
 

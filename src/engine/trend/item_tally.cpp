@@ -6,6 +6,7 @@
 
 #include "common/numbers.h"
 #include "common/rounding.h"
+#include "common/text.h"
 #include "indicators/front_indicators.h"
 
 namespace dlt {
@@ -71,8 +72,6 @@ ItemGroup Extent(std::string id, std::string title, const ItemTally::Extent& e, 
 
 ItemGroup Remainders(std::string id, std::string title, int divisor,
                      std::span<const int64_t> counts, int64_t total) {
-  static const char* const kDigits[] = {"零", "一", "二", "三", "四"};
-  static const char* const kDivisors[] = {"", "", "", "三", "四", "五"};
   divisor = std::clamp(divisor, 3, 5);
   ItemGroup g{std::move(id), std::move(title), {}};
   for (int r = 0; r < 5; ++r) {
@@ -80,8 +79,9 @@ ItemGroup Remainders(std::string id, std::string title, int divisor,
       g.lines.push_back({"", "", -1, true});
       continue;
     }
-    g.lines.push_back(Counted(
-        std::string("除") + kDivisors[divisor] + "余" + kDigits[r] + "数:", counts[r], total));
+    g.lines.push_back(
+        Counted("除" + ChineseNumeral(divisor) + "余" + (r == 0 ? "零" : ChineseNumeral(r)) + "数:",
+                counts[r], total));
   }
   return g;
 }

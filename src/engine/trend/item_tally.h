@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/draw.h"
-#include "trend/draw_range.h"
+#include "history/draw_range.h"
 
 namespace dlt {
 

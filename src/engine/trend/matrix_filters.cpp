@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "common/numbers.h"
+#include "common/text.h"
 #include "trend/key_series.h"
 
 namespace dlt {
@@ -14,19 +15,10 @@ std::nullopt_t Refuse(std::string* error, std::string message) {
   return std::nullopt;
 }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-  return s;
-}
-
 std::optional<int> WholeNumber(std::string_view text, std::string* error) {
   const std::string_view t = Trim(text);
-  int value = 0;
-  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-  if (t.empty() || ec != std::errc() || end != t.data() + t.size()) {
-    return Refuse(error, "\"" + std::string(t) + "\"不是整数");
-  }
+  const std::optional<int> value = IntegerOfText<int>(t);
+  if (!value) return Refuse(error, "\"" + std::string(t) + "\"不是整数");
   return value;
 }
 

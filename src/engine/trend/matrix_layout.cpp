@@ -8,6 +8,7 @@
 
 #include "common/gbk_text.h"
 #include "common/numbers.h"
+#include "common/text.h"
 
 namespace dlt {
 
@@ -44,11 +45,10 @@ std::optional<MatrixOrder> ParseLayoutLines(const std::vector<std::string>& line
                                               "行不足10个号码, 只有最后一行可以不足"
                                         : "多余: 行列式文件只有四行");
       if (onLine == 10) return refuse(l, "的号码超过10个");
-      int value = -1;
-      const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-      if (ec != std::errc() || end != word.data() + word.size() || value < 0 ||
-          value > kMatrixCells)
+      const std::optional<int> parsed = IntegerOfText<int>(word);
+      if (!parsed || *parsed < 0 || *parsed > kMatrixCells)
         return refuse(l, "的\"" + word + "\"不是0到40之间的整数");
+      const int value = *parsed;
       if (value == 0) {
         emptyCell = true;
       } else if (emptyCell) {

@@ -2,20 +2,12 @@
 
 #include "common/gbk_text.h"
 #include "common/numbers.h"
+#include "common/text.h"
 #include "indicators/indicator.h"
 #include "trend/indicator_chart.h"
 
 namespace dlt {
-namespace {
-
-std::string Trim(std::string_view s) {
-  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return std::string(s);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 MosaicEntry ParseMosaicLine(const std::string& line) {
   MosaicEntry e;
@@ -24,7 +16,7 @@ MosaicEntry ParseMosaicLine(const std::string& line) {
     e.header = Trim(line);
     return e;
   }
-  const std::string text = Trim(line);
+  const std::string text(Trim(line));
   const size_t blank = text.find(' ');
   if (blank == std::string::npos) {
     e.key = e.header = text;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_panel.h"
 #include "common/draw.h"
 #include "indicators/eval_context.h"
-#include "trend/chart_panel.h"
 
 namespace dlt {
 

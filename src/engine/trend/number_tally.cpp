@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/chart_builder.h"
 #include "common/chance_figures.h"
 #include "common/numbers.h"
 #include "indicators/eval_context.h"
 #include "indicators/statistics.h"
-#include "trend/chart_builder.h"
 #include "trend/tally_chances.h"
 
 namespace dlt {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_panel.h"
 #include "common/draw.h"
-#include "trend/chart_panel.h"
-#include "trend/draw_range.h"
+#include "history/draw_range.h"
 
 namespace dlt {
 

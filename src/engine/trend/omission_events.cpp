@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "chart/chart_builder.h"
 #include "indicators/statistics.h"
-#include "trend/chart_builder.h"
 
 namespace dlt {
 

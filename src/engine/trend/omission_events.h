@@ -4,8 +4,9 @@
 #include <span>
 #include <vector>
 
+#include "chart/chart_panel.h"
+#include "chart/page_window.h"
 #include "common/draw.h"
-#include "trend/chart_panel.h"
 
 namespace dlt {
 
@@ -25,7 +26,7 @@ struct OmissionEvents {
 OmissionEvents NumberOmissionEvents(std::span<const Draw> draws, int number, bool back);
 
 // The page shows 36 events; the first page ends at the last event.
-constexpr int kEventsPerPage = 36;
+constexpr int kEventsPerPage = kPageSpan;
 int FirstEventPage(int eventCount);
 // Moves the first shown event by `delta`, kept within the events.
 int MoveEventStart(int start, int delta, int eventCount);

@@ -2,14 +2,11 @@
 
 #include <algorithm>
 
+#include "chart/column_order.h"
 #include "common/numbers.h"
-#include "common/rounding.h"
-#include "trend/column_order.h"
 
 namespace dlt {
 namespace {
-
-constexpr int32_t kNoOmission = 9999;
 
 // Occurrences of every value 0..35 in one draw's text, and whether each
 // occurrence is a back number.
@@ -89,7 +86,7 @@ const std::array<std::string, 5>& StatisticRowTitles() {
 int32_t StatisticValue(const OmissionStats& s, int row) {
   switch (row) {
     case 0:
-      return s.hits;
+      return s.count;
     case 1:
       return s.largest;
     case 2:
@@ -127,7 +124,7 @@ OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGrid
                            ? order.bounds
                            : PartitionBounds(static_cast<int>(g.columns.size()), setup.partitions);
   const int columns = g.Columns();
-  g.stats.assign(columns, OmissionStats{});
+  std::vector<OmissionTally> tallies(columns);
 
   const int count = static_cast<int>(draws.size());
   int first = std::min(setup.first, setup.last), last = std::max(setup.first, setup.last);
@@ -137,7 +134,6 @@ OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGrid
   g.issues.reserve(rows);
   g.drawTexts.reserve(rows);
   g.cells.resize(static_cast<size_t>(rows) * columns);
-  std::vector<int64_t> sums(columns, 0);
 
   RowHits previous;
   for (int i = 0; i < rows; ++i) {
@@ -152,15 +148,10 @@ OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGrid
       const bool before = i > 0 && previous.count[v] > 0;
       if (hits.count[v] > 0) {
         row[j] = {v, MarkerOf(hits, v, setup.kind)};
-        OmissionStats& s = g.stats[j];
-        ++s.hits;
-        if (i > 0) {
-          const int32_t omission = before ? 0 : above[j].value;
-          s.last = omission;
-          sums[j] += omission;
-          s.largest = std::max(s.largest, omission);
-          s.smallest = std::min(s.smallest, omission);
-        }
+        if (i > 0)
+          tallies[j].Occurred(before ? 0 : above[j].value);
+        else
+          tallies[j].OccurredWithoutOmission();
       } else {
         row[j] = {i == 0 || before ? 1 : above[j].value + 1, -1};
       }
@@ -168,16 +159,10 @@ OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGrid
     previous = hits;
   }
 
-  for (int j = 0; j < columns; ++j) {
-    OmissionStats& s = g.stats[j];
-    if (s.largest == -1) {
-      // No completed omission (never hit, or hit in the first row only).
-      s.largest = s.smallest = s.average = s.last = kNoOmission;
-    } else {
-      s.average = static_cast<int32_t>(DivRoundHalfEven(sums[j], s.hits));
-    }
-    s.current = rows == 0 || g.Cell(rows - 1, j).Hit() ? 0 : g.Cell(rows - 1, j).value;
-  }
+  g.stats.reserve(columns);
+  for (int j = 0; j < columns; ++j)
+    g.stats.push_back(
+        tallies[j].Result(rows == 0 || g.Cell(rows - 1, j).Hit() ? 0 : g.Cell(rows - 1, j).value));
   return g;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/draw.h"
+#include "common/omission_tally.h"
 
 namespace dlt {
 
@@ -31,22 +32,15 @@ struct OmissionCell {
   bool operator==(const OmissionCell&) const = default;
 };
 
-// Per value: hit count, largest, smallest (kept, not shown) and last
-// completed omission, the average (sum / hit count, halves to even) and the
-// current omission ("本次遗漏"). A value without a completed omission shows
-// 9999 for largest, smallest, average and last.
-struct OmissionStats {
-  int32_t hits = 0, largest = -1, smallest = 99999, average = 0, last = 0, current = 0;
-  bool operator==(const OmissionStats&) const = default;
-};
-
 struct OmissionGrid {
   std::vector<int> columns;           // the value of each column, in column order
   std::vector<int> backgroundBounds;  // column groups coloured alternately
   std::vector<int32_t> issues;        // one per draw row
   std::vector<std::string> drawTexts;
-  std::vector<OmissionCell> cells;   // rows x columns, row by row
-  std::vector<OmissionStats> stats;  // per column
+  std::vector<OmissionCell> cells;  // rows x columns, row by row
+  // Per column: hits, largest, smallest (kept, not shown), average, last and
+  // current (本次遗漏) omission; the first row completes no omission.
+  std::vector<OmissionStats> stats;
 
   int Rows() const { return static_cast<int>(issues.size()); }
   int Columns() const { return static_cast<int>(columns.size()); }
@@ -61,11 +55,6 @@ int32_t StatisticValue(const OmissionStats& s, int row);
 
 // Value range of a kind: 1..35, 1..12 or 0..9.
 std::pair<int, int> ValueRangeOf(OmissionGridKind kind);
-
-// The first draw of the default range: the last 100 draws.
-constexpr int DefaultGridStart(int drawCount) {
-  return drawCount > 100 ? drawCount - 100 : 0;
-}
 
 // The grid over draws[first..last] (reversed bounds are swapped; bounds are
 // clamped to the history). Reads the draws by index only.

@@ -224,7 +224,7 @@ TallyChance GridChance(const OmissionGrid& grid, OmissionGridKind kind) {
   std::vector<int64_t> hits;
   std::vector<int32_t> current;
   for (const OmissionStats& s : grid.stats) {
-    hits.push_back(s.hits);
+    hits.push_back(s.count);
     current.push_back(s.current);
   }
   return CompareWithChance(GridColumnChances(kind, grid.columns), hits, grid.Rows(), current);

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
+#include "chart/column_order.h"
 #include "gui/trend/sprite_painter.h"
-#include "trend/column_order.h"
 #include "trend/distribution_chart.h"
 
 namespace dlt::gui {

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "chart/page_window.h"
 #include "gui/analysis/zbpxz_context.h"
 #include "gui/analysis/zbpxz_scroller.h"
 #include "gui/analysis/zbpxz_tabs.h"
@@ -64,7 +65,7 @@ void Tf_zbpxz::Analyse(const AnalysisSeries& series) {
   const int count = std::min<int>(table.RecordCount(), static_cast<int>(series.values.size()));
   for (int i = 0; i < count; ++i) table.SetScratch(ScratchField::Test, i, series.values[i]);
   table.Last();
-  table.MoveBy(-36);
+  table.MoveBy(-kPageSpan);
   setWindowTitle(series.caption);
   setProperty("rangeFrom", series.from);
   setProperty("rangeTo", series.to);

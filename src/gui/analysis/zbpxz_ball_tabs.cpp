@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "analysis/field_groups.h"
+#include "common/text.h"
 #include "gui/analysis/tf_tyzsd_modify.h"
 #include "gui/analysis/zbpxz_chart_tab.h"
 #include "gui/analysis/zbpxz_tabs.h"
@@ -89,9 +90,8 @@ class FieldTab : public PagedChartTab {
                       s, parent) {
     chart_ = new QComboBox(this);
     chart_->setObjectName("cb_mlsjtyzsd");
-    static const char* names[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
-    for (const char* n : names)
-      chart_->addItem(QStringLiteral("田野走势图") + QString::fromUtf8(n));
+    for (int k = 1; k <= 10; ++k)
+      chart_->addItem(QString::fromStdString("田野走势图" + ChineseNumeral(k)));
     groups_ = new QComboBox(this);
     groups_->setObjectName("cb_tyd_zhs");
     for (int k = kMinFieldGroups; k <= kMaxFieldGroups; ++k) groups_->addItem(QString::number(k));

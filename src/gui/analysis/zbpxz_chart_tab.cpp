@@ -5,11 +5,12 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "chart/indicator_panel.h"
+#include "chart/page_window.h"
 #include "gui/analysis/zbpxz_scroller.h"
 #include "gui/app/app_context.h"
 #include "gui/trend/chart_view.h"
 #include "history/draw_table.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt::gui {
 
@@ -82,7 +83,7 @@ PagedChartTab::PagedChartTab(ZbpxzContext& z, const char* pictureName, const cha
 
 int PagedChartTab::Period() const {
   const int p = PeriodOfText(period_->currentText().toStdString());
-  return p > 0 ? p : 36;
+  return p > 0 ? p : kPageSpan;
 }
 
 void PagedChartTab::ScrollStep(bool forward) {

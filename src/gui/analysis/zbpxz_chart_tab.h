@@ -2,9 +2,9 @@
 
 #include <functional>
 
+#include "chart/chart_panel.h"
 #include "gui/analysis/zbpxz_context.h"
 #include "gui/trend/fxd_paging.h"
-#include "trend/chart_panel.h"
 
 class QCheckBox;
 class QComboBox;

@@ -6,6 +6,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/next_draw_chance.h"
 #include "gui/app/shell_services.h"
+#include "history/draw_range.h"
 #include "history/draw_table.h"
 
 namespace dlt::gui {
@@ -78,7 +79,7 @@ void FillIssuePicker(QComboBox* box, const QStringList& issues, bool from) {
   box->clear();
   box->addItems(issues);
   if (issues.isEmpty()) return;
-  box->setCurrentIndex(from ? std::max<int>(issues.size() - 100, 0) : issues.size() - 1);
+  box->setCurrentIndex(from ? DefaultGridStart(issues.size()) : issues.size() - 1);
 }
 
 int PickedDraw(const QComboBox* box, const DrawTable& table, int fallback) {

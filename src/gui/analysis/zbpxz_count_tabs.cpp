@@ -39,8 +39,8 @@ class WindowPicker : public QObject {
     near_->setChecked(true);
     nearBox_ = new QComboBox(owner);
     nearBox_->setObjectName(n.nearBox);
-    for (const std::string& t : NearWindowTexts()) nearBox_->addItem(QString::fromStdString(t));
-    nearBox_->setCurrentText(QString::number(kDefaultNearWindow));
+    for (const std::string& t : NearCountTexts()) nearBox_->addItem(QString::fromStdString(t));
+    nearBox_->setCurrentText(QString::number(kDefaultNearCount));
     self_ = new QRadioButton(QStringLiteral("自定义"), owner);
     self_->setObjectName(n.selfRadio);
     from_ = new QComboBox(owner);
@@ -94,22 +94,22 @@ class WindowPicker : public QObject {
     bar_->setValue(Near());
   }
 
-  DrawWindow Window() const {
+  DrawRange Window() const {
     const DrawTable& table = z_.Table();
     const int count = table.RecordCount();
-    DrawWindow w;
+    DrawRange w;
     if (self_->isChecked())
-      w = WindowBetween(count, PickedDraw(from_, table, 0), PickedDraw(to_, table, count - 1));
+      w = RangeBetween(count, PickedDraw(from_, table, 0), PickedDraw(to_, table, count - 1));
     else
-      w = LastDraws(count, Near());
-    label_->setText(QStringLiteral("共%1期").arg(w.Size()));
+      w = NearRange(count, Near());
+    label_->setText(QStringLiteral("共%1期").arg(w.count));
     return w;
   }
 
  private:
   int Near() const {
     if (barValue_ >= 0) return barValue_;
-    return NearWindowDraws(nearBox_->currentText().toStdString(), z_.Table().RecordCount());
+    return NearCountOfText(nearBox_->currentText().toStdString(), z_.Table().RecordCount());
   }
 
   ZbpxzContext& z_;
@@ -194,14 +194,14 @@ class OccurrenceTab : public ChartTab {
 
  protected:
   Chart Build(int width, int height, const TextMetrics& metrics) override {
-    const DrawWindow window = window_->Window();
+    const DrawRange window = window_->Window();
     const std::vector<int32_t> counts = OccurrenceCounts(z_.Series(), window, z_.from, z_.to);
     const ValueDistribution* chance = ShownChance();
     std::vector<BarItem> items;
     for (size_t i = 0; i < counts.size(); ++i) {
       const int64_t v = z_.from + static_cast<int64_t>(i);
       BarItem item{std::to_string(v), counts[i], {}, {}};
-      if (chance) WithChance(item, chance->Probability(static_cast<int32_t>(v)), window.Size());
+      if (chance) WithChance(item, chance->Probability(static_cast<int32_t>(v)), window.count);
       items.push_back(std::move(item));
     }
     // Sorting moves each value with its count; ties keep value order.
@@ -214,8 +214,8 @@ class OccurrenceTab : public ChartTab {
     const std::vector<BarItem> page(items.begin() + std::min<size_t>(first_, items.size()),
                                     items.begin() + end);
     std::string title = z_.caption.toStdString() + "出现次数统计图";
-    if (chance) title += "  " + FitText(ValueCountFit(counts, z_.from, *chance, window.Size()));
-    return BarChart(page, window.Size(), percent_->isChecked(), title, width, height, metrics);
+    if (chance) title += "  " + FitText(ValueCountFit(counts, z_.from, *chance, window.count));
+    return BarChart(page, window.count, percent_->isChecked(), title, width, height, metrics);
   }
 
  private:
@@ -282,7 +282,7 @@ class ItemTab : public ChartTab {
 
  protected:
   Chart Build(int width, int height, const TextMetrics& metrics) override {
-    const DrawWindow window = window_->Window();
+    const DrawRange window = window_->Window();
     const auto kind = static_cast<ItemKind>(std::max(kinds_->checkedId(), 0));
     const int n = (kind == ItemKind::Zones ? zones_ : divisor_)->currentText().toInt();
     const ValueDistribution* chance = ShownChance();
@@ -294,13 +294,13 @@ class ItemTab : public ChartTab {
     std::vector<int64_t> counts;
     for (size_t k = 0; k < classes.size(); ++k) {
       BarItem item{classes[k].label, classes[k].count, {}, {}};
-      if (chance) WithChance(item, p[k], window.Size());
+      if (chance) WithChance(item, p[k], window.count);
       items.push_back(std::move(item));
       counts.push_back(classes[k].count);
     }
     std::string title = z_.caption.toStdString() + "分项统计";
-    if (chance) title += "  " + FitText(WindowFit(counts, p, window.Size()));
-    return BarChart(items, window.Size(), percent_->isChecked(), title, width, height, metrics);
+    if (chance) title += "  " + FitText(WindowFit(counts, p, window.count));
+    return BarChart(items, window.count, percent_->isChecked(), title, width, height, metrics);
   }
 
  private:

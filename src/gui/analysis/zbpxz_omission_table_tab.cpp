@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "chart/column_order.h"
 #include "gui/analysis/omission_table_model.h"
 #include "gui/analysis/zbpxz_context.h"
 #include "gui/analysis/zbpxz_scroller.h"
@@ -17,7 +18,6 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "history/draw_table.h"
-#include "trend/column_order.h"
 #include "trend/distribution_chart.h"
 
 namespace dlt::gui {

@@ -14,6 +14,8 @@
 
 #include "analysis/run_chart.h"
 #include "analysis/transfer.h"
+#include "chart/page_window.h"
+#include "chart/tcoordinate.h"
 #include "gui/analysis/analysis_transfer.h"
 #include "gui/analysis/tf_filter_zbpxz.h"
 #include "gui/analysis/zbpxz_chart_tab.h"
@@ -24,12 +26,9 @@
 #include "gui/app/window_set.h"
 #include "gui/trend/chart_view.h"
 #include "history/draw_table.h"
-#include "trend/tcoordinate.h"
 
 namespace dlt::gui {
 namespace {
-
-constexpr int kRunSpan = 36;
 
 // Row 0 the draw numbers, rows 1..5 the marks.
 class SignalModel : public QAbstractTableModel {
@@ -166,7 +165,7 @@ class RunChartTab : public ChartTab {
   void ScrollStep(bool forward) override {
     DrawTable& table = z_.Table();
     if (table.Empty()) return;
-    if (forward && table.Position() + kRunSpan >= table.RecordCount() - 1) return;
+    if (forward && table.Position() + kPageSpan >= table.RecordCount() - 1) return;
     table.MoveBy(forward ? 1 : -1);
     Fill();
   }
@@ -174,7 +173,7 @@ class RunChartTab : public ChartTab {
  protected:
   Chart Build(int width, int height, const TextMetrics& metrics) override {
     if (z_.Table().Empty()) return {};
-    return RunSeriesChart(z_.ViewAt(kRunSpan, width, height), run_,
+    return RunSeriesChart(z_.ViewAt(kPageSpan, width, height), run_,
                           z_.caption.toStdString() + run_.suffix, metrics);
   }
 

@@ -78,10 +78,10 @@ class OmissionStatsTab : public ChartTab {
   void Fill() override {
     const DrawTable& table = z_.Table();
     const int count = table.RecordCount();
-    const DrawWindow w =
-        WindowBetween(count, PickedDraw(from_, table, 0), PickedDraw(to_, table, count - 1));
-    byValue_ = OmissionStatistics(z_.Series(), w.first, w.last, z_.from, z_.to);
-    windowSize_ = w.Size();
+    const DrawRange w =
+        RangeBetween(count, PickedDraw(from_, table, 0), PickedDraw(to_, table, count - 1));
+    byValue_ = OmissionStatistics(z_.Series(), w.First(), w.last, z_.from, z_.to);
+    windowSize_ = w.count;
     Arrange();
     ChartTab::Fill();
   }

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/characteristic.h"
+#include "chart/tcoordinate.h"
 #include "gui/analysis/zbpxz_context.h"
 #include "gui/analysis/zbpxz_scroller.h"
 #include "gui/analysis/zbpxz_tabs.h"
@@ -23,7 +24,6 @@
 #include "gui/generator/tf_fqfw.h"
 #include "gui/generator/tf_zj1.h"
 #include "history/draw_table.h"
-#include "trend/tcoordinate.h"
 
 namespace dlt::gui {
 namespace {
@@ -206,9 +206,9 @@ class TraitTableTab : public ZbpxzTab {
   void Fill() override {
     const DrawTable& table = z_.Table();
     const int count = table.RecordCount();
-    const DrawWindow w =
-        WindowBetween(count, PickedDraw(from_, table, 0), PickedDraw(to_, table, count - 1));
-    model_->Rebuild(z_.app.shapeClasses, w.first, w.last);
+    const DrawRange w =
+        RangeBetween(count, PickedDraw(from_, table, 0), PickedDraw(to_, table, count - 1));
+    model_->Rebuild(z_.app.shapeClasses, w.First(), w.last);
     ApplyWidths();
     grid_->scrollToBottom();
   }

@@ -21,6 +21,7 @@
 #include "gui/app/utf8_text.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/zh_tools.h"
+#include "history/draw_range.h"
 #include "history/draw_table.h"
 
 namespace dlt::gui {
@@ -28,7 +29,6 @@ namespace {
 
 constexpr const char* kBacktestNotice = "正在回测，请稍候.";
 constexpr const char* kBacktestCancelled = "回测已取消，表格保持不变";
-constexpr int kDefaultDraws = 100;
 
 QString NumbersText(const Combo& c) {
   QStringList parts;
@@ -98,7 +98,7 @@ Tf_lshc::Tf_lshc(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) 
   e_count = new QSpinBox(this);
   e_count->setObjectName("e_count");
   e_count->setRange(1, 9999);  // more than the history holds: all of it
-  e_count->setValue(kDefaultDraws);
+  e_count->setValue(kDefaultNearCount);
   top->addWidget(e_count);
   top->addWidget(new QLabel(QStringLiteral("期"), this));
   b_start = new QPushButton(QStringLiteral("开始回测"), this);

@@ -6,19 +6,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analysis/characteristic.h"
+#include "common/text.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 
 namespace dlt::gui {
 
 namespace {
-
-// Chinese numerals 3..15 as the component names write them.
-const QStringList& Numerals() {
-  static const QStringList n = {"三", "四",   "五",   "六",   "七",   "八",  "九",
-                                "十", "十一", "十二", "十三", "十四", "十五"};
-  return n;
-}
 
 void SelectFirst(QListWidget* list) {
   if (list->count() > 0) list->setCurrentRow(0);
@@ -36,15 +31,7 @@ void MoveCurrent(QListWidget* from, QListWidget* to) {
 }  // namespace
 
 int Tf_zj1::ClassesOf(const QString& name) {
-  if (name == QStringLiteral("尾号")) return 10;
-  if (name == QStringLiteral("奇偶") || name == QStringLiteral("质合") ||
-      name == QStringLiteral("小大"))
-    return 2;
-  for (int i = 0; i < Numerals().size(); ++i) {
-    if (name == Numerals()[i] + QStringLiteral("区")) return i + 3;
-    if (name == QStringLiteral("除") + Numerals()[i] + QStringLiteral("余数")) return i + 3;
-  }
-  return 0;
+  return ComponentOfName(name.toStdString()).Classes();
 }
 
 tzbpxz_zj1 Tf_zj1::TableOf(const QStringList& names) {
@@ -73,9 +60,10 @@ Tf_zj1::Tf_zj1(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
   using_->addItems({"尾号", "奇偶", "质合", "小大", "三区", "四区", "除三余数", "除四余数"});
   usable_ = new QListWidget(this);
   usable_->setObjectName("lb_usable");
-  for (int i = 2; i < Numerals().size(); ++i) usable_->addItem(Numerals()[i] + "区");
-  for (int i = 2; i < Numerals().size(); ++i)
-    usable_->addItem(QStringLiteral("除") + Numerals()[i] + QStringLiteral("余数"));
+  // Five to fifteen zones or remainder classes; three and four are in use.
+  for (int n = 5; n <= 15; ++n) usable_->addItem(QString::fromStdString(ChineseNumeral(n) + "区"));
+  for (int n = 5; n <= 15; ++n)
+    usable_->addItem(QString::fromStdString("除" + ChineseNumeral(n) + "余数"));
   grid->addWidget(using_, 1, 0);
   grid->addWidget(usable_, 1, 2);
 

@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "common/reference_texts.h"
+#include "indicators/reference_texts.h"
 #include "gui/app/app_context.h"
 #include "gui/app/app_settings.h"
 #include "gui/app/named_button.h"

@@ -4,7 +4,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 
-#include "trend/chart_panel.h"
+#include "chart/chart_panel.h"
 
 class QPainter;
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "trend/chart_panel.h"
+#include "chart/chart_panel.h"
 
 class QMenu;
 

@@ -3,8 +3,8 @@
 #include <QBrush>
 #include <QColor>
 
+#include "chart/tcoordinate.h"
 #include "common/numbers.h"
-#include "trend/tcoordinate.h"
 
 namespace dlt::gui {
 namespace {

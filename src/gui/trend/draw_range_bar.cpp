@@ -25,7 +25,7 @@ DrawRangeBar::DrawRangeBar(const DrawTable& table, const RangeBarNames& names, Q
   count_->setEditable(true);
   count_->setInsertPolicy(QComboBox::NoInsert);
   for (const std::string& t : NearCountTexts()) count_->addItem(QString::fromStdString(t));
-  count_->setCurrentText(QStringLiteral("100"));
+  count_->setCurrentText(QString::number(kDefaultNearCount));
   // A count the user types, or the scroll bar's, besides the items.
   count_->setValidator(new QRegularExpressionValidator(
       QRegularExpression(QStringLiteral("^(\\d{0,6}|%1)$").arg(QString::fromUtf8(kAllDrawsText))),

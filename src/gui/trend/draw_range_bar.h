@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "trend/draw_range.h"
+#include "history/draw_range.h"
 
 class QComboBox;
 class QLabel;

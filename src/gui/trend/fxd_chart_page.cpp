@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "chart/indicator_panel.h"
 #include "gui/analysis/analysis_handoff.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/trend/chart_view.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt::gui {
 

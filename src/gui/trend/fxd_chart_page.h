@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_panel.h"
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/fxd_paging.h"
-#include "trend/chart_panel.h"
 
 class QButtonGroup;
 class QCheckBox;

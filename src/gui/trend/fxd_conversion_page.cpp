@@ -21,6 +21,7 @@
 #include "gui/app/shell_services.h"
 #include "gui/trend/conversion_models.h"
 #include "gui/trend/text_grid.h"
+#include "history/draw_range.h"
 #include "history/draw_table.h"
 #include "trend/key_series.h"
 #include "trend/omission_grid.h"

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "chart/indicator_panel.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
@@ -18,7 +19,6 @@
 #include "gui/trend/fxd_derived_tools.h"
 #include "indicators/indicator.h"
 #include "trend/derived_chart.h"
-#include "trend/indicator_panel.h"
 
 namespace dlt::gui {
 

@@ -13,6 +13,7 @@
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/killnum/tf_selfsh_set.h"
+#include "history/draw_range.h"
 #include "history/draw_table.h"
 #include "trend/omission_grid.h"
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/text.h"
 #include "gui/analysis/analysis_handoff.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
@@ -24,8 +25,6 @@ namespace dlt::gui {
 namespace {
 
 constexpr int kLineBoxes = 11;
-constexpr const char* kRowCaptions[] = {"一", "二", "三", "四", "五",  "六",
-                                        "七", "八", "九", "十", "十一"};
 const QString kNote = QStringLiteral(
     "注意：超强组号用同一个行列式排列顺序计算所有的行列式过滤条件，即最后一次按“导出到过滤系统”"
     "或“转至过滤设置”时上图所用的排列顺序。");
@@ -81,7 +80,7 @@ QWidget* MatrixFilterPages::BuildCountPage() {
   grid->addWidget(new QLabel(QStringLiteral("列："), countPage_), 1, 0);
   for (int k = 1; k <= kLineBoxes; ++k) {
     rows_.push_back(Check(countPage_, QStringLiteral("cb_r%1").arg(k).toUtf8().constData(),
-                          QString::fromUtf8(kRowCaptions[k - 1])));
+                          QString::fromStdString(ChineseNumeral(k))));
     columns_.push_back(Check(countPage_, QStringLiteral("cb_c%1").arg(k).toUtf8().constData(),
                              QString::number(k)));
     grid->addWidget(rows_.back(), 0, k);

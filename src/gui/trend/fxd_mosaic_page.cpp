@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "chart/tcoordinate.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
@@ -16,7 +17,6 @@
 #include "gui/trend/tf_zbzh_set.h"
 #include "history/draw_table.h"
 #include "trend/mosaic.h"
-#include "trend/tcoordinate.h"
 
 namespace dlt::gui {
 namespace {

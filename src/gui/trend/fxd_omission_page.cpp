@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "chart/column_order.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
@@ -22,7 +23,6 @@
 #include "gui/trend/fxd_derived_tools.h"
 #include "gui/trend/omission_grid_model.h"
 #include "history/draw_table.h"
-#include "trend/column_order.h"
 
 namespace dlt::gui {
 namespace {

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include "chart/page_window.h"
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
 #include "gui/killnum/tf_selfhns.h"
@@ -30,7 +31,7 @@ void TakeTrendPictures(AppContext& app, const QString& dir,
   if (!w) return;
   // A full page of the charts: the anchor 36 draws before the last.
   app.Table().Last();
-  app.Table().MoveBy(-36);
+  app.Table().MoveBy(-kPageSpan);
   w->show();
   w->raise();
   const struct {

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "chart/tcoordinate.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/trend/fxd_derived_tools.h"
@@ -17,7 +18,6 @@
 #include "gui/trend/text_grid.h"
 #include "history/draw_table.h"
 #include "trend/shape_table.h"
-#include "trend/tcoordinate.h"
 
 namespace dlt::gui {
 

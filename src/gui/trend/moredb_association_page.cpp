@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "common/numbers.h"
+#include "common/text.h"
 #include "gui/analysis/analysis_handoff.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
@@ -24,8 +25,6 @@
 
 namespace dlt::gui {
 namespace {
-
-const char* const kConditionNames[3] = {"一", "二", "三"};
 
 QString ValuesText(const std::vector<int32_t>& values) {
   QString text;
@@ -127,7 +126,8 @@ AssociationPage::AssociationPage(AppContext& app, QWidget* parent) : QWidget(par
   for (int n = 0; n < 3; ++n) {
     Condition& c = conditions_[n];
     const QString stem = QStringLiteral("glfx_zb%1").arg(n + 1);
-    c.enabled = new QCheckBox(QStringLiteral("指标") + QString::fromUtf8(kConditionNames[n]), box);
+    c.enabled =
+        new QCheckBox(QStringLiteral("指标") + QString::fromStdString(ChineseNumeral(n + 1)), box);
     c.enabled->setObjectName("cb_" + stem);
     c.enabled->setEnabled(n == 0);
     c.expression = new QLineEdit(box);

@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "analysis/omission_distribution.h"
+#include "chart/tcoordinate.h"
 #include "gui/trend/cell_look_delegate.h"
 #include "history/draw_table.h"
-#include "trend/tcoordinate.h"
 
 namespace dlt::gui {
 namespace {

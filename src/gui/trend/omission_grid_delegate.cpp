@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
+#include "chart/column_order.h"
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/omission_grid_model.h"
-#include "trend/column_order.h"
 #include "trend/distribution_chart.h"
 
 namespace dlt::gui {

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <cmath>
 
-#include "trend/tcoordinate.h"
+#include "chart/tcoordinate.h"
 
 namespace dlt::gui {
 

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include "chart/page_window.h"
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
@@ -66,7 +67,7 @@ void TakeStatisticsPictures(AppContext& app, const QString& dir,
   }
   if (auto* blue = app.windows->Get<Tf_bluefxd>()) {
     app.Table().Last();
-    app.Table().MoveBy(-36);
+    app.Table().MoveBy(-kPageSpan);
     blue->show();
     blue->raise();
     settle(400);

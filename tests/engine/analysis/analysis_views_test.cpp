@@ -193,29 +193,23 @@ TEST(Transfer, AllowedValuesFormulaTextAndRefusals) {
 }
 
 TEST(Occurrence, WindowsCountsAndClasses) {
-  EXPECT_EQ(NearWindowDraws("100", 500), 100);
-  EXPECT_EQ(NearWindowDraws("所有", 500), 500);
-  EXPECT_EQ(NearWindowDraws("7", 500), 0);
-  EXPECT_EQ(LastDraws(50, 100), (DrawWindow{0, 49}));
-  EXPECT_EQ(LastDraws(500, 100), (DrawWindow{400, 499}));
-  EXPECT_EQ(WindowBetween(10, 8, 3), (DrawWindow{3, 8}));
-
   const std::vector<int32_t> series = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1000, 4};
   // One count per value of the range, from its first value.
-  EXPECT_EQ(OccurrenceCounts(series, {1, 10}, 3, 6), (std::vector<int32_t>{1, 2, 1, 1}));
+  EXPECT_EQ(OccurrenceCounts(series, RangeBetween(11, 1, 10), 3, 6),
+            (std::vector<int32_t>{1, 2, 1, 1}));
   // Values past the old table of 0..1000 count like any other.
   const std::vector<int32_t> high = {4000, 65535, 4000, 0};
-  const auto counts = OccurrenceCounts(high, {0, 3}, 0, 65535);
+  const auto counts = OccurrenceCounts(high, RangeBetween(4, 0, 3), 0, 65535);
   ASSERT_EQ(counts.size(), 65536u);
   EXPECT_EQ(counts[4000], 2);
   EXPECT_EQ(counts[65535], 1);
   EXPECT_EQ(counts[0], 1);
-  EXPECT_EQ(OccurrenceCounts(high, {0, 3}, 5, 4), std::vector<int32_t>{});
+  EXPECT_EQ(OccurrenceCounts(high, RangeBetween(4, 0, 3), 5, 4), std::vector<int32_t>{});
   EXPECT_EQ(CountText(1, 3, true), "33.3");
   EXPECT_EQ(CountText(2, 3, true), "66.7");
   EXPECT_EQ(CountText(2, 3, false), "2");
 
-  const DrawWindow all{0, 8};  // 1..9
+  const DrawRange all = RangeBetween(11, 0, 8);  // 1..9
   EXPECT_EQ(ItemClassCounts(series, all, ItemKind::OddEven, 0, 1, 9),
             (std::vector<ItemClass>{{"奇数", 5}, {"偶数", 4}}));
   EXPECT_EQ(ItemClassCounts(series, all, ItemKind::PrimeComposite, 0, 1, 9),

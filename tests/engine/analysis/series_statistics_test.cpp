@@ -7,6 +7,7 @@
 #include "analysis/omission_distribution.h"
 #include "analysis/omission_stats.h"
 #include "analysis/series_fill.h"
+#include "chart/page_window.h"
 #include "common/rounding.h"
 #include "indicators/eval_context.h"
 #include "support/test_support.h"
@@ -81,8 +82,10 @@ TEST(SeriesFill, RangeTypedOrFromTheValues) {
   EXPECT_EQ(AnalysisRange(varied, 1, 31), (ValueRange{1, 31}));
   EXPECT_EQ(AnalysisRange(varied, 1, std::nullopt), (ValueRange{2, 9}));  // one bound is none
   EXPECT_EQ(AnalysisRange({}), (ValueRange{0, 4}));
-  EXPECT_EQ(AnalysisAnchor(100), 63);
-  EXPECT_EQ(AnalysisAnchor(20), 0);
+  EXPECT_EQ(LastPageAnchor(100), 63);
+  EXPECT_EQ(LastPageAnchor(20), 0);
+  EXPECT_EQ(LastPageAnchor(37), 0);
+  EXPECT_EQ(LastPageAnchor(38), 1);
 }
 
 // The omission of v at d within the window from s, walked as defined.
@@ -118,7 +121,7 @@ TEST(OmissionStatistics, AgreeWithTheDefinitionOnRandomSeries) {
       EXPECT_EQ(st.current, current) << "value " << v;
       if (count == 0) {
         // Never met in the window: 9999 everywhere, the current omission the window size.
-        for (int32_t x : {st.largest, st.smallest, st.average, st.last}) EXPECT_EQ(x, kNeverMet);
+        for (int32_t x : {st.largest, st.smallest, st.average, st.last}) EXPECT_EQ(x, kNoOmission);
         EXPECT_EQ(st.current, e - s + 1);
       } else {
         EXPECT_EQ(st.largest, largest);

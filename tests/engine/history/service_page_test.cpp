@@ -198,6 +198,7 @@ TEST(PrizeFigures, ReadDigitsGroupedByThousandsAndTheMarksOfNoWinner) {
       {"1,234,567", 0, true, 1234567},
       {"1234567", 0, true, 1234567},
       {" 61 ", 0, true, 61},
+      {"\t61\r\n", 0, true, 61},
       {"---", 0, true, std::nullopt},
       {"-1", 2, true, std::nullopt},
       {"", 2, true, std::nullopt},
@@ -241,7 +242,7 @@ TEST(PrizeFigures, TierNamesGiveTheirLevel) {
       {"一等奖", 1, false},       {"一等奖(追加)", 1, true}, {"二等奖（追加）", 2, true},
       {"九等奖", 9, false},       {"十等奖", 10, false},     {"一等奖追加", 0, false},
       {"特等奖", 0, false},       {"一等", 0, false},        {"", 0, false},
-      {"一等奖(派奖)", 0, false},
+      {"一等奖(派奖)", 0, false}, {"十一等奖", 0, false},
   };
   for (const Case& c : cases) {
     int level = -1;

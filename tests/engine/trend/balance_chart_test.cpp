@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "trend/tcoordinate.h"
+#include "chart/tcoordinate.h"
 
 namespace dlt {
 namespace {

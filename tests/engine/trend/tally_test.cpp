@@ -1,11 +1,11 @@
-// The statistics area's computations: ranges, per-number counts and
-// omissions, the item tallies and the bar chart.
+// The statistics area's computations: per-number counts and omissions,
+// the item tallies and the bar chart.
 #include <gtest/gtest.h>
 
 #include <array>
 
+#include "history/draw_range.h"
 #include "support/test_support.h"
-#include "trend/draw_range.h"
 #include "trend/item_tally.h"
 #include "trend/number_tally.h"
 
@@ -27,25 +27,6 @@ const ItemGroup& Group(const std::vector<ItemGroup>& groups, const std::string& 
   static const ItemGroup none;
   ADD_FAILURE() << "no group " << id;
   return none;
-}
-
-TEST(DrawRange, NearAndCustomRanges) {
-  const std::vector<Draw> draws = HandDraws();
-  struct Case {
-    DrawRange got, want;
-  };
-  const Case cases[] = {
-      {NearRange(150, 100), {149, 100}},
-      {NearRange(50, 100), {49, 50}},  // shorter history: all of it
-      {NearRange(50, NearCountOfText("所有", 50)), {49, 50}},
-      {NearRange(0, 100), {-1, 0}},
-      {CustomRange(draws, 2009001, 2009002), {1, 2}},
-      {CustomRange(draws, 2009003, 2009001), {0, 0}},  // start after the end: empty
-      {CustomRange(draws, 2009001, 2009009), {-1, 0}},
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.want.last << "/" << c.want.count;
-  EXPECT_EQ(NearCountOfText("37", 50), 37);
-  EXPECT_EQ(NearCountOfText("3x", 50), 0);
 }
 
 TEST(NumberTally, LastHundredIncludeTheForecastRecord) {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <algorithm>
+
+namespace dlt {
+
+// The draws a paged chart shows after its anchor (the shared current draw):
+// a page holds the anchor and kPageSpan further draws.
+constexpr int kPageSpan = 36;
+
+// A page of draws: the anchor and up to `span` further draws.
+struct PageWindow {
+  int anchor = 0;
+  int span = kPageSpan;
+
+  // The last draw shown of a history of `drawCount`: never past its end.
+  int LastShownOf(int drawCount) const {
+    return std::min(drawCount - 1, anchor + std::max(span, 0));
+  }
+};
+
+// The anchor of the page that ends on the last draw (the first draw of a
+// shorter history): where the charts open.
+constexpr int LastPageAnchor(int drawCount) {
+  return std::max(drawCount - 1 - kPageSpan, 0);
+}
+
+}  // namespace dlt

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "common/draw.h"
+#  include "history/draw_table.h"

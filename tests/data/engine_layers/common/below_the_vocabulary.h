@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+#include "common/draw.h"
+#include "indicators/catalogue.h"

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "generator/prizes.h"
+#include "book/ticket_book.h"

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <vector>
+
+#include "formula/formula.h"
+#include "generator/condition_set.h"
