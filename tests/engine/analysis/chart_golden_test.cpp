@@ -72,7 +72,7 @@ TEST_F(AnalysisChartGolden, PagedSeriesCharts) {
 
 TEST_F(AnalysisChartGolden, SingleValueCountsAndSegments) {
   // The value met most often, so the page has many omissions to show.
-  const std::vector<int32_t> all = OccurrenceCounts(series, NearRange(kDraws, kDraws));
+  const std::vector<int32_t> all = OccurrenceCounts(series, NearRange(kDraws, kDraws), 0, kSeriesMax);
   const auto value = static_cast<int32_t>(std::max_element(all.begin(), all.end()) - all.begin());
   const std::vector<ValueOmissionEntry> entries = SingleValueOmissions(draws, series, value);
   ASSERT_GT(entries.size(), 5u);
@@ -82,7 +82,7 @@ TEST_F(AnalysisChartGolden, SingleValueCountsAndSegments) {
                        value, view.width, view.height, metrics));
 
   const DrawRange window = NearRange(kDraws, kDefaultNearCount);
-  const std::vector<int32_t> counts = OccurrenceCounts(series, window);
+  const std::vector<int32_t> counts = OccurrenceCounts(series, window, 0, view.to);
   std::vector<BarItem> occurrences;
   for (int32_t v = view.from; v < view.from + kOccurrencePage && v <= view.to; ++v)
     occurrences.push_back({std::to_string(v), counts[v], std::nullopt, std::nullopt});
