@@ -67,10 +67,7 @@ void Tf_zbpxz::Analyse(const AnalysisSeries& series) {
   table.Last();
   table.MoveBy(-kPageSpan);
   setWindowTitle(series.caption);
-  setProperty("rangeFrom", series.from);
-  setProperty("rangeTo", series.to);
-  setProperty("indicatorKey", QString::fromStdString(series.key));
-  setProperty("formula", QString::fromStdString(series.formula));
+  shown_ = ShownSeries{series.from, series.to, series.key, series.formula};
   // The window is shared with the toolbar, which shows it without modality.
   setWindowModality(series.modal ? Qt::ApplicationModal : Qt::NonModal);
   show();
@@ -84,11 +81,13 @@ void Tf_zbpxz::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   ZbpxzContext& z = *z_;
   z.caption = windowTitle();
-  if (property("rangeFrom").isValid()) z.from = property("rangeFrom").toInt();
-  if (property("rangeTo").isValid()) z.to = property("rangeTo").toInt();
+  if (shown_) {
+    z.from = shown_->from;
+    z.to = shown_->to;
+  }
   if (z.to < z.from) std::swap(z.from, z.to);
-  z.key = property("indicatorKey").toString().toStdString();
-  z.formula = property("formula").toString().toStdString();
+  z.key = shown_ ? shown_->key : std::string();
+  z.formula = shown_ ? shown_->formula : std::string();
   z.ForgetChance();
   for (ZbpxzTab* page : pages_) page->Reset();
   current_ = -1;

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "gui/analysis/analysis_handoff.h"
@@ -17,9 +18,8 @@ class ZbpxzScroller;
 class ZbpxzTab;
 
 // The indicator analysis: fifteen tabs over the series in the scratch field
-// `test`. Every show takes the caption, the value range ("rangeFrom",
-// "rangeTo") and the remembered key or formula ("indicatorKey", "formula")
-// left on the window, resets the pickers and opens "均值走势图".
+// `test`. Every show takes the caption and the value range, key or formula
+// of the last series analysed, resets the pickers and opens "均值走势图".
 class Tf_zbpxz : public QWidget {
   Q_OBJECT
  public:
@@ -48,6 +48,12 @@ class Tf_zbpxz : public QWidget {
 
   AppContext& app_;
   std::unique_ptr<ZbpxzContext> z_;
+  // What the last Analyse handed over; every show starts from it.
+  struct ShownSeries {
+    int32_t from = 0, to = 0;
+    std::string key, formula;
+  };
+  std::optional<ShownSeries> shown_;
   // The history's current draw to return to when a modal showing closes.
   std::optional<int32_t> returnTo_;
   QTabWidget* tabs_ = nullptr;

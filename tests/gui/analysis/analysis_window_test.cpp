@@ -442,10 +442,13 @@ void AnalysisWindowTest::theTransferAddsACustomIndicatorToTheGenerator() {
   QCOMPARE(world.shell.messages.value(0), QString("自定义指标最多只能有100个"));
 
   // A series handed over without a key or formula cannot be transferred.
-  analysis->setProperty("indicatorKey", QString());
-  analysis->setProperty("formula", QString());
-  analysis->hide();
-  analysis->show();
+  AnalysisSeries anonymous;
+  const ZbpxzContext& shown = analysis->Context();
+  anonymous.values.assign(shown.Series().begin(), shown.Series().end());
+  anonymous.caption = analysis->windowTitle();
+  anonymous.from = shown.from;
+  anonymous.to = shown.to;
+  analysis->Analyse(anonymous);
   world.shell.messages.clear();
   tab = ShowTab(*analysis, "信号图");
   const int dialogs = world.shell.dialogsRun;

@@ -53,16 +53,14 @@ size_t DashedLines(const Chart& chart) {
 // by `key` or `formula` (both empty: a series handed over without either).
 Tf_zbpxz* OpenAnalysis(DltApp& app, const char* key, const char* formula) {
   auto* analysis = app.Windows().Get<Tf_zbpxz>();
-  analysis->setWindowTitle(key);
-  analysis->setProperty("indicatorKey", QString(key));
-  analysis->setProperty("formula", QString(formula));
-  analysis->setProperty("rangeFrom", 1);
-  analysis->setProperty("rangeTo", 31);
-  DrawTable& table = app.Context().Table();
-  for (int i = 0; i < table.RecordCount(); ++i)
-    table.SetScratch(ScratchField::Test, i, table.Draws()[i].front[0]);
-  analysis->hide();
-  analysis->show();
+  AnalysisSeries series;
+  for (const Draw& d : app.Context().Table().Draws()) series.values.push_back(d.front[0]);
+  series.caption = key;
+  series.from = 1;
+  series.to = 31;
+  series.key = key;
+  series.formula = formula;
+  analysis->Analyse(series);
   return analysis;
 }
 

@@ -11,6 +11,7 @@
 #include "generator/combination.h"
 #include "generator/judge_rules.h"
 #include "gui/analysis/tf_zbpxz.h"
+#include "gui/analysis/zbpxz_context.h"
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/picker_study_aid.h"
@@ -514,8 +515,8 @@ void ZhDialogsTest::studyAidFillsTestForAnIndicator() {
   QVERIFY(analysis->isVisible());
   const tsetaccostr* row = FindCatalogueRow("z_hz");
   QCOMPARE(analysis->windowTitle(), QString::fromStdString(row->label) + "（过滤助手）");
-  QCOMPARE(analysis->property("rangeFrom").toInt(), row->min);
-  QCOMPARE(analysis->property("rangeTo").toInt(), row->max);
+  QCOMPARE(analysis->Context().from, row->min);
+  QCOMPARE(analysis->Context().to, row->max);
   QCOMPARE(table.Position(), 80 - 1 - 36);
   QCOMPARE(analysis->windowModality(), Qt::ApplicationModal);
   analysis->hide();

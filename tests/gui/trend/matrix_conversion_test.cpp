@@ -16,6 +16,7 @@
 
 #include "common/gbk_text.h"
 #include "gui/analysis/tf_zbpxz.h"
+#include "gui/analysis/zbpxz_context.h"
 #include "gui/app/window_set.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/zh_session.h"
@@ -250,7 +251,7 @@ void MatrixConversionTest::exportsLandInTheGenerator() {
   auto* analysis = f.app->Windows().Get<Tf_zbpxz>();
   QVERIFY(analysis->isVisible());
   QCOMPARE(analysis->windowTitle(), QString("行：2, 列： 的奖号出现个数走势图（过滤助手）"));
-  QCOMPARE(analysis->property("rangeTo").toInt(), 5);
+  QCOMPARE(analysis->Context().to, 5);
   const auto& draws = f.Context().Table().Draws();
   for (int i : {0, 77, 149}) {
     int hits = 0;

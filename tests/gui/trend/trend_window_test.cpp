@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 
 #include "gui/analysis/tf_zbpxz.h"
+#include "gui/analysis/zbpxz_context.h"
 #include "gui/app/window_set.h"
 #include "gui/trend/chart_view.h"
 #include "gui/trend/fxd_context.h"
@@ -395,9 +396,9 @@ void TrendWindowTest::analysisButtonsHandTheSeriesOver() {
   QVERIFY(analysis->isVisible());
   const tsetaccostr* row = FindCatalogueRow("z_wh");
   QCOMPARE(analysis->windowTitle(), QString::fromStdString(row->label));
-  QCOMPARE(analysis->property("rangeFrom").toInt(), row->min);
-  QCOMPARE(analysis->property("rangeTo").toInt(), row->max);
-  QCOMPARE(analysis->property("indicatorKey").toString(), QString("z_wh"));
+  QCOMPARE(analysis->Context().from, row->min);
+  QCOMPARE(analysis->Context().to, row->max);
+  QCOMPARE(analysis->Context().key, std::string("z_wh"));
   for (int i = 0; i < 90; ++i) {
     int tails = 0;
     for (int n : table.Draws()[i].front) tails += n % 10;
@@ -412,8 +413,8 @@ void TrendWindowTest::analysisButtonsHandTheSeriesOver() {
   Click(events, "Button44");
   const OmissionEvents e = NumberOmissionEvents(table.Draws(), 5, true);
   QCOMPARE(analysis->windowTitle(), QString("副区号码5的遗漏"));
-  QCOMPARE(analysis->property("rangeTo").toInt(), e.largest);
-  QCOMPARE(analysis->property("indicatorKey").toString(), QString());
+  QCOMPARE(analysis->Context().to, e.largest);
+  QCOMPARE(analysis->Context().key, std::string());
   const int n = static_cast<int>(e.events.size());
   for (int k = 0; k < n; ++k)
     QCOMPARE(table.Scratch(ScratchField::Test, 89 - k), e.events[n - 1 - k].omission);
