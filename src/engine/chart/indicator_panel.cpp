@@ -88,17 +88,10 @@ ChartPanel IndicatorPanel(const IndicatorPanelSetup& setup, const TextMetrics& m
 const std::vector<std::string>& PeriodTexts() {
   static const std::vector<std::string> texts = [] {
     std::vector<std::string> t;
-    for (int period : kPeriods) t.push_back("显示" + std::to_string(period) + "期");
+    for (int period : kPeriods) t.push_back(SpanText(period));
     return t;
   }();
   return texts;
-}
-
-int PeriodOfText(const std::string& text) {
-  const auto& texts = PeriodTexts();
-  for (size_t i = 0; i < texts.size(); ++i)
-    if (texts[i] == text) return kPeriods[i];
-  return 0;
 }
 
 }  // namespace dlt

@@ -49,9 +49,7 @@ struct AxisRange {
 };
 AxisRange RangeHolding(int32_t min, int32_t max, const std::vector<std::optional<int32_t>>& values);
 
-// The period box texts "显示36期" (kPageSpan) .. "显示66期" and the draws they give (any
-// other text gives 0).
+// The period box texts "显示36期" (kPageSpan) .. "显示66期"; SpanOfText reads them.
 const std::vector<std::string>& PeriodTexts();
-int PeriodOfText(const std::string& text);
 
 }  // namespace dlt

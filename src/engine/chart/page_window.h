@@ -1,6 +1,9 @@
 #pragma once
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace dlt {
 
@@ -24,5 +27,31 @@ struct PageWindow {
 constexpr int LastPageAnchor(int drawCount) {
   return std::max(drawCount - 1 - kPageSpan, 0);
 }
+
+// How far a user may zoom a paged chart: the fewest and most draws a page
+// shows after its anchor.
+constexpr int kFewestPageDraws = 10;
+constexpr int kMostPageDraws = 500;
+
+// The moves of a paging bar and of its keys.
+enum class PageMove { kFirst, kPageBack, kStepBack, kStepForward, kPageForward, kNewest };
+
+// The anchor after `move` on pages of `span` draws over a history of
+// `drawCount`: pages and steps stop at the first and the last draw, kFirst
+// opens the first page, kNewest the page ending on the last draw. An empty
+// history keeps anchor 0.
+int AnchorAfter(PageMove move, int anchor, int span, int drawCount);
+
+// The draws per page within the zoom's bounds.
+int ClampedSpan(int span);
+// The draws per page after `notches` turns of the zoom wheel: each notch away
+// from the user (positive) shows about a fifth fewer draws, each towards the
+// user a quarter more, always at least one draw more or fewer until a bound.
+int ZoomedSpan(int span, int notches);
+// A zoom box entry: "显示N期" or a bare N, with N within the bounds;
+// nothing for any other text.
+std::optional<int> SpanOfText(std::string_view text);
+// The zoom box's text for a span: "显示N期".
+std::string SpanText(int span);
 
 }  // namespace dlt

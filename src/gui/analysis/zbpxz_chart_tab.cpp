@@ -7,14 +7,14 @@
 
 #include "chart/indicator_panel.h"
 #include "chart/page_window.h"
-#include "gui/analysis/zbpxz_scroller.h"
 #include "gui/app/app_context.h"
+#include "gui/common/auto_scroller.h"
 #include "gui/trend/chart_view.h"
 #include "history/draw_table.h"
 
 namespace dlt::gui {
 
-ChartTab::ChartTab(ZbpxzContext& z, const char* pictureName, ZbpxzScroller& scroller,
+ChartTab::ChartTab(ZbpxzContext& z, const char* pictureName, AutoScroller& scroller,
                    QWidget* parent)
     : ZbpxzTab(z, parent) {
   auto* layout = new QVBoxLayout(this);
@@ -43,6 +43,7 @@ PagingBar* ChartTab::AddPaging(const PagingNames& names, std::function<int()> pa
                                PagingBar::Move move) {
   auto* bar = new PagingBar(TableOf(), names, std::move(pageSize), this);
   bar->SetMove(std::move(move));
+  bar->Drive(picture_);
   connect(bar, &PagingBar::moved, this, [this] { Fill(); });
   paging_->addWidget(bar, 1);
   return bar;
@@ -68,22 +69,17 @@ const ValueDistribution* ChartTab::ShownChance() {
 }
 
 PagedChartTab::PagedChartTab(ZbpxzContext& z, const char* pictureName, const char* periodBox,
-                             const PagingNames& paging, ZbpxzScroller& scroller, QWidget* parent)
+                             const PagingNames& paging, AutoScroller& scroller, QWidget* parent)
     : ChartTab(z, pictureName, scroller, parent) {
-  period_ = new QComboBox(this);
-  period_->setObjectName(periodBox);
-  for (const std::string& t : PeriodTexts()) period_->addItem(QString::fromStdString(t));
-  connect(period_, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
-  PagingRow()->addWidget(period_);
-  auto* bar = new PagingBar(
-      TableOf(), paging, [this] { return Period(); }, this);
-  connect(bar, &PagingBar::moved, this, [this] { Fill(); });
-  PagingRow()->addWidget(bar, 1);
+  bar_ = new PagingBar(TableOf(), paging, nullptr, this);
+  bar_->AddZoomBox(periodBox);
+  bar_->Drive(Picture());
+  connect(bar_, &PagingBar::moved, this, [this] { Fill(); });
+  PagingRow()->addWidget(bar_, 1);
 }
 
 int PagedChartTab::Period() const {
-  const int p = PeriodOfText(period_->currentText().toStdString());
-  return p > 0 ? p : kPageSpan;
+  return bar_->PageSize();
 }
 
 void PagedChartTab::ScrollStep(bool forward) {

@@ -13,14 +13,14 @@ class QHBoxLayout;
 namespace dlt::gui {
 
 class ChartView;
-class ZbpxzScroller;
+class AutoScroller;
 
 // A tab whose picture is drawn by the shared chart drawer, with a row of
 // controls under it. The picture's popup menu carries the scrolling items.
 class ChartTab : public ZbpxzTab {
   Q_OBJECT
  public:
-  ChartTab(ZbpxzContext& z, const char* pictureName, ZbpxzScroller& scroller, QWidget* parent);
+  ChartTab(ZbpxzContext& z, const char* pictureName, AutoScroller& scroller, QWidget* parent);
 
   void Fill() override;
   ChartView* Picture() const { return picture_; }
@@ -57,7 +57,7 @@ class PagedChartTab : public ChartTab {
   Q_OBJECT
  public:
   PagedChartTab(ZbpxzContext& z, const char* pictureName, const char* periodBox,
-                const PagingNames& paging, ZbpxzScroller& scroller, QWidget* parent);
+                const PagingNames& paging, AutoScroller& scroller, QWidget* parent);
 
   void ScrollStep(bool forward) override;
   int Period() const;
@@ -67,7 +67,7 @@ class PagedChartTab : public ChartTab {
   virtual Chart BuildPage(const AnalysisView& view, const TextMetrics& metrics) = 0;
 
  private:
-  QComboBox* period_ = nullptr;
+  PagingBar* bar_ = nullptr;
 };
 
 }  // namespace dlt::gui

@@ -69,15 +69,11 @@ ChartPage::ChartPage(FxdContext& fxd, ChartPageSetup setup, QWidget* parent)
     connect(choice_, &QComboBox::currentIndexChanged, this, [this] { picture_->Redraw(); });
     row->addWidget(choice_);
   }
-  period_ = new QComboBox(box);
-  period_->setObjectName(setup_.periodBox);
-  for (const std::string& t : PeriodTexts()) period_->addItem(QString::fromStdString(t));
-  connect(period_, &QComboBox::currentIndexChanged, this, [this] { picture_->Redraw(); });
-  row->addWidget(period_);
-  auto* paging = new PagingBar(
-      fxd_.Table(), setup_.paging, [this] { return Period(); }, box);
-  connect(paging, &PagingBar::moved, this, [this] { picture_->Redraw(); });
-  row->addWidget(paging, 1);
+  paging_ = new PagingBar(fxd_.Table(), setup_.paging, nullptr, box);
+  paging_->AddZoomBox(setup_.periodBox);
+  paging_->Drive(picture_);
+  connect(paging_, &PagingBar::moved, this, [this] { picture_->Redraw(); });
+  row->addWidget(paging_, 1);
   if (*setup_.analysisButton) {
     auto* analyse = NamedButton(box, setup_.analysisButton, QStringLiteral("指标剖析"));
     connect(analyse, &QPushButton::clicked, this, &ChartPage::Analyse);
@@ -108,7 +104,7 @@ bool ChartPage::Checked(int check) const {
 }
 
 int ChartPage::Period() const {
-  return PeriodOfText(period_->currentText().toStdString());
+  return paging_->PageSize();
 }
 
 void ChartPage::Analyse() {

@@ -69,7 +69,7 @@ class ChartPage : public FxdPage {
   ChartPageSetup setup_;
   ChartView* picture_ = nullptr;
   QButtonGroup* options_ = nullptr;
-  QComboBox* period_ = nullptr;
+  PagingBar* paging_ = nullptr;
   QComboBox* choice_ = nullptr;
   std::vector<QCheckBox*> checks_;
 };

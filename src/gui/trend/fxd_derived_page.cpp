@@ -38,15 +38,11 @@ DerivedChartPage::DerivedChartPage(FxdContext& fxd, const DerivedChartNames& nam
   options_ = new QVBoxLayout;
   boxLayout->addLayout(options_);
   auto* row = new QHBoxLayout;
-  period_ = new QComboBox(box_);
-  period_->setObjectName(names.periodBox);
-  for (const std::string& t : PeriodTexts()) period_->addItem(QString::fromStdString(t));
-  connect(period_, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
-  row->addWidget(period_);
-  auto* paging = new PagingBar(
-      fxd_.Table(), names.paging, [this] { return Period(); }, box_);
-  connect(paging, &PagingBar::moved, this, [this] { Redraw(); });
-  row->addWidget(paging, 1);
+  paging_ = new PagingBar(fxd_.Table(), names.paging, nullptr, box_);
+  paging_->AddZoomBox(names.periodBox);
+  paging_->Drive(picture_);
+  connect(paging_, &PagingBar::moved, this, [this] { Redraw(); });
+  row->addWidget(paging_, 1);
   auto* analyse = NamedButton(box_, names.analysisButton, QStringLiteral("指标剖析"));
   connect(analyse, &QPushButton::clicked, this, [this] { Analyse(); });
   row->addWidget(analyse);
@@ -59,7 +55,7 @@ DerivedChartPage::DerivedChartPage(FxdContext& fxd, const DerivedChartNames& nam
 }
 
 int DerivedChartPage::Period() const {
-  return PeriodOfText(period_->currentText().toStdString());
+  return paging_->PageSize();
 }
 
 bool DerivedChartPage::Redraw() {

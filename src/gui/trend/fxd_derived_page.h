@@ -58,7 +58,7 @@ class DerivedChartPage : public FxdPage {
 
  private:
   ChartView* picture_ = nullptr;
-  QComboBox* period_ = nullptr;
+  PagingBar* paging_ = nullptr;
   std::string shown_;
 };
 

@@ -41,6 +41,7 @@ DistributionChartPage::DistributionChartPage(FxdContext& fxd, QWidget* parent)
   auto* paging = new PagingBar(
       fxd_.Table(), {"Button6", "e_fbdqs", "Button7", "Button8", "b_redfbd_prior", "b_redfbd_next"},
       [] { return kDistributionRows; }, box);
+  paging->Drive(picture_);
   connect(paging, &PagingBar::moved, this, &DistributionChartPage::Fill);
   row->addWidget(paging, 1);
   layout->addWidget(box);

@@ -37,6 +37,7 @@ EventChartPage::EventChartPage(FxdContext& fxd, bool back, const Names& names, Q
   paging->SetMove([this](int delta) {
     start_ = MoveEventStart(start_, delta, static_cast<int>(events_.events.size()));
   });
+  paging->Drive(picture_);
   connect(paging, &PagingBar::moved, picture_, &ChartView::Redraw);
   row->addWidget(paging, 1);
   auto* analyse = NamedButton(box, names.analysisButton, QStringLiteral("指标剖析"));

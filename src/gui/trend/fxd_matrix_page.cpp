@@ -51,12 +51,6 @@ constexpr int kMatrixCounts[] = {2,  4,  6,  8,  9,  10, 12, 14, 15, 16, 18, 20,
                                  21, 22, 24, 25, 26, 27, 28, 30, 32, 33, 34, 35,
                                  36, 38, 40, 42, 44, 45, 46, 48, 49, 50};
 
-QComboBox* Combo(QWidget* parent, const char* name) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(name);
-  return c;
-}
-
 }  // namespace
 
 MatrixPage::MatrixPage(FxdContext& fxd, QWidget* parent) : FxdPage(parent), fxd_(fxd) {
@@ -100,8 +94,8 @@ QWidget* MatrixPage::BuildOperationPage() {
     sizeRow->addWidget(rb);
   }
   sizes_->button(0)->setChecked(true);
-  cb_selfsize_col = Combo(sizeBox, "cb_selfsize_col");
-  cb_selfsize_row = Combo(sizeBox, "cb_selfsize_row");
+  cb_selfsize_col = NamedCombo(sizeBox, "cb_selfsize_col");
+  cb_selfsize_row = NamedCombo(sizeBox, "cb_selfsize_row");
   for (int k = 1; k <= 33; ++k) {
     cb_selfsize_col->addItem(QString::number(k));
     cb_selfsize_row->addItem(QString::number(k));
@@ -134,16 +128,16 @@ QWidget* MatrixPage::BuildOperationPage() {
 
   auto* options = new QHBoxLayout;
   options->addWidget(new QLabel(QStringLiteral("排列顺序"), page));
-  cb_sort = Combo(page, "cb_sort");
+  cb_sort = NamedCombo(page, "cb_sort");
   for (const OrderItem& item : kOrderItems) cb_sort->addItem(QString::fromUtf8(item.caption));
   options->addWidget(cb_sort);
   options->addWidget(new QLabel(QStringLiteral("显示行列式个数"), page));
-  cb_hns_showqs = Combo(page, "cb_hns_showqs");
+  cb_hns_showqs = NamedCombo(page, "cb_hns_showqs");
   for (int k : kMatrixCounts) cb_hns_showqs->addItem(QString::number(k));
   cb_hns_showqs->setCurrentText(QStringLiteral("12"));
   options->addWidget(cb_hns_showqs);
   options->addWidget(new QLabel(QStringLiteral("每排行列式个数"), page));
-  cb_hns_x_count = Combo(page, "cb_hns_x_count");
+  cb_hns_x_count = NamedCombo(page, "cb_hns_x_count");
   for (int k = 1; k <= 12; ++k) cb_hns_x_count->addItem(QString::number(k));
   cb_hns_x_count->setCurrentText(QStringLiteral("6"));
   options->addWidget(cb_hns_x_count);
@@ -156,6 +150,7 @@ QWidget* MatrixPage::BuildOperationPage() {
   auto* paging = new PagingBar(
       fxd_.Table(), {"Button3", "e_hnsqs", "Button4", "Button5", "Button13", "Button14"},
       [this] { return setup_.count; }, page);
+  paging->Drive(i_hns);
   connect(paging, &PagingBar::moved, this, &MatrixPage::Fill);
   grid->addWidget(paging, 2, 0);
 
