@@ -12,11 +12,12 @@
 #include "chart/column_order.h"
 #include "gui/analysis/omission_table_model.h"
 #include "gui/analysis/zbpxz_context.h"
-#include "gui/analysis/zbpxz_scroller.h"
 #include "gui/analysis/zbpxz_tabs.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
+#include "gui/common/auto_scroller.h"
+#include "gui/common/grid_view.h"
 #include "history/draw_table.h"
 #include "trend/distribution_chart.h"
 
@@ -33,14 +34,12 @@ class OmissionTableTab : public ZbpxzTab {
     grid_->setObjectName("sg_ylfbd");
     grid_->setModel(model_);
     grid_->setItemDelegate(new OmissionTableDelegate(*model_, z_.sprites, look_, this));
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setDefaultSectionSize(20);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SetUpGridView(grid_, z_.app.shell, 20);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(grid_, 1);
 
-    scroller_ = new ZbpxzScroller(this, "pm1", "t_ylfbd_scroll", true,
-                                  [this](bool down) { ScrollStep(down); });
+    scroller_ = new AutoScroller(this, "pm1", "t_ylfbd_scroll", true,
+                                 [this](bool down) { ScrollStep(down); });
     auto* display = new QActionGroup(this);
     QMenu* menu = scroller_->Menu();
     QAction* first = menu->actions().first();
@@ -59,6 +58,8 @@ class OmissionTableTab : public ZbpxzTab {
       });
     }
     menu->insertSeparator(first);
+    menu->addSeparator();
+    menu->addActions(grid_->actions());
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { scroller_->Menu()->popup(grid_->viewport()->mapToGlobal(at)); });
 
@@ -164,7 +165,7 @@ class OmissionTableTab : public ZbpxzTab {
   OmissionTableModel* model_ = nullptr;
   OmissionTableView* grid_ = nullptr;
   OmissionTableLook look_;
-  ZbpxzScroller* scroller_ = nullptr;
+  AutoScroller* scroller_ = nullptr;
   QComboBox* from_ = nullptr;
   QComboBox* to_ = nullptr;
   QComboBox* order_ = nullptr;

@@ -24,6 +24,7 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
+#include "gui/common/grid_view.h"
 #include "gui/trend/chart_view.h"
 #include "history/draw_table.h"
 
@@ -64,7 +65,7 @@ class SignalModel : public QAbstractTableModel {
 
 class RunChartTab : public ChartTab {
  public:
-  RunChartTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  RunChartTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : ChartTab(z, "im_ftc", s, parent) {
     auto* base = new QGroupBox(QStringLiteral("K线图类型"), this);
     auto* baseRow = new QHBoxLayout(base);
@@ -117,12 +118,10 @@ class RunChartTab : public ChartTab {
     grid_ = new QTableView(this);
     grid_->setObjectName("sg_ftc_signal");
     grid_->setModel(model_);
+    SetUpGridView(grid_, z_.app.shell, 18);
     grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setDefaultSectionSize(66);
-    grid_->verticalHeader()->setDefaultSectionSize(18);
     grid_->setFixedHeight(6 * 18 + 22);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     static_cast<QVBoxLayout*>(layout())->addWidget(grid_);
 
     connect(bases_, &QButtonGroup::idClicked, this, [this] { BaseChanged(); });
@@ -242,7 +241,7 @@ class RunChartTab : public ChartTab {
 
 }  // namespace
 
-ZbpxzTab* MakeRunChartTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeRunChartTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new RunChartTab(z, s, parent);
 }
 

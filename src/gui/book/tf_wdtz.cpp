@@ -22,6 +22,7 @@
 #include "gui/book/book_table_model.h"
 #include "gui/book/tf_jrtz.h"
 #include "gui/book/tf_srjj.h"
+#include "gui/common/grid_view.h"
 #include "gui/history/tf_informdownload.h"
 #include "gui/trend/chart_view.h"
 #include "trend/balance_chart.h"
@@ -43,10 +44,8 @@ Tf_wdtz::Tf_wdtz(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) 
   sg_book = new QTableView(this);
   sg_book->setObjectName("sg_book");
   sg_book->setModel(model_);
+  SetUpGridView(sg_book, app_.shell);
   sg_book->setSelectionBehavior(QAbstractItemView::SelectRows);
-  sg_book->setSelectionMode(QAbstractItemView::SingleSelection);
-  sg_book->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  sg_book->verticalHeader()->hide();
   sg_book->horizontalHeader()->setStretchLastSection(true);
 
   m_winners = new QPlainTextEdit(this);

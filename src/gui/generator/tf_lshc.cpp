@@ -20,6 +20,7 @@
 #include "gui/app/tf_showpic.h"
 #include "gui/app/utf8_text.h"
 #include "gui/app/window_set.h"
+#include "gui/common/grid_view.h"
 #include "gui/generator/zh_tools.h"
 #include "history/draw_range.h"
 #include "history/draw_table.h"
@@ -124,11 +125,11 @@ Tf_lshc::Tf_lshc(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) 
   sg_backtest = new QTableView(this);
   sg_backtest->setObjectName("sg_backtest");
   sg_backtest->setModel(model_);
+  SetUpGridView(sg_backtest, app_.shell, 22);
+  // The rows are numbered.
+  sg_backtest->verticalHeader()->show();
   sg_backtest->setSelectionBehavior(QAbstractItemView::SelectRows);
-  sg_backtest->setSelectionMode(QAbstractItemView::SingleSelection);
-  sg_backtest->setEditTriggers(QAbstractItemView::NoEditTriggers);
   sg_backtest->horizontalHeader()->setStretchLastSection(true);
-  sg_backtest->verticalHeader()->setDefaultSectionSize(22);
   sg_backtest->setColumnWidth(0, 90);
   sg_backtest->setColumnWidth(1, 130);
   sg_backtest->setColumnWidth(2, 60);

@@ -26,6 +26,7 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
 #include "gui/app/utf8_text.h"
+#include "gui/common/grid_view.h"
 #include "gui/generator/condition_row.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/value_pickers.h"
@@ -159,10 +160,8 @@ QWidget* ZhBackPage::BuildList() {
   sg_fqresult = new QTableView(box);
   sg_fqresult->setObjectName("sg_fqresult");
   sg_fqresult->setModel(model_);
+  SetUpGridView(sg_fqresult, app_.shell);
   sg_fqresult->setSelectionBehavior(QAbstractItemView::SelectRows);
-  sg_fqresult->setSelectionMode(QAbstractItemView::SingleSelection);
-  sg_fqresult->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  sg_fqresult->verticalHeader()->hide();
   column->addWidget(sg_fqresult, 1);
   l_fq_status = new ZhStatusLine("l_fq_status", box);
   column->addWidget(l_fq_status);

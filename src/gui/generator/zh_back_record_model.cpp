@@ -3,6 +3,8 @@
 #include <QBrush>
 #include <QColor>
 
+#include "gui/common/grid_look.h"
+
 namespace dlt::gui {
 
 ZhRecordModel::ZhRecordModel(RowFn rowTexts, Painting painting, QObject* parent)
@@ -48,7 +50,7 @@ QVariant ZhRecordModel::headerData(int section, Qt::Orientation orientation, int
   if (orientation != Qt::Horizontal || section < 0 || section >= header_.size()) return {};
   if (role == Qt::DisplayRole) return header_[section];
   if (painting_ == Painting::kColoured) {
-    if (role == Qt::BackgroundRole) return QBrush(QColor(255, 203, 179));
+    if (role == Qt::BackgroundRole) return QBrush(grid_colour::kHeader);
     if (role == Qt::ForegroundRole) return QBrush(Qt::black);
   }
   return {};

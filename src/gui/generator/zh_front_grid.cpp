@@ -20,6 +20,7 @@
 #include "gui/app/tdm.h"
 #include "gui/app/text_file_viewer.h"
 #include "gui/app/window_set.h"
+#include "gui/common/grid_view.h"
 #include "gui/generator/zh_front_dialogs.h"
 #include "gui/generator/zh_list_files.h"
 #include "gui/generator/zh_session.h"
@@ -31,7 +32,7 @@
 namespace dlt::gui {
 namespace {
 
-const QColor kHeaderBack(255, 203, 179);
+const QColor& kHeaderBack = grid_colour::kHeader;
 const QColor kLabelBack(251, 232, 210);
 const QColor kCellBack(206, 255, 255);
 
@@ -98,11 +99,8 @@ ZhFrontGrid::ZhFrontGrid(AppContext& app, ZhSession& session, ZhFrontDialogs& di
   sg_zqresult = new QTableView(this);
   sg_zqresult->setObjectName("sg_zqresult");
   sg_zqresult->setModel(model_);
+  SetUpGridView(sg_zqresult, app_.shell, 20);
   sg_zqresult->setSelectionBehavior(QAbstractItemView::SelectRows);
-  sg_zqresult->setSelectionMode(QAbstractItemView::SingleSelection);
-  sg_zqresult->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  sg_zqresult->verticalHeader()->hide();
-  sg_zqresult->verticalHeader()->setDefaultSectionSize(20);
   // The header's background only shows with a style that lets it.
   sg_zqresult->horizontalHeader()->setStyleSheet(
       QStringLiteral("QHeaderView::section { background-color: rgb(255, 203, 179); color: black; "

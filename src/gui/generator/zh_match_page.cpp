@@ -28,6 +28,7 @@
 #include "gui/app/utf8_text.h"
 #include "gui/app/window_set.h"
 #include "gui/book/tf_wdtz.h"
+#include "gui/common/grid_view.h"
 #include "gui/generator/tf_checkreward.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/value_pickers.h"
@@ -86,10 +87,8 @@ ZhMatchPage::ZhMatchPage(AppContext& app, ZhSession& session, Tf_zh& window, QWi
   sg_sqzh = new QTableView(this);
   sg_sqzh->setObjectName("sg_sqzh");
   sg_sqzh->setModel(model_);
+  SetUpGridView(sg_sqzh, app_.shell);
   sg_sqzh->setSelectionBehavior(QAbstractItemView::SelectRows);
-  sg_sqzh->setSelectionMode(QAbstractItemView::SingleSelection);
-  sg_sqzh->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  sg_sqzh->verticalHeader()->hide();
   layout->addWidget(sg_sqzh, 1);
   l_sq_status = new ZhStatusLine("l_sq_status", this);
   layout->addWidget(l_sq_status);

@@ -13,6 +13,7 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
+#include "gui/common/grid_view.h"
 #include "gui/killnum/kill_grid_model.h"
 #include "gui/killnum/killnum_widgets.h"
 #include "gui/killnum/tf_collectgs.h"
@@ -139,11 +140,8 @@ void TdshPage::Build() {
   grid_ = new QTableView(this);
   grid_->setObjectName(Name("sg_%1", setup_.stem));
   grid_->setModel(model_);
+  SetUpGridView(grid_, app_.shell, 20);
   grid_->horizontalHeader()->hide();
-  grid_->verticalHeader()->hide();
-  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->verticalHeader()->setDefaultSectionSize(20);
   layout->addWidget(grid_, 1);
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName(Name("m_%1_hm", setup_.stem));

@@ -21,10 +21,4 @@ void CellLookDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   painter->restore();
 }
 
-QString GridHeaderStyle() {
-  return QStringLiteral(
-      "QHeaderView::section { background-color: rgb(255,203,179); color: black; "
-      "border: 1px solid #c0c0c0; padding: 2px; }");
-}
-
 }  // namespace dlt::gui

@@ -28,9 +28,4 @@ class CellLookDelegate : public QStyledItemDelegate {
   LookOf look_;
 };
 
-// The header colour of the program's grids.
-inline const QColor kGridHeader(255, 203, 179);
-// A style sheet giving a view's headers that colour.
-QString GridHeaderStyle();
-
 }  // namespace dlt::gui

@@ -5,14 +5,14 @@
 
 #include "chart/tcoordinate.h"
 #include "common/numbers.h"
+#include "gui/common/grid_look.h"
 
 namespace dlt::gui {
 namespace {
 
-const QColor kHeaderFill(255, 203, 179);
-const QColor kIssueFill(172, 253, 186);
-const QColor kCorrectFill(139, 248, 145);
-const QColor kLabelText(223, 95, 245);
+using namespace grid_colour;
+const QColor& kHeaderFill = kHeader;
+const QColor& kLabelText = kBackNumberText;
 
 // Text colours shared by both grids: issue blue, numbers red, the indicator violet.
 QVariant ColumnColour(int column) {

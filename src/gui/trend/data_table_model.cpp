@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "gui/common/grid_look.h"
 #include "history/draw_table.h"
 #include "trend/data_tables.h"
 
@@ -59,11 +60,11 @@ void DataTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   const int col = index.column();
   QColor fill = Qt::white, text = Qt::black;
   if (col == 0) {
-    fill = QColor(172, 253, 186);
+    fill = grid_colour::kIssueFill;
     text = Qt::blue;
   } else if (model && model->TableNo() != 3) {
     if (col <= 5) text = Qt::red;
-    if (col == 6 || col == 7) text = QColor(223, 95, 245);
+    if (col == 6 || col == 7) text = grid_colour::kBackNumberText;
   }
   if (option.state & QStyle::State_Selected) fill = fill.darker(115);
   painter->save();

@@ -19,6 +19,7 @@
 #include "gui/app/long_task.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
+#include "gui/common/grid_view.h"
 #include "gui/trend/conversion_models.h"
 #include "gui/trend/text_grid.h"
 #include "history/draw_range.h"
@@ -29,25 +30,14 @@
 namespace dlt::gui {
 namespace {
 
-QComboBox* Combo(QWidget* parent, const char* name) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(name);
-  return c;
-}
-
 template <class View = QTableView>
-View* Grid(QWidget* parent, const char* name, QAbstractItemModel* model) {
+View* Grid(QWidget* parent, ShellServices& shell, const char* name, QAbstractItemModel* model) {
   auto* grid = new View(parent);
   grid->setObjectName(name);
   grid->setModel(model);
-  grid->verticalHeader()->hide();
-  grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
+  SetUpGridView(grid, shell, FontRowHeight(grid));
   // On the view, so that the header of frozen columns looks the same.
-  grid->setStyleSheet(
-      QStringLiteral("QHeaderView::section { background-color: rgb(255,203,179); color: black; "
-                     "border: 1px solid #c0c0c0; padding: 2px; }"));
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->setStyleSheet(GridHeaderStyle());
   return grid;
 }
 
@@ -100,21 +90,21 @@ QWidget* ConversionPage::BuildKillPage() {
   auto* layout = new QVBoxLayout(page);
   hiddenModel_ = new ConversionTableModel(this);
   killModel_ = new KillTableModel(this);
-  sg_shaccozhb1 = Grid<FrozenTableView>(page, "sg_shaccozhb1", killModel_);
+  sg_shaccozhb1 = Grid<FrozenTableView>(page, fxd_.app.shell, "sg_shaccozhb1", killModel_);
   sg_shaccozhb1->ShareWithFrozenPart();
   layout->addWidget(sg_shaccozhb1, 1);
-  sg_zhb1sh = Grid(page, "sg_zhb1sh", hiddenModel_);
+  sg_zhb1sh = Grid(page, fxd_.app.shell, "sg_zhb1sh", hiddenModel_);
   sg_zhb1sh->hide();
 
   auto* box = new QGroupBox(page);
   auto* rows = new QVBoxLayout(box);
   auto* first = new QHBoxLayout;
   first->addWidget(new QLabel(QStringLiteral("要杀号指标："), box));
-  cb_zhb1sh_zb = Combo(box, "cb_zhb1sh_zb");
+  cb_zhb1sh_zb = NamedCombo(box, "cb_zhb1sh_zb");
   FillIndicatorBox(cb_zhb1sh_zb);
   first->addWidget(cb_zhb1sh_zb);
-  cb_zhb1sh_param1 = Combo(box, "cb_zhb1sh_param1");
-  cb_zhb1sh_param2 = Combo(box, "cb_zhb1sh_param2");
+  cb_zhb1sh_param1 = NamedCombo(box, "cb_zhb1sh_param1");
+  cb_zhb1sh_param2 = NamedCombo(box, "cb_zhb1sh_param2");
   for (int k = 1; k <= kConversionCount; ++k) {
     cb_zhb1sh_param1->addItem(QString::number(k));
     cb_zhb1sh_param2->addItem(QString::number(k));
@@ -125,15 +115,15 @@ QWidget* ConversionPage::BuildKillPage() {
   first->addWidget(new QLabel(QStringLiteral("<=转换表使用范围<="), box));
   first->addWidget(cb_zhb1sh_param2);
   first->addSpacing(12);
-  cb_zhb1sh_qsfrom = Combo(box, "cb_zhb1sh_qsfrom");
-  cb_zhb1sh_qsto = Combo(box, "cb_zhb1sh_qsto");
+  cb_zhb1sh_qsfrom = NamedCombo(box, "cb_zhb1sh_qsfrom");
+  cb_zhb1sh_qsto = NamedCombo(box, "cb_zhb1sh_qsto");
   first->addWidget(cb_zhb1sh_qsfrom);
   first->addWidget(new QLabel(QStringLiteral("<=分析期数<="), box));
   first->addWidget(cb_zhb1sh_qsto);
   first->addStretch();
   auto* second = new QHBoxLayout;
   second->addWidget(new QLabel(QStringLiteral("杀号列的宽度："), box));
-  cb_zhb1sh_shwidth = Combo(box, "cb_zhb1sh_shwidth");
+  cb_zhb1sh_shwidth = NamedCombo(box, "cb_zhb1sh_shwidth");
   for (int w = 500; w <= 1200; w += 100) cb_zhb1sh_shwidth->addItem(QString::number(w));
   second->addWidget(cb_zhb1sh_shwidth);
   Button55 = NamedButton(box, "Button55", QStringLiteral("刷新"));
@@ -158,21 +148,21 @@ QWidget* ConversionPage::BuildTablePage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
   tableModel_ = new ConversionTableModel(this);
-  sg_zhb1 = Grid(page, "sg_zhb1", tableModel_);
+  sg_zhb1 = Grid(page, fxd_.app.shell, "sg_zhb1", tableModel_);
   layout->addWidget(sg_zhb1, 1);
 
   auto* box = new QGroupBox(page);
   auto* rows = new QVBoxLayout(box);
   auto* first = new QHBoxLayout;
   first->addWidget(new QLabel(QStringLiteral("被转换指标："), box));
-  cb_zhb1_zb = Combo(box, "cb_zhb1_zb");
+  cb_zhb1_zb = NamedCombo(box, "cb_zhb1_zb");
   FillIndicatorBox(cb_zhb1_zb);
   first->addWidget(cb_zhb1_zb);
   auto* refresh = NamedButton(box, "b_zhb1_refresh", QStringLiteral("刷新"));
   first->addWidget(refresh);
   first->addSpacing(12);
   first->addWidget(new QLabel(QStringLiteral("要分析的列："), box));
-  cb_zhb1_dc = Combo(box, "cb_zhb1_dc");
+  cb_zhb1_dc = NamedCombo(box, "cb_zhb1_dc");
   cb_zhb1_dc->addItem(QStringLiteral("指标值"));
   for (int k = 1; k <= kConversionCount; ++k) cb_zhb1_dc->addItem(QStringLiteral("转换%1").arg(k));
   first->addWidget(cb_zhb1_dc);

@@ -9,6 +9,7 @@
 #include "common/numbers.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
+#include "gui/common/grid_view.h"
 #include "gui/trend/data_table_model.h"
 #include "gui/trend/text_grid.h"
 
@@ -64,13 +65,9 @@ DataTablesPage::DataTablesPage(FxdContext& fxd, QWidget* parent) : FxdPage(paren
     grids_[t]->setObjectName(grids[t]);
     grids_[t]->setModel(models_[t]);
     grids_[t]->setItemDelegate(new DataTableDelegate(grids_[t]));
-    grids_[t]->verticalHeader()->hide();
-    grids_[t]->verticalHeader()->setDefaultSectionSize(grids_[t]->fontMetrics().height() + 8);
+    SetUpGridView(grids_[t], fxd_.app.shell, FontRowHeight(grids_[t]));
     // On the view, so that the header of its frozen columns looks the same.
-    grids_[t]->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background-color: rgb(255,203,179); color: black; "
-                       "border: 1px solid #c0c0c0; padding: 2px; }"));
-    grids_[t]->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grids_[t]->setStyleSheet(GridHeaderStyle());
     grids_[t]->ShareWithFrozenPart();
     sheetLayout->addWidget(grids_[t]);
     pages_->addTab(sheet, QStringLiteral("数据表%1").arg(t + 1));

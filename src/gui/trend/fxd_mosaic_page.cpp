@@ -34,7 +34,7 @@ std::vector<std::string> StdLines(const QStringList& lines) {
 MosaicPage::MosaicPage(FxdContext& fxd, QWidget* parent) : FxdPage(parent), fxd_(fxd) {
   auto* layout = new QVBoxLayout(this);
   model_ = new TextGridModel(this);
-  grid_ = MakeTextGrid(this, "sg_zbzhdb", model_, new TextGridDelegate(true, this));
+  grid_ = MakeTextGrid(this, fxd_.app.shell, "sg_zbzhdb", model_, new TextGridDelegate(true, this));
   layout->addWidget(grid_, 1);
 
   auto* row = new QHBoxLayout;

@@ -20,6 +20,7 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
+#include "gui/common/grid_view.h"
 #include "gui/trend/fxd_derived_tools.h"
 #include "gui/trend/omission_grid_model.h"
 #include "history/draw_table.h"
@@ -84,12 +85,6 @@ std::pair<const char*, const char*> ChanceNames(GridPageKind kind) {
   return {"cb_ws_expected", "l_ws_fit"};
 }
 
-QComboBox* Combo(QWidget* parent, const char* name) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(name);
-  return c;
-}
-
 }  // namespace
 
 OmissionGridPage::OmissionGridPage(FxdContext& fxd, GridPageKind kind, QWidget* parent)
@@ -102,14 +97,9 @@ OmissionGridPage::OmissionGridPage(FxdContext& fxd, GridPageKind kind, QWidget* 
   grid_->setObjectName(names.grid);
   grid_->setModel(model_);
   grid_->setItemDelegate(new OmissionGridDelegate(*model_, fxd_, look_, grid_));
-  grid_->verticalHeader()->hide();
-  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
-  grid_->horizontalHeader()->setStyleSheet(
-      QStringLiteral("QHeaderView::section { background-color: rgb(255,203,179); color: black; "
-                     "border: 1px solid #c0c0c0; padding: 2px; }"));
+  SetUpGridView(grid_, fxd_.app.shell, FontRowHeight(grid_));
+  grid_->horizontalHeader()->setStyleSheet(GridHeaderStyle());
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setShowGrid(true);
   grid_->viewport()->installEventFilter(this);
   layout->addWidget(grid_, 1);
@@ -122,25 +112,25 @@ OmissionGridPage::OmissionGridPage(FxdContext& fxd, GridPageKind kind, QWidget* 
 
   auto* box = new QGroupBox(this);
   auto* row = new QHBoxLayout(box);
-  from_ = Combo(box, names.from);
-  to_ = Combo(box, names.to);
+  from_ = NamedCombo(box, names.from);
+  to_ = NamedCombo(box, names.to);
   row->addWidget(from_);
   row->addWidget(new QLabel(QStringLiteral("<=分析区域<="), box));
   row->addWidget(to_);
   row->addSpacing(12);
   row->addWidget(new QLabel(QStringLiteral("分区"), box));
-  partitions_ = Combo(box, names.partitions);
+  partitions_ = NamedCombo(box, names.partitions);
   for (int p = 2; p <= 15; ++p) partitions_->addItem(QString::number(p));
   partitions_->setCurrentText(QString::number(names.defaultPartitions));
   row->addWidget(partitions_);
   if (*names.order) {
     row->addWidget(new QLabel(QStringLiteral("按类型排序"), box));
-    order_ = Combo(box, names.order);
+    order_ = NamedCombo(box, names.order);
     for (const std::string& t : ColumnOrderTexts()) order_->addItem(QString::fromStdString(t));
     row->addWidget(order_);
   }
   row->addWidget(new QLabel(QStringLiteral("按类型显示"), box));
-  filter_ = Combo(box, names.filter);
+  filter_ = NamedCombo(box, names.filter);
   for (const std::string& t : TypeFilterTexts()) filter_->addItem(QString::fromStdString(t));
   row->addWidget(filter_);
   if (!names.zones.empty()) {

@@ -70,7 +70,7 @@ ShapeTablePage::ShapeTablePage(FxdContext& fxd, ShapeChartPage& twin, QWidget* p
 
   model_ = new TextGridModel(this);
   auto* delegate = new TextGridDelegate(false, this);
-  grid_ = MakeTextGrid(this, "sg_zhxtdb", model_, delegate);
+  grid_ = MakeTextGrid(this, fxd_.app.shell, "sg_zhxtdb", model_, delegate);
   layout->addWidget(grid_, 1);
 
   connect(arity, &QButtonGroup::idClicked, this, [this](int n) {

@@ -17,6 +17,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
+#include "gui/common/grid_view.h"
 #include "gui/generator/value_pickers.h"
 #include "gui/trend/cell_look_delegate.h"
 #include "gui/trend/indicator_choice.h"
@@ -79,10 +80,8 @@ AssociationPage::AssociationPage(AppContext& app, QWidget* parent) : QWidget(par
         return CellLook{position % 2 ? QColor(138, 237, 156) : QColor(162, 222, 223), Qt::black};
       },
       grid_));
-  grid_->verticalHeader()->hide();
-  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
+  SetUpGridView(grid_, app_.shell, FontRowHeight(grid_));
   grid_->horizontalHeader()->setStyleSheet(GridHeaderStyle());
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   connect(grid_, &QTableView::doubleClicked, this,
           [this](const QModelIndex& i) { AnalyseColumn(i.column()); });
   layout->addWidget(grid_, 1);

@@ -13,6 +13,7 @@
 #include "common/numbers.h"
 #include "gui/app/app_context.h"
 #include "gui/app/tdm.h"
+#include "gui/common/grid_view.h"
 #include "gui/trend/cell_look_delegate.h"
 #include "gui/trend/draw_range_bar.h"
 #include "history/draw_table.h"
@@ -107,6 +108,9 @@ PairsPage::PairsPage(AppContext& app, QWidget* parent) : QWidget(parent), app_(a
         return CellLook{kPlain, Qt::black};
       },
       grid_));
+  SetUpGridView(grid_, app_.shell);
+  // The numbers head both ways.
+  grid_->verticalHeader()->show();
   grid_->horizontalHeader()->setStyleSheet(GridHeaderStyle());
   grid_->verticalHeader()->setStyleSheet(GridHeaderStyle());
   // Square cells as wide as " 01 ".
@@ -117,7 +121,6 @@ PairsPage::PairsPage(AppContext& app, QWidget* parent) : QWidget(parent), app_(a
   grid_->verticalHeader()->setDefaultSectionSize(side);
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   body->addWidget(grid_, 1);
 
   auto* lists = new QGridLayout;

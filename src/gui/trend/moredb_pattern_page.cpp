@@ -11,6 +11,7 @@
 
 #include "analysis/omission_distribution.h"
 #include "chart/tcoordinate.h"
+#include "gui/common/grid_view.h"
 #include "gui/trend/cell_look_delegate.h"
 #include "history/draw_table.h"
 
@@ -62,7 +63,8 @@ QVariant PatternModel::headerData(int section, Qt::Orientation orientation, int 
   return QString::fromStdString(headers[section]);
 }
 
-PatternPage::PatternPage(const DrawTable& table, QWidget* parent) : QWidget(parent) {
+PatternPage::PatternPage(const DrawTable& table, ShellServices& shell, QWidget* parent)
+    : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   model_ = new PatternModel(table, this);
   grid_ = new QTableView(this);
@@ -76,10 +78,8 @@ PatternPage::PatternPage(const DrawTable& table, QWidget* parent) : QWidget(pare
         return CellLook{code >= 0 && code < 5 ? kCodeColours[code] : Qt::white, Qt::black};
       },
       grid_));
-  grid_->verticalHeader()->hide();
-  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
+  SetUpGridView(grid_, shell, FontRowHeight(grid_));
   grid_->horizontalHeader()->setStyleSheet(GridHeaderStyle());
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   layout->addWidget(grid_, 1);
 
   auto* box = new QGroupBox(this);

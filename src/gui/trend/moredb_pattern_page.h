@@ -15,6 +15,8 @@ class DrawTable;
 
 namespace dlt::gui {
 
+class ShellServices;
+
 // "综合形态" as a table: one row per draw, oldest first: the issue, the
 // numbers and the codes of the chosen property. Rows are computed when the
 // view asks for them.
@@ -44,7 +46,7 @@ class PatternModel : public QAbstractTableModel {
 class PatternPage : public QWidget {
   Q_OBJECT
  public:
-  PatternPage(const DrawTable& table, QWidget* parent = nullptr);
+  PatternPage(const DrawTable& table, ShellServices& shell, QWidget* parent = nullptr);
   void Fill();
   PatternModel* Model() const { return model_; }
 

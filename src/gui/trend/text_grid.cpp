@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTableView>
 
+#include "gui/common/grid_view.h"
 #include "trend/shape_table.h"
 
 namespace dlt::gui {
@@ -49,7 +50,7 @@ void TextGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   const int column = index.column();
   QColor background = Qt::white, colour = Qt::black;
   if (column == 0) {
-    if (mosaic_) background = QColor(172, 253, 186);
+    if (mosaic_) background = grid_colour::kIssueFill;
     colour = Qt::blue;
   } else if (column == 1) {
     colour = Qt::red;
@@ -57,7 +58,7 @@ void TextGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   painter->save();
   painter->fillRect(r, background);
   if (option.state & QStyle::State_HasFocus) painter->fillRect(r, QColor(0, 0, 128, 40));
-  painter->setPen(QColor(192, 192, 192));
+  painter->setPen(grid_colour::kGridLine);
   painter->drawLine(r.topRight(), r.bottomRight());
   painter->drawLine(r.bottomLeft(), r.bottomRight());
   const QFontMetrics fm(option.font);
@@ -67,7 +68,7 @@ void TextGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const int step = fm.horizontalAdvance(QStringLiteral("邻"));
     int x = r.left() + (r.width() - fm.horizontalAdvance(text)) / 2;
     for (const ShapeGlyph& g : ShapeGlyphs(text.toStdString())) {
-      painter->setPen(g.colour == GlyphColour::Green ? QColor(0, 128, 0)
+      painter->setPen(g.colour == GlyphColour::Green ? grid_colour::kDrawText
                       : g.colour == GlyphColour::Red ? QColor(Qt::red)
                                                      : QColor(Qt::blue));
       painter->drawText(QPoint(x, top + fm.ascent()), QString::fromStdString(g.text));
@@ -158,21 +159,18 @@ void FrozenTableView::scrollTo(const QModelIndex& index, ScrollHint hint) {
   if (hidden > 0) horizontalScrollBar()->setValue(horizontalScrollBar()->value() - hidden);
 }
 
-FrozenTableView* MakeTextGrid(QWidget* parent, const char* name, TextGridModel* model,
-                              TextGridDelegate* delegate) {
+FrozenTableView* MakeTextGrid(QWidget* parent, ShellServices& shell, const char* name,
+                              TextGridModel* model, TextGridDelegate* delegate) {
   auto* view = new FrozenTableView(parent);
   view->setObjectName(name);
   view->setModel(model);
   view->setItemDelegate(delegate);
-  view->verticalHeader()->hide();
+  SetUpGridView(view, shell, view->fontMetrics().height() + 10);
   // The header row as the grids paint it: black on RGB(255,203,179).
   view->setStyleSheet(QStringLiteral(
       "QHeaderView::section { background-color: rgb(255,203,179); color: black; "
       "border: 0px; border-right: 1px solid silver; border-bottom: 1px solid silver; }"));
-  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 10);
   view->setShowGrid(false);
-  view->setSelectionMode(QAbstractItemView::SingleSelection);
-  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->ShareWithFrozenPart();
   return view;
 }

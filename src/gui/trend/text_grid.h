@@ -8,6 +8,8 @@
 
 namespace dlt::gui {
 
+class ShellServices;
+
 // A grid of texts under a header row, for the tables the trend window fills
 // on demand (a few hundred rows at most).
 class TextGridModel : public QAbstractTableModel {
@@ -73,8 +75,8 @@ class FrozenTableView : public QTableView {
 
 // A grid view set up for a text grid: the header row in its colours, one
 // line per row, its first columns frozen by SetFrozenColumns.
-FrozenTableView* MakeTextGrid(QWidget* parent, const char* name, TextGridModel* model,
-                              TextGridDelegate* delegate);
+FrozenTableView* MakeTextGrid(QWidget* parent, ShellServices& shell, const char* name,
+                              TextGridModel* model, TextGridDelegate* delegate);
 // Selects the cell (last row, `column`) and gives the grid the focus.
 void SelectLastRow(QTableView* view, int column);
 

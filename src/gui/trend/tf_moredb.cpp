@@ -22,7 +22,7 @@ Tf_moredb::Tf_moredb(AppContext& app, QWidget* parent) : QWidget(parent), app_(a
   auto* layout = new QVBoxLayout(this);
   pc_moredb = new QTabWidget(this);
   pc_moredb->setObjectName("pc_moredb");
-  patterns_ = new PatternPage(app_.Table());
+  patterns_ = new PatternPage(app_.Table(), app_.shell);
   association_ = new AssociationPage(app_);
   pairs_ = new PairsPage(app_);
   patterns_->setObjectName("ts_zhxt");

@@ -21,6 +21,7 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
+#include "gui/common/grid_view.h"
 #include "gui/history/tf_coldhotset.h"
 #include "gui/trend/chart_view.h"
 #include "gui/trend/draw_range_bar.h"
@@ -226,8 +227,7 @@ QWidget* Tf_tjq::BuildRepeatPage() {
   DBGrid1 = new QTableView(page);
   DBGrid1->setObjectName("DBGrid1");
   DBGrid1->setModel(repeats_);
-  DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DBGrid1->verticalHeader()->hide();
+  SetUpGridView(DBGrid1, app_.shell);
   layout->addWidget(DBGrid1, 1);
   return page;
 }
