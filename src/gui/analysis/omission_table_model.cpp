@@ -3,15 +3,15 @@
 #include <QPainter>
 
 #include "chart/column_order.h"
+#include "gui/common/grid_look.h"
+#include "gui/common/omission_cell.h"
 #include "gui/trend/sprite_painter.h"
 #include "trend/distribution_chart.h"
 
 namespace dlt::gui {
 namespace {
 
-const QColor kGroupFirst(255, 219, 247), kGroupSecond(231, 239, 255);
-const QColor kSummaryOdd(176, 240, 182), kSummaryEven(236, 176, 240);
-const QColor kCountText(53, 96, 142);
+using namespace grid_colour;
 
 }  // namespace
 
@@ -86,24 +86,20 @@ void OmissionTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     p.drawText(cell, Qt::AlignCenter, text);
   } else if (v < 0) {
     p.fillRect(cell, Qt::white);
-    p.setPen(col == 0 ? Qt::blue : col == 1 ? QColor(0, 128, 0) : Qt::black);
+    p.setPen(col == 0 ? Qt::blue : col == 1 ? kDrawText : Qt::black);
     p.drawText(cell.adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
   } else {
     // Value cells lie on the background of their order group.
-    const int group = GroupOfPosition(t.bounds, v);
-    p.fillRect(cell, group % 2 ? kGroupSecond : kGroupFirst);
     const bool hit = t.rows[row].hitColumn == v;
     const bool highlighted = PassesTypeFilter(look_.typeFilter, t.columns[v]);
-    if (hit && highlighted) {
-      sprites_.Paint(p, cell, ShowsBall(look_.displayMode) ? 2 : 1, 0);
-      if (ShowsNumber(look_.displayMode)) {
-        p.setPen(Qt::white);
-        p.drawText(cell, Qt::AlignCenter, text);
-      }
-    } else {
-      p.setPen(hit ? Qt::red : kCountText);
-      p.drawText(cell, Qt::AlignCenter, text);
-    }
+    PaintOmissionCell(p, cell, text,
+                      {.group = GroupOfPosition(t.bounds, v),
+                       .hit = hit && highlighted,
+                       .number = ShowsNumber(look_.displayMode),
+                       .text = hit ? QColor(Qt::red) : kOmissionText},
+                      [this](QPainter& q, const QRect& r) {
+                        sprites_.Paint(q, r, ShowsBall(look_.displayMode) ? 2 : 1, 0);
+                      });
   }
   // Zone boundaries of the value columns: a darker line at the right edge.
   if (v >= 0) {

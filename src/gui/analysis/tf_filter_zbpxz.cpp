@@ -12,18 +12,9 @@
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
+#include "gui/common/edit_values.h"
 
 namespace dlt::gui {
-namespace {
-
-std::optional<int32_t> Bound(const QLineEdit* e) {
-  bool ok = false;
-  const int v = e->text().trimmed().toInt(&ok);
-  return ok ? std::optional<int32_t>(v) : std::nullopt;
-}
-
-}  // namespace
-
 Tf_filter_zbpxz::Tf_filter_zbpxz(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
   setObjectName("Tf_filter_zbpxz");
   setWindowTitle(QStringLiteral("过滤设置"));
@@ -96,8 +87,8 @@ void Tf_filter_zbpxz::Prepare(int32_t from, int32_t to) {
 
 TransferOptions Tf_filter_zbpxz::Options() const {
   TransferOptions o;
-  o.min = Bound(me_qzfwfrom);
-  o.max = Bound(me_qzfwto);
+  o.min = IntegerOf(*me_qzfwfrom);
+  o.max = IntegerOf(*me_qzfwto);
   if (cb_sj->isChecked()) o.rise = rb_s->isChecked();
   if (cb_jo->isChecked()) o.odd = rb_js->isChecked();
   if (cb_zh->isChecked()) o.prime = rb_zs->isChecked();

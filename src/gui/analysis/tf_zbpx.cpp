@@ -16,22 +16,13 @@
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
+#include "gui/common/edit_values.h"
 #include "gui/generator/tf_fzsr.h"
 #include "history/custom_indicator_list.h"
 #include "history/draw_table.h"
 #include "history/history_contexts.h"
 
 namespace dlt::gui {
-namespace {
-
-std::optional<int32_t> Bound(const QLineEdit* e) {
-  bool ok = false;
-  const int v = e->text().trimmed().toInt(&ok);
-  return ok ? std::optional<int32_t>(v) : std::nullopt;
-}
-
-}  // namespace
-
 Tf_zbpx::Tf_zbpx(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   setObjectName("Tf_zbpx");
   setWindowTitle(QStringLiteral("指标剖析"));
@@ -150,7 +141,7 @@ bool Tf_zbpx::Start() {
     app_.shell.Inform(this, QString::fromStdString(fill.error));
     return false;
   }
-  const auto from = Bound(me_zbqzfrom), to = Bound(me_zbqzto);
+  const auto from = IntegerOf(*me_zbqzfrom), to = IntegerOf(*me_zbqzto);
   if (from && to) {
     if (const std::string e = AnalysisBoundsError(*from, *to); !e.empty()) {
       app_.shell.Inform(this, QString::fromStdString(e));

@@ -8,9 +8,9 @@
 
 #include "chart/page_window.h"
 #include "gui/analysis/zbpxz_context.h"
-#include "gui/analysis/zbpxz_scroller.h"
 #include "gui/analysis/zbpxz_tabs.h"
 #include "gui/app/app_context.h"
+#include "gui/common/auto_scroller.h"
 #include "history/draw_table.h"
 
 namespace dlt::gui {
@@ -25,12 +25,12 @@ Tf_zbpxz::Tf_zbpxz(AppContext& app, QWidget* parent)
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("PageControl1");
   layout->addWidget(tabs_);
-  scroller_ = new ZbpxzScroller(this, "pm_zsd", "t_zsd", false, [this](bool forward) {
+  scroller_ = new AutoScroller(this, "pm_zsd", "t_zsd", false, [this](bool forward) {
     if (current_ >= 0) pages_[current_]->ScrollStep(forward);
   });
 
   ZbpxzContext& z = *z_;
-  ZbpxzScroller& s = *scroller_;
+  AutoScroller& s = *scroller_;
   const std::vector<std::pair<const char*, ZbpxzTab*>> tabs = {
       {"均值走势图", MakeMeanTab(z, s, tabs_)},
       {"余数走势图", MakeRemainderTab(z, s, tabs_)},

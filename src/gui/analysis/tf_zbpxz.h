@@ -14,7 +14,7 @@ namespace dlt::gui {
 
 struct AppContext;
 struct ZbpxzContext;
-class ZbpxzScroller;
+class AutoScroller;
 class ZbpxzTab;
 
 // The indicator analysis: fifteen tabs over the series in the scratch field
@@ -37,7 +37,7 @@ class Tf_zbpxz : public QWidget {
   ZbpxzContext& Context() { return *z_; }
   QTabWidget* Tabs() const { return tabs_; }
   // The scrolling of the chart tabs (popup pm_zsd).
-  ZbpxzScroller& Scroller() const { return *scroller_; }
+  AutoScroller& Scroller() const { return *scroller_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -57,7 +57,7 @@ class Tf_zbpxz : public QWidget {
   // The history's current draw to return to when a modal showing closes.
   std::optional<int32_t> returnTo_;
   QTabWidget* tabs_ = nullptr;
-  ZbpxzScroller* scroller_ = nullptr;
+  AutoScroller* scroller_ = nullptr;
   std::vector<ZbpxzTab*> pages_;
   int current_ = -1;
 };

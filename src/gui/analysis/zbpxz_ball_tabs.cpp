@@ -19,7 +19,7 @@ namespace {
 
 class DistributionTab : public PagedChartTab {
  public:
-  DistributionTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  DistributionTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : PagedChartTab(z, "im_sjfbd", "cb_sysjfbdqs",
                       PagingNames{"b_sjfbdtz", "e_sjfbdtz", "b_sjfbd_pageup", "b_sjfbd_pagedown",
                                   "b_sjfbd_up", "b_sjfbd_down"},
@@ -83,7 +83,7 @@ class DistributionTab : public PagedChartTab {
 
 class FieldTab : public PagedChartTab {
  public:
-  FieldTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  FieldTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : PagedChartTab(z, "im_tyzsd", "cb_sysjtyzsdqs",
                       PagingNames{"b_tyzsdtz", "e_tyzsdtz", "b_tyzsd_pageup", "b_tyzsd_pagedown",
                                   "b_tyzsd_up", "b_tyzsd_down"},
@@ -156,10 +156,10 @@ class FieldTab : public PagedChartTab {
 
 }  // namespace
 
-ZbpxzTab* MakeDistributionTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeDistributionTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new DistributionTab(z, s, parent);
 }
-ZbpxzTab* MakeFieldTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeFieldTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new FieldTab(z, s, parent);
 }
 

@@ -150,7 +150,7 @@ std::pair<QRadioButton*, QRadioButton*> CountOrPercent(QWidget* owner, QHBoxLayo
 
 class OccurrenceTab : public ChartTab {
  public:
-  OccurrenceTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  OccurrenceTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : ChartTab(z, "im_cxcstj", s, parent) {
     window_ = new WindowPicker(z,
                                {"rb_tjt_nearqs", "combo_tjt_nearqs", "rb_tjt_self", "me_from",
@@ -232,7 +232,7 @@ class OccurrenceTab : public ChartTab {
 
 class ItemTab : public ChartTab {
  public:
-  ItemTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) : ChartTab(z, "im_fxtj", s, parent) {
+  ItemTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) : ChartTab(z, "im_fxtj", s, parent) {
     window_ = new WindowPicker(z,
                                {"rb_fxtj_nearqs", "combo_fxtj_nearqs", "rb_fxtj_self",
                                 "cb_fxtj_from", "cb_fxtj_to", "sb_fxtj", "l_fxtj_count"},
@@ -313,10 +313,10 @@ class ItemTab : public ChartTab {
 
 }  // namespace
 
-ZbpxzTab* MakeOccurrenceTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeOccurrenceTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new OccurrenceTab(z, s, parent);
 }
-ZbpxzTab* MakeItemTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeItemTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new ItemTab(z, s, parent);
 }
 

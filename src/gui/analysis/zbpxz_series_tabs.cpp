@@ -18,7 +18,7 @@ namespace {
 
 class MeanTab : public PagedChartTab {
  public:
-  MeanTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  MeanTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : PagedChartTab(z, "im_jzzs", "cb_jzzsshowqs",
                       PagingNames{"b_jzzstz", "e_jzzstz", "b_jzzs_pageup", "b_jzzs_pagedown",
                                   "b_jzzs_up", "b_jzzs_down"},
@@ -72,7 +72,7 @@ class MeanTab : public PagedChartTab {
 
 class RemainderTab : public PagedChartTab {
  public:
-  RemainderTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  RemainderTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : PagedChartTab(z, "im_yszs", "cb_yszsd",
                       PagingNames{"b_yszstz", "e_yszstz", "b_yszs_pageup", "b_yszs_pagedown",
                                   "b_yszs_up", "b_yszs_down"},
@@ -96,7 +96,7 @@ class RemainderTab : public PagedChartTab {
 
 class FeatureTab : public PagedChartTab {
  public:
-  FeatureTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  FeatureTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : PagedChartTab(z, "im_tzd", "cb_tzdqs",
                       PagingNames{"b_tzdtz", "e_tzdtz", "b_tzd_pageup", "b_tzd_pagedown",
                                   "b_tzd_up", "b_tzd_down"},
@@ -120,7 +120,7 @@ class FeatureTab : public PagedChartTab {
 
 class ChangeTab : public PagedChartTab {
  public:
-  ChangeTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  ChangeTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : PagedChartTab(z, "im_change", "cb_changeqs",
                       PagingNames{"b_changetz", "e_changetz", "b_change_pageup",
                                   "b_change_pagedown", "b_change_up", "b_change_down"},
@@ -134,7 +134,7 @@ class ChangeTab : public PagedChartTab {
 
 class OmissionValueTab : public PagedChartTab {
  public:
-  OmissionValueTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  OmissionValueTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : PagedChartTab(z, "im_ylzzs", "cb_ylzzs",
                       PagingNames{"b_ylzzstz", "e_ylzzstz", "b_ylzzs_pageup", "b_ylzzs_pagedown",
                                   "b_ylzzs_up", "b_ylzzs_down"},
@@ -158,19 +158,19 @@ class OmissionValueTab : public PagedChartTab {
 
 }  // namespace
 
-ZbpxzTab* MakeMeanTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeMeanTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new MeanTab(z, s, parent);
 }
-ZbpxzTab* MakeRemainderTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeRemainderTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new RemainderTab(z, s, parent);
 }
-ZbpxzTab* MakeFeatureTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeFeatureTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new FeatureTab(z, s, parent);
 }
-ZbpxzTab* MakeChangeTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeChangeTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new ChangeTab(z, s, parent);
 }
-ZbpxzTab* MakeOmissionValueTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeOmissionValueTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new OmissionValueTab(z, s, parent);
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 class OmissionStatsTab : public ChartTab {
  public:
-  OmissionStatsTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  OmissionStatsTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : ChartTab(z, "im_ylcstj", s, parent) {
     from_ = new QComboBox(this);
     from_->setObjectName("me_ylcsfrom");
@@ -127,7 +127,7 @@ class OmissionStatsTab : public ChartTab {
 
 class SegmentTab : public ChartTab {
  public:
-  SegmentTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  SegmentTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : ChartTab(z, "im_qdzs", s, parent) {
     length_ = new QComboBox(this);
     length_->setObjectName("cb_qdcd");
@@ -177,10 +177,10 @@ class SegmentTab : public ChartTab {
 
 }  // namespace
 
-ZbpxzTab* MakeOmissionStatsTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeOmissionStatsTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new OmissionStatsTab(z, s, parent);
 }
-ZbpxzTab* MakeSegmentTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeSegmentTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new SegmentTab(z, s, parent);
 }
 

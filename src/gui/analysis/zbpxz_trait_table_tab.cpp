@@ -15,12 +15,14 @@
 #include "analysis/characteristic.h"
 #include "chart/tcoordinate.h"
 #include "gui/analysis/zbpxz_context.h"
-#include "gui/analysis/zbpxz_scroller.h"
 #include "gui/analysis/zbpxz_tabs.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
+#include "gui/common/auto_scroller.h"
+#include "gui/common/grid_view.h"
+#include "gui/common/omission_cell.h"
 #include "gui/generator/tf_fqfw.h"
 #include "gui/generator/tf_zj1.h"
 #include "history/draw_table.h"
@@ -112,20 +114,16 @@ class TraitDelegate : public QStyledItemDelegate {
     const QRect cell = option.rect;
     const int group = model_.GroupOf(index.column());
     p->save();
-    p->fillRect(cell, group < 0   ? QColor(Qt::white)
-                      : group % 2 ? QColor(231, 239, 255)
-                                  : QColor(255, 219, 247));
     const QString text = index.data().toString();
     if (index.row() == model_.DrawRows()) {
-      p->fillRect(cell, QColor(255, 203, 179));
-      p->drawText(cell, Qt::AlignCenter, text);
-    } else if (model_.Marked(index.row(), index.column())) {
-      sprites_.Paint(*p, cell, 2, group % 2);
-      p->setPen(Qt::white);
+      p->fillRect(cell, grid_colour::kHeader);
       p->drawText(cell, Qt::AlignCenter, text);
     } else {
-      p->setPen(index.column() == 0 ? Qt::blue : Qt::black);
-      p->drawText(cell, Qt::AlignCenter, text);
+      PaintOmissionCell(*p, cell, text,
+                        {.group = group,
+                         .hit = model_.Marked(index.row(), index.column()),
+                         .text = index.column() == 0 ? QColor(Qt::blue) : QColor(Qt::black)},
+                        [&](QPainter& q, const QRect& r) { sprites_.Paint(q, r, 2, group % 2); });
     }
     p->restore();
   }
@@ -145,13 +143,13 @@ class TraitTableTab : public ZbpxzTab {
     grid_->setObjectName("sg_txd");
     grid_->setModel(model_);
     grid_->setItemDelegate(new TraitDelegate(*model_, z_.sprites, this));
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setDefaultSectionSize(20);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SetUpGridView(grid_, z_.app.shell, 20);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(grid_, 1);
-    scroller_ = new ZbpxzScroller(this, "pm_txd", "t_txd_scroll", true,
-                                  [this](bool down) { ScrollStep(down); });
+    scroller_ = new AutoScroller(this, "pm_txd", "t_txd_scroll", true,
+                                 [this](bool down) { ScrollStep(down); });
+    scroller_->Menu()->addSeparator();
+    scroller_->Menu()->addActions(grid_->actions());
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { scroller_->Menu()->popup(grid_->viewport()->mapToGlobal(at)); });
 
@@ -230,7 +228,7 @@ class TraitTableTab : public ZbpxzTab {
 
   TraitTableModel* model_ = nullptr;
   QTableView* grid_ = nullptr;
-  ZbpxzScroller* scroller_ = nullptr;
+  AutoScroller* scroller_ = nullptr;
   QComboBox* from_ = nullptr;
   QComboBox* to_ = nullptr;
   QComboBox* width_ = nullptr;

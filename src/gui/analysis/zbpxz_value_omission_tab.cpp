@@ -13,7 +13,7 @@ namespace {
 
 class SingleValueTab : public ChartTab {
  public:
-  SingleValueTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent)
+  SingleValueTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent)
       : ChartTab(z, "im_dgqzylzs", s, parent) {
     value_ = new QComboBox(this);
     value_->setObjectName("cb_dgqzylzs");
@@ -76,7 +76,7 @@ class SingleValueTab : public ChartTab {
 
 }  // namespace
 
-ZbpxzTab* MakeSingleValueTab(ZbpxzContext& z, ZbpxzScroller& s, QWidget* parent) {
+ZbpxzTab* MakeSingleValueTab(ZbpxzContext& z, AutoScroller& s, QWidget* parent) {
   return new SingleValueTab(z, s, parent);
 }
 

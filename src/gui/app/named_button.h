@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 
@@ -15,6 +18,26 @@ inline QPushButton* NamedButton(QWidget* parent, const char* name, const QString
   b->setObjectName(name);
   b->setAutoDefault(false);
   return b;
+}
+
+// A combo box, an edit and a check box under the names the program knows
+// them by.
+inline QComboBox* NamedCombo(QWidget* parent, const QString& name) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(name);
+  return c;
+}
+
+inline QLineEdit* NamedEdit(QWidget* parent, const QString& name, const QString& text = {}) {
+  auto* e = new QLineEdit(text, parent);
+  e->setObjectName(name);
+  return e;
+}
+
+inline QCheckBox* NamedCheck(QWidget* parent, const QString& name, const QString& caption) {
+  auto* c = new QCheckBox(caption, parent);
+  c->setObjectName(name);
+  return c;
 }
 
 // A dialog's row of "确定" (b_ok, the default) and "取消" (b_cancel, which

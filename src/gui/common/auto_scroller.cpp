@@ -1,4 +1,4 @@
-#include "gui/analysis/zbpxz_scroller.h"
+#include "gui/common/auto_scroller.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -6,10 +6,9 @@
 #include <QWidget>
 
 namespace dlt::gui {
-namespace {
 
-QAction* Item(QMenu* menu, QActionGroup* group, const QString& name, const QString& text,
-              bool checked) {
+QAction* CheckableMenuItem(QMenu* menu, QActionGroup* group, const QString& name,
+                           const QString& text, bool checked) {
   QAction* a = menu->addAction(text);
   a->setObjectName(name);
   a->setCheckable(true);
@@ -18,70 +17,82 @@ QAction* Item(QMenu* menu, QActionGroup* group, const QString& name, const QStri
   return a;
 }
 
-}  // namespace
+ScrollerNames ScrollerNames::After(const char* menu, const char* timer) {
+  const QString prefix = QString::fromLatin1(menu) + "_";
+  return {QString::fromLatin1(menu),
+          QString::fromLatin1(timer),
+          prefix + "start",
+          prefix + "stop",
+          prefix + "forward",
+          prefix + "back",
+          {prefix + "slow", prefix + "middle", prefix + "fast", prefix + "fastest"}};
+}
 
-ZbpxzScroller::ZbpxzScroller(QWidget* owner, const char* menuName, const char* timerName, bool rows,
-                             Step step)
+AutoScroller::AutoScroller(QWidget* owner, const ScrollerNames& names, bool rows, Step step,
+                           QMenu* into)
     : QObject(owner) {
-  const QString prefix = QString::fromLatin1(menuName) + "_";
-  menu_ = new QMenu(owner);
-  menu_->setObjectName(menuName);
+  menu_ = into;
+  if (!menu_) {
+    menu_ = new QMenu(owner);
+    menu_->setObjectName(names.menu);
+  }
+  const int firstItem = static_cast<int>(menu_->actions().size());
   timer_ = new QTimer(this);
-  timer_->setObjectName(timerName);
+  timer_->setObjectName(names.timer);
   timer_->setInterval(1000);
   connect(timer_, &QTimer::timeout, this, [this, step] { step(forward_); });
 
-  state_ = new QActionGroup(this);
-  start_ = Item(menu_, state_, prefix + "start", QStringLiteral("开始滚动"), false);
-  stop_ = Item(menu_, state_, prefix + "stop", QStringLiteral("停止滚动"), true);
-  connect(start_, &QAction::triggered, this, &ZbpxzScroller::Start);
-  connect(stop_, &QAction::triggered, this, &ZbpxzScroller::Stop);
+  auto* state = new QActionGroup(this);
+  start_ = CheckableMenuItem(menu_, state, names.start, QStringLiteral("开始滚动"), false);
+  stop_ = CheckableMenuItem(menu_, state, names.stop, QStringLiteral("停止滚动"), true);
+  connect(start_, &QAction::triggered, this, &AutoScroller::Start);
+  connect(stop_, &QAction::triggered, this, &AutoScroller::Stop);
   menu_->addSeparator();
   auto* direction = new QActionGroup(this);
-  QAction* forward = Item(menu_, direction, prefix + "forward",
-                          rows ? QStringLiteral("向下滚动") : QStringLiteral("向右滚动"), true);
-  QAction* back = Item(menu_, direction, prefix + "back",
-                       rows ? QStringLiteral("向上滚动") : QStringLiteral("向左滚动"), false);
+  QAction* forward =
+      CheckableMenuItem(menu_, direction, names.forward,
+                        rows ? QStringLiteral("向下滚动") : QStringLiteral("向右滚动"), true);
+  QAction* back =
+      CheckableMenuItem(menu_, direction, names.back,
+                        rows ? QStringLiteral("向上滚动") : QStringLiteral("向左滚动"), false);
   connect(forward, &QAction::triggered, this, [this] { forward_ = true; });
   connect(back, &QAction::triggered, this, [this] { forward_ = false; });
   menu_->addSeparator();
   auto* speed = new QActionGroup(this);
   const struct {
-    const char* name;
     const char* text;
     int ms;
-  } speeds[] = {{"slow", "慢速", 1000},
-                {"middle", "中速", 800},
-                {"fast", "快速", 500},
-                {"fastest", "特快", rows ? 200 : 300}};
-  for (const auto& s : speeds) {
-    QAction* a = Item(menu_, speed, prefix + s.name, QString::fromUtf8(s.text), s.ms == 1000);
-    const int ms = s.ms;
+  } speeds[] = {{"慢速", 1000}, {"中速", 800}, {"快速", 500}, {"特快", rows ? 200 : 300}};
+  for (size_t i = 0; i < std::size(speeds); ++i) {
+    QAction* a = CheckableMenuItem(menu_, speed, names.speeds[i], QString::fromUtf8(speeds[i].text),
+                                   speeds[i].ms == 1000);
+    const int ms = speeds[i].ms;
     connect(a, &QAction::triggered, this, [this, ms] { timer_->setInterval(ms); });
   }
+  items_ = menu_->actions().mid(firstItem);
 }
 
-void ZbpxzScroller::AddItemsTo(QMenu* menu) const {
+void AutoScroller::AddItemsTo(QMenu* menu) const {
   QAction* before = menu->actions().isEmpty() ? nullptr : menu->actions().first();
-  menu->insertActions(before, menu_->actions());
+  menu->insertActions(before, items_);
   menu->insertSeparator(before);
 }
 
-void ZbpxzScroller::Start() {
+void AutoScroller::Start() {
   start_->setChecked(true);
   timer_->start();
 }
 
-void ZbpxzScroller::Stop() {
+void AutoScroller::Stop() {
   timer_->stop();
   stop_->setChecked(true);
 }
 
-bool ZbpxzScroller::Running() const {
+bool AutoScroller::Running() const {
   return timer_->isActive();
 }
 
-int ZbpxzScroller::Interval() const {
+int AutoScroller::Interval() const {
   return timer_->interval();
 }
 

@@ -13,32 +13,10 @@
 
 #include "generator/picker_values.h"
 #include "gui/app/masked_edit.h"
+#include "gui/app/named_button.h"
+#include "gui/common/edit_values.h"
 
 namespace dlt::gui {
-
-namespace {
-
-QCheckBox* NamedBox(const QString& name, const QString& caption, QWidget* parent) {
-  auto* b = new QCheckBox(caption, parent);
-  b->setObjectName(name);
-  return b;
-}
-
-std::optional<int> IntegerOf(const QLineEdit* e) {
-  bool ok = false;
-  const int v = e->text().trimmed().toInt(&ok);
-  if (!ok) return std::nullopt;
-  return v;
-}
-
-std::optional<double> DecimalOf(const QLineEdit* e) {
-  bool ok = false;
-  const double v = e->text().trimmed().toDouble(&ok);
-  if (!ok) return std::nullopt;
-  return v;
-}
-
-}  // namespace
 
 PickerRuleGroup::PickerRuleGroup(bool longList, QWidget* parent)
     : QGroupBox(parent), longList_(longList) {
@@ -57,7 +35,7 @@ PickerRuleGroup::PickerRuleGroup(bool longList, QWidget* parent)
     auto* tailRow = new QWidget(this);
     auto* h = new QHBoxLayout(tailRow);
     h->setContentsMargins(0, 0, 0, 0);
-    tails_ = NamedBox("cb_ws", QStringLiteral("尾数"), tailRow);
+    tails_ = NamedCheck(tailRow, "cb_ws", QStringLiteral("尾数"));
     tailText_ = new QLineEdit(QStringLiteral("0 1 2 3 4 5 6 7 8 9"), tailRow);
     tailText_->setObjectName("e_ws");
     tailText_->setEnabled(false);
@@ -103,7 +81,7 @@ QWidget* PickerRuleGroup::PairRow(QCheckBox*& box, const QString& name, const QS
   auto* row = new QWidget(this);
   auto* h = new QHBoxLayout(row);
   h->setContentsMargins(0, 0, 0, 0);
-  box = NamedBox(name, caption, row);
+  box = NamedCheck(row, name, caption);
   first = new QRadioButton(firstCaption, row);
   first->setObjectName(firstName);
   second = new QRadioButton(secondCaption, row);
@@ -129,7 +107,7 @@ QWidget* PickerRuleGroup::BoundsRow(Bounds& b, const QString& stem, const QStrin
   auto* row = new QWidget(this);
   auto* h = new QHBoxLayout(row);
   h->setContentsMargins(0, 0, 0, 0);
-  b.box = NamedBox("cb_" + stem, caption, row);
+  b.box = NamedCheck(row, "cb_" + stem, caption);
   auto makeEdit = [&](const QString& name) {
     QLineEdit* e =
         decimal ? new QLineEdit(row) : new MaskedEdit(QString(digits, QChar('0')) + "; ", row);
@@ -166,10 +144,10 @@ QWidget* PickerRuleGroup::RemainderRow(Remainders& r) {
   auto* h = new QHBoxLayout(row);
   h->setContentsMargins(0, 0, 0, 0);
   const QString stem = QStringLiteral("cb_ys%1").arg(r.divisor);
-  r.box = NamedBox(stem, QStringLiteral("除%1余数").arg(r.divisor), row);
+  r.box = NamedCheck(row, stem, QStringLiteral("除%1余数").arg(r.divisor));
   h->addWidget(r.box);
   for (int k = 0; k < r.divisor; ++k) {
-    QCheckBox* residue = NamedBox(stem + QStringLiteral("_%1").arg(k), QString::number(k), row);
+    QCheckBox* residue = NamedCheck(row, stem + QStringLiteral("_%1").arg(k), QString::number(k));
     residue->setEnabled(false);
     r.residues.push_back(residue);
     h->addWidget(residue);
@@ -209,12 +187,12 @@ PickerRules PickerRuleGroup::Rules() const {
     rules.remainders.push_back(std::move(rule));
   }
   const auto integers = [](const Bounds& b) {
-    return PickerRules::Bounds<int>{b.box->isChecked(), IntegerOf(b.from), IntegerOf(b.to)};
+    return PickerRules::Bounds<int>{b.box->isChecked(), IntegerOf(*b.from), IntegerOf(*b.to)};
   };
   rules.change = integers(change_);
   rules.range = integers(range_);
-  rules.twoDrawMean = {twoDrawMean_.box->isChecked(), DecimalOf(twoDrawMean_.from),
-                       DecimalOf(twoDrawMean_.to)};
+  rules.twoDrawMean = {twoDrawMean_.box->isChecked(), NumberOf(*twoDrawMean_.from),
+                       NumberOf(*twoDrawMean_.to)};
   return rules;
 }
 

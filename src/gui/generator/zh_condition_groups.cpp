@@ -17,6 +17,7 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/utf8_text.h"
 #include "gui/app/window_set.h"
+#include "gui/common/edit_values.h"
 #include "gui/generator/condition_row.h"
 #include "gui/generator/zh_condition_text.h"
 #include "gui/generator/zh_front_dialogs.h"
@@ -155,7 +156,7 @@ void ZhConditionGroups::RefreshGroup(int number) {
     // Only rewrite an edit whose text says something else, so typing keeps
     // its cursor.
     auto show = [](MaskedEdit* e, std::optional<int32_t> v) {
-      if (BoundFromText(e->text()) == v) return;
+      if (IntegerOf(e->text()) == v) return;
       if (v)
         e->SetNumber(*v);
       else
@@ -189,8 +190,8 @@ void ZhConditionGroups::BoundsEdited(int number) {
   Group& g = groups_[static_cast<size_t>(number)];
   if (!session_.set.IsEnabled(number)) return;
   std::string error;
-  if (!session_.set.SetRangeBounds(number, BoundFromText(g.from->text()),
-                                   BoundFromText(g.to->text()), &error))
+  if (!session_.set.SetRangeBounds(number, IntegerOf(g.from->text()), IntegerOf(g.to->text()),
+                                   &error))
     Refuse(error, number);
 }
 

@@ -28,13 +28,4 @@ QString NumbersText(std::span<const int> numbers) {
   return text;
 }
 
-std::optional<int> BoundFromText(const QString& text) {
-  const QString trimmed = text.trimmed();
-  if (trimmed.isEmpty()) return std::nullopt;
-  bool ok = false;
-  const int value = trimmed.toInt(&ok);
-  if (!ok) return std::nullopt;
-  return value;
-}
-
 }  // namespace dlt::gui

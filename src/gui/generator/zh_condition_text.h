@@ -20,8 +20,5 @@ void ShowValueSet(QLineEdit* edit, const ValueSet& values);
 // The pool and banker memos: each number with two digits followed by two
 // blanks ("01  02  ").
 QString NumbersText(std::span<const int> numbers);
-// A bound edit's text: blank (after trimming) gives nullopt; otherwise the
-// digits it holds.
-std::optional<int> BoundFromText(const QString& text);
 
 }  // namespace dlt::gui

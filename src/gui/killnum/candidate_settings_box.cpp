@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "gui/app/named_button.h"
 #include "gui/killnum/killnum_widgets.h"
 #include "killnum/kill_history.h"
 #include "killnum/search_candidate.h"
@@ -14,16 +15,9 @@ namespace dlt::gui {
 namespace {
 
 QLineEdit* Edit(QWidget* parent, const char* name, const QString& text) {
-  auto* e = new QLineEdit(text, parent);
-  e->setObjectName(name);
+  auto* e = NamedEdit(parent, name, text);
   e->setMaximumWidth(90);
   return e;
-}
-
-QComboBox* Combo(QWidget* parent, const char* name) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(name);
-  return c;
 }
 
 }  // namespace
@@ -33,7 +27,7 @@ CandidateSettingsBox::CandidateSettingsBox(const char* targetFrom, const char* t
     : QWidget(parent) {
   grid_ = new QGridLayout(this);
   grid_->setContentsMargins(0, 0, 0, 0);
-  cb_gszb = Combo(this, "cb_gszb");
+  cb_gszb = NamedCombo(this, "cb_gszb");
   FillIndicatorCombo(*cb_gszb);
   grid_->addWidget(new QLabel(QStringLiteral("公式所用指标："), this), 0, 0);
   grid_->addWidget(cb_gszb, 0, 1, 1, 3);
@@ -51,8 +45,8 @@ CandidateSettingsBox::CandidateSettingsBox(const char* targetFrom, const char* t
   grid_->addWidget(new QLabel(targetCaption, this), 3, 1, Qt::AlignCenter);
   grid_->addWidget(targetTo_, 3, 2);
   grid_->addWidget(new QLabel(QStringLiteral("%"), this), 3, 3);
-  cb_ssfw_from = Combo(this, "cb_ssfw_from");
-  cb_ssfw_to = Combo(this, "cb_ssfw_to");
+  cb_ssfw_from = NamedCombo(this, "cb_ssfw_from");
+  cb_ssfw_to = NamedCombo(this, "cb_ssfw_to");
   grid_->addWidget(cb_ssfw_from, 4, 0);
   grid_->addWidget(new QLabel(QStringLiteral("=<搜索范围<="), this), 4, 1, Qt::AlignCenter);
   grid_->addWidget(cb_ssfw_to, 4, 2);

@@ -72,18 +72,6 @@ QString FormulaEntryError(const AppContext& app, const QString& formula) {
   return EntryError(EvaluateFormula(TableContext(table, &app.env).At(last), formula.toStdString()));
 }
 
-std::optional<int> IntegerOf(const QLineEdit& edit) {
-  bool ok = false;
-  const int v = edit.text().trimmed().toInt(&ok);
-  return ok ? std::optional<int>(v) : std::nullopt;
-}
-
-std::optional<double> NumberOf(const QLineEdit& edit) {
-  bool ok = false;
-  const double v = edit.text().trimmed().toDouble(&ok);
-  return ok ? std::optional<double>(v) : std::nullopt;
-}
-
 std::optional<uint64_t> SeedOf(const QLineEdit& edit) {
   const QString t = edit.text().trimmed();
   if (t.isEmpty()) return std::random_device{}();

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "gui/common/edit_values.h"
 #include "killnum/kill_history.h"
 
 class QComboBox;
@@ -35,9 +36,6 @@ QString FormulaEntryError(const KillHistory& history, const QString& formula);
 // The same at the last draw of the shared table.
 QString FormulaEntryError(const AppContext& app, const QString& formula);
 
-// An integer typed into an edit; nullopt for anything else.
-std::optional<int> IntegerOf(const QLineEdit& edit);
-std::optional<double> NumberOf(const QLineEdit& edit);
 // The seed edit: blank means a new seed from the clock.
 std::optional<uint64_t> SeedOf(const QLineEdit& edit);
 

@@ -19,16 +19,6 @@
 #include "killnum/kill_history.h"
 
 namespace dlt::gui {
-namespace {
-
-QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
-  auto* c = new QCheckBox(caption, parent);
-  c->setObjectName(name);
-  return c;
-}
-
-}  // namespace
-
 Tf_scfa::Tf_scfa(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
   setObjectName("Tf_scfa");
   setWindowTitle(QStringLiteral("优化方案"));
@@ -48,11 +38,11 @@ Tf_scfa::Tf_scfa(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
   rb_sssc->setChecked(true);
   g->addWidget(rb_randsc, row, 0);
   g->addWidget(rb_sssc, row++, 1);
-  cb_contwrong = Check(settings_, "cb_contwrong", QStringLiteral("方案中公式允许最大连错"));
+  cb_contwrong = NamedCheck(settings_, "cb_contwrong", QStringLiteral("方案中公式允许最大连错"));
   combo_contwrong = CountChoice(settings_, "combo_contwrong", 20, 3);
   g->addWidget(cb_contwrong, row, 0, 1, 2);
   g->addWidget(combo_contwrong, row++, 2);
-  cb_fa_contwrong = Check(settings_, "cb_fa_contwrong", QStringLiteral("方案允许最大连错"));
+  cb_fa_contwrong = NamedCheck(settings_, "cb_fa_contwrong", QStringLiteral("方案允许最大连错"));
   combo_fa_contwrong = CountChoice(settings_, "combo_fa_contwrong", 20, 3);
   cb_gsgs = CountChoice(settings_, "cb_gsgs", 100, 5);
   g->addWidget(cb_fa_contwrong, row, 0, 1, 2);

@@ -29,18 +29,6 @@ const QString kNote = QStringLiteral(
     "注意：超强组号用同一个行列式排列顺序计算所有的行列式过滤条件，即最后一次按“导出到过滤系统”"
     "或“转至过滤设置”时上图所用的排列顺序。");
 
-QLineEdit* Edit(QWidget* parent, const char* name) {
-  auto* e = new QLineEdit(parent);
-  e->setObjectName(name);
-  return e;
-}
-
-QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
-  auto* c = new QCheckBox(caption, parent);
-  c->setObjectName(name);
-  return c;
-}
-
 QLabel* Note(QWidget* parent, const char* name) {
   auto* note = new QLabel(kNote, parent);
   note->setObjectName(name);
@@ -55,11 +43,11 @@ QGroupBox* GridEdits(QWidget* parent, const char* columns, const char* rows, QLi
   auto* box = new QGroupBox(QStringLiteral("列X行"), parent);
   auto* row = new QHBoxLayout(box);
   row->addWidget(new QLabel(QStringLiteral("列："), box));
-  *n = Edit(box, columns);
+  *n = NamedEdit(box, columns);
   (*n)->setMaximumWidth(50);
   row->addWidget(*n);
   row->addWidget(new QLabel(QStringLiteral("行："), box));
-  *h = Edit(box, rows);
+  *h = NamedEdit(box, rows);
   (*h)->setMaximumWidth(50);
   row->addWidget(*h);
   row->addStretch();
@@ -79,21 +67,21 @@ QWidget* MatrixFilterPages::BuildCountPage() {
   grid->addWidget(new QLabel(QStringLiteral("行："), countPage_), 0, 0);
   grid->addWidget(new QLabel(QStringLiteral("列："), countPage_), 1, 0);
   for (int k = 1; k <= kLineBoxes; ++k) {
-    rows_.push_back(Check(countPage_, QStringLiteral("cb_r%1").arg(k).toUtf8().constData(),
-                          QString::fromStdString(ChineseNumeral(k))));
-    columns_.push_back(Check(countPage_, QStringLiteral("cb_c%1").arg(k).toUtf8().constData(),
-                             QString::number(k)));
+    rows_.push_back(NamedCheck(countPage_, QStringLiteral("cb_r%1").arg(k).toUtf8().constData(),
+                               QString::fromStdString(ChineseNumeral(k))));
+    columns_.push_back(NamedCheck(countPage_, QStringLiteral("cb_c%1").arg(k).toUtf8().constData(),
+                                  QString::number(k)));
     grid->addWidget(rows_.back(), 0, k);
     grid->addWidget(columns_.back(), 1, k);
   }
   auto* counts = new QHBoxLayout;
   counts->addWidget(new QLabel(QStringLiteral("出号个数："), countPage_));
-  e_chgs = Edit(countPage_, "e_chgs");
+  e_chgs = NamedEdit(countPage_, "e_chgs");
   e_chgs->setMaximumWidth(120);
   counts->addWidget(e_chgs);
   counts->addWidget(
       new QLabel(QStringLiteral("(比如：填入1 2 4，则代表出1个或2个或4个)"), countPage_));
-  cb_hns_rc = Check(countPage_, "cb_hns_rc", QStringLiteral("容错"));
+  cb_hns_rc = NamedCheck(countPage_, "cb_hns_rc", QStringLiteral("容错"));
   counts->addWidget(cb_hns_rc);
   counts->addStretch();
   grid->addLayout(counts, 2, 0, 1, kLineBoxes + 1);
@@ -117,7 +105,7 @@ QWidget* MatrixFilterPages::BuildEmptyLinePage() {
   auto* left = new QVBoxLayout;
   auto* counts = new QHBoxLayout;
   counts->addWidget(new QLabel(QStringLiteral("输入个数"), emptyLinePage_));
-  e_hns_filter2 = Edit(emptyLinePage_, "e_hns_filter2");
+  e_hns_filter2 = NamedEdit(emptyLinePage_, "e_hns_filter2");
   e_hns_filter2->setMaximumWidth(120);
   counts->addWidget(e_hns_filter2);
   counts->addWidget(new QLabel(
@@ -135,7 +123,7 @@ QWidget* MatrixFilterPages::BuildEmptyLinePage() {
     styles->addWidget(rb);
   }
   emptyStyle_->button(0)->setChecked(true);
-  cb_hns_filter2_rc = Check(emptyLinePage_, "cb_hns_filter2_rc", QStringLiteral("容错"));
+  cb_hns_filter2_rc = NamedCheck(emptyLinePage_, "cb_hns_filter2_rc", QStringLiteral("容错"));
   styles->addSpacing(12);
   styles->addWidget(cb_hns_filter2_rc);
   styles->addStretch();

@@ -3,6 +3,8 @@
 #include <QPainter>
 
 #include "chart/column_order.h"
+#include "gui/common/grid_look.h"
+#include "gui/common/omission_cell.h"
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/omission_grid_model.h"
 #include "trend/distribution_chart.h"
@@ -10,16 +12,11 @@
 namespace dlt::gui {
 namespace {
 
-const QColor kHeader(255, 203, 179);
-const QColor kStatOdd(176, 240, 182), kStatEven(236, 176, 240);
-const QColor kGroupFirst(255, 219, 247), kGroupSecond(231, 239, 255);
-const QColor kHitText(252, 254, 216), kOmissionText(53, 96, 142);
-const QColor kBackDisc(190, 39, 35);
+using namespace grid_colour;
 
 // Text centred horizontally, 4 pixels below the cell top.
 void CellText(QPainter& p, const QRect& cell, const QString& text, const QColor& colour) {
-  p.setPen(colour);
-  p.drawText(cell.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop, text);
+  OmissionCellText(p, cell, text, colour, true);
 }
 
 }  // namespace
@@ -62,7 +59,7 @@ void OmissionGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
   if (const int k = model_.StatisticRow(row); k >= 0) {
     // Statistic rows alternate by their place under the header row.
     const int gridRow = row + 1;
-    p.fillRect(cell, gridRow % 2 ? kStatOdd : kStatEven);
+    p.fillRect(cell, gridRow % 2 ? kSummaryOdd : kSummaryEven);
     const QVariant colour = index.data(Qt::ForegroundRole);
     CellText(p, cell, text, colour.isValid() ? colour.value<QColor>() : QColor(Qt::black));
   } else if (row == model_.SelectionRow()) {
@@ -79,20 +76,19 @@ void OmissionGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     CellText(p, cell, text, Qt::blue);
   } else if (col == model_.DrawColumn()) {
     p.fillRect(cell, Qt::white);
-    CellText(p, cell, text, QColor(0, 128, 0));
+    CellText(p, cell, text, kDrawText);
   } else {
-    const int group = GroupOfPosition(grid.backgroundBounds, col - 1);
-    p.fillRect(cell, group % 2 ? kGroupSecond : kGroupFirst);
-    const int value = model_.ValueOf(col);
-    if (PassesTypeFilter(look_.typeFilter, value)) {
-      const OmissionCell& c = grid.Cell(row, col - 1);
-      if (c.Hit()) {
-        PaintMarker(p, cell, c.marker);
-        if (ShowsNumber(fxd_.displayMode)) CellText(p, cell, text, kHitText);
-      } else {
-        CellText(p, cell, text, kOmissionText);
-      }
-    }
+    // A value the type filter leaves out shows its background alone.
+    const bool shown = PassesTypeFilter(look_.typeFilter, model_.ValueOf(col));
+    const OmissionCell& c = grid.Cell(row, col - 1);
+    PaintOmissionCell(p, cell, shown ? text : QString(),
+                      {.group = GroupOfPosition(grid.backgroundBounds, col - 1),
+                       .hit = shown && c.Hit(),
+                       .number = ShowsNumber(fxd_.displayMode),
+                       .markerText = kHitText,
+                       .text = kOmissionText,
+                       .textAtTop = true},
+                      [&](QPainter& q, const QRect& r) { PaintMarker(q, r, c.marker); });
   }
   if (option.state & QStyle::State_HasFocus) {
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));

@@ -4,12 +4,12 @@
 #include <QMenu>
 #include <QShowEvent>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "gui/app/app_context.h"
 #include "gui/app/tdm.h"
+#include "gui/common/auto_scroller.h"
 #include "gui/trend/fxd_chart_setups.h"
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/fxd_conversion_page.h"
@@ -25,19 +25,6 @@
 #include "trend/distribution_chart.h"
 
 namespace dlt::gui {
-namespace {
-
-QAction* MenuItem(QMenu* menu, QActionGroup* group, const char* name, const QString& caption,
-                  bool checked) {
-  QAction* a = menu->addAction(caption);
-  a->setObjectName(name);
-  a->setCheckable(true);
-  a->setChecked(checked);
-  group->addAction(a);
-  return a;
-}
-
-}  // namespace
 
 Tf_fxd::Tf_fxd(AppContext& app, QWidget* parent)
     : QWidget(parent), app_(app), fxd_(std::make_unique<FxdContext>(app)) {
@@ -65,37 +52,21 @@ void Tf_fxd::BuildMenu() {
   auto* modes = new QActionGroup(this);
   const char* names[] = {"pm_item_ballnum", "pm_item_ball", "pm_item_squarenum", "pm_item_square"};
   for (int m = 0; m < 4; ++m) {
-    QAction* a =
-        MenuItem(pm1, modes, names[m], QString::fromStdString(DisplayModeTexts()[m]), m == 0);
+    QAction* a = CheckableMenuItem(pm1, modes, names[m],
+                                   QString::fromStdString(DisplayModeTexts()[m]), m == 0);
     connect(a, &QAction::triggered, this, [this, m] { SetDisplayMode(m); });
   }
   pm1->addSeparator();
-  scrollState_ = new QActionGroup(this);
-  connect(MenuItem(pm1, scrollState_, "pm_item_startmove", QStringLiteral("开始滚动"), false),
-          &QAction::triggered, this, [this] { SetScrolling(true); });
-  connect(MenuItem(pm1, scrollState_, "N_stopmove", QStringLiteral("停止滚动"), true),
-          &QAction::triggered, this, [this] { SetScrolling(false); });
-  pm1->addSeparator();
-  auto* direction = new QActionGroup(this);
-  connect(MenuItem(pm1, direction, "N_scroll_down", QStringLiteral("向下滚动"), true),
-          &QAction::triggered, this, [this] { scrollDown_ = true; });
-  connect(MenuItem(pm1, direction, "n_scroll_up", QStringLiteral("向上滚动"), false),
-          &QAction::triggered, this, [this] { scrollDown_ = false; });
-  pm1->addSeparator();
-  auto* speed = new QActionGroup(this);
-  const struct {
-    const char* name;
-    const char* caption;
-    int ms;
-  } speeds[] = {{"pm_item_slow", "慢速", 1000},
-                {"pm_item_mid", "中速", 800},
-                {"pm_item_quick", "快速", 500},
-                {"pm_item_veryquick", "特快", 200}};
-  for (const auto& s : speeds) {
-    const int ms = s.ms;
-    connect(MenuItem(pm1, speed, s.name, QString::fromUtf8(s.caption), ms == 1000),
-            &QAction::triggered, this, [this, ms] { SetScrollInterval(ms); });
-  }
+  const ScrollerNames scrolling{
+      "pm1",
+      "t_fxd_scroll",
+      "pm_item_startmove",
+      "N_stopmove",
+      "N_scroll_down",
+      "n_scroll_up",
+      {"pm_item_slow", "pm_item_mid", "pm_item_quick", "pm_item_veryquick"}};
+  scroller_ = new AutoScroller(
+      this, scrolling, true, [this](bool down) { ScrollStep(down); }, pm1);
 }
 
 void Tf_fxd::BuildPages() {
@@ -157,21 +128,14 @@ void Tf_fxd::BuildPages() {
     pc_redfxd->addTab(p.page, QString::fromUtf8(p.caption));
   }
   pc_redfxd->setCurrentIndex(1);  // "行列式"
-  connect(pc_redfxd, &QTabWidget::currentChanged, this, [this] { FillCurrentPage(); });
+  connect(pc_redfxd, &QTabWidget::currentChanged, this, [this] {
+    // Leaving a page stops its scrolling.
+    scroller_->Stop();
+    FillCurrentPage();
+  });
 
   for (OmissionGridPage* grid : {front_, tail_})
     connect(grid, &OmissionGridPage::forecastChanged, this, &Tf_fxd::ForecastChanged);
-
-  auto timer = [this](const char* name, QWidget* page) {
-    auto* t = new QTimer(this);
-    t->setObjectName(name);
-    t->setInterval(1000);
-    connect(t, &QTimer::timeout, this, [this, t, page] { ScrollTick(t, page); });
-    return t;
-  };
-  t_redfbd_scroll = timer("t_redfbd_scroll", distribution_);
-  t_zhyltb_scroll = timer("t_zhyltb_scroll", front_);
-  t_ws_zqyltb_scroll = timer("t_ws_zqyltb_scroll", tail_);
 }
 
 bool Tf_fxd::ShowPage(const QString& sheet) {
@@ -209,38 +173,16 @@ void Tf_fxd::SetDisplayMode(int mode) {
   if (page == front_ || page == back_ || page == tail_ || page == distribution_) FillCurrentPage();
 }
 
-QTimer* Tf_fxd::ActiveScrollTimer() const {
+void Tf_fxd::ScrollStep(bool down) {
   QWidget* page = pc_redfxd->currentWidget();
-  if (page == distribution_) return t_redfbd_scroll;
-  if (page == front_) return t_zhyltb_scroll;
-  if (page == tail_) return t_ws_zqyltb_scroll;
-  return nullptr;
-}
-
-void Tf_fxd::SetScrolling(bool on) {
-  if (QTimer* t = ActiveScrollTimer()) {
-    if (on)
-      t->start();
-    else
-      t->stop();
+  if (page == distribution_) {
+    distribution_->ScrollStep(down);
+  } else if (page == front_ || page == tail_) {
+    static_cast<OmissionGridPage*>(page)->ScrollStep(down);
+  } else {
+    // Only the board and the two grids scroll; on any other page scrolling stops.
+    scroller_->Stop();
   }
-}
-
-void Tf_fxd::SetScrollInterval(int ms) {
-  if (QTimer* t = ActiveScrollTimer()) t->setInterval(ms);
-}
-
-void Tf_fxd::ScrollTick(QTimer* timer, QWidget* page) {
-  if (pc_redfxd->currentWidget() != page) {
-    // Leaving the page stops its scrolling.
-    timer->stop();
-    if (QAction* stop = pm1->findChild<QAction*>("N_stopmove")) stop->setChecked(true);
-    return;
-  }
-  if (page == distribution_)
-    distribution_->ScrollStep(scrollDown_);
-  else
-    static_cast<OmissionGridPage*>(page)->ScrollStep(scrollDown_);
 }
 
 void Tf_fxd::ForecastChanged() {

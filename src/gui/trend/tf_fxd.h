@@ -3,12 +3,12 @@
 #include <QWidget>
 #include <memory>
 
-class QActionGroup;
 class QMenu;
 class QTabWidget;
-class QTimer;
 
 namespace dlt::gui {
+
+class AutoScroller;
 
 struct AppContext;
 struct FxdContext;
@@ -43,27 +43,20 @@ class Tf_fxd : public QWidget {
   void FormShow();
   void FillCurrentPage();
   void SetDisplayMode(int mode);
-  void SetScrolling(bool on);
-  void SetScrollInterval(int ms);
-  QTimer* ActiveScrollTimer() const;
-  void ScrollTick(QTimer* timer, QWidget* page);
+  void ScrollStep(bool down);
   void ForecastChanged();
 
   AppContext& app_;
   std::unique_ptr<FxdContext> fxd_;
   QTabWidget* pc_redfxd = nullptr;
   QMenu* pm1 = nullptr;
-  QActionGroup* scrollState_ = nullptr;
+  AutoScroller* scroller_ = nullptr;
   OmissionGridPage* front_ = nullptr;
   OmissionGridPage* back_ = nullptr;
   OmissionGridPage* tail_ = nullptr;
   DistributionChartPage* distribution_ = nullptr;
   MatrixPage* matrix_ = nullptr;
   ConversionPage* conversion_ = nullptr;
-  QTimer* t_redfbd_scroll = nullptr;
-  QTimer* t_zhyltb_scroll = nullptr;
-  QTimer* t_ws_zqyltb_scroll = nullptr;
-  bool scrollDown_ = true;
 };
 
 }  // namespace dlt::gui

@@ -20,9 +20,9 @@
 #include "gui/analysis/tf_zbpx.h"
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/analysis/zbpxz_context.h"
-#include "gui/analysis/zbpxz_scroller.h"
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
+#include "gui/common/auto_scroller.h"
 #include "gui/generator/picker_study_aid.h"
 #include "gui/generator/tf_zh.h"
 #include "gui/generator/value_pickers.h"
@@ -343,7 +343,7 @@ void AnalysisWindowTest::pagingJumpingAndScrolling() {
   QCOMPARE(chart.panels.front().coord.xFirst, 10);
 
   // Scrolling steps one draw; on the last page it stops, and leaving the tab stops it.
-  ZbpxzScroller& scroller = analysis->Scroller();
+  AutoScroller& scroller = analysis->Scroller();
   Child<QAction>(analysis, "pm_zsd_start")->trigger();
   QVERIFY(scroller.Running());
   QCOMPARE(scroller.Interval(), 1000);

@@ -356,7 +356,7 @@ void TrendWindowTest::displayModesRedrawTheMarkers() {
   // Scrolling steps the board one draw per tick and stops when its page is left.
   const int anchor = app->Context().Table().Position();
   Trigger(w->DisplayMenu(), "pm_item_startmove");
-  auto* timer = Child<QTimer>(w, "t_redfbd_scroll");
+  auto* timer = Child<QTimer>(w, "t_fxd_scroll");
   QVERIFY(timer->isActive());
   Trigger(w->DisplayMenu(), "pm_item_quick");
   QCOMPARE(timer->interval(), 500);
