@@ -7,6 +7,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include "gui/app/window_set.h"
 #include "gui/common/grid_view.h"
 #include "gui/trend/tf_fxd.h"
 #include "trend/trend_test_support.h"

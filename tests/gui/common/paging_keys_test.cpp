@@ -6,6 +6,7 @@
 
 #include "chart/page_window.h"
 #include "gui/app/app_context.h"
+#include "gui/app/window_set.h"
 #include "gui/trend/chart_view.h"
 #include "gui/trend/tf_fxd.h"
 #include "history/draw_table.h"
@@ -121,8 +122,7 @@ void PagingKeysTest::theZoomBoxAndCtrlWheelSetTheDrawsPerPage() {
   QCOMPARE(zoom->currentText(), QString("显示120期"));
   QTest::keyClick(chart, Qt::Key_End);
   QCOMPARE(table.Position(), kDraws - 1 - 120);
-  const Chart& shown = ChartOf(page, "i_cgxl");
-  QCOMPARE(shown.panels.at(0).coord.xFirst, kDraws - 1 - 120);
+  QCOMPARE(FirstShown(page), kDraws - 1 - 120);
 
   // Out of bounds or not a number: the box shows the size in force again.
   for (const char* bad : {"9", "501", "abc", ""}) {
