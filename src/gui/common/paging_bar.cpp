@@ -94,6 +94,10 @@ QComboBox* PagingBar::AddZoomBox(const char* name) {
   span_ = SpanOfText(PeriodTexts().front()).value_or(kPageSpan);
   connect(zoom_, &QComboBox::currentIndexChanged, this, &PagingBar::ApplyZoomText);
   connect(zoom_->lineEdit(), &QLineEdit::editingFinished, this, &PagingBar::ApplyZoomText);
+  // A listed choice set as text applies at once; typed numbers wait for Enter.
+  connect(zoom_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+    if (zoom_->findText(text) >= 0) ApplyZoomText();
+  });
   static_cast<QHBoxLayout*>(layout())->insertWidget(0, zoom_);
   pageSize_ = [this] { return span_; };
   return zoom_;
