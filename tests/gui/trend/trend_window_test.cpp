@@ -457,6 +457,8 @@ void TrendWindowTest::anEmptyHistoryKeepsEveryPageWorking() {
   }
   // Every "指标剖析" said why nothing opened.
   QVERIFY(analyses.size() >= 7);
+  // The kill page's hand-off to the generator has no kills to hand over.
+  analyses.removeAll(QString("请先按“刷新”算出杀号"));
   for (const QString& m : analyses) QCOMPARE(m, QString("没有开奖数据，无法剖析"));
   QVERIFY(!app->Windows().Get<Tf_zbpxz>()->isVisible());
   QCOMPARE(Child<QTableView>(w, "sg_zhyltb")->model()->rowCount(), 6);
