@@ -98,7 +98,10 @@ void OmissionTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
                        .number = ShowsNumber(look_.displayMode),
                        .text = hit ? QColor(Qt::red) : kOmissionText},
                       [this](QPainter& q, const QRect& r) {
-                        sprites_.Paint(q, r, ShowsBall(look_.displayMode) ? 2 : 1, 0);
+                        sprites_.Paint(q, r,
+                                       ShowsBall(look_.displayMode) ? SpritePainter::kBall
+                                                                    : SpritePainter::kSquare,
+                                       0);
                       });
   }
   // Zone boundaries of the value columns: a darker line at the right edge.

@@ -123,7 +123,9 @@ class TraitDelegate : public QStyledItemDelegate {
                         {.group = group,
                          .hit = model_.Marked(index.row(), index.column()),
                          .text = index.column() == 0 ? QColor(Qt::blue) : QColor(Qt::black)},
-                        [&](QPainter& q, const QRect& r) { sprites_.Paint(q, r, 2, group % 2); });
+                        [&](QPainter& q, const QRect& r) {
+                          sprites_.Paint(q, r, SpritePainter::kBall, group % 2);
+                        });
     }
     p->restore();
   }
