@@ -4,7 +4,7 @@
 
 #include "chart/chart_panel.h"
 #include "gui/analysis/zbpxz_context.h"
-#include "gui/trend/fxd_paging.h"
+#include "gui/common/paging_bar.h"
 
 class QCheckBox;
 class QComboBox;

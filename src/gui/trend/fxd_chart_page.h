@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "chart/chart_panel.h"
+#include "gui/common/paging_bar.h"
 #include "gui/trend/fxd_context.h"
-#include "gui/trend/fxd_paging.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "gui/common/paging_bar.h"
 #include "gui/trend/fxd_context.h"
-#include "gui/trend/fxd_paging.h"
 #include "trend/derived_keys.h"
 
 class QButtonGroup;

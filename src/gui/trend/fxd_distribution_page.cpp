@@ -8,8 +8,8 @@
 
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
+#include "gui/common/paging_bar.h"
 #include "gui/trend/chart_view.h"
-#include "gui/trend/fxd_paging.h"
 #include "history/draw_table.h"
 #include "trend/distribution_chart.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "gui/common/paging_bar.h"
 #include "gui/trend/fxd_context.h"
-#include "gui/trend/fxd_paging.h"
 #include "trend/omission_events.h"
 
 class QComboBox;

@@ -17,10 +17,10 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
+#include "gui/common/paging_bar.h"
 #include "gui/killnum/tf_selfhns.h"
 #include "gui/trend/chart_view.h"
 #include "gui/trend/fxd_matrix_filters.h"
-#include "gui/trend/fxd_paging.h"
 #include "history/draw_table.h"
 #include "trend/matrix_layout.h"
 

@@ -1,4 +1,4 @@
-#include "gui/trend/fxd_paging.h"
+#include "gui/common/paging_bar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
