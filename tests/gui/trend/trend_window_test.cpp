@@ -361,9 +361,10 @@ void TrendWindowTest::displayModesRedrawTheMarkers() {
     const auto sprites = chart.panels[0].ItemsOf<ChartSprite>();
     QVERIFY(!sprites.empty());
     for (const ChartSprite& s : sprites) QCOMPARE(s.kind, m.kind);
-    // Header texts (期数, 1..35, issues) and, with numbers, one text per marker.
+    // Header texts (期数, 1..35, the 19 issues of the newest full page) and, with
+    // numbers, one text per marker.
     const size_t texts = chart.panels[0].ItemsOf<ChartText>().size();
-    QCOMPARE(texts, 36 + 11 + (m.numbers ? sprites.size() : 0));
+    QCOMPARE(texts, 36 + 19 + (m.numbers ? sprites.size() : 0));
     QVERIFY(Child<QAction>(w->DisplayMenu(), m.item)->isChecked());
   }
   // The run marks follow the mark style box: "取消标识" paints every marker in colour 0.
