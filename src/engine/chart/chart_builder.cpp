@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/chart_readout.h"
+
 namespace dlt {
 
 void AddAxes(ChartPanel& panel, const TextMetrics& metrics) {
@@ -91,6 +93,14 @@ std::vector<ChartPoint> AddSeries(ChartPanel& panel, int firstRecord,
     for (size_t i = 0; i < points.size(); ++i)
       if (present[i])
         panel.items.push_back(ChartDisc{points[i], style.radius, style.fill, style.outline});
+  const std::string& name = style.readoutName.empty() ? panel.title : style.readoutName;
+  for (size_t i = 0; i < values.size(); ++i) {
+    if (!present[i]) continue;
+    const std::string text =
+        i < labels.size() && !labels[i].empty() ? labels[i] : std::to_string(*values[i]);
+    ReadoutColumnOf(panel, firstRecord + static_cast<int>(i))
+        .values.push_back(name.empty() ? text : name + "：" + text);
+  }
   const double half = metrics.Width("16") / 2;
   for (size_t i = style.labelFirst ? 0 : 1; i < points.size() && i < labels.size(); ++i)
     if (present[i] && !labels[i].empty())

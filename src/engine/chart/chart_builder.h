@@ -40,13 +40,16 @@ struct SeriesStyle {
   double lineWidth = 1;
   bool labelFirst = true;  // some charts leave the first point unlabelled
   bool discs = true;       // false: lines only (radius-0 points)
+  // The series' name in the hover readout; empty: the panel's title.
+  std::string readoutName;
 };
 
 // One value per record from `firstRecord` on (plotted units; nullopt leaves a
 // gap): each point joined to the previous by a line, a disc on it, and its
 // label with the left edge at the point less half the width of "16" and the
 // bottom 5 pixels above the point. Lines first, then discs, then labels, so
-// that no line crosses a point. Returns the pixel positions.
+// that no line crosses a point. Each value also goes into the readout of its
+// record's column as "name：label". Returns the pixel positions.
 std::vector<ChartPoint> AddSeries(ChartPanel& panel, int firstRecord,
                                   const std::vector<std::optional<int32_t>>& values,
                                   const std::vector<std::string>& labels, const SeriesStyle& style,

@@ -78,11 +78,21 @@ struct ChartSprite {
 
 using ChartItem = std::variant<ChartLine, ChartDisc, ChartBox, ChartText, ChartSprite>;
 
+// What the crosshair reads off one column of a panel: the column's name (the
+// draw's issue, "预测区" for the forecast record) and one text per series.
+struct ReadoutColumn {
+  int record = 0;
+  std::string name;
+  std::vector<std::string> values;
+  bool operator==(const ReadoutColumn&) const = default;
+};
+
 // One panel: its coordinate record, title and everything drawn on it.
 struct ChartPanel {
   tcoordinate coord;
   std::string title;
   std::vector<ChartItem> items;
+  std::vector<ReadoutColumn> readout;  // the columns a hover can read, by record
 
   template <class T>
   std::vector<T> ItemsOf() const {

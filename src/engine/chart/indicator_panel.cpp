@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/chart_builder.h"
+#include "chart/chart_readout.h"
 
 namespace dlt {
 namespace {
@@ -79,6 +80,7 @@ ChartPanel IndicatorPanel(const IndicatorPanelSetup& setup, const TextMetrics& m
   AddSeries(panel, setup.anchor, plotted, labels, SeriesStyle{}, metrics);
 
   const int lastShown = setup.anchor + static_cast<int>(setup.values.size()) - 1;
+  NameReadoutColumns(panel, setup.draws, setup.anchor, lastShown);
   const int lastDraw = static_cast<int>(setup.draws.size()) - 1;
   if (!setup.values.empty() && lastShown == lastDraw && setup.draws[lastDraw].qs == kForecastQs)
     AddColumnBox(panel, lastShown, colours::kRed, LineStyle::Dot);

@@ -22,10 +22,18 @@ struct PageWindow {
   }
 };
 
+// The anchor of a full page of `span` further draws at or before `anchor`:
+// a page that would run past the newest draw is pulled back to end on it,
+// so a page never shows a few points on a whole page's axis (a history
+// shorter than a page starts at its first draw).
+constexpr int FullPageAnchor(int anchor, int span, int drawCount) {
+  return std::clamp(anchor, 0, std::max(drawCount - 1 - std::max(span, 0), 0));
+}
+
 // The anchor of the page that ends on the last draw (the first draw of a
 // shorter history): where the charts open.
 constexpr int LastPageAnchor(int drawCount) {
-  return std::max(drawCount - 1 - kPageSpan, 0);
+  return FullPageAnchor(drawCount - 1, kPageSpan, drawCount);
 }
 
 // How far a user may zoom a paged chart: the fewest and most draws a page

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "chart/chart_builder.h"
+#include "chart/chart_readout.h"
 #include "chart/indicator_panel.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
@@ -46,11 +47,13 @@ std::vector<std::string> Numbers(int from, int to, int step) {
 }
 
 // One value per shown draw, joined by lines of `colour`, discs of `radius`
-// filled with it, each point after the first labelled in `labelColour`.
+// filled with it, each point after the first labelled in `labelColour`; the
+// hover readout names it `name`.
 void AddShownSeries(ChartPanel& panel, const TrendPage& page,
                     const std::function<int32_t(int)>& value,
                     const std::function<std::string(int)>& label, ChartColour colour, double radius,
-                    const TextMetrics& metrics, ChartColour labelColour = colours::kBlack) {
+                    const TextMetrics& metrics, const std::string& name,
+                    ChartColour labelColour = colours::kBlack) {
   std::vector<std::optional<int32_t>> values;
   std::vector<std::string> labels;
   for (int i = page.anchor; !page.draws.empty() && i <= page.LastShown(); ++i) {
@@ -63,6 +66,7 @@ void AddShownSeries(ChartPanel& panel, const TrendPage& page,
   style.line = colour;
   style.label = labelColour;
   style.labelFirst = false;
+  style.readoutName = name;
   AddSeries(panel, page.anchor, values, labels, style, metrics);
 }
 
@@ -116,6 +120,8 @@ Chart BlueMeanChart(const TrendPage& page, const BlueMeans& means, const BlueSer
 
   static const ChartColour kColours[6] = {colours::kBlack, colours::kGreen, {163, 64, 191},
                                           {248, 134, 7},   colours::kRed,   colours::kBlue};
+  static const char* const kNames[6] = {"副号二",   "二期均值", "三期均值",
+                                        "四期均值", "五期均值", "十期均值"};
   for (int s = 0; s < 6; ++s) {
     auto value = [&](int i) {
       return s == 0 ? Blue(page.draws, i) * 10 : (means ? means(i)[s - 1] : 0);
@@ -126,7 +132,7 @@ Chart BlueMeanChart(const TrendPage& page, const BlueMeans& means, const BlueSer
       return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
     };
     if (shown[s]) {
-      AddShownSeries(panel, page, value, label, kColours[s], 0, metrics, kColours[s]);
+      AddShownSeries(panel, page, value, label, kColours[s], 0, metrics, kNames[s], kColours[s]);
     } else {
       for (int i = page.anchor; !page.draws.empty() && i <= page.LastShown(); ++i)
         panel.items.push_back(
@@ -142,6 +148,7 @@ Chart BlueRemainderChart(const TrendPage& page, const TextMetrics& metrics) {
   const PanelLayout layouts[3] = {PanelLayout::UpperThird, PanelLayout::MiddleThird,
                                   PanelLayout::LowerThird};
   const ChartColour colours[3] = {colours::kRed, colours::kBlue, colours::kGreen};
+  const char* const names[3] = {"除三余数", "除四余数", "除五余数"};
   for (int k = 0; k < 3; ++k) {
     const int divisor = 3 + k;
     const PanelGeometry g = GeometryOf(layouts[k], page.height);
@@ -150,8 +157,8 @@ Chart BlueRemainderChart(const TrendPage& page, const TextMetrics& metrics) {
     AddAxes(panel, metrics);
     auto value = [&](int i) { return Blue(page.draws, i) % divisor; };
     AddShownSeries(
-        panel, page, value, [&](int i) { return std::to_string(value(i)); }, colours[k], 4,
-        metrics);
+        panel, page, value, [&](int i) { return std::to_string(value(i)); }, colours[k], 4, metrics,
+        names[k]);
     chart.panels.push_back(std::move(panel));
   }
   return chart;
@@ -178,6 +185,8 @@ Chart BlueBarChart(const TrendPage& page, const TextMetrics& metrics) {
     AddText(panel, {x - half, top - 5}, std::to_string(v), colours::kBlack, HAlign::Left,
             VAlign::Bottom);
   }
+  for (int i = page.anchor; !page.draws.empty() && i <= page.LastShown(); ++i)
+    ReadoutColumnOf(panel, i).values.push_back("副号二：" + std::to_string(Blue(page.draws, i)));
   AddReferenceLine(panel, 8, colours::kRed);
   chart.panels.push_back(std::move(panel));
   return chart;
@@ -196,12 +205,14 @@ Chart BlueChangeChart(const TrendPage& page, const TextMetrics& metrics) {
     int32_t lo, hi;
     int major;
     ChartColour colour;
+    const char* name;
     std::function<int32_t(int)> value;
   };
   const Part parts[3] = {
-      {h / 3 - 30, 1, 16, 3, colours::kRed, [&](int i) { return Blue(page.draws, i); }},
-      {2 * h / 3 - 30, 0, 15, 5, colours::kRed, [&](int i) { return BlueChange(page.draws, i); }},
-      {h - 30, 0, 9, 3, colours::kGreen, [&](int i) { return Blue(page.draws, i) % 10; }},
+      {h / 3 - 30, 1, 16, 3, colours::kRed, "副号二", [&](int i) { return Blue(page.draws, i); }},
+      {2 * h / 3 - 30, 0, 15, 5, colours::kRed, "绝对振幅",
+       [&](int i) { return BlueChange(page.draws, i); }},
+      {h - 30, 0, 9, 3, colours::kGreen, "尾数", [&](int i) { return Blue(page.draws, i) % 10; }},
   };
   for (const Part& p : parts) {
     ChartPanel panel = BluePanel(page, p.originY, h / 3 - 50);
@@ -209,7 +220,7 @@ Chart BlueChangeChart(const TrendPage& page, const TextMetrics& metrics) {
     AddAxes(panel, metrics);
     AddShownSeries(
         panel, page, p.value, [&](int i) { return std::to_string(p.value(i)); }, p.colour, 4,
-        metrics);
+        metrics, p.name);
     chart.panels.push_back(std::move(panel));
   }
   return chart;
@@ -232,7 +243,7 @@ Chart BlueRatioChart(const TrendPage& page, const TextMetrics& metrics) {
   AddAxes(panel, metrics);
   AddShownSeries(
       panel, page, [&](int i) { return BlueRatioAt(page.draws, i).plotted; },
-      [&](int i) { return BlueRatioAt(page.draws, i).label; }, colours::kBlue, 4, metrics);
+      [&](int i) { return BlueRatioAt(page.draws, i).label; }, colours::kBlue, 4, metrics, "比值");
   chart.panels.push_back(std::move(panel));
   return chart;
 }

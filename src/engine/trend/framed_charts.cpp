@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "chart/chart_builder.h"
+#include "chart/chart_readout.h"
 #include "chart/indicator_panel.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
@@ -42,6 +43,7 @@ ChartPanel FramedPanel(const TrendPage& page, double originY, double plotHeight)
   c.plotHeight = plotHeight;
   c.xFirst = page.anchor;
   c.xLast = page.anchor + page.span;
+  if (!page.draws.empty()) NameReadoutColumns(panel, page.draws, page.anchor, page.LastShown());
   return panel;
 }
 
@@ -182,6 +184,9 @@ Chart DispersionChart(const TrendPage& page, DispersionKind kind, const TextMetr
 
   SeriesStyle style;
   style.labelFirst = false;
+  style.readoutName = kind == DispersionKind::Mean                ? "平均量"
+                      : kind == DispersionKind::StandardDeviation ? "标准差"
+                                                                  : "离散系数";
   AddSeries(panel, page.anchor, values, texts, style, metrics);
   chart.panels.push_back(std::move(panel));
   return chart;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "chart/chart_builder.h"
+#include "chart/chart_readout.h"
 #include "common/chance_figures.h"
 #include "common/numbers.h"
 #include "indicators/eval_context.h"
@@ -142,6 +143,12 @@ Chart NumberBarChart(const NumberBarSetup& setup, const TextMetrics& metrics) {
     AddText(panel, {h == HAlign::Right ? left + width : left, bottom}, text, colours::kBlack, h,
             VAlign::Bottom);
   };
+  for (int i = 0; i < setup.slotCount && i < static_cast<int>(shown.size()); ++i) {
+    ReadoutColumn& read = ReadoutColumnOf(panel, i + 1);
+    read.name = "号码" + TwoDigit(shown[i].number);
+    if (setup.counts) read.values.push_back("出现次数：" + std::to_string(shown[i].count));
+    if (setup.omissions) read.values.push_back("遗漏次数：" + std::to_string(shown[i].omission));
+  }
   for (int i = 0; i < setup.slotCount && i < static_cast<int>(shown.size()); ++i) {
     const double x = PlotX(c, i + 1);
     if (setup.counts) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chart/chart_builder.h"
+#include "chart/chart_readout.h"
 #include "indicators/statistics.h"
 
 namespace dlt {
@@ -70,7 +71,11 @@ Chart OmissionEventChart(const OmissionEvents& events, int start, int number, in
       values.push_back(v);
       labels.push_back(std::to_string(v));
     }
-    const auto points = AddSeries(panel, 0, values, labels, SeriesStyle{}, metrics);
+    SeriesStyle style;
+    style.readoutName = panelNo == 0 ? "遗漏" : "遗漏振幅";
+    const auto points = AddSeries(panel, 0, values, labels, style, metrics);
+    for (int i = start; i < end; ++i)
+      ReadoutColumnOf(panel, i - start).name = IssueText(events.events[i].qs);
     const int shown = end - start;
     double widest = 0;
     for (int i = start; i < end; ++i)

@@ -142,13 +142,7 @@ void DrawExit(QPainter& p) {
   p.drawLine(16, 3, 16, 15);
 }
 
-}  // namespace
-
-QIcon ToolbarIcon(const QString& button) {
-  QPixmap pm(kSize, kSize);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
+void DrawIcon(QPainter& p, const QString& button) {
   if (button == "b_tjq")
     DrawStatistics(p);
   else if (button == "b_zh")
@@ -171,8 +165,25 @@ QIcon ToolbarIcon(const QString& button) {
     DrawHelp(p);
   else if (button == "b_exit")
     DrawExit(p);
-  p.end();
-  return QIcon(pm);
+}
+
+}  // namespace
+
+QIcon ToolbarIcon(const QString& button) {
+  QIcon icon;
+  // Drawn at one and at two device pixels per pixel: a scaled screen gets
+  // sharp lines, not a stretched picture.
+  for (const qreal ratio : {1.0, 2.0}) {
+    QPixmap pm(qRound(kSize * ratio), qRound(kSize * ratio));
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    DrawIcon(p, button);
+    p.end();
+    icon.addPixmap(pm);
+  }
+  return icon;
 }
 
 QPixmap SplashPicture() {

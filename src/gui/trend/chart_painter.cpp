@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <variant>
 
 #include "gui/trend/sprite_painter.h"
@@ -97,22 +98,32 @@ double QtTextMetrics::Height(const std::string&) const {
   return metrics_.height();
 }
 
+void PaintPanel(QPainter& painter, const ChartPanel& panel, const SpritePainter* sprites) {
+  const ItemPainter draw{painter, sprites};
+  for (const ChartItem& item : panel.items) std::visit(draw, item);
+}
+
 void PaintChart(QPainter& painter, const Chart& chart, const SpritePainter* sprites) {
   painter.save();
   painter.fillRect(QRectF(0, 0, chart.width, chart.height), ToQt(chart.background));
-  const ItemPainter draw{painter, sprites};
-  for (const ChartPanel& panel : chart.panels)
-    for (const ChartItem& item : panel.items) std::visit(draw, item);
+  for (const ChartPanel& panel : chart.panels) PaintPanel(painter, panel, sprites);
   painter.restore();
 }
 
-QImage RenderChart(const Chart& chart, const QFont& font, const SpritePainter* sprites) {
-  QImage image(std::max(chart.width, 1), std::max(chart.height, 1), QImage::Format_RGB32);
+QImage RenderChart(const Chart& chart, const QFont& font, const SpritePainter* sprites,
+                   double devicePixelRatio, const ChartPanel* overlay) {
+  const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1;
+  const auto device = [ratio](int size) {
+    return std::max(static_cast<int>(std::ceil(std::max(size, 1) * ratio)), 1);
+  };
+  QImage image(device(chart.width), device(chart.height), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::white);
   QPainter p(&image);
   p.setFont(font);
   p.setRenderHint(QPainter::Antialiasing);
   PaintChart(p, chart, sprites);
+  if (overlay) PaintPanel(p, *overlay, sprites);
   return image;
 }
 

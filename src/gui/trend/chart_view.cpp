@@ -18,6 +18,10 @@ QString WithPngSuffix(QString path) {
   return path;
 }
 
+ChartPoint ChartPointOf(QPoint p) {
+  return ChartPoint{static_cast<double>(p.x()), static_cast<double>(p.y())};
+}
+
 }  // namespace
 
 ChartView::ChartView(ShellServices& shell, const SpritePainter* sprites, QWidget* parent)
@@ -29,6 +33,9 @@ ChartView::ChartView(ShellServices& shell, const SpritePainter* sprites, QWidget
   QAction* exportItem = menu_->addAction(QStringLiteral("导出图片"));
   exportItem->setObjectName("n_exportpicture");
   connect(exportItem, &QAction::triggered, this, [this] { ExportImage(); });
+  exportReadout_ = menu_->addAction(QStringLiteral("导出图片（含读数）"));
+  exportReadout_->setObjectName("n_exportpicturereadout");
+  connect(exportReadout_, &QAction::triggered, this, [this] { ExportImage(menuPoint_); });
 }
 
 void ChartView::SetSource(Source source) {
@@ -40,29 +47,40 @@ void ChartView::SetSource(Source source) {
 void ChartView::Redraw() {
   stale_ = false;
   crosshair_ = {-1, -1};
+  overlay_ = {};
   const QtTextMetrics metrics(font());
   chart_ = source_ ? source_(width(), height(), metrics) : Chart{};
   chart_.width = width();
   chart_.height = height();
-  image_ = RenderChart(chart_, font(), sprites_);
+  image_ = RenderChart(chart_, font(), sprites_, devicePixelRatioF());
   update();
   emit redrawn();
+}
+
+std::optional<ChartReadout> ChartView::Readout() const {
+  if (crosshair_.x() < 0) return std::nullopt;
+  return ReadoutAt(chart_, ChartPointOf(crosshair_));
+}
+
+QImage ChartView::PictureWithReadout(QPoint at) const {
+  const ChartPanel overlay = ReadoutOverlay(chart_, ChartPointOf(at), QtTextMetrics(font()));
+  return RenderChart(chart_, font(), sprites_, image_.devicePixelRatio(), &overlay);
 }
 
 QAction* ChartView::ExportAction() const {
   return menu_->findChild<QAction*>("n_exportpicture");
 }
 
-bool ChartView::SaveImage(const QString& path) const {
-  return image_.save(path, "PNG");
+bool ChartView::SaveImage(const QString& path, std::optional<QPoint> readoutAt) const {
+  return (readoutAt ? PictureWithReadout(*readoutAt) : image_).save(path, "PNG");
 }
 
-bool ChartView::ExportImage() {
+bool ChartView::ExportImage(std::optional<QPoint> readoutAt) {
   const QString chosen = shell_.SaveFileName(this, QStringLiteral("导出图片"), QString(),
                                              QStringLiteral("PNG 图片 (*.png)"));
   if (chosen.isEmpty()) return false;
   const QString path = WithPngSuffix(chosen);
-  if (!SaveImage(path)) {
+  if (!SaveImage(path, readoutAt)) {
     shell_.Inform(this, QStringLiteral("无法写入文件：") + path);
     return false;
   }
@@ -70,14 +88,13 @@ bool ChartView::ExportImage() {
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
+  // Moved to a screen of another scale: paint again at its pixel ratio.
+  if (!image_.isNull() && image_.devicePixelRatio() != devicePixelRatioF())
+    image_ = RenderChart(chart_, font(), sprites_, devicePixelRatioF());
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
   p.drawImage(0, 0, image_);
-  if (crosshair_.x() >= 0) {
-    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    p.drawLine(crosshair_.x(), 0, crosshair_.x(), height());
-    p.drawLine(0, crosshair_.y(), width(), crosshair_.y());
-  }
+  if (crosshair_.x() >= 0) PaintPanel(p, overlay_, sprites_);
 }
 
 void ChartView::resizeEvent(QResizeEvent*) {
@@ -94,15 +111,19 @@ void ChartView::showEvent(QShowEvent*) {
 
 void ChartView::mouseMoveEvent(QMouseEvent* e) {
   crosshair_ = e->position().toPoint();
+  overlay_ = ReadoutOverlay(chart_, ChartPointOf(crosshair_), QtTextMetrics(font()));
   update();
 }
 
 void ChartView::leaveEvent(QEvent*) {
   crosshair_ = {-1, -1};
+  overlay_ = {};
   update();
 }
 
 void ChartView::contextMenuEvent(QContextMenuEvent* e) {
+  menuPoint_ = e->pos();
+  exportReadout_->setEnabled(ReadoutAt(chart_, ChartPointOf(menuPoint_)).has_value());
   menu_->popup(e->globalPos() + QPoint(5, 0));
 }
 

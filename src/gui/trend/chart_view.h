@@ -4,8 +4,10 @@
 #include <QPoint>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "chart/chart_panel.h"
+#include "chart/chart_readout.h"
 
 class QMenu;
 
@@ -15,9 +17,11 @@ class ShellServices;
 class SpritePainter;
 
 // A chart picture: holds the chart the engine computed for its size, paints
-// it, draws the crosshair as an overlay on mouse move, and saves itself as
-// PNG from its context menu ("导出图片"). Pages give it a source that
-// computes the chart for a size; a resize or Redraw() asks it again.
+// it at the screen's device pixel ratio, draws the crosshair and the hover
+// readout as an overlay on mouse move, and saves itself as PNG from its
+// context menu ("导出图片", or "导出图片（含读数）" with the readout where the
+// menu was opened). Pages give it a source that computes the chart for a
+// size; a resize or Redraw() asks it again.
 class ChartView : public QWidget {
   Q_OBJECT
  public:
@@ -30,17 +34,23 @@ class ChartView : public QWidget {
   // Computes the chart again (the crosshair is reset).
   void Redraw();
   const Chart& CurrentChart() const { return chart_; }
-  // The picture without the crosshair.
+  // The picture without the crosshair, in device pixels.
   const QImage& Image() const { return image_; }
   // The last mouse position drawn, (-1, -1) when none.
   QPoint Crosshair() const { return crosshair_; }
+  // What the crosshair reads off where it stands; none without a crosshair
+  // or away from every column.
+  std::optional<ChartReadout> Readout() const;
+  // The picture with the crosshair and readout at a position, as exported.
+  QImage PictureWithReadout(QPoint at) const;
   // The context menu; pages may put their own items before "导出图片".
   QMenu* Menu() const { return menu_; }
   QAction* ExportAction() const;
-  // "导出图片": asks for a file and writes the picture as PNG; false when
-  // cancelled or the file cannot be written (the user is told).
-  bool ExportImage();
-  bool SaveImage(const QString& path) const;
+  // "导出图片": asks for a file and writes the picture as PNG, with the
+  // readout at `readoutAt` when given; false when cancelled or the file
+  // cannot be written (the user is told).
+  bool ExportImage(std::optional<QPoint> readoutAt = std::nullopt);
+  bool SaveImage(const QString& path, std::optional<QPoint> readoutAt = std::nullopt) const;
 
  signals:
   void redrawn();
@@ -60,6 +70,9 @@ class ChartView : public QWidget {
   Chart chart_;
   QImage image_;
   QPoint crosshair_{-1, -1};
+  ChartPanel overlay_;        // crosshair and readout at crosshair_
+  QPoint menuPoint_{-1, -1};  // where the context menu was opened
+  QAction* exportReadout_ = nullptr;
   QMenu* menu_ = nullptr;
   bool stale_ = true;
 };

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "chart/page_window.h"
 #include "gui/app/app_context.h"
 #include "history/draw_table.h"
 
@@ -18,13 +19,20 @@ int FxdContext::Anchor() const {
   return std::max(Table().Position(), 0);
 }
 
+int FxdContext::FullPageAnchor(int span) const {
+  DrawTable& table = Table();
+  if (table.Empty()) return 0;
+  table.SetPosition(dlt::FullPageAnchor(Anchor(), span, table.RecordCount()));
+  return Anchor();
+}
+
 TrendPage FxdContext::PageAt(int span, int width, int height) const {
   const DrawTable& table = Table();
   TrendPage page;
   page.draws = table.Draws();
   page.env = &app.env;
   page.testColumn = table.ScratchColumn(ScratchField::Test).data();
-  page.anchor = Anchor();
+  page.anchor = FullPageAnchor(span);
   page.span = span;
   page.width = width;
   page.height = height;

@@ -34,7 +34,11 @@ struct FxdContext {
   DrawTable& Table() const;
   // The anchor draw of the paged pages: the table's current record (0 when empty).
   int Anchor() const;
-  // A chart page's view of the history at the anchor.
+  // The anchor of a page of `span` further draws, the shared cursor pulled
+  // back first when that page would run past the newest draw: pages open on
+  // the newest full page, not on a few points of a whole page's axis.
+  int FullPageAnchor(int span) const;
+  // A chart page's view of the history at its full page's anchor.
   TrendPage PageAt(int span, int width, int height) const;
   // Popup menus open at the mouse position shifted 5 pixels to the right.
   void OpenDisplayMenu(QPoint globalPos) const;

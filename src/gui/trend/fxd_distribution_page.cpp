@@ -21,7 +21,8 @@ DistributionChartPage::DistributionChartPage(FxdContext& fxd, QWidget* parent)
   picture_ = new ChartView(fxd_.app.shell, &fxd_.sprites, this);
   picture_->setObjectName("i_fbd");
   picture_->SetSource([this](int w, int h, const TextMetrics&) {
-    const DistributionPage page = ComputeDistributionPage(fxd_.Table().Draws(), fxd_.Anchor());
+    const DistributionPage page =
+        ComputeDistributionPage(fxd_.Table().Draws(), fxd_.FullPageAnchor(kDistributionRows - 1));
     return DistributionChart(page, w, h, fxd_.displayMode, marks_ ? marks_->currentIndex() : 0);
   });
   // The picture's own menu carries the display modes too.

@@ -1,6 +1,8 @@
 #include "gui/trend/fxd_screenshots.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -10,6 +12,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
 #include "gui/killnum/tf_selfhns.h"
+#include "gui/trend/chart_view.h"
 #include "gui/trend/fxd_mosaic_page.h"
 #include "gui/trend/tf_fxd.h"
 #include "history/draw_table.h"
@@ -55,6 +58,20 @@ void TakeTrendPictures(AppContext& app, const QString& dir,
     if (QString::fromUtf8(p.sheet) == QStringLiteral("ts_cgd")) ScrollToTheRight(w, "sg_cgsjb");
     settle(200);
     save(w, dir, QString::fromUtf8(p.file));
+  }
+
+  // The line chart read off under the mouse: a point near the newest draws.
+  w->ShowPage(QStringLiteral("ts_jhjcd"));
+  settle(300);
+  if (auto* view = w->findChild<ChartView*>("i_jhjcd");
+      view && !view->CurrentChart().panels.empty()) {
+    const tcoordinate& c = view->CurrentChart().panels.front().coord;
+    const QPointF at(PlotX(c, c.xLast - 6), c.originY - c.plotHeight / 2);
+    QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
+    settle(200);
+    save(w, dir, QStringLiteral("fxd_readout.png"));
   }
 
   // The matrix page on the last eleven draws and the picks matrix after them.

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -16,9 +17,11 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include "chart/chart_readout.h"
 #include "gui/analysis/tf_zbpxz.h"
 #include "gui/analysis/zbpxz_context.h"
 #include "gui/app/window_set.h"
+#include "gui/trend/chart_painter.h"
 #include "gui/trend/chart_view.h"
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/text_grid.h"
@@ -61,6 +64,13 @@ std::unique_ptr<DltApp> Started(TestWorld& world) {
   return app;
 }
 
+// The mouse moved to a point of a widget, as it tracks the mouse.
+void Hover(QWidget* widget, QPoint at) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+}
+
 // Clicks a cell of the selection row of an omission grid.
 void ClickSelection(QTableView* grid, int column, Qt::MouseButton button = Qt::LeftButton) {
   const QModelIndex index = grid->model()->index(grid->model()->rowCount() - 6, column);
@@ -84,6 +94,8 @@ class TrendWindowTest : public QObject {
   void displayModesRedrawTheMarkers();
   void analysisButtonsHandTheSeriesOver();
   void chartsExportAsPng();
+  void chartsOpenOnTheNewestFullPage();
+  void hoveringAPointReadsItOff();
   void anEmptyHistoryKeepsEveryPageWorking();
 };
 
@@ -176,20 +188,22 @@ void TrendWindowTest::everyPageFillsInTabOrder() {
     QCOMPARE(grid->currentIndex(), grid->model()->index(105, 1));
   }
 
-  // The distribution chart: 19 draws of five markers from the anchor (11 remain here).
+  // The distribution chart: 19 draws of five markers, the anchor pulled back
+  // from the 11 draws left after it to the newest full page.
   const Chart& board = ChartOf(Sheet(*w, "ts_redfbd"), "i_fbd");
   QCOMPARE(Count(board, [](const ChartItem& i) { return std::holds_alternative<ChartSprite>(i); }),
-           size_t{11 * 5});
+           size_t{19 * 5});
+  QCOMPARE(table.Position(), 150 - 1 - 18);
 
-  // The chart pages: the anchor and what follows it, in their panels.
+  // The chart pages: the anchor and the 36 draws after it, in their panels.
   const struct {
     const char* sheet;
     const char* picture;
     size_t panels, discs;
-  } charts[] = {{"ts_jhjcd", "i_jhjcd", 2, 22},    {"ts_cgxl", "i_cgxl", 2, 22},
-                {"ts_hzxl", "i_hzxl", 2, 22},      {"ts_ylxl", "i_ylxl", 2, 22},
-                {"ts_ysd", "i_ysd", 5, 55},        {"ts_jgd", "i_jgd", 1, 0},
-                {"ts_average", "i_average", 1, 11}};
+  } charts[] = {{"ts_jhjcd", "i_jhjcd", 2, 74},    {"ts_cgxl", "i_cgxl", 2, 74},
+                {"ts_hzxl", "i_hzxl", 2, 74},      {"ts_ylxl", "i_ylxl", 2, 74},
+                {"ts_ysd", "i_ysd", 5, 185},       {"ts_jgd", "i_jgd", 1, 0},
+                {"ts_average", "i_average", 1, 37}};
   for (const auto& c : charts) {
     const Chart& chart = ChartOf(Sheet(*w, c.sheet), c.picture);
     QCOMPARE(chart.panels.size(), c.panels);
@@ -199,7 +213,9 @@ void TrendWindowTest::everyPageFillsInTabOrder() {
   const OmissionEvents events = NumberOmissionEvents(table.Draws(), 1, false);
   const Chart& ev = ChartOf(Sheet(*w, "ts_dgqzylzs"), "i_dgqzylzs");
   QCOMPARE(Discs(ev), 2 * std::min<size_t>(events.events.size(), 36));
-  QCOMPARE(table.Position(), anchor);  // no fill moved the anchor
+  // No fill moved the anchor but to the newest full page of 36.
+  QCOMPARE(table.Position(), 150 - 1 - 36);
+  QVERIFY(anchor > table.Position());
 }
 
 void TrendWindowTest::pagingMovesTheSharedAnchor() {
@@ -229,15 +245,16 @@ void TrendWindowTest::pagingMovesTheSharedAnchor() {
   QCOMPARE(ChartOf(series, "i_cgxl").panels[0].coord.xFirst, 104);
   Click(series, "Button22");  // 下一条
   QCOMPARE(table.Position(), 105);
-  // Paging stops at the ends; an unknown or empty jump leaves the anchor.
+  // Paging stops at the ends, forward on the newest full page; an unknown or
+  // empty jump leaves the anchor.
   for (int i = 0; i < 3; ++i) Click(series, "Button11");
-  QCOMPARE(table.Position(), 149);
+  QCOMPARE(table.Position(), 149 - 36);
   Child<QLineEdit>(series, "e_cgxl")->setText("2001999");
   Click(series, "b_cgxljump");
-  QCOMPARE(table.Position(), 149);
+  QCOMPARE(table.Position(), 149 - 36);
   Child<QLineEdit>(series, "e_cgxl")->clear();
   Click(series, "b_cgxljump");
-  QCOMPARE(table.Position(), 149);
+  QCOMPARE(table.Position(), 149 - 36);
   for (int i = 0; i < 6; ++i) Click(series, "b_cgxlpriorpage");
   QCOMPARE(table.Position(), 0);
   // A longer period pages further.
@@ -344,17 +361,21 @@ void TrendWindowTest::displayModesRedrawTheMarkers() {
     const auto sprites = chart.panels[0].ItemsOf<ChartSprite>();
     QVERIFY(!sprites.empty());
     for (const ChartSprite& s : sprites) QCOMPARE(s.kind, m.kind);
-    // Header texts (期数, 1..35, issues) and, with numbers, one text per marker.
+    // Header texts (期数, 1..35, the 19 issues of the newest full page) and, with
+    // numbers, one text per marker.
     const size_t texts = chart.panels[0].ItemsOf<ChartText>().size();
-    QCOMPARE(texts, 36 + 11 + (m.numbers ? sprites.size() : 0));
+    QCOMPARE(texts, 36 + 19 + (m.numbers ? sprites.size() : 0));
     QVERIFY(Child<QAction>(w->DisplayMenu(), m.item)->isChecked());
   }
   // The run marks follow the mark style box: "取消标识" paints every marker in colour 0.
   Child<QComboBox>(board, "cb_fbd")->setCurrentIndex(3);
   for (const ChartSprite& s : ChartOf(board, "i_fbd").panels[0].ItemsOf<ChartSprite>())
     QCOMPARE(s.index, 0);
-  // Scrolling steps the board one draw per tick and stops when its page is left.
+  // Scrolling steps the board one draw per tick and stops when its page is
+  // left; a page back first, as the board opens on the newest full page.
+  Click(board, "Button7");
   const int anchor = app->Context().Table().Position();
+  QCOMPARE(anchor, 60 - 1 - 18 - 19);
   Trigger(w->DisplayMenu(), "pm_item_startmove");
   auto* timer = Child<QTimer>(w, "t_fxd_scroll");
   QVERIFY(timer->isActive());
@@ -437,6 +458,90 @@ void TrendWindowTest::chartsExportAsPng() {
   // A cancelled dialog writes nothing and says nothing.
   QVERIFY(!view->ExportImage());
   QVERIFY(world.shell.messages.isEmpty());
+}
+
+void TrendWindowTest::chartsOpenOnTheNewestFullPage() {
+  TestWorld world;
+  world.SeedDraws(History(100));
+  auto app = Started(world);
+  auto* w = app->Windows().Get<Tf_fxd>();
+  const DrawTable& table = app->Context().Table();
+  QCOMPARE(table.Position(), 100 - 1 - 10);
+  const std::string newest = std::to_string(table.Draws().back().qs);
+  // Shorter pages first: each opens on the anchor of its own full page.
+  const struct {
+    const char* sheet;
+    const char* picture;
+    int span;
+  } pages[] = {{"ts_cgxl", "i_cgxl", 36},      {"ts_jhjcd", "i_jhjcd", 36},
+               {"ts_hzxl", "i_hzxl", 36},      {"ts_ylxl", "i_ylxl", 36},
+               {"ts_ysd", "i_ysd", 36},        {"ts_jgd", "i_jgd", 36},
+               {"ts_average", "i_average", 36}};
+  for (const auto& p : pages) {
+    const Chart& chart = ChartOf(Sheet(*w, p.sheet), p.picture);
+    QCOMPARE(table.Position(), 100 - 1 - p.span);
+    for (const ChartPanel& panel : chart.panels) {
+      QCOMPARE(panel.coord.xFirst, 100 - 1 - p.span);
+      QCOMPARE(panel.readout.size(), size_t(p.span + 1));
+      QCOMPARE(panel.readout.back().name, newest);
+    }
+  }
+  // A longer period pulls the anchor back to its own full page.
+  QWidget* series = Sheet(*w, "ts_cgxl");
+  Child<QComboBox>(series, "cb_cgxlqs")->setCurrentText("显示60期");
+  QCOMPARE(table.Position(), 100 - 1 - 60);
+  QCOMPARE(Discs(ChartOf(series, "i_cgxl")), size_t{2 * 61});
+  QCOMPARE(ChartOf(series, "i_cgxl").panels[0].readout.back().name, newest);
+}
+
+void TrendWindowTest::hoveringAPointReadsItOff() {
+  TestWorld world;
+  world.SeedDraws(History(60));
+  auto app = Started(world);
+  auto* w = app->Windows().Get<Tf_fxd>();
+  const DrawTable& table = app->Context().Table();
+  auto* view = Child<ChartView>(Sheet(*w, "ts_cgxl"), "i_cgxl");
+  const tcoordinate& upper = view->CurrentChart().panels.at(0).coord;
+  QVERIFY(!view->Readout());
+
+  // The point of draw 40 of "主号一": its issue, its value and its amplitude.
+  const int record = 40;
+  const Draw& draw = table.Draws()[record];
+  const int first = draw.front[0], before = table.Draws()[record - 1].front[0];
+  const ChartPoint at = PlotPosition(upper, record, first * 10);
+  const QPoint mouse(qRound(at.x), qRound(at.y));
+  Hover(view, mouse);
+  const auto readout = view->Readout();
+  QVERIFY(readout);
+  const std::vector<std::string> expected = {
+      std::to_string(draw.qs), "主号一：" + std::to_string(first),
+      "主号一振幅：" + std::to_string(std::abs(first - before))};
+  QCOMPARE(readout->lines, expected);
+
+  // On screen the readout box is painted over the chart.
+  const ChartPanel overlay = ReadoutOverlay(view->CurrentChart(), at, QtTextMetrics(view->font()));
+  const auto boxes = overlay.ItemsOf<ChartBox>();
+  QCOMPARE(boxes.size(), size_t{1});
+  const QPoint inside(qRound(boxes[0].x + 2), qRound(boxes[0].y + 2));
+  const QColor boxFill(boxes[0].fill->r, boxes[0].fill->g, boxes[0].fill->b);
+  QCOMPARE(view->grab().toImage().pixelColor(inside), boxFill);
+  QVERIFY(view->Image().pixelColor(inside) != boxFill);
+
+  // Exported with the readout when asked, without it otherwise.
+  const QString plain = world.dir.path() + "/plain.png", read = world.dir.path() + "/read.png";
+  world.shell.files.push_back(plain);
+  world.shell.files.push_back(read);
+  QVERIFY(view->ExportImage());
+  QVERIFY(view->ExportImage(mouse));
+  QCOMPARE(QImage(plain).pixelColor(inside), QColor(view->Image().pixelColor(inside)));
+  QCOMPARE(QImage(read).pixelColor(inside), boxFill);
+  QCOMPARE(QImage(read).convertToFormat(QImage::Format_RGB32),
+           view->PictureWithReadout(mouse).convertToFormat(QImage::Format_RGB32));
+
+  // Leaving the picture takes the crosshair away.
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(view, &leave);
+  QVERIFY(!view->Readout());
 }
 
 void TrendWindowTest::anEmptyHistoryKeepsEveryPageWorking() {
