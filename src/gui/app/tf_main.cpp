@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -47,6 +48,9 @@ Tf_main::Tf_main(AppContext& app, QWidget* parent)
       app_(app) {
   setObjectName("Tf_main");
   setWindowTitle(QStringLiteral("大乐透析星台"));
+  // Feature windows open below this window's frame; a guarded pointer, as
+  // they may outlive it at the end of the run.
+  app_.hooks.toolbar = [self = QPointer<Tf_main>(this)]() -> const QWidget* { return self.data(); };
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);

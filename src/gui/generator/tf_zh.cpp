@@ -16,7 +16,7 @@ Tf_zh::Tf_zh(AppContext& app, QWidget* parent)
     : QWidget(parent), app_(app), session_(std::make_unique<ZhSession>()) {
   setObjectName("Tf_zh");
   setWindowTitle(QStringLiteral("超强组号"));
-  KeepBelowToolbarWhenMaximised(*this);
+  KeepBelowToolbarWhenMaximised(*this, app_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   p_hmzh = new QTabWidget(this);
@@ -43,7 +43,7 @@ void Tf_zh::showEvent(QShowEvent* event) {
   // all 35 numbers) as far as the screen below the toolbar allows; later
   // shows keep the user's size.
   if (!placed_) {
-    PlaceBelowToolbar(*this, kPreferredSize);
+    PlaceBelowToolbar(*this, kPreferredSize, app_);
     placed_ = true;
   } else {
     move(0, kFeatureWindowTop);
