@@ -11,8 +11,8 @@ namespace dlt::gui {
 namespace {
 
 // Before the window manager has framed any window its frame is unknown:
-// room for a title bar of this height is kept.
-constexpr int kAssumedTitleBar = 32;
+// room for a title bar and borders this wide is kept.
+constexpr QMargins kAssumedFrame(4, 32, 4, 4);
 
 QMargins FrameMargins(const QWidget& w) {
   const QRect frame = w.frameGeometry();
@@ -39,7 +39,7 @@ QMargins ExpectedFrame(const QWidget& window, const AppContext& app) {
   if (!frame.isNull()) return frame;
   if (const QWidget* toolbar = ShownToolbar(app)) frame = FrameMargins(*toolbar);
   if (!frame.isNull()) return frame;
-  return QMargins(0, kAssumedTitleBar, 0, 0);
+  return kAssumedFrame;
 }
 
 QRect Available(const QWidget& window) {
@@ -59,20 +59,69 @@ class PlaceOnShow : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     // Before the window manager maps the window; a show of the restored
     // window from the task bar keeps its place.
-    if (watched == &window_ && event->type() == QEvent::Show && !event->spontaneous() &&
-        (everyShow_ || !placed_)) {
+    if (watched != &window_) return false;
+    if (event->type() == QEvent::Show && !event->spontaneous() && (everyShow_ || !placed_)) {
       placed_ = true;
-      PlaceBelowToolbar(window_, preferred_ == kFillArea ? kFillArea : window_.size(), app_);
+      framePending_ = true;
+      Place();
+    } else if (framePending_ && event->type() == QEvent::Paint) {
+      // Painted, the window is mapped and framed by now: placed on a guess
+      // of its frame, it is placed again when the real frame passes the
+      // screen (after this paint).
+      framePending_ = false;
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            if (!FrameInside(Available(window_), window_.frameGeometry())) Place();
+          },
+          Qt::QueuedConnection);
     }
     return false;
   }
 
  private:
+  void Place() {
+    PlaceBelowToolbar(window_, preferred_ == kFillArea ? kFillArea : window_.size(), app_);
+  }
+
   QWidget& window_;
   QSize preferred_;
   const AppContext& app_;
   bool everyShow_;
   bool placed_ = false;
+  bool framePending_ = false;
+};
+
+// The toolbar window itself: once framed, its frame is pulled onto the
+// screen's available area.
+class FrameOnScreen : public QObject {
+ public:
+  explicit FrameOnScreen(QWidget& window) : QObject(&window), window_(window) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != &window_) return false;
+    if (event->type() == QEvent::Show) pending_ = true;
+    if (pending_ && event->type() == QEvent::Paint) {
+      pending_ = false;
+      QMetaObject::invokeMethod(
+          this, [this] { Pull(); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  void Pull() {
+    const QRect available = Available(window_);
+    const QRect frame = window_.frameGeometry();
+    if (FrameInside(available, frame)) return;
+    const QMargins margins = FrameMargins(window_);
+    window_.resize(window_.size().boundedTo(available.marginsRemoved(margins).size()));
+    window_.move(std::clamp(frame.left(), available.left(), available.right()),
+                 std::clamp(frame.top(), available.top(), available.bottom()));
+  }
+
+  QWidget& window_;
+  bool pending_ = false;
 };
 
 class MaximiseBelowToolbar : public QObject {
@@ -138,9 +187,19 @@ void PlaceBelowToolbar(QWidget& window, QSize preferred, const AppContext& app) 
   window.move(p.frameTopLeft);  // moves the frame, as the window manager has it
 }
 
+int FrameWidth(const QWidget& window) {
+  const QMargins frame = FrameMargins(window);
+  return frame.isNull() ? kAssumedFrame.left() + kAssumedFrame.right()
+                        : frame.left() + frame.right();
+}
+
 void OpenBelowToolbar(QWidget& window, QSize preferred, const AppContext& app, bool everyShow) {
   PlaceBelowToolbar(window, preferred, app);
   window.installEventFilter(new PlaceOnShow(window, preferred, app, everyShow));
+}
+
+void KeepFrameOnScreen(QWidget& window) {
+  window.installEventFilter(new FrameOnScreen(window));
 }
 
 void KeepBelowToolbarWhenMaximised(QWidget& window, const AppContext& app) {

@@ -45,11 +45,20 @@ QRect AreaBelowToolbar(const QWidget& window, const AppContext& app);
 // manager frames both alike.
 void PlaceBelowToolbar(QWidget& window, QSize preferred, const AppContext& app);
 
+// The width the window manager's frame adds to the window (its left and
+// right borders), or a guess before it is framed.
+int FrameWidth(const QWidget& window);
+
 // Places the window now and again at each show (`everyShow`) or at its
 // first show only (later shows keep where the user put it); `preferred`
 // kFillArea fills the area below the toolbar, else the window keeps the
 // size it has at that show as far as the area holds it.
 void OpenBelowToolbar(QWidget& window, QSize preferred, const AppContext& app, bool everyShow);
+
+// Once the window manager has framed `window` after a show, its frame is
+// moved onto the screen's available area (and the window narrowed) where
+// it passes it.
+void KeepFrameOnScreen(QWidget& window);
 
 // Maximising `window` fills the screen below the toolbar instead of covering
 // it; maximising it again gives it back its former geometry.

@@ -2,6 +2,8 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QFontMetrics>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -16,6 +18,11 @@ constexpr const char* kTabButtonStyle =
     " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e4e4e4; }"
     "QToolButton:hover { background: #f0f0f0; }"
     "QToolButton:checked { background: #ffffff; border-top: 2px solid #3c78c8; }";
+
+// What a button adds to its caption (padding, borders, spacing), and what
+// the window's frame and margins take from the screen's width.
+constexpr int kButtonPadding = 24;
+constexpr int kWindowMargin = 40;
 
 }  // namespace
 
@@ -34,6 +41,14 @@ TabRows::TabRows(QTabWidget* tabs, int rows)
     : QWidget(tabs->parentWidget()), tabs_(tabs), group_(new QButtonGroup(this)) {
   setObjectName(tabs->objectName() + "_rows");
   const int count = tabs->count();
+  // As many more rows as a narrower screen needs to hold every caption.
+  int captionsWidth = 0;
+  const QFontMetrics metrics(font());
+  for (int i = 0; i < count; ++i)
+    captionsWidth += metrics.horizontalAdvance(tabs->tabText(i)) + kButtonPadding;
+  const QScreen* screen = tabs->screen();
+  const int room = std::max(screen ? screen->availableGeometry().width() - kWindowMargin : 0, 1);
+  rows = std::max(rows, (captionsWidth + room - 1) / room);
   rows = std::clamp(rows, 1, std::max(count, 1));
   perRow_ = std::max(1, (count + rows - 1) / rows);
   auto* column = new QVBoxLayout(this);

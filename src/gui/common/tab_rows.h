@@ -17,8 +17,9 @@ class TabRows : public QWidget {
   Q_OBJECT
  public:
   // Puts the rows in the tab widget's place in its parent's box layout and
-  // hides its bar; the tabs are split into `rows` rows of nearly equal
-  // count, in order. Build it once the tab widget has all its tabs.
+  // hides its bar; the tabs are split into `rows` rows (more where the
+  // screen is too narrow for them) of nearly equal count, in order. Build it once the tab widget
+  // has all its tabs.
   static TabRows* Replace(QTabWidget* tabs, int rows);
 
   int Count() const { return static_cast<int>(buttons_.size()); }
