@@ -7,8 +7,11 @@
 set -e
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+# Openbox starts the command in its own directory: the command runs in ours.
+here=$(pwd | sed "s/'/'\\\\''/g")
 {
   printf '#!/bin/sh\n'
+  printf "cd '%s' || exit 1\n" "$here"
   for arg in "$@"; do
     printf "'%s' " "$(printf '%s' "$arg" | sed "s/'/'\\\\''/g")"
   done
