@@ -9,6 +9,7 @@
 #include "history/history_contexts.h"
 #include "indicators/catalogue.h"
 #include "indicators/indicator.h"
+#include "indicators/indicator_series.h"
 
 namespace dlt {
 namespace {
@@ -42,7 +43,7 @@ StudySeries ComputeStudySeries(const DrawTable& table, const EvalEnv& env,
   s.values.reserve(count);
   switch (subject.kind) {
     case StudySubject::Kind::kIndicator: {
-      for (int i = 0; i < count; ++i) s.values.push_back(IndicatorValue(ctx.At(i), subject.key));
+      s.values = IndicatorSeries(ctx, subject.key);
       if (const tsetaccostr* row = FindCatalogueRow(subject.key)) {
         s.caption = row->label + kStudySuffix;
         s.from = row->min;

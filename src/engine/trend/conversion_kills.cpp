@@ -31,6 +31,17 @@ std::string ConversionKills::RateText() const {
   return std::to_string(correct * 100 / Analysed()) + "%";
 }
 
+KillTransfer ConversionKillTransfer(const ConversionTable& table, const ConversionKills& kills,
+                                    const std::string& key) {
+  KillTransfer t;
+  t.kind = KillKind::Custom;
+  t.indicator = key;
+  t.from = 0;
+  t.to = table.LargestCandidate();
+  if (!kills.predictions.empty()) t.list = kills.predictions.back().killed;
+  return t;
+}
+
 std::string VerdictText(const std::optional<bool>& verdict) {
   if (!verdict) return "";
   return *verdict ? "正确" : "错误";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "generator/kill_transfer.h"
 #include "trend/conversion_table.h"
 
 namespace dlt {
@@ -44,6 +45,13 @@ struct ConversionKills {
 // to the table's conversions). `progress` is told each finished draw.
 ConversionKills ComputeKills(const ConversionTable& table, int from, int to,
                              const std::function<void(int done)>& progress = {});
+
+// "预测转至过滤" of the kills for the draw after the range: the indicator
+// (key) becomes a custom condition of the generator allowing the candidate
+// values 0 .. table.LargestCandidate() that nothing kills. Without rows
+// every candidate stays allowed.
+KillTransfer ConversionKillTransfer(const ConversionTable& table, const ConversionKills& kills,
+                                    const std::string& key);
 
 // "正确" or "错误" ("" without a verdict).
 std::string VerdictText(const std::optional<bool>& verdict);

@@ -120,6 +120,8 @@ ConversionTable ConversionTable::Build(std::vector<int32_t> values, int conversi
 }
 
 std::pair<int32_t, int32_t> ConversionTable::Bounds(int column) const {
+  // A table never built has no columns at all.
+  if (column < 0 || column >= static_cast<int>(chain_.size())) return {0, 0};
   const auto& c = Column(column);
   if (c.empty()) return {0, 0};
   const auto [lo, hi] = std::minmax_element(c.begin(), c.end());

@@ -47,14 +47,15 @@ ItemGroup Pair(std::string id, std::string title, const char* first, const char*
   if (total > 0) b.bar = 70 - a.bar;
   return {std::move(id),
           std::move(title),
-          {a, b, Plain("个数差:" + std::to_string(std::llabs(count - (total - count))))}};
+          {a, b, Plain("个数差:" + std::to_string(std::llabs(count - (total - count))))},
+          {}};
 }
 
 // Draws per count, then the count-weighted mean per draw.
 ItemGroup Distribution(std::string id, std::string title, int lo, int hi, const char* unit,
                        const char* noun, std::span<const int64_t> draws, int64_t weighted, int c,
                        const char* meanText, const char* meanUnit) {
-  ItemGroup g{std::move(id), std::move(title), {}};
+  ItemGroup g{std::move(id), std::move(title), {}, {}};
   for (int k = lo; k <= hi; ++k)
     g.lines.push_back(Counted(std::to_string(k) + unit + noun + ":", draws[k], c, "期"));
   g.lines.push_back(Plain(meanText + Mean(weighted, c, 1) + meanUnit));
@@ -67,13 +68,14 @@ ItemGroup Extent(std::string id, std::string title, const ItemTally::Extent& e, 
   return {std::move(id),
           std::move(title),
           {Plain(mean + Mean(e.sum, n, 2)), Plain(largest + std::to_string(any ? e.largest : 0)),
-           Plain(smallest + std::to_string(any ? e.smallest : 0))}};
+           Plain(smallest + std::to_string(any ? e.smallest : 0))},
+          {}};
 }
 
 ItemGroup Remainders(std::string id, std::string title, int divisor,
                      std::span<const int64_t> counts, int64_t total) {
   divisor = std::clamp(divisor, 3, 5);
-  ItemGroup g{std::move(id), std::move(title), {}};
+  ItemGroup g{std::move(id), std::move(title), {}, {}};
   for (int r = 0; r < 5; ++r) {
     if (r >= divisor) {
       g.lines.push_back({"", "", -1, true});
@@ -89,6 +91,20 @@ ItemGroup Remainders(std::string id, std::string title, int divisor,
 template <size_t N>
 std::span<const int64_t> Of(const std::array<int64_t, N>& a) {
   return {a.data(), a.size()};
+}
+
+ItemGroup Measured(ItemGroup group, std::vector<std::string> indicators) {
+  group.indicators = std::move(indicators);
+  return group;
+}
+
+// "z_c3y0" .. "z_c3y2" for 3: the front numbers with each remainder.
+std::vector<std::string> RemainderCountKeys(int divisor) {
+  divisor = std::clamp(divisor, 3, 5);
+  std::vector<std::string> keys;
+  for (int r = 0; r < divisor; ++r)
+    keys.push_back("z_c" + std::to_string(divisor) + "y" + std::to_string(r));
+  return keys;
 }
 
 }  // namespace
@@ -139,20 +155,24 @@ ItemTally TallyItems(std::span<const Draw> draws, const DrawRange& range) {
 std::vector<ItemGroup> ItemGroupsPageOne(const ItemTally& t) {
   const int c = t.draws;
   const int64_t numbers = 5LL * c;
-  ItemGroup thirds{"sq", "三区", {}};
+  ItemGroup thirds{"sq", "三区", {}, {"z_3fq_1qgs", "z_3fq_2qgs", "z_3fq_3qgs"}};
   const char* const names[] = {"一区球数:", "二区球数:", "三区球数:"};
   for (int z = 0; z < 3; ++z) thirds.lines.push_back(Counted(names[z], t.thirds[z], numbers));
-  return {Pair("jo", "奇偶", "奇数个数:", "偶数个数:", t.odd, numbers),
-          Pair("dx", "大小", "大数个数:", "小数个数:", t.big, numbers),
+  return {Measured(Pair("jo", "奇偶", "奇数个数:", "偶数个数:", t.odd, numbers), {"z_jsgs"}),
+          Measured(Pair("dx", "大小", "大数个数:", "小数个数:", t.big, numbers), {"z_dsgs"}),
           thirds,
-          Distribution("ws", "尾数", 2, 5, "个", "尾数", Of(t.tailGroups), t.tailGroupSum, c,
-                       "平均每期尾数个数:", "个"),
-          Distribution("zs", "质数", 0, 5, "个", "质数", Of(t.primes), t.primeSum, c,
-                       "平均每期质数个数:", "个"),
-          Distribution("ch", "重号", 0, 5, "个", "重号", Of(t.repeats), t.repeatSum, c,
-                       "平均每期重号个数:", "个"),
-          Distribution("lh", "连号", 0, 3, "组", "连号", Of(t.runs), t.runSum, c,
-                       "平均每期连号组数:", "组")};
+          Measured(Distribution("ws", "尾数", 2, 5, "个", "尾数", Of(t.tailGroups), t.tailGroupSum,
+                                c, "平均每期尾数个数:", "个"),
+                   {"z_wzgs"}),
+          Measured(Distribution("zs", "质数", 0, 5, "个", "质数", Of(t.primes), t.primeSum, c,
+                                "平均每期质数个数:", "个"),
+                   {"z_zsgs"}),
+          Measured(Distribution("ch", "重号", 0, 5, "个", "重号", Of(t.repeats), t.repeatSum, c,
+                                "平均每期重号个数:", "个"),
+                   {"z_cmgs"}),
+          Measured(Distribution("lh", "连号", 0, 3, "组", "连号", Of(t.runs), t.runSum, c,
+                                "平均每期连号组数:", "组"),
+                   {"z_lmzs"})};
 }
 
 std::vector<ItemGroup> ItemGroupsPageTwo(const ItemTally& t, int frontDivisor, int backDivisor) {
@@ -162,15 +182,20 @@ std::vector<ItemGroup> ItemGroupsPageTwo(const ItemTally& t, int frontDivisor, i
   auto back = [&](int d) {
     return d == 4 ? Of(t.backMod4) : d == 5 ? Of(t.backMod5) : Of(t.backMod3);
   };
-  return {Extent("pd", "偏度", t.skew, c, "平均偏度值:", "最大偏度值:", "最小偏度值:"),
-          Extent("sd", "散度", t.scatter, c, "平均散度值:", "最大散度值:", "最小散度值:"),
-          Remainders("ys", "余数", frontDivisor, front(frontDivisor), numbers),
-          Extent("jj", "间距", t.gaps, 4LL * c, "间距平均值:", "最大间距:", "最小间距:"),
-          Extent("hz", "和值", t.total, c, "和值平均值:", "最大和值:", "最小和值:"),
-          Pair("f_jo", "副区奇偶", "奇数个数:", "偶数个数:", t.backOdd, backNumbers),
-          Pair("f_dx", "副区大小", "大数个数:", "小数个数:", t.backBig, backNumbers),
-          Pair("f_zh", "副区质合", "质数个数:", "合数个数:", t.backPrime, backNumbers),
-          Remainders("f_ys", "副区余数", backDivisor, back(backDivisor), backNumbers)};
+  return {
+      Measured(Extent("pd", "偏度", t.skew, c, "平均偏度值:", "最大偏度值:", "最小偏度值:"),
+               {"z_pd"}),
+      Measured(Extent("sd", "散度", t.scatter, c, "平均散度值:", "最大散度值:", "最小散度值:"),
+               {"z_sd"}),
+      Measured(Remainders("ys", "余数", frontDivisor, front(frontDivisor), numbers),
+               RemainderCountKeys(frontDivisor)),
+      Measured(Extent("jj", "间距", t.gaps, 4LL * c, "间距平均值:", "最大间距:", "最小间距:"),
+               {"z_zdjj", "z_zxjj"}),
+      Measured(Extent("hz", "和值", t.total, c, "和值平均值:", "最大和值:", "最小和值:"), {"z_hz"}),
+      Pair("f_jo", "副区奇偶", "奇数个数:", "偶数个数:", t.backOdd, backNumbers),
+      Pair("f_dx", "副区大小", "大数个数:", "小数个数:", t.backBig, backNumbers),
+      Pair("f_zh", "副区质合", "质数个数:", "合数个数:", t.backPrime, backNumbers),
+      Remainders("f_ys", "副区余数", backDivisor, back(backDivisor), backNumbers)};
 }
 
 const std::vector<std::string>& RemainderBoxTexts() {

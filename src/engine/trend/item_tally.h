@@ -54,10 +54,15 @@ struct ItemLine {
 };
 
 // A group of items: `id` names its controls, `title` is its caption.
+// `indicators` are the catalogue keys whose value per draw the group tallies
+// (the odd count for "奇偶", one remainder count per row for "余数"), which
+// the indicator analysis can take over; empty where no indicator measures
+// the quantity.
 struct ItemGroup {
   std::string id;
   std::string title;
   std::vector<ItemLine> lines;
+  std::vector<std::string> indicators;
 };
 
 // The groups of "分项统计一" and "分项统计二". The front remainder group

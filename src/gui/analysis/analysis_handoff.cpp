@@ -1,9 +1,6 @@
 #include "gui/analysis/analysis_handoff.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
 #include <algorithm>
-#include <tuple>
 
 #include "analysis/series_fill.h"
 #include "gui/analysis/tf_zbpx.h"
@@ -12,34 +9,9 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
 #include "history/draw_table.h"
-#include "history/history_contexts.h"
 #include "indicators/catalogue.h"
-#include "indicators/indicator.h"
 
 namespace dlt::gui {
-namespace {
-
-// The launcher's controls, once it has them.
-bool FillLauncher(Tf_zbpx* launcher, const IndicatorRequest& r) {
-  if (!launcher) return false;
-  auto* key = launcher->findChild<QLineEdit*>("e_yyzb");
-  auto* name = launcher->findChild<QLineEdit*>("e_zbmm");
-  auto* from = launcher->findChild<QLineEdit*>("me_zbqzfrom");
-  auto* to = launcher->findChild<QLineEdit*>("me_zbqzto");
-  auto* ownKey = launcher->findChild<QAbstractButton*>("rb_yyzb");
-  auto* start = launcher->findChild<QAbstractButton*>("b_ok");
-  if (!key || !name || !from || !to || !ownKey || !start) return false;
-  key->setText(QString::fromStdString(r.key));
-  name->setText(r.label);
-  from->setText(r.rangeFromData ? QString() : QString::number(r.min));
-  to->setText(r.rangeFromData ? QString() : QString::number(r.max));
-  ownKey->setChecked(true);
-  start->click();
-  return true;
-}
-
-}  // namespace
-
 void TakeRangeOfValues(AnalysisSeries& series) {
   const ValueRange range = AnalysisRange(series.values);
   series.from = range.from;
@@ -75,26 +47,9 @@ IndicatorRequest RequestForKey(const std::string& key) {
   return r;
 }
 
-bool AnalyseIndicator(AppContext& app, QWidget* parent, const IndicatorRequest& request) {
-  if (FillLauncher(app.windows ? app.windows->Get<Tf_zbpx>() : nullptr, request)) return true;
-  const DrawTable& table = app.Table();
-  AnalysisSeries s;
-  const EvalContext ctx = TableContext(table, &app.env);
-  const Resolution r = ResolveIndicator(request.key);
-  for (int i = 0; i < table.RecordCount(); ++i)
-    s.values.push_back(r.ok() ? r.indicator->Value(ctx.At(i)) : kNoValue);
-  s.caption = request.label.isEmpty() ? QString::fromStdString(request.key) : request.label;
-  if (request.min == 0 && request.max == 0) {
-    // No catalogue range: the range of the values met.
-    const ValueRange range = AnalysisRange(s.values);
-    s.from = range.from;
-    s.to = range.to;
-  } else {
-    s.from = request.min;
-    s.to = request.max;
-  }
-  s.key = request.key;
-  return OpenIndicatorAnalysis(app, parent, s);
+bool AnalyseIndicator(AppContext& app, const IndicatorRequest& request) {
+  auto* launcher = app.windows ? app.windows->Get<Tf_zbpx>() : nullptr;
+  return launcher && launcher->Start(request);
 }
 
 }  // namespace dlt::gui

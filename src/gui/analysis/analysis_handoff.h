@@ -49,10 +49,8 @@ void TakeRangeOfValues(AnalysisSeries& series);
 // refused with a message. False when nothing was shown.
 bool OpenIndicatorAnalysis(AppContext& app, QWidget* parent, const AnalysisSeries& series);
 
-// "指标剖析" of a catalogue indicator: the launcher Tf_zbpx gets the key,
-// label and range and starts the analysis ("开始剖析"). Until the launcher has
-// its controls, the series of the key over the whole history goes straight
-// to the analysis window with the same caption and range.
+// "指标剖析" of a catalogue indicator or a formula: the launcher Tf_zbpx
+// takes the key, label and range and starts the analysis (Tf_zbpx::Start).
 struct IndicatorRequest {
   std::string key;
   QString label;
@@ -60,7 +58,7 @@ struct IndicatorRequest {
   // The range edits left empty: the analysis takes the range of the values.
   bool rangeFromData = false;
 };
-bool AnalyseIndicator(AppContext& app, QWidget* parent, const IndicatorRequest& request);
+bool AnalyseIndicator(AppContext& app, const IndicatorRequest& request);
 // The request of a catalogue key: its label and range (empty and 0..0 when
 // the key is not in the catalogue).
 IndicatorRequest RequestForKey(const std::string& key);

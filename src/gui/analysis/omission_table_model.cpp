@@ -95,7 +95,8 @@ void OmissionTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     const bool hit = t.rows[row].hitColumn == v;
     const bool highlighted = PassesTypeFilter(look_.typeFilter, t.columns[v]);
     if (hit && highlighted) {
-      sprites_.Paint(p, cell, ShowsBall(look_.displayMode) ? 2 : 1, 0);
+      sprites_.Paint(
+          p, cell, ShowsBall(look_.displayMode) ? SpritePainter::kBall : SpritePainter::kSquare, 0);
       if (ShowsNumber(look_.displayMode)) {
         p.setPen(Qt::white);
         p.drawText(cell, Qt::AlignCenter, text);

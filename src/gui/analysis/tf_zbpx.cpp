@@ -141,6 +141,15 @@ void Tf_zbpx::showEvent(QShowEvent* event) {
     for (const std::string& l : *lines) lb_save->addItem(QString::fromStdString(l));
 }
 
+bool Tf_zbpx::Start(const IndicatorRequest& request) {
+  e_yyzb->setText(QString::fromStdString(request.key));
+  e_zbmm->setText(request.label);
+  me_zbqzfrom->setText(request.rangeFromData ? QString() : QString::number(request.min));
+  me_zbqzto->setText(request.rangeFromData ? QString() : QString::number(request.max));
+  rb_yyzb->setChecked(true);
+  return Start();
+}
+
 bool Tf_zbpx::Start() {
   const bool ownKey = rb_yyzb->isChecked();
   const QString text = (ownKey ? e_yyzb : e_selfzb)->text().trimmed();

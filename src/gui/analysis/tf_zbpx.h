@@ -10,6 +10,7 @@ class QTabWidget;
 namespace dlt::gui {
 
 struct AppContext;
+struct IndicatorRequest;
 
 // "指标剖析": chooses an indicator from the catalogue lists or types a
 // formula, and its value range; "开始剖析" fills the series of every draw
@@ -22,6 +23,10 @@ class Tf_zbpx : public QWidget {
   // "开始剖析": false when nothing was opened (a formula error, an empty
   // history), the user told why.
   bool Start();
+  // Another window's "指标剖析": the request's key, label and range go into
+  // the controls (the range left empty when taken from the values) and the
+  // analysis starts as above.
+  bool Start(const IndicatorRequest& request);
 
  protected:
   // lb_save is read again from save/selfzb.txt at every show.

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <algorithm>
 
+#include "chart/issue_text.h"
+#include "chart/tcoordinate.h"
 #include "gui/app/app_context.h"
 #include "gui/app/next_draw_chance.h"
 #include "gui/app/shell_services.h"
@@ -52,7 +54,7 @@ AnalysisView ZbpxzContext::ViewAt(int span, int width, int height) const {
 QStringList ZbpxzContext::IssueTexts() const {
   QStringList issues;
   issues.reserve(Table().RecordCount());
-  for (const Draw& d : Table().Draws()) issues << QString::number(d.qs);
+  for (const Draw& d : Table().Draws()) issues << QString::fromStdString(IssueText(d.qs));
   return issues;
 }
 
@@ -83,9 +85,8 @@ void FillIssuePicker(QComboBox* box, const QStringList& issues, bool from) {
 }
 
 int PickedDraw(const QComboBox* box, const DrawTable& table, int fallback) {
-  bool ok = false;
-  const int qs = box->currentText().trimmed().toInt(&ok);
-  const int index = ok ? table.IndexOf(qs) : -1;
+  const std::optional<int32_t> qs = ParseIssueText(box->currentText().trimmed().toStdString());
+  const int index = qs ? table.IndexOf(*qs) : -1;
   return index >= 0 ? index : fallback;
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "analysis/characteristic.h"
+#include "analysis/series_omission.h"
 #include "gui/analysis/zbpxz_chart_tab.h"
 #include "gui/analysis/zbpxz_tabs.h"
 #include "gui/app/named_button.h"
@@ -142,15 +143,8 @@ class OmissionValueTab : public PagedChartTab {
 
  protected:
   Chart BuildPage(const AnalysisView& view, const TextMetrics& metrics) override {
-    // testyl and testyl_zf follow the series: the omission of each draw's
-    // value over the whole history and its change from the draw before.
     DrawTable& table = z_.Table();
-    const StatisticSeries s =
-        SeriesFromValues(std::vector<int32_t>(view.series.begin(), view.series.end()));
-    for (size_t i = 0; i < s.omission.size(); ++i) {
-      table.SetScratch(ScratchField::TestYl, static_cast<int>(i), s.omission[i]);
-      table.SetScratch(ScratchField::TestYlZf, static_cast<int>(i), s.omissionAmplitude[i]);
-    }
+    WriteSeriesOmission(table, view.series);
     return OmissionValueChart(view, table.ScratchColumn(ScratchField::TestYl),
                               table.ScratchColumn(ScratchField::TestYlZf), metrics);
   }

@@ -120,7 +120,7 @@ class TraitDelegate : public QStyledItemDelegate {
       p->fillRect(cell, QColor(255, 203, 179));
       p->drawText(cell, Qt::AlignCenter, text);
     } else if (model_.Marked(index.row(), index.column())) {
-      sprites_.Paint(*p, cell, 2, group % 2);
+      sprites_.Paint(*p, cell, SpritePainter::kBall, group % 2);
       p->setPen(Qt::white);
       p->drawText(cell, Qt::AlignCenter, text);
     } else {

@@ -154,7 +154,7 @@ void Tf_main::RunShowStep() {
   if (app_.screen.width() < 1024)
     app_.shell.Inform(this, QStringLiteral("请将分辨率调至1024*768以上，否则某些页面不能完全显示"));
   showStepDone_ = true;
-  Button("b_fxd")->click();
+  ShowFeature("Tf_fxd", true);
   // After the notice page: the program is usable while the service is read.
   if (app_.settings.SyncAtStart()) startupSync_->Start();
   emit showStepFinished();

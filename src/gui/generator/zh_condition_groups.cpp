@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "generator/picker_values.h"
+#include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/app_context.h"
 #include "gui/app/masked_edit.h"
 #include "gui/app/shell_services.h"
@@ -200,7 +201,7 @@ void ZhConditionGroups::Pick(int number) {
   // The picker's study buttons open the indicator analysis again for this
   // indicator; an open one would show the previous subject.
   if (app_.windows)
-    if (QWidget* analysis = app_.windows->Find(QStringLiteral("Tf_zbpxz"))) analysis->close();
+    if (auto* analysis = app_.windows->Get<Tf_zbpxz>()) analysis->close();
   const PickRequest request =
       ConditionPickRequest({c->pickerFrom, c->pickerTo, c->checkList, c->pickerCurrent, c->key},
                            session_.set.Indicator(number).values, app_.Table(), app_.env);

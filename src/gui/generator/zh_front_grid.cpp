@@ -14,6 +14,7 @@
 #include "generator/forecast_writes.h"
 #include "generator/result_files.h"
 #include "generator/result_list.h"
+#include "gui/analysis/tf_zbpxz.h"
 #include "gui/app/app_context.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
@@ -269,7 +270,7 @@ void ZhFrontGrid::TablesChanged() {
 
 void ZhFrontGrid::AddToForecast() {
   if (app_.windows)
-    if (QWidget* analysis = app_.windows->Find(QStringLiteral("Tf_zbpxz"))) analysis->close();
+    if (auto* analysis = app_.windows->Get<Tf_zbpxz>()) analysis->close();
   const bool fromList =
       app_.shell.Confirm(this, QStringLiteral("如果想将上面列表中选中的号码组加到预测区，请选yes;"
                                               "如果想手工输入号码组，请选no"));
@@ -283,7 +284,7 @@ void ZhFrontGrid::AddToForecast() {
   Tf_addsj* board = app_.windows ? app_.windows->Get<Tf_addsj>() : nullptr;
   if (!board) return;
   board->SetMode(Tf_addsj::Mode::AddOrReplace);
-  board->SetDrawNumber(QStringLiteral("9999999"), true);
+  board->SetDrawNumber(QString::number(kForecastQs), true);
   board->setWindowTitle(QStringLiteral("添加到预测区"));
   const int result = app_.shell.ExecDialog(*board);
   board->SetDrawNumber(QString(), false);
@@ -292,7 +293,7 @@ void ZhFrontGrid::AddToForecast() {
 
 void ZhFrontGrid::ClearForecastRecord() {
   if (app_.windows)
-    if (QWidget* analysis = app_.windows->Find(QStringLiteral("Tf_zbpxz"))) analysis->close();
+    if (auto* analysis = app_.windows->Get<Tf_zbpxz>()) analysis->close();
   if (ClearForecast(app_.Table())) TablesChanged();
 }
 

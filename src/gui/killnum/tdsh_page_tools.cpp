@@ -10,10 +10,8 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/text_file_viewer.h"
 #include "gui/app/window_set.h"
-#include "gui/generator/tf_zh.h"
-#include "gui/generator/zh_back_page.h"
-#include "gui/generator/zh_session.h"
 #include "gui/killnum/kill_grid_model.h"
+#include "gui/killnum/kill_handoff.h"
 #include "gui/killnum/tdsh_page.h"
 #include "gui/killnum/tf_resultjq.h"
 #include "gui/killnum/tf_scfa.h"
@@ -121,62 +119,17 @@ void TdshPage::ShowByFrequency() {
 // the custom tab adds its indicator as a custom condition that allows the
 // values of interest the prediction does not kill.
 void TdshPage::SendToFilter() {
-  auto* zh = app_.windows->Get<Tf_zh>();
-  if (!zh || !analysis_) return;
-  ConditionSet& set = zh->Session().set;
-  const std::vector<int32_t> named = RowNumbers(*analysis_, analysis_->Prediction());
-  const std::vector<int> numbers(named.begin(), named.end());
-  std::string error;
-  bool done = true;
-  switch (setup_.kind) {
-    case KillKind::FrontKill:
-    case KillKind::BackKill: {
-      const bool front = setup_.kind == KillKind::FrontKill;
-      std::vector<int> pool = front ? set.PoolNumbers() : set.Back().PoolNumbers();
-      std::erase_if(pool, [&](int n) { return std::ranges::count(numbers, n) > 0; });
-      done = front ? set.SetPool(pool, &error) : set.Back().SetPool(pool, &error);
-      break;
-    }
-    // Too many bankers are refused before the set is touched (the set's
-    // own refusal would clear the bankers already chosen).
-    case KillKind::FrontBanker:
-      if (numbers.size() > ConditionSet::kMaxFrontBankers) {
-        app_.shell.Inform(this, QStringLiteral("选择主区胆码不能大于5个"));
-        return;
-      }
-      done = set.SetBankers(numbers, &error);
-      break;
-    case KillKind::BackBanker:
-      if (numbers.size() > BackConditionSet::kMaxBankers) {
-        app_.shell.Inform(this, QStringLiteral("选择副区胆码不能大于2个"));
-        return;
-      }
-      done = set.Back().SetBankers(numbers, &error);
-      break;
-    case KillKind::Custom: {
-      std::vector<int32_t> allowed;
-      for (int64_t v = custom_.from; v <= custom_.to; ++v)
-        if (!std::ranges::binary_search(analysis_->Prediction().list, static_cast<int32_t>(v)))
-          allowed.push_back(static_cast<int32_t>(v));
-      CustomIndicator entry;
-      entry.formula = custom_.indicator;
-      if (auto values = ValueSet::From(allowed, &error)) {
-        entry.values = std::move(*values);
-        done = set.AddCustomIndicator(entry, &error);
-      } else {
-        done = false;
-      }
-      break;
-    }
+  if (!analysis_) return;
+  KillTransfer transfer;
+  transfer.kind = setup_.kind;
+  transfer.list = RowNumbers(*analysis_, analysis_->Prediction());
+  if (setup_.kind == KillKind::Custom) {
+    transfer.list = analysis_->Prediction().list;
+    transfer.indicator = custom_.indicator;
+    transfer.from = custom_.from;
+    transfer.to = custom_.to;
   }
-  zh->FrontSetChanged();
-  zh->BackPage().ShowConditions();
-  if (!done) {
-    app_.shell.Inform(this, QString::fromStdString(error));
-    return;
-  }
-  zh->show();
-  zh->raise();
+  SendKillsToGenerator(app_, this, transfer);
 }
 
 }  // namespace dlt::gui

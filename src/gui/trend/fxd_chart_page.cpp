@@ -112,8 +112,7 @@ int ChartPage::Period() const {
 }
 
 void ChartPage::Analyse() {
-  if (const ChartOption* o = SelectedOption())
-    AnalyseIndicator(fxd_.app, this, RequestForKey(o->key));
+  if (const ChartOption* o = SelectedOption()) AnalyseIndicator(fxd_.app, RequestForKey(o->key));
 }
 
 }  // namespace dlt::gui

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "gui/trend/sprite_painter.h"
+#include "trend/grid_selection.h"
 #include "trend/indicator_chart.h"
 
 class QMenu;
@@ -27,9 +28,7 @@ struct FxdContext {
   SpritePainter sprites;
   // 0 "球+数字" (default), 1 "球", 2 "方块+数字", 3 "方块".
   int displayMode = 0;
-  // 1..40: the selected flags of the front grid's selection row; 41..50 the
-  // marks 0..3 of the tails 0..9 in the tail grid's. They outlive refills.
-  std::array<uint8_t, 51> marks{};
+  GridSelection selection;
   QMenu* pm1 = nullptr;
 
   DrawTable& Table() const;

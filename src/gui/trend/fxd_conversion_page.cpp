@@ -19,10 +19,12 @@
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/common/background_runner.h"
+#include "gui/killnum/kill_handoff.h"
 #include "gui/trend/conversion_models.h"
 #include "gui/trend/text_grid.h"
 #include "history/draw_range.h"
 #include "history/draw_table.h"
+#include "trend/conversion_kills.h"
 #include "trend/key_series.h"
 #include "trend/omission_grid.h"
 
@@ -138,6 +140,10 @@ QWidget* ConversionPage::BuildKillPage() {
   second->addWidget(cb_zhb1sh_shwidth);
   Button55 = NamedButton(box, "Button55", QStringLiteral("刷新"));
   second->addWidget(Button55);
+  auto* toFilter = NamedButton(box, "b_zhb1sh_tofilter", QStringLiteral("预测转至过滤"));
+  toFilter->setToolTip(
+      QStringLiteral("预测期的杀号转至超强组号：该指标作为自定义指标条件，只保留未被杀的取值"));
+  second->addWidget(toFilter);
   pb_zhb1sh = new QProgressBar(box);
   pb_zhb1sh->setObjectName("pb_zhb1sh");
   pb_zhb1sh->setRange(0, 1);
@@ -148,6 +154,7 @@ QWidget* ConversionPage::BuildKillPage() {
   layout->addWidget(box);
 
   connect(Button55, &QPushButton::clicked, this, &ConversionPage::ComputeKills);
+  connect(toFilter, &QPushButton::clicked, this, &ConversionPage::SendKillsToFilter);
   connect(cb_zhb1sh_zb, &QComboBox::currentIndexChanged, this, &ConversionPage::BuildHiddenTable);
   connect(cb_zhb1sh_shwidth, &QComboBox::currentIndexChanged, this,
           &ConversionPage::SetKillColumnWidths);
@@ -203,10 +210,10 @@ QWidget* ConversionPage::BuildTablePage() {
   connect(exportColumn, &QPushButton::clicked, this, &ConversionPage::ExportColumn);
   connect(analyse, &QPushButton::clicked, this, &ConversionPage::AnalyseColumn);
   connect(calculate, &QPushButton::clicked, this, &ConversionPage::CalculateLeadingValues);
-  connect(sg_zhb1, &QTableView::doubleClicked, this, [this, analyse](const QModelIndex& index) {
+  connect(sg_zhb1, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
     if (index.column() < 3) return;
     cb_zhb1_dc->setCurrentIndex(index.column() - 3);
-    analyse->click();
+    AnalyseColumn();
   });
   return page;
 }
@@ -288,10 +295,13 @@ void ConversionPage::ComputeKills() {
   Button55->setEnabled(true);
 
   hiddenModel_->SetRows(rows);
-  if (rows.table.Rows() == 0)
+  killTransfer_.reset();
+  if (rows.table.Rows() == 0) {
     killModel_->Clear();
-  else
+  } else {
+    killTransfer_ = ConversionKillTransfer(rows.table, kills, indicator.key);
     killModel_->SetResult(rows, std::move(kills));
+  }
   SetKillColumnWidths();
   if (killModel_->rowCount() > 0) {
     sg_shaccozhb1->setCurrentIndex(killModel_->index(killModel_->rowCount() - 1, 2));
@@ -351,6 +361,14 @@ void ConversionPage::AnalyseColumn() {
   TakeRangeOfValues(series);
   series.caption = cb_zhb1_dc->currentText();
   OpenIndicatorAnalysis(fxd_.app, this, series);
+}
+
+void ConversionPage::SendKillsToFilter() {
+  if (!killTransfer_) {
+    fxd_.app.shell.Inform(this, QStringLiteral("请先按“刷新”算出杀号"));
+    return;
+  }
+  SendKillsToGenerator(fxd_.app, this, *killTransfer_);
 }
 
 void ConversionPage::CalculateLeadingValues() {

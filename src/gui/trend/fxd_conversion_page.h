@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "generator/kill_transfer.h"
 #include "gui/trend/fxd_context.h"
 
 class QComboBox;
@@ -50,6 +53,8 @@ class ConversionPage : public FxdPage {
   void ExportColumn();
   void AnalyseColumn();
   void CalculateLeadingValues();
+  // "预测转至过滤": the kills of "预测期" into the generator's conditions.
+  void SendKillsToFilter();
 
   FxdContext& fxd_;
   QTabWidget* pc_zhb = nullptr;
@@ -66,6 +71,8 @@ class ConversionPage : public FxdPage {
   QTableView* sg_zhb1sh = nullptr;  // the hidden conversion table of the kill range
   ConversionTableModel* hiddenModel_ = nullptr;
   KillTableModel* killModel_ = nullptr;
+  // What the last kill computation hands to the generator.
+  std::optional<KillTransfer> killTransfer_;
   // Table page.
   QComboBox* cb_zhb1_zb = nullptr;
   QComboBox* cb_zhb1_dc = nullptr;

@@ -167,7 +167,7 @@ void DerivedSeriesPage::Analyse() {
   const std::optional<std::string> key = BuildText();
   if (!key) return;
   const QString text = QString::fromStdString(*key);
-  AnalyseText(fxd_.app, this, text, text);
+  AnalyseText(fxd_.app, text, text);
 }
 
 void DerivedSeriesPage::Transfer() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -21,17 +20,13 @@ struct AppContext;
 // start on the first of the last 100 draws, the end on the last.
 void FillIssueRange(const DrawTable& table, QComboBox* from, QComboBox* to);
 
-// "选择": the indicator chooser captioned "选择指标"; the chosen key or
-// formula, nullopt on cancel.
-std::optional<QString> ChooseIndicator(AppContext& app);
-
 // A formula edit and its twin on the other page: a change of either is
 // copied into the other.
 void LinkTwins(QLineEdit* a, QLineEdit* b);
 
 // "指标剖析": the analysis launcher with the text and name, its range taken
 // from the data.
-void AnalyseText(AppContext& app, QWidget* parent, const QString& text, const QString& name);
+void AnalyseText(AppContext& app, const QString& text, const QString& name);
 
 // "转至过滤设置": the generator shown on its custom-indicator page with the
 // list active and the formula typed in, for the user to pick the values.

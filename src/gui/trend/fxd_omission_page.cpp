@@ -23,6 +23,7 @@
 #include "gui/trend/fxd_derived_tools.h"
 #include "gui/trend/legend_bar.h"
 #include "gui/trend/omission_grid_model.h"
+#include "gui/trend/tf_bluefxd.h"
 #include "history/draw_table.h"
 
 namespace dlt::gui {
@@ -70,7 +71,7 @@ PageNames NamesOf(GridPageKind kind) {
           {{"rb_ws_show_zh", "主号"}, {"rb_ws_show_zhspec", "主号和特别号"}}};
 }
 
-const QString kForecastItem = QStringLiteral("9999999");
+const QString kForecastItem = QString::number(kForecastQs);
 
 // The switch of the rows of chance and the label of the fit under the grid.
 std::pair<const char*, const char*> ChanceNames(GridPageKind kind) {
@@ -171,7 +172,7 @@ OmissionGridPage::OmissionGridPage(FxdContext& fxd, GridPageKind kind, QWidget* 
     // The back-zone window "蓝球分析" opens from here.
     auto* blue = NamedButton(box, "b_bluefxd", QStringLiteral("副区分析"));
     connect(blue, &QPushButton::clicked, this, [this] {
-      if (QWidget* w = fxd_.app.windows ? fxd_.app.windows->Find("Tf_bluefxd") : nullptr) {
+      if (auto* w = fxd_.app.windows ? fxd_.app.windows->Get<Tf_bluefxd>() : nullptr) {
         w->show();
         w->raise();
         w->activateWindow();
@@ -297,25 +298,20 @@ void OmissionGridPage::ScrollStep(bool down) {
 }
 
 void OmissionGridPage::ClearSelection() {
-  for (int v = 1; v <= 40; ++v) fxd_.marks[v] = 0;
+  fxd_.selection.ClearValues();
   grid_->viewport()->update();
 }
 
 void OmissionGridPage::ImportSelection() {
-  std::vector<int> chosen;
-  for (int v = 1; v <= 35; ++v)
-    if (fxd_.marks[v]) chosen.push_back(v);
-  if (chosen.size() != 5) {
-    fxd_.app.shell.Inform(
-        this, QStringLiteral("选号区红号个数应为") + QString::number(5) + QStringLiteral("个"));
+  const std::optional<Draw> forecast = ForecastOfSelection(fxd_.selection);
+  if (!forecast) {
+    fxd_.app.shell.Inform(this, QStringLiteral("选号区红号个数应为") +
+                                    QString::number(Draw{}.front.size()) + QStringLiteral("个"));
     return;
   }
-  Draw forecast;
-  for (int k = 0; k < 5; ++k) forecast.front[k] = static_cast<uint8_t>(chosen[k]);
-  forecast.back = {1, 2};
   {
     CursorGuard keep(fxd_.Table());
-    fxd_.Table().WriteForecast(forecast);
+    fxd_.Table().WriteForecast(*forecast);
   }
   emit forecastChanged();
 }
@@ -334,12 +330,12 @@ void OmissionGridPage::ClickSelectionRow(int column, bool left, QPoint globalPos
       pm2_->popup(globalPos + QPoint(5, 0));
       return;
     }
-    if (value >= 1 && value <= 40) fxd_.marks[value] = fxd_.marks[value] ? 0 : 1;
+    fxd_.selection.Toggle(value);
   } else if (look_.kind == GridPageKind::Tail) {
     if (left)
-      fxd_.marks[41 + value] = static_cast<uint8_t>((fxd_.marks[41 + value] + 1) % 4);
+      fxd_.selection.CycleTail(value);
     else
-      for (int t = 0; t <= 9; ++t) fxd_.marks[41 + t] = 0;
+      fxd_.selection.ClearTails();
   }
   grid_->viewport()->update();
 }

@@ -17,6 +17,7 @@
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
 #include "gui/trend/fxd_derived_tools.h"
+#include "gui/trend/indicator_choice.h"
 #include "gui/trend/tf_xtqz.h"
 #include "indicators/shape_names.h"
 
@@ -139,7 +140,7 @@ std::optional<std::string> ShapeChartPage::BuildText() {
 
 void ShapeChartPage::Analyse() {
   const QString formula = QString::fromStdString(ShapeFormula(Key()));
-  AnalyseText(fxd_.app, this, formula, (QStringLiteral("指标组合形态") + formula).trimmed());
+  AnalyseText(fxd_.app, formula, (QStringLiteral("指标组合形态") + formula).trimmed());
 }
 
 void ShapeChartPage::Transfer() {

@@ -15,6 +15,7 @@
 #include "gui/app/named_button.h"
 #include "gui/trend/fxd_derived_tools.h"
 #include "gui/trend/fxd_shape_chart_page.h"
+#include "gui/trend/indicator_choice.h"
 #include "gui/trend/text_grid.h"
 #include "history/draw_table.h"
 #include "trend/shape_table.h"

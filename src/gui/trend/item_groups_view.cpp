@@ -1,8 +1,11 @@
 #include "gui/trend/item_groups_view.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+
+#include "indicators/catalogue.h"
 
 namespace dlt::gui {
 
@@ -59,9 +62,31 @@ void ItemGroupsView::Build(const std::vector<ItemGroup>& groups) {
   grid_->setRowStretch(grid_->rowCount(), 1);
 }
 
+// The box's context menu offers the indicator analysis of each quantity
+// the group tallies; the remainder group's change with its divisor.
+void ItemGroupsView::OfferAnalyses(const ItemGroup& g) {
+  QGroupBox* box = GroupBox(g.id);
+  if (!box || offered_[g.id] == g.indicators) return;
+  offered_[g.id] = g.indicators;
+  for (QAction* a : box->actions()) {
+    box->removeAction(a);
+    delete a;
+  }
+  box->setContextMenuPolicy(g.indicators.empty() ? Qt::DefaultContextMenu : Qt::ActionsContextMenu);
+  for (const std::string& key : g.indicators) {
+    const tsetaccostr* row = FindCatalogueRow(key);
+    const QString label = QString::fromStdString(row ? row->label : key);
+    auto* action = new QAction(QStringLiteral("指标剖析：") + label, box);
+    action->setObjectName(QString::fromStdString("n_zbpx_" + key));
+    connect(action, &QAction::triggered, this, [this, key] { emit analyseRequested(key); });
+    box->addAction(action);
+  }
+}
+
 void ItemGroupsView::SetGroups(const std::vector<ItemGroup>& groups) {
   if (boxes_.empty()) Build(groups);
   for (const ItemGroup& g : groups) {
+    OfferAnalyses(g);
     auto it = rows_.find(g.id);
     if (it == rows_.end()) continue;
     for (size_t r = 0; r < g.lines.size() && r < it->second.size(); ++r) {

@@ -212,8 +212,7 @@ void AssociationPage::ConditionToggled(int n) {
 }
 
 void AssociationPage::Choose(int n) {
-  if (const auto chosen = ChooseIndicator(app_, this))
-    conditions_[n].expression->setText(QString::fromStdString(*chosen));
+  if (const auto chosen = ChooseIndicator(app_)) conditions_[n].expression->setText(*chosen);
 }
 
 void AssociationPage::PickAccepted(int n) {

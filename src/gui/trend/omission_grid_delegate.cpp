@@ -45,15 +45,16 @@ void OmissionGridDelegate::PaintMarker(QPainter& p, const QRect& cell, int colou
     p.restore();
     return;
   }
-  fxd_.sprites.Paint(p, cell, ShowsBall(fxd_.displayMode) ? 2 : 1, colour);
+  fxd_.sprites.Paint(
+      p, cell, ShowsBall(fxd_.displayMode) ? SpritePainter::kBall : SpritePainter::kSquare, colour);
 }
 
 void OmissionGridDelegate::PaintSelectionCell(QPainter& p, const QRect& cell, int value) const {
   int colour = -1;
-  if (look_.kind == GridPageKind::Front && value >= 1 && value <= 40 && fxd_.marks[value])
+  if (look_.kind == GridPageKind::Front && fxd_.selection.IsMarked(value))
     colour = look_.backNumbers ? 1 : 0;
-  if (look_.kind == GridPageKind::Tail && value >= 0 && value <= 9 && fxd_.marks[41 + value])
-    colour = fxd_.marks[41 + value] - 1;
+  if (look_.kind == GridPageKind::Tail && fxd_.selection.TailMark(value) > 0)
+    colour = fxd_.selection.TailMark(value) - 1;
   if (colour < 0) return;
   PaintMarker(p, cell, colour);
   if (ShowsNumber(fxd_.displayMode)) CellText(p, cell, QString::number(value), Qt::white);

@@ -8,7 +8,7 @@ namespace dlt::gui {
 namespace {
 
 bool Masked(int kind) {
-  return kind == 2 || kind == 4;
+  return kind == SpritePainter::kBall || kind == SpritePainter::kMaskedSquare;
 }
 
 // Combining the mask and the sprite: white mask pixels let the background
@@ -45,7 +45,7 @@ SpritePainter::SpritePainter(const std::array<QPixmap, 4>& strips) {
 }
 
 QImage SpritePainter::Sprite(int kind, int index) const {
-  if (kind < 1 || kind > 4 || index < 0 || index >= kMaskSprite) return {};
+  if (kind < kSquare || kind > kMaskedSquare || index < 0 || index >= kMaskSprite) return {};
   return sprites_[kind - 1][index];
 }
 

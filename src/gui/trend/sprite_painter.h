@@ -17,6 +17,11 @@ namespace dlt::gui {
 class SpritePainter {
  public:
   static constexpr int kMaskSprite = 9;
+  // The kinds, one per strip.
+  static constexpr int kSquare = 1;        // pic1, stretched
+  static constexpr int kBall = 2;          // pic2, masked
+  static constexpr int kPicture = 3;       // pic3, stretched
+  static constexpr int kMaskedSquare = 4;  // pic4, masked
 
   explicit SpritePainter(const std::array<QPixmap, 4>& strips);
 

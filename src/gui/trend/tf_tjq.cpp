@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "common/numbers.h"
+#include "gui/analysis/analysis_handoff.h"
 #include "gui/app/app_context.h"
 #include "gui/app/below_toolbar.h"
 #include "gui/app/named_button.h"
@@ -168,6 +169,8 @@ QWidget* Tf_tjq::BuildItemPageOne() {
   page->setObjectName("ts_fxtj1");
   auto* layout = new QVBoxLayout(page);
   pageOne_ = new ItemGroupsView(4, page);
+  connect(pageOne_, &ItemGroupsView::analyseRequested, this,
+          [this](const std::string& key) { AnalyseIndicator(app_, RequestForKey(key)); });
   layout->addWidget(pageOne_, 1);
   return page;
 }
@@ -203,6 +206,8 @@ QWidget* Tf_tjq::BuildItemPageTwo() {
   sevenRow->addStretch();
   layout->addWidget(seven);
   pageTwo_ = new ItemGroupsView(3, page);
+  connect(pageTwo_, &ItemGroupsView::analyseRequested, this,
+          [this](const std::string& key) { AnalyseIndicator(app_, RequestForKey(key)); });
   layout->addWidget(pageTwo_, 1);
   return page;
 }

@@ -10,7 +10,7 @@
 #include "gui/app/named_button.h"
 #include "history/draw_table.h"
 #include "history/history_contexts.h"
-#include "indicators/indicator.h"
+#include "indicators/indicator_series.h"
 #include "trend/derived_keys.h"
 
 namespace dlt::gui {
@@ -41,9 +41,9 @@ Tf_xtqz::Tf_xtqz(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
   } selections[] = {{"b_allnot", "全不选", 0}, {"b_all", "全选", 1}, {"b_reverse", "反选", 2}};
   for (const auto& s : selections) {
     const int mode = s.mode;
-    connect(NamedButton(this, s.name, QString::fromUtf8(s.caption)), &QPushButton::clicked, this,
-            [this, mode] { SetAll(mode); });
-    row->addWidget(findChild<QPushButton*>(s.name));
+    auto* button = NamedButton(this, s.name, QString::fromUtf8(s.caption));
+    connect(button, &QPushButton::clicked, this, [this, mode] { SetAll(mode); });
+    row->addWidget(button);
   }
   auto* assistant = NamedButton(this, "b_glzs", QStringLiteral("过滤助手"));
   auto* ok = NamedButton(this, "b_ok", QStringLiteral("确定"));
@@ -93,11 +93,8 @@ void Tf_xtqz::SetAll(int mode) {
 // every filter assistant, it leaves the history 36 draws before its end,
 // where the analysis pages from.
 void Tf_xtqz::FilterAssistant() {
-  const DrawTable& table = app_.Table();
   AnalysisSeries series;
-  const EvalContext ctx = TableContext(table, &app_.env);
-  for (int i = 0; i < table.RecordCount(); ++i)
-    series.values.push_back(IndicatorValue(ctx.At(i), key_));
+  series.values = IndicatorSeries(TableContext(app_.Table(), &app_.env), key_);
   TakeRangeOfValues(series);
   series.caption = QStringLiteral("指标组合形态:") + QString::fromStdString(key_) +
                    QStringLiteral("（过滤助手）");

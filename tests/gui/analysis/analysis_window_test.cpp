@@ -303,6 +303,13 @@ void AnalysisWindowTest::theForecastRecordReadsAsTheForecastEverywhere() {
   auto* omissions = Child<QTableView>(analysis, "sg_ylfbd");
   QCOMPARE(omissions->model()->index(omissions->model()->rowCount() - 7, 0).data().toString(),
            QString("预测区"));
+  // The draw pickers name it so too, and a range ending there reaches it.
+  auto* to = Child<QComboBox>(analysis, "cb_ylfbd_to");
+  QCOMPARE(to->currentText(), QString("预测区"));
+  QCOMPARE(to->findText(QString::number(kForecastQs)), -1);
+  QCOMPARE(PickedDraw(to, table, -1), table.RecordCount() - 1);
+  to->setCurrentIndex(to->count() - 2);
+  QCOMPARE(PickedDraw(to, table, -1), table.RecordCount() - 2);
 
   // 主号一 1 is not the forecast's: its last entry is the forecast record.
   QWidget* single = ShowTab(*analysis, "单个取值遗漏走势");
@@ -506,7 +513,7 @@ void AnalysisWindowTest::valuesPastAThousandAreAnalysed() {
   ZbpxzContext& z = analysis->Context();
 
   // 走势分析 → 遗漏系列 → 主号一遗漏 → 指标剖析 hands over the key.
-  QVERIFY(AnalyseIndicator(app->Context(), nullptr, RequestForKey("z_num1yl")));
+  QVERIFY(AnalyseIndicator(app->Context(), RequestForKey("z_num1yl")));
   QVERIFY2(world.shell.messages.isEmpty(), qPrintable(world.shell.messages.join("|")));
   QVERIFY(analysis->isVisible());
   QVERIFY(app->Context().Table().Scratch(ScratchField::Test, 1099) > 1000);

@@ -91,6 +91,7 @@ class MatrixConversionTest : public QObject {
   void exportsLandInTheGenerator();
   void layoutDesignPlacesUndoesAndApplies();
   void conversionPageTablesAndTools();
+  void conversionKillsGoToTheGenerator();
 };
 
 void MatrixConversionTest::matrixSizesAndOrdersRedraw() {
@@ -419,6 +420,38 @@ void MatrixConversionTest::conversionPageTablesAndTools() {
   kills->scrollTo(kills->model()->index(100, 6));
   QVERIFY(kills->horizontalScrollBar()->value() > 0);
   QVERIFY(Child<QTableView>(kills, "frozen")->isVisible());
+}
+
+// "预测转至过滤" of the kill page: the indicator of the last computation
+// becomes a custom condition of the generator without its killed values.
+void MatrixConversionTest::conversionKillsGoToTheGenerator() {
+  Fixture f;
+  const auto& draws = f.Context().Table().Draws();
+  f.fxd->ShowPage(QStringLiteral("ts_zhb"));
+  QWidget* page = f.fxd->Pages()->currentWidget();
+  const ConditionSet& set = f.Zh()->Session().set;
+  Click(page, "b_zhb1sh_tofilter");
+  QCOMPARE(f.LastMessage(), QString("请先按“刷新”算出杀号"));
+  QVERIFY(set.CustomIndicators().empty());
+  QVERIFY(!f.Zh()->isVisible());
+
+  auto* indicator = Child<QComboBox>(page, "cb_zhb1sh_zb");
+  indicator->setCurrentIndex(1);  // z_num2 主号二
+  Click(page, "Button55");
+  // A box changed after "刷新" does not change what the kills were of.
+  indicator->setCurrentIndex(7);
+  Click(page, "b_zhb1sh_tofilter");
+  QVERIFY(f.Zh()->isVisible());
+  const auto series = KeySeries(draws, f.Context().env, "z_num2", 50, 100);
+  const ConversionTable table = ConversionTable::Build(*series);
+  const std::vector<int32_t> killed = ComputeKills(table, 1, 30).predictions.back().killed;
+  QVERIFY(!killed.empty());
+  QCOMPARE(set.CustomIndicators().size(), size_t(1));
+  QCOMPARE(set.CustomIndicators()[0].formula, std::string("z_num2"));
+  const ValueSet& allowed = set.CustomIndicators()[0].values;
+  for (int32_t v = 0; v <= table.LargestCandidate(); ++v)
+    QCOMPARE(allowed.Contains(v), !std::ranges::binary_search(killed, v));
+  QVERIFY(set.CustomIndicatorsEnabled());
 }
 
 DLT_GUI_TEST(MatrixConversionTest);

@@ -1,7 +1,9 @@
 // The statistics area Tf_tjq, the more-charts window Tf_moredb and the
 // back-zone window Tf_bluefxd.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,7 +30,10 @@
 #include "gui/trend/tf_tjq.h"
 #include "gui_test_support.h"
 #include "history/draw_table.h"
+#include "history/history_contexts.h"
 #include "indicators/coldhot.h"
+#include "indicators/indicator.h"
+#include "indicators/indicator_series.h"
 #include "support/test_support.h"
 #include "trend/number_tally.h"
 
@@ -69,6 +74,7 @@ class StatisticsWindowsTest : public QObject {
   Q_OBJECT
  private slots:
   void statisticsAreaFillsAndItsRangeControlsMirror();
+  void talliedQuantitiesGoToTheIndicatorAnalysis();
   void coldHotSettingsAreStoredAndApplied();
   void repeatedDrawsAreListed();
   void moreChartsPagesFill();
@@ -144,6 +150,50 @@ void StatisticsWindowsTest::statisticsAreaFillsAndItsRangeControlsMirror() {
   QVERIFY(Child<QLabel>(w, "l_ys_4")->isHidden());
   QVERIFY(Child<QLabel>(w, "l_ys_5")->isHidden());
   QVERIFY(Text(w, "l_ys_3").startsWith("除三余二数:"));
+}
+
+// A group box's context menu hands the indicator it tallies to the
+// analysis, through the launcher as every "指标剖析" does.
+void StatisticsWindowsTest::talliedQuantitiesGoToTheIndicatorAnalysis() {
+  TestWorld world;
+  world.SeedDraws(History(150));
+  auto app = Started(world);
+  auto* w = app->Windows().Get<Tf_tjq>();
+  app->Main()->Button("b_tjq")->click();
+  auto* analysis = app->Windows().Get<Tf_zbpxz>();
+  QVERIFY(!analysis->isVisible());
+  const DrawTable& table = app->Context().Table();
+
+  struct Case {
+    const char* box;
+    const char* action;
+    const char* key;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {"gb_jo", "n_zbpx_z_jsgs", "z_jsgs", "主区奇数个数"},
+      {"gb_sq", "n_zbpx_z_3fq_2qgs", "z_3fq_2qgs", "三分区的二区个数"},
+      {"gb_ys", "n_zbpx_z_c3y1", "z_c3y1", "除3余1个数"},
+      {"gb_hz", "n_zbpx_z_hz", "z_hz", "主区和值"},
+  };
+  for (const Case& c : cases) {
+    auto* box = Child<QGroupBox>(w, c.box);
+    QCOMPARE(box->contextMenuPolicy(), Qt::ActionsContextMenu);
+    Child<QAction>(box, c.action)->trigger();
+    QVERIFY2(world.shell.messages.isEmpty(), qPrintable(world.shell.messages.join("|")));
+    QVERIFY(analysis->isVisible());
+    QCOMPARE(analysis->Context().key, std::string(c.key));
+    QCOMPARE(analysis->windowTitle(), QString::fromUtf8(c.caption));
+    const std::vector<int32_t> expected =
+        IndicatorSeries(TableContext(table, &app->Context().env), c.key);
+    for (int i : {0, 75, 149}) QCOMPARE(table.Scratch(ScratchField::Test, i), expected[i]);
+    analysis->hide();
+  }
+  // The remainder group follows its divisor; the back zone offers nothing.
+  Child<QComboBox>(w, "cb_ys")->setCurrentIndex(2);
+  QVERIFY(w->findChild<QAction*>("n_zbpx_z_c5y4"));
+  QVERIFY(!w->findChild<QAction*>("n_zbpx_z_c3y1"));
+  QVERIFY(Child<QGroupBox>(w, "gb_f_jo")->actions().isEmpty());
 }
 
 void StatisticsWindowsTest::coldHotSettingsAreStoredAndApplied() {
