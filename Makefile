@@ -1,5 +1,5 @@
 # make run  : install what is missing, build, start the program on the demo data
-# make screenshots: pictures of the main windows into docs/screenshots (under xvfb-run)
+# make screenshots: pictures of the main windows into docs/screenshots (under xvfb-run and openbox)
 # make test : install what is missing, build with sanitizers, run every test
 # make bench: release build, run the benchmarks
 # make fuzz : clang build with libFuzzer and sanitizers, run every fuzz target FUZZ_SECONDS each
@@ -8,7 +8,7 @@
 
 PACKAGES := g++ cmake make pkg-config libsqlite3-dev libcli11-dev libgtest-dev libgmock-dev \
             libbenchmark-dev qt6-base-dev libgl1-mesa-dev xvfb xauth fonts-wqy-microhei help2man \
-            ccache libcurl4-openssl-dev qt6-translations-l10n
+            ccache libcurl4-openssl-dev qt6-translations-l10n openbox
 # Only `make fuzz` needs these; `make test` replays the fuzz corpora without clang.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # Only `make package` needs these: dpkg-shlibdeps finds the package's dependencies;
@@ -61,13 +61,14 @@ run: build $(DEMO_DIR)/database/basedata.db
 	./build/release/src/gui/dlt-gui --data-dir $(DEMO_DIR)
 
 # A fresh settings file each time: the pictures never depend on the user's own.
-# The smallest screen the program is made for; the D-Bus suppression lets a
+# The smallest screen the program is made for, with a window manager that
+# frames the windows as a desktop does; the D-Bus suppression lets a
 # sanitizer build of the program take the pictures too.
 screenshots: build $(DEMO_DIR)/database/basedata.db
 	rm -f build/screenshots.ini
 	mkdir -p docs/screenshots
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan_dbus.supp \
-	xvfb-run -a -s "-screen 0 1366x768x24" ./build/release/src/gui/dlt-gui --data-dir $(DEMO_DIR) \
+	xvfb-run -a -s "-screen 0 1366x768x24" tools/with_openbox.sh ./build/release/src/gui/dlt-gui --data-dir $(DEMO_DIR) \
 	  --settings build/screenshots.ini --screenshot docs/screenshots
 
 test: deps

@@ -9,16 +9,13 @@ namespace dlt {
 namespace {
 
 constexpr ChartColour kPictureBackground{165, 97, 201};
-constexpr int kPlainCellSprite = 4;  // of the picture strip pic3
-constexpr int kEmptyLineSprite = 0;
-constexpr int kPictureStrip = 3;
 
 bool IsMarked(const MatrixMarks& marks, int v) {
   return v >= 0 && v < static_cast<int>(marks.size()) && marks[static_cast<size_t>(v)];
 }
 
 void AddCell(ChartPanel& panel, double x, double y, double s, int number, bool marked, int sprite) {
-  panel.items.push_back(ChartSprite{x, y, s, s, kPictureStrip, sprite});
+  panel.items.push_back(ChartSprite{x, y, s, s, kMatrixPictureStrip, sprite});
   const ChartPoint centre{x + s / 2, y + s / 2};
   if (marked) panel.items.push_back(ChartDisc{centre, s / 2 - 2, colours::kRed, colours::kRed});
   AddText(panel, centre, TwoDigit(number), marked ? colours::kWhite : colours::kBlack,
@@ -137,17 +134,17 @@ MatrixPicture MatrixChart(std::span<const Draw> draws, int anchor, const MatrixP
     for (int r = 1; r <= size.rows; ++r)
       for (int c = 1; c <= size.columns; ++c) {
         const int v = CellNumber(setup.order, size, r, c);
-        AddCell(panel, cellX(c), cellY(r), s, v, IsMarked(e.marks, v), kPlainCellSprite);
+        AddCell(panel, cellX(c), cellY(r), s, v, IsMarked(e.marks, v), kMatrixPlainCellSprite);
       }
     const EmptyLines empty = EmptyLinesOf(setup.order, size, e.marks);
     for (int r : empty.rows)
       for (int c = 1; c <= size.columns; ++c)
         AddCell(panel, cellX(c), cellY(r), s, CellNumber(setup.order, size, r, c), false,
-                kEmptyLineSprite);
+                kMatrixEmptyLineSprite);
     for (int c : empty.columns)
       for (int r = 1; r <= size.rows; ++r)
         AddCell(panel, cellX(c), cellY(r), s, CellNumber(setup.order, size, r, c), false,
-                kEmptyLineSprite);
+                kMatrixEmptyLineSprite);
     const std::string label = e.picks               ? "选号区"
                               : e.qs == kForecastQs ? "预测区"
                                                     : std::to_string(e.qs) + "期";

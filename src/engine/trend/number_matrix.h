@@ -13,6 +13,12 @@
 
 namespace dlt {
 
+// The matrix cells are sprites of the picture strip pic3: a plain cell, and
+// a cell of a row or column without a drawn number.
+inline constexpr int kMatrixPictureStrip = 3;
+inline constexpr int kMatrixPlainCellSprite = 4;
+inline constexpr int kMatrixEmptyLineSprite = 0;
+
 // The number matrix ("行列式"): the numbers laid out in m columns and n rows
 // by a 40-cell order; cell (r, c), both from 1, is (r - 1) · m + c. The
 // order is the same kind of value as the number grid layout the grid keys

@@ -113,10 +113,14 @@ std::pair<int, int> ValueRangeOf(OmissionGridKind kind) {
   return {1, 35};
 }
 
+bool ShadesTypeGroups(const OmissionGridSetup& setup) {
+  return setup.kind != OmissionGridKind::Back && setup.order > 0;
+}
+
 OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGridSetup& setup) {
   OmissionGrid g;
   const auto [lo, hi] = ValueRangeOf(setup.kind);
-  const bool ordered = setup.kind != OmissionGridKind::Back && setup.order > 0;
+  const bool ordered = ShadesTypeGroups(setup);
   const ColumnOrder order =
       OrderColumns(lo, hi, setup.kind == OmissionGridKind::Back ? 0 : setup.order);
   g.columns = order.values;

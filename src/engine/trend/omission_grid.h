@@ -56,6 +56,10 @@ int32_t StatisticValue(const OmissionStats& s, int row);
 // Value range of a kind: 1..35, 1..12 or 0..9.
 std::pair<int, int> ValueRangeOf(OmissionGridKind kind);
 
+// Whether the value columns are shaded by the groups of a type order
+// (columns sorted by type) rather than by partitions.
+bool ShadesTypeGroups(const OmissionGridSetup& setup);
+
 // The grid over draws[first..last] (reversed bounds are swapped; bounds are
 // clamped to the history). Reads the draws by index only.
 OmissionGrid ComputeOmissionGrid(std::span<const Draw> draws, const OmissionGridSetup& setup);

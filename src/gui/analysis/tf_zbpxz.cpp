@@ -10,16 +10,30 @@
 #include "gui/analysis/zbpxz_context.h"
 #include "gui/analysis/zbpxz_tabs.h"
 #include "gui/app/app_context.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/common/auto_scroller.h"
+#include "gui/common/tab_rows.h"
 #include "history/draw_table.h"
+#include "indicators/catalogue.h"
 
 namespace dlt::gui {
+
+QString AnalysedName(const AnalysisSeries& series) {
+  const tsetaccostr* row = series.key.empty() ? nullptr : FindCatalogueRow(series.key);
+  // A bare key says nothing to the user: the indicator's label does.
+  if (!series.caption.isEmpty() && series.caption != QString::fromStdString(series.key))
+    return series.caption;
+  if (row) return QString::fromStdString(row->label);
+  if (!series.formula.empty()) return QString::fromStdString(series.formula);
+  if (!series.key.empty()) return QString::fromStdString(series.key);
+  return QStringLiteral("指标剖析");
+}
 
 Tf_zbpxz::Tf_zbpxz(AppContext& app, QWidget* parent)
     : QWidget(parent), app_(app), z_(std::make_unique<ZbpxzContext>(app)) {
   setObjectName("Tf_zbpxz");
   setWindowTitle(QString());
-  resize(1180, 760);
+  OpenBelowToolbar(*this, QSize(1180, 760), app, /*everyShow=*/false);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   tabs_ = new QTabWidget(this);
@@ -53,6 +67,8 @@ Tf_zbpxz::Tf_zbpxz(AppContext& app, QWidget* parent)
     pages_.push_back(page);
   }
   connect(tabs_, &QTabWidget::currentChanged, this, &Tf_zbpxz::TabChanged);
+  // Fifteen captions in full need two rows in a window narrower than the screen.
+  TabRows::Replace(tabs_, 2);
 }
 
 Tf_zbpxz::~Tf_zbpxz() = default;
@@ -66,7 +82,7 @@ void Tf_zbpxz::Analyse(const AnalysisSeries& series) {
   for (int i = 0; i < count; ++i) table.SetScratch(ScratchField::Test, i, series.values[i]);
   table.Last();
   table.MoveBy(-kPageSpan);
-  setWindowTitle(series.caption);
+  setWindowTitle(AnalysedName(series));
   shown_ = ShownSeries{series.from, series.to, series.key, series.formula};
   // The window is shared with the toolbar, which shows it without modality.
   setWindowModality(series.modal ? Qt::ApplicationModal : Qt::NonModal);

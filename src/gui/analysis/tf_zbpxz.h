@@ -17,6 +17,10 @@ struct ZbpxzContext;
 class AutoScroller;
 class ZbpxzTab;
 
+// What the analysis window's caption names: the series' caption, or for a
+// bare indicator key its catalogue label, else the formula analysed.
+QString AnalysedName(const AnalysisSeries& series);
+
 // The indicator analysis: fifteen tabs over the series in the scratch field
 // `test`. Every show takes the caption and the value range, key or formula
 // of the last series analysed, resets the pickers and opens "均值走势图".

@@ -14,7 +14,6 @@ namespace {
 
 void TakeTabs(Tf_zbpxz* analysis, const QString& dir,
               void (*save)(QWidget*, const QString&, const QString&), void (*settle)(int)) {
-  analysis->resize(1180, 760);
   settle(500);
   const struct {
     const char* tab;

@@ -32,6 +32,8 @@ class WindowSet;
 struct ShellHooks {
   // The formula input aid: the formula typed there, or nullopt on cancel.
   std::function<std::optional<QString>(QWidget* parent)> formulaInputAid;
+  // The toolbar window: feature windows open below its frame.
+  std::function<const QWidget*()> toolbar;
 };
 
 // The state the whole program shares for its run.

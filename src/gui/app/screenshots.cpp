@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <cstdio>
 
 #include "gui/analysis/zbpxz_screenshots.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/app/dlt_app.h"
 #include "gui/app/tf_main.h"
 #include "gui/app/window_set.h"
@@ -24,7 +26,28 @@
 namespace dlt::gui {
 namespace {
 
+// Windows of the tour found reaching past the screen's available area.
+int windowsOutside = 0;
+
+// Every window on screen, its frame included, must lie inside the available
+// area: the picture shows what a user sees, title bar and all.
+void CheckShownWindows(const QString& picture) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    const Qt::WindowType type = w->windowType();
+    if (!w->isVisible() || (type != Qt::Window && type != Qt::Dialog)) continue;
+    const QRect available = w->screen()->availableGeometry();
+    const QRect frame = w->frameGeometry();
+    if (FrameInside(available, frame)) continue;
+    ++windowsOutside;
+    std::fprintf(
+        stderr, "window outside the screen at %s: %s frame %d,%d %dx%d, available %d,%d %dx%d\n",
+        qPrintable(picture), qPrintable(w->objectName()), frame.x(), frame.y(), frame.width(),
+        frame.height(), available.x(), available.y(), available.width(), available.height());
+  }
+}
+
 void Save(QWidget* w, const QString& dir, const QString& name) {
+  CheckShownWindows(name);
   const QString path = dir + "/" + name;
   if (!w->grab().save(path))
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -90,6 +113,7 @@ void TakeTourPictures(DltApp& app, const QString& dir, void (*settle)(int)) {
   TakeAnalysisPictures(app.Context(), dir, &Save, settle);
   TakeKillnumPictures(app.Context(), dir, &Save, settle);
   main->close();
+  if (windowsOutside > 0) QCoreApplication::exit(kWindowsOutsideStatus);
 }
 
 void TourShell::Inform(QWidget*, const QString& text) {

@@ -22,6 +22,10 @@ class TourShell : public DesktopShell {
   int ExecDialog(QDialog& dialog) override;
 };
 
+// The tour's exit status when a shown window reached past the screen's
+// available area (frame included); each such window is named on stderr.
+inline constexpr int kWindowsOutsideStatus = 3;
+
 // The pictures of ScheduleScreenshots, taken now; `settle` lets the windows
 // draw for the given milliseconds between the steps.
 void TakeTourPictures(DltApp& app, const QString& dir, void (*settle)(int));

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -11,6 +12,7 @@
 #include "common/numbers.h"
 #include "gui/app/app_context.h"
 #include "gui/app/app_settings.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/startup_steps.h"
 #include "gui/app/tdm.h"
@@ -47,6 +49,10 @@ Tf_main::Tf_main(AppContext& app, QWidget* parent)
       app_(app) {
   setObjectName("Tf_main");
   setWindowTitle(QStringLiteral("大乐透析星台"));
+  KeepFrameOnScreen(*this);
+  // Feature windows open below this window's frame; a guarded pointer, as
+  // they may outlive it at the end of the run.
+  app_.hooks.toolbar = [self = QPointer<Tf_main>(this)]() -> const QWidget* { return self.data(); };
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
@@ -156,7 +162,8 @@ void Tf_main::RunShowStep() {
 
 void Tf_main::LayOutButtons() {
   move(0, 0);
-  const int width = app_.screen.width();
+  // The whole toolbar, its frame too, on the screen.
+  const int width = app_.screen.width() - FrameWidth(*this);
   const int each = width / static_cast<int>(buttons_.size());
   for (QToolButton* b : buttons_) b->setFixedSize(each, kMainHeight);
   layout()->activate();  // the window's minimum width follows the new button widths

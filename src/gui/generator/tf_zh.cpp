@@ -16,7 +16,10 @@ Tf_zh::Tf_zh(AppContext& app, QWidget* parent)
     : QWidget(parent), app_(app), session_(std::make_unique<ZhSession>()) {
   setObjectName("Tf_zh");
   setWindowTitle(QStringLiteral("超强组号"));
-  KeepBelowToolbarWhenMaximised(*this);
+  KeepBelowToolbarWhenMaximised(*this, app_);
+  // Sized to its content (every condition tab, all 35 numbers) as far as the
+  // screen below the toolbar allows; each show keeps the user's size.
+  OpenBelowToolbar(*this, kPreferredSize, app_, /*everyShow=*/true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   p_hmzh = new QTabWidget(this);
@@ -39,15 +42,6 @@ Tf_zh::~Tf_zh() {
 }
 
 void Tf_zh::showEvent(QShowEvent* event) {
-  // The first show sizes the window to its content (every condition tab,
-  // all 35 numbers) as far as the screen below the toolbar allows; later
-  // shows keep the user's size.
-  if (!placed_) {
-    PlaceBelowToolbar(*this, kPreferredSize);
-    placed_ = true;
-  } else {
-    move(0, kFeatureWindowTop);
-  }
   p_hmzh->setCurrentIndex(0);
   front_->ShowFirstTab();
   QWidget::showEvent(event);

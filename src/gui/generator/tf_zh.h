@@ -52,7 +52,6 @@ class Tf_zh : public QWidget {
   static constexpr QSize kPreferredSize{1340, 700};
 
   QTabWidget* p_hmzh = nullptr;
-  bool placed_ = false;
   ZhFrontPage* front_ = nullptr;
   ZhBackPage* back_ = nullptr;
   ZhMatchPage* match_ = nullptr;

@@ -4,7 +4,6 @@
 
 #include "gui/app/app_context.h"
 #include "gui/app/app_settings.h"
-#include "gui/app/background_job.h"
 #include "gui/app/long_task.h"
 #include "gui/app/startup_steps.h"
 #include "gui/app/tdm.h"
@@ -119,22 +118,14 @@ QString StartupSyncNote(const ServiceSyncOutcome& o) {
 }
 
 StartupSync::StartupSync(AppContext& app, QObject* parent)
-    : QObject(parent), app_(app), job_(new BackgroundJob(this)) {
-  connect(job_, &BackgroundJob::finished, this, &StartupSync::Store);
-}
-
-StartupSync::~StartupSync() {
-  disconnect(job_, nullptr, this, nullptr);
-  job_->Cancel();
-  job_->Wait();
-}
+    : QObject(parent), app_(app), runner_(new BackgroundRunner(this)) {}
 
 bool StartupSync::Running() const {
-  return job_->Running() || storing_;
+  return runner_->Running() || storing_;
 }
 
 bool StartupSync::Walking() const {
-  return job_->Running();
+  return runner_->Running();
 }
 
 void StartupSync::Start(int timeoutMs) {
@@ -149,10 +140,15 @@ void StartupSync::Start(int timeoutMs) {
   // The walk reads a copy: the history stays the interface thread's.
   std::vector<Draw> stored = app_.Table().Draws();
   storing_ = true;
-  job_->Start(
-      [this, stored = std::move(stored), url = *url, timeoutMs](const std::atomic<bool>& cancel) {
-        auto cancelled = [&cancel] { return cancel.load(); };
-        plan_ = PlanSync(stored, QtPageFetcher(cancelled, timeoutMs), {url, 0}, {{}, cancelled});
+  runner_->Start<SyncPlan>(
+      [stored = std::move(stored), url = *url, timeoutMs](TaskControl& c) {
+        auto cancelled = [&c] { return c.Cancelled(); };
+        return PlanSync(stored, QtPageFetcher(cancelled, timeoutMs), {url, 0}, {{}, cancelled});
+      },
+      [this](std::optional<SyncPlan> plan, const TaskOutcome& outcome) {
+        if (plan) plan_ = std::move(*plan);
+        if (!outcome.error.isEmpty()) outcome_.error = outcome.error;
+        Store();
       });
 }
 

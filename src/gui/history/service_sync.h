@@ -9,7 +9,7 @@
 namespace dlt::gui {
 
 struct AppContext;
-class BackgroundJob;
+class BackgroundRunner;
 class Tf_showpic;
 
 // Pages of the history service fetched with Qt Network on the calling
@@ -43,8 +43,7 @@ class StartupSync : public QObject {
   Q_OBJECT
  public:
   explicit StartupSync(AppContext& app, QObject* parent = nullptr);
-  // A running walk is cancelled and waited for; nothing is stored then.
-  ~StartupSync() override;
+  // A running walk is cancelled with it; nothing is stored then.
 
   void Start(int timeoutMs = kSyncTimeoutMs);
   // From Start until `finished`.
@@ -61,7 +60,7 @@ class StartupSync : public QObject {
   void Store();
 
   AppContext& app_;
-  BackgroundJob* job_;
+  BackgroundRunner* runner_;
   SyncPlan plan_;
   ServiceSyncOutcome outcome_;
   bool storing_ = false;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/app_context.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/app/long_task.h"
 #include "gui/app/masked_edit.h"
 #include "gui/app/named_button.h"
@@ -52,6 +53,7 @@ Tf_gxsjq::Tf_gxsjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   setWindowTitle(
       QStringLiteral("更新数据库（本软件中的数据仅供参考，请以体彩官方网站的开奖号为准）"));
   resize(820, 560);
+  OpenBelowToolbar(*this, size(), app, /*everyShow=*/true);
 
   tabs_ = new QTabWidget(this);
   auto* page = new QWidget;
@@ -180,7 +182,6 @@ void Tf_gxsjq::SelectCursorRow() {
 
 void Tf_gxsjq::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
-  move(0, 62);
   if (!app_.dm->IsOpen()) app_.dm->Open(app_.folder.TablePath());
   AttachGrid();
   DrawTable& table = app_.Table();

@@ -11,9 +11,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "indicators/reference_texts.h"
 #include "gui/app/app_context.h"
 #include "gui/app/app_settings.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/window_set.h"
@@ -21,6 +21,7 @@
 #include "gui/history/tf_addselfzb.h"
 #include "history/custom_indicator_list.h"
 #include "history/notice_page.h"
+#include "indicators/reference_texts.h"
 
 namespace dlt::gui {
 namespace {
@@ -45,6 +46,7 @@ Tf_set::Tf_set(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   setObjectName("Tf_set");
   setWindowTitle(QStringLiteral("设置"));
   resize(760, 480);
+  OpenBelowToolbar(*this, size(), app, /*everyShow=*/true);
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("pc_set");
 
@@ -143,7 +145,6 @@ QString Tf_set::ListPath() const {
 void Tf_set::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   tabs_->setCurrentIndex(0);
-  move(0, 62);
   LoadList();
   RefreshZoneText();
   m_shape->setPlainText(Joined(ShapeTextLines()));

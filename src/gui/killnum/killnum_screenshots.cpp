@@ -1,12 +1,10 @@
 #include "gui/killnum/killnum_screenshots.h"
 
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 
 #include "gui/app/app_context.h"
-#include "gui/app/background_job.h"
 #include "gui/app/window_set.h"
 #include "gui/killnum/tdsh_page.h"
 #include "gui/killnum/tf_scfa.h"
@@ -24,16 +22,6 @@ void Type(QWidget& w, const char* name, const QString& text) {
   if (auto* e = w.findChild<QLineEdit*>(name)) e->setText(text);
 }
 
-// Runs the window's background job to its end, with the window's own
-// finishing step.
-void WaitFor(BackgroundJob& job) {
-  if (job.Running()) {
-    QEventLoop loop;
-    QObject::connect(&job, &BackgroundJob::finished, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-}
-
 }  // namespace
 
 void TakeKillnumPictures(AppContext& app, const QString& dir,
@@ -42,7 +30,6 @@ void TakeKillnumPictures(AppContext& app, const QString& dir,
   auto* tdsh = app.windows->Get<Tf_tdsh>();
   if (!tdsh) return;
   tdsh->show();
-  tdsh->resize(1280, 720);
   // A scheme of different formulas, in memory only: the demo folder keeps its files.
   tdsh->Page(KillKind::FrontKill)
       .FillScheme({"[-1]z_hw", "([-1]z_num1+[-2]z_num5)%35+1", "([-1]z_hz*3)%35+1",
@@ -64,7 +51,7 @@ void TakeKillnumPictures(AppContext& app, const QString& dir,
   Type(*search, "e_seed", "2026");
   Type(*search, "e_mbzql", "90");
   Press(*search, "b_beginss");
-  WaitFor(search->Job());
+  search->FinishRun();
   settle(300);
   save(search, dir, "searchgs.png");
   search->hide();
@@ -77,7 +64,7 @@ void TakeKillnumPictures(AppContext& app, const QString& dir,
   Type(*scfa, "e_seed", "2026");
   Type(*scfa, "e_mbzqlfrom", "85");
   Press(*scfa, "b_begin");
-  WaitFor(scfa->Job());
+  scfa->FinishRun();
   settle(300);
   save(scfa, dir, "scfa.png");
   scfa->hide();

@@ -8,10 +8,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "gui/app/app_context.h"
-#include "gui/app/background_job.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/killnum/candidate_settings_box.h"
@@ -19,12 +17,12 @@
 #include "killnum/kill_history.h"
 
 namespace dlt::gui {
-Tf_scfa::Tf_scfa(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
+Tf_scfa::Tf_scfa(AppContext& app, QWidget* parent)
+    : SearchDialog({QStringLiteral("开始生成"), QStringLiteral("停止生成"),
+                    QStringLiteral("优化方案"), QStringLiteral("正在生成中，请稍候")},
+                   parent),
+      app_(app) {
   setObjectName("Tf_scfa");
-  setWindowTitle(QStringLiteral("优化方案"));
-  job_ = new BackgroundJob(this);
-  tick_ = new QTimer(this);
-  tick_->setInterval(200);
 
   auto* layout = new QVBoxLayout(this);
   settings_ = new CandidateSettingsBox("e_mbzqlfrom", "e_mbzqlto",
@@ -72,23 +70,14 @@ Tf_scfa::Tf_scfa(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
 
   layout->addLayout(ApplyCancelRow(this, &b_apply, &b_cancel));
 
-  connect(b_begin, &QPushButton::clicked, this, &Tf_scfa::StartOrStop);
-  connect(job_, &BackgroundJob::finished, this, &Tf_scfa::Finished);
-  connect(tick_, &QTimer::timeout, this, &Tf_scfa::ShowProgress);
+  SetControls(b_begin, settings_, b_apply, b_cancel);
   resize(760, 520);
-}
-
-// The work reads the history and writes the result: it ends before they go.
-Tf_scfa::~Tf_scfa() {
-  disconnect(job_, nullptr, this, nullptr);
-  job_->Cancel();
-  job_->Wait();
 }
 
 void Tf_scfa::Prepare(const Request& request) {
   request_ = request;
   request_.wanted = std::clamp(request.wanted, 1, 100);
-  history_ = std::make_unique<KillHistory>(KillHistory::FromTable(app_.Table(), app_.env));
+  history_ = std::make_shared<const KillHistory>(KillHistory::FromTable(app_.Table(), app_.env));
   settings_->ShowRange(*history_, request.start, request.end);
   accepted_.clear();
   lb_result->clear();
@@ -96,18 +85,6 @@ void Tf_scfa::Prepare(const Request& request) {
   e_contwrong->clear();
   pb1->setRange(0, request_.wanted);
   pb1->setValue(0);
-}
-
-bool Tf_scfa::Running() const {
-  return job_->Running();
-}
-
-void Tf_scfa::reject() {
-  if (job_->Running()) {
-    job_->Cancel();
-    job_->Wait();
-  }
-  QDialog::reject();
 }
 
 std::optional<OptimiseSettings> Tf_scfa::ReadSettings() {
@@ -126,58 +103,37 @@ std::optional<OptimiseSettings> Tf_scfa::ReadSettings() {
   return s;
 }
 
-void Tf_scfa::StartOrStop() {
-  if (job_->Running()) {
-    job_->Cancel();
-    return;
-  }
+void Tf_scfa::Launch() {
   if (!history_) Prepare(request_);
   const std::optional<OptimiseSettings> settings = ReadSettings();
   if (!settings) return;
   limitedRun_ = settings->formulaMaxWrong.has_value();
-  tested_ = 0;
-  acceptedCount_ = 0;
-  bestRate_ = 0;
   accepted_.clear();
   lb_result->clear();
   e_contwrong->clear();
   pb1->setValue(0);
-  SetRunning(true);
-  job_->Start([this, s = *settings](const std::atomic<bool>& cancel) {
-    result_ = OptimiseScheme(
-        *history_, s,
-        [this](const OptimiseStatus& status) {
-          tested_ = status.tested;
-          acceptedCount_ = status.accepted;
-          bestRate_ = status.bestRate;
-          return true;
-        },
-        &cancel);
-  });
-}
-
-void Tf_scfa::SetRunning(bool running) {
-  b_begin->setText(running ? QStringLiteral("停止生成") : QStringLiteral("开始生成"));
-  settings_->setEnabled(!running);
-  b_apply->setEnabled(!running);
-  b_cancel->setEnabled(!running);
-  setWindowTitle(running ? QStringLiteral("正在生成中，请稍候") : QStringLiteral("优化方案"));
-  if (running)
-    tick_->start();
-  else
-    tick_->stop();
+  auto result = std::make_shared<OptimiseResult>();
+  Run(
+      [history = history_, s = *settings, result](TaskControl& control, SearchProgress& progress) {
+        *result = OptimiseScheme(
+            *history, s,
+            [&progress](const OptimiseStatus& status) {
+              progress.tested = status.tested;
+              progress.accepted = status.accepted;
+              progress.bestRate = status.bestRate;
+              return true;
+            },
+            &control.CancelFlag());
+      },
+      [this, result](const TaskOutcome&) { Finished(*result); });
 }
 
 void Tf_scfa::ShowProgress() {
-  pb1->setValue(acceptedCount_.load());
-  l_progress->setText(QStringLiteral("已测试%1个公式，最高准确率%2%")
-                          .arg(tested_.load())
-                          .arg(RateNumberText(bestRate_.load())));
+  pb1->setValue(Progress().accepted.load());
+  l_progress->setText(ProgressText(Progress().tested, Progress().bestRate));
 }
 
-void Tf_scfa::Finished() {
-  SetRunning(false);
-  const OptimiseResult& r = result_;
+void Tf_scfa::Finished(const OptimiseResult& r) {
   for (const AcceptedFormula& f : r.formulas) {
     accepted_ << QString::fromStdString(f.text);
     // The rate first: long formulas run past the list's edge.
@@ -186,9 +142,8 @@ void Tf_scfa::Finished() {
                            ? text
                            : QStringLiteral("%1%    %2").arg(RateNumberText(f.rate), text));
   }
-  acceptedCount_ = static_cast<int>(r.formulas.size());
-  tested_ = r.tested;
-  ShowProgress();
+  pb1->setValue(static_cast<int>(r.formulas.size()));
+  l_progress->setText(ProgressText(r.tested, Progress().bestRate));
   if (limitedRun_ && !r.formulas.empty())
     e_contwrong->setText(QStringLiteral("实际最大连错：%1").arg(r.formulas.back().longestRun));
   if (r.outcome == SearchOutcome::Failed) app_.shell.Inform(this, QString::fromStdString(r.error));

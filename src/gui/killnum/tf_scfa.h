@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QDialog>
 #include <QStringList>
-#include <atomic>
 #include <memory>
 #include <optional>
 
+#include "gui/killnum/search_dialog.h"
 #include "killnum/kill_kind.h"
 #include "killnum/scheme_optimisation.h"
 
@@ -17,7 +16,6 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class QTimer;
 
 namespace dlt {
 class KillHistory;
@@ -26,18 +24,16 @@ class KillHistory;
 namespace dlt::gui {
 
 struct AppContext;
-class BackgroundJob;
 class CandidateSettingsBox;
 
 // "优化方案": fills a whole scheme with N formulas, untested at random or
 // searched to reach a target rate, optionally limiting the runs of
 // failures of each formula and of the scheme. "开始生成" starts and stops;
 // "应用" closes with the accepted formulas.
-class Tf_scfa : public QDialog {
+class Tf_scfa : public SearchDialog {
   Q_OBJECT
  public:
   explicit Tf_scfa(AppContext& app, QWidget* parent = nullptr);
-  ~Tf_scfa() override;
 
   struct Request {
     int wanted = 10;  // N, 1..100
@@ -49,32 +45,20 @@ class Tf_scfa : public QDialog {
   void Prepare(const Request& request);
 
   QStringList Accepted() const { return accepted_; }
-  bool Running() const;
-  BackgroundJob& Job() { return *job_; }
-
- public slots:
-  void reject() override;
 
  signals:
   void generationFinished();
 
  private:
-  void StartOrStop();
+  void Launch() override;
   std::optional<OptimiseSettings> ReadSettings();
-  void Finished();
-  void ShowProgress();
-  void SetRunning(bool running);
+  void Finished(const OptimiseResult& r);
+  void ShowProgress() override;
 
   AppContext& app_;
   Request request_;
-  std::unique_ptr<KillHistory> history_;
-  BackgroundJob* job_ = nullptr;
-  QTimer* tick_ = nullptr;
-  OptimiseResult result_;
+  std::shared_ptr<const KillHistory> history_;
   QStringList accepted_;
-  std::atomic<int64_t> tested_{0};
-  std::atomic<int> acceptedCount_{0};
-  std::atomic<double> bestRate_{0};
   bool limitedRun_ = false;
 
   CandidateSettingsBox* settings_ = nullptr;

@@ -6,10 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QTimer>
 
 #include "gui/app/app_context.h"
-#include "gui/app/background_job.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/killnum/candidate_settings_box.h"
@@ -29,12 +27,12 @@ QLineEdit* ResultField(QWidget* parent, const char* name, int width) {
 
 }  // namespace
 
-Tf_searchgs::Tf_searchgs(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
+Tf_searchgs::Tf_searchgs(AppContext& app, QWidget* parent)
+    : SearchDialog({QStringLiteral("开始搜索"), QStringLiteral("停止搜索"),
+                    QStringLiteral("公式搜索"), QStringLiteral("正在搜索中，请稍候")},
+                   parent),
+      app_(app) {
   setObjectName("Tf_searchgs");
-  setWindowTitle(QStringLiteral("公式搜索"));
-  job_ = new BackgroundJob(this);
-  tick_ = new QTimer(this);
-  tick_->setInterval(200);
 
   auto* layout = new QVBoxLayout(this);
   settings_ =
@@ -74,22 +72,13 @@ Tf_searchgs::Tf_searchgs(AppContext& app, QWidget* parent) : QDialog(parent), ap
 
   layout->addLayout(ApplyCancelRow(this, &b_apply, &b_cancel));
 
-  connect(b_beginss, &QPushButton::clicked, this, &Tf_searchgs::StartOrStop);
-  connect(job_, &BackgroundJob::finished, this, &Tf_searchgs::Finished);
-  connect(tick_, &QTimer::timeout, this, &Tf_searchgs::ShowProgress);
+  SetControls(b_beginss, settings_, b_apply, b_cancel);
   resize(720, 360);
-}
-
-// The work reads the history and writes the result: it ends before they go.
-Tf_searchgs::~Tf_searchgs() {
-  disconnect(job_, nullptr, this, nullptr);
-  job_->Cancel();
-  job_->Wait();
 }
 
 void Tf_searchgs::Prepare(const Request& request) {
   request_ = request;
-  history_ = std::make_unique<KillHistory>(KillHistory::FromTable(app_.Table(), app_.env));
+  history_ = std::make_shared<const KillHistory>(KillHistory::FromTable(app_.Table(), app_.env));
   settings_->ShowRange(*history_, request.start, request.end);
   if (request.targetFrom) settings_->SetTargetFrom(*request.targetFrom);
   e_ssgs->clear();
@@ -100,18 +89,6 @@ void Tf_searchgs::Prepare(const Request& request) {
 
 QString Tf_searchgs::Found() const {
   return e_ssgs->text();
-}
-bool Tf_searchgs::Running() const {
-  return job_->Running();
-}
-
-void Tf_searchgs::reject() {
-  // Closing the window ends a running search first.
-  if (job_->Running()) {
-    job_->Cancel();
-    job_->Wait();
-  }
-  QDialog::reject();
 }
 
 std::optional<SearchSettings> Tf_searchgs::ReadSettings() {
@@ -126,55 +103,38 @@ std::optional<SearchSettings> Tf_searchgs::ReadSettings() {
   return s;
 }
 
-void Tf_searchgs::StartOrStop() {
-  if (job_->Running()) {
-    job_->Cancel();
-    return;
-  }
+void Tf_searchgs::Launch() {
   if (!history_) Prepare(request_);
   const std::optional<SearchSettings> settings = ReadSettings();
   if (!settings) return;
   limitedRun_ = settings->maxWrong.has_value();
-  tested_ = 0;
-  bestRate_ = 0;
   e_ssgs->clear();
   e_xdzql->clear();
   e_contwrong->clear();
-  SetRunning(true);
-  job_->Start([this, s = *settings](const std::atomic<bool>& cancel) {
-    result_ = SearchFormula(
-        *history_, s,
-        [this](const SearchStatus& status) {
-          tested_ = status.tested;
-          bestRate_ = status.bestRate;
-          return true;
-        },
-        &cancel);
-  });
+  auto result = std::make_shared<SearchResult>();
+  Run(
+      [history = history_, s = *settings, result](TaskControl& control, SearchProgress& progress) {
+        *result = SearchFormula(
+            *history, s,
+            [&progress](const SearchStatus& status) {
+              progress.tested = status.tested;
+              progress.bestRate = status.bestRate;
+              return true;
+            },
+            &control.CancelFlag());
+      },
+      [this, result](const TaskOutcome&) { Finished(*result); });
 }
 
-void Tf_searchgs::SetRunning(bool running) {
-  b_beginss->setText(running ? QStringLiteral("停止搜索") : QStringLiteral("开始搜索"));
-  settings_->setEnabled(!running);
-  b_apply->setEnabled(!running);
-  b_cancel->setEnabled(!running);
-  setWindowTitle(running ? QStringLiteral("正在搜索中，请稍候") : QStringLiteral("公式搜索"));
+void Tf_searchgs::RunningChanged(bool running) {
   pb_search->setRange(0, running ? 0 : 1);  // busy while running
-  if (running)
-    tick_->start();
-  else
-    tick_->stop();
 }
 
 void Tf_searchgs::ShowProgress() {
-  l_progress->setText(QStringLiteral("已测试%1个公式，最高准确率%2%")
-                          .arg(tested_.load())
-                          .arg(RateNumberText(bestRate_.load())));
+  l_progress->setText(ProgressText(Progress().tested, Progress().bestRate));
 }
 
-void Tf_searchgs::Finished() {
-  SetRunning(false);
-  const SearchResult& r = result_;
+void Tf_searchgs::Finished(const SearchResult& r) {
   // Found, or stopped: the best formula so far with its rate, ready for "应用".
   if (r.outcome != SearchOutcome::Failed && !r.formula.empty()) {
     e_ssgs->setText(QString::fromStdString(r.formula));
@@ -182,8 +142,7 @@ void Tf_searchgs::Finished() {
     e_xdzql->setText(RateNumberText(r.rate));
     if (limitedRun_) e_contwrong->setText(QStringLiteral("实际最大连错：%1").arg(r.longestRun));
   }
-  tested_ = r.tested;
-  ShowProgress();
+  l_progress->setText(ProgressText(r.tested, Progress().bestRate));
   if (r.outcome == SearchOutcome::Failed) app_.shell.Inform(this, QString::fromStdString(r.error));
   emit searchFinished();
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QDialog>
-#include <atomic>
 #include <memory>
 #include <optional>
 
+#include "gui/killnum/search_dialog.h"
 #include "killnum/formula_search.h"
 #include "killnum/kill_kind.h"
 
@@ -14,7 +13,6 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 
 namespace dlt {
 class KillHistory;
@@ -23,7 +21,6 @@ class KillHistory;
 namespace dlt::gui {
 
 struct AppContext;
-class BackgroundJob;
 class CandidateSettingsBox;
 
 // "公式搜索": tests random formulas of one shape on a stretch of history, on
@@ -31,11 +28,10 @@ class CandidateSettingsBox;
 // the search; the window stays usable meanwhile, its settings (the seed
 // too) locked. "应用" closes it with the formula in e_ssgs: the one found,
 // or after "停止搜索" the best one tested so far.
-class Tf_searchgs : public QDialog {
+class Tf_searchgs : public SearchDialog {
   Q_OBJECT
  public:
   explicit Tf_searchgs(AppContext& app, QWidget* parent = nullptr);
-  ~Tf_searchgs() override;
 
   // What the banker and kill window sets before showing it.
   struct Request {
@@ -49,32 +45,22 @@ class Tf_searchgs : public QDialog {
   void Prepare(const Request& request);
 
   QString Found() const;
-  bool Running() const;
   // Candidates tested so far by the running search (as last reported).
-  int64_t Tested() const { return tested_.load(); }
-  BackgroundJob& Job() { return *job_; }
-
- public slots:
-  void reject() override;
+  int64_t Tested() const { return Progress().tested.load(); }
 
  signals:
   void searchFinished();
 
  private:
-  void StartOrStop();
+  void Launch() override;
   std::optional<SearchSettings> ReadSettings();
-  void Finished();
-  void ShowProgress();
-  void SetRunning(bool running);
+  void Finished(const SearchResult& r);
+  void ShowProgress() override;
+  void RunningChanged(bool running) override;
 
   AppContext& app_;
   Request request_;
-  std::unique_ptr<KillHistory> history_;
-  BackgroundJob* job_ = nullptr;
-  QTimer* tick_ = nullptr;
-  SearchResult result_;
-  std::atomic<int64_t> tested_{0};
-  std::atomic<double> bestRate_{0};
+  std::shared_ptr<const KillHistory> history_;
   bool limitedRun_ = false;
 
   CandidateSettingsBox* settings_ = nullptr;

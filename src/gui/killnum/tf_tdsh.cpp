@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/app_context.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/killnum/tdsh_page.h"
 #include "killnum/kill_history.h"
 
@@ -23,7 +24,7 @@ const TdshTabSetup kTabs[] = {
 Tf_tdsh::Tf_tdsh(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   setObjectName("Tf_tdsh");
   setWindowTitle(QStringLiteral("提胆与杀号"));
-  resize(1000, 700);
+  OpenBelowToolbar(*this, kFillArea, app, /*everyShow=*/true);
   history_ = std::make_unique<KillHistory>(std::vector<Draw>{}, std::vector<int32_t>{}, app.env);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -47,10 +48,6 @@ TdshPage& Tf_tdsh::Page(KillKind kind) const {
 }
 
 void Tf_tdsh::showEvent(QShowEvent* event) {
-  if (app_.screen.isValid()) {
-    move(0, 62);
-    resize(app_.screen.width(), std::max(400, app_.screen.height() - 100));
-  }
   history_ = std::make_unique<KillHistory>(KillHistory::FromTable(app_.Table(), app_.env));
   shown_ = true;
   for (TdshPage* p : pages_) p->HistoryChanged();

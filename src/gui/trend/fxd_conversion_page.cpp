@@ -16,9 +16,9 @@
 #include "common/gbk_text.h"
 #include "gui/analysis/analysis_handoff.h"
 #include "gui/app/app_context.h"
-#include "gui/app/long_task.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
+#include "gui/common/background_runner.h"
 #include "gui/common/grid_view.h"
 #include "gui/killnum/kill_handoff.h"
 #include "gui/trend/conversion_models.h"
@@ -273,14 +273,15 @@ void ConversionPage::ComputeKills() {
   pb_zhb1sh->setRange(0, std::max(count - 1, 1));
   pb_zhb1sh->setValue(0);
   Button55->setEnabled(false);
-  RunOffInterfaceThread(
+  BackgroundRunner runner(this);
+  runner.RunAndWait(
       [&](TaskControl&) {
         auto values = KeySeries(draws, env, indicator.key, first, count);
         rows.table = ConversionTable::Build(values ? std::move(*values) : std::vector<int32_t>{});
         kills = dlt::ComputeKills(rows.table, from, to,
                                   [&done](int d) { done.store(d, std::memory_order_relaxed); });
       },
-      [&](TaskControl&) { pb_zhb1sh->setValue(std::max(done.load() - 1, 0)); });
+      [&](const TaskControl&) { pb_zhb1sh->setValue(std::max(done.load() - 1, 0)); });
   Button55->setEnabled(true);
 
   hiddenModel_->SetRows(rows);

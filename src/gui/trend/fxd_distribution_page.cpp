@@ -10,6 +10,7 @@
 #include "gui/app/named_button.h"
 #include "gui/common/paging_bar.h"
 #include "gui/trend/chart_view.h"
+#include "gui/trend/legend_bar.h"
 #include "history/draw_table.h"
 #include "trend/distribution_chart.h"
 
@@ -28,6 +29,8 @@ DistributionChartPage::DistributionChartPage(FxdContext& fxd, QWidget* parent)
   // The picture's own menu carries the display modes too.
   if (fxd_.pm1) picture_->Menu()->insertActions(picture_->ExportAction(), fxd_.pm1->actions());
   layout->addWidget(picture_, 1);
+  legend_ = new LegendBar("l_fbd_legend", &fxd_.sprites, this);
+  layout->addWidget(legend_);
 
   auto* box = new QGroupBox(this);
   auto* row = new QHBoxLayout(box);
@@ -49,6 +52,7 @@ DistributionChartPage::DistributionChartPage(FxdContext& fxd, QWidget* parent)
 }
 
 void DistributionChartPage::Fill() {
+  legend_->SetEntries(DistributionLegend(fxd_.displayMode, marks_->currentIndex()));
   picture_->Redraw();
 }
 

@@ -7,6 +7,7 @@ class QComboBox;
 namespace dlt::gui {
 
 class ChartView;
+class LegendBar;
 
 // "主号分布图": 19 draws from the anchor as a number board with the runs
 // (连号, 重号, 斜连号) marked; pages by 19 draws, steps by one.
@@ -24,6 +25,7 @@ class DistributionChartPage : public FxdPage {
   FxdContext& fxd_;
   ChartView* picture_ = nullptr;
   QComboBox* marks_ = nullptr;
+  LegendBar* legend_ = nullptr;
 };
 
 }  // namespace dlt::gui

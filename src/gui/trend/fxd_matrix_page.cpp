@@ -21,6 +21,7 @@
 #include "gui/killnum/tf_selfhns.h"
 #include "gui/trend/chart_view.h"
 #include "gui/trend/fxd_matrix_filters.h"
+#include "gui/trend/legend_bar.h"
 #include "history/draw_table.h"
 #include "trend/matrix_layout.h"
 
@@ -64,6 +65,9 @@ MatrixPage::MatrixPage(FxdContext& fxd, QWidget* parent) : FxdPage(parent), fxd_
   });
   i_hns->installEventFilter(this);
   layout->addWidget(i_hns, 1);
+  auto* legend = new LegendBar("l_hns_legend", &fxd_.sprites, this);
+  legend->SetEntries(MatrixLegend());
+  layout->addWidget(legend);
 
   pc_hns = new QTabWidget(this);
   pc_hns->setObjectName("pc_hns");

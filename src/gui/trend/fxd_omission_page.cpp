@@ -22,6 +22,7 @@
 #include "gui/app/window_set.h"
 #include "gui/common/grid_view.h"
 #include "gui/trend/fxd_derived_tools.h"
+#include "gui/trend/legend_bar.h"
 #include "gui/trend/omission_grid_model.h"
 #include "gui/trend/tf_bluefxd.h"
 #include "history/draw_table.h"
@@ -104,6 +105,8 @@ OmissionGridPage::OmissionGridPage(FxdContext& fxd, GridPageKind kind, QWidget* 
   grid_->setShowGrid(true);
   grid_->viewport()->installEventFilter(this);
   layout->addWidget(grid_, 1);
+  legend_ = new LegendBar((names.grid + std::string("_legend")).c_str(), &fxd_.sprites, this);
+  layout->addWidget(legend_);
   const auto [chanceBox, fitLabel] = ChanceNames(kind);
   fit_ = new QLabel(this);
   fit_->setObjectName(fitLabel);
@@ -225,6 +228,7 @@ void OmissionGridPage::Fill() {
   look_.typeFilter = filter_->currentIndex();
   look_.backNumbers = setup.kind == OmissionGridKind::FrontBackNumbers;
   OmissionGrid grid = ComputeOmissionGrid(fxd_.Table().Draws(), setup);
+  legend_->SetEntries(ShadingLegend(ShadesTypeGroups(setup)));
   std::optional<TallyChance> chance;
   if (chance_->isChecked()) chance = GridChance(grid, setup.kind);
   fit_->setVisible(chance.has_value());

@@ -13,6 +13,7 @@ class QTableView;
 
 namespace dlt::gui {
 
+class LegendBar;
 class OmissionGridModel;
 
 // One of the three omission grid pages ("主区遗漏图表", "副区遗漏图表",
@@ -59,6 +60,7 @@ class OmissionGridPage : public FxdPage {
   GridLook look_;
   OmissionGridModel* model_ = nullptr;
   QTableView* grid_ = nullptr;
+  LegendBar* legend_ = nullptr;
   QComboBox* from_ = nullptr;
   QComboBox* to_ = nullptr;
   QComboBox* partitions_ = nullptr;

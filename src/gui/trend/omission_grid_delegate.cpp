@@ -19,7 +19,16 @@ void CellText(QPainter& p, const QRect& cell, const QString& text, const QColor&
   OmissionCellText(p, cell, text, colour, true);
 }
 
+ChartColour ToChart(const QColor& c) {
+  return ChartColour{static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()),
+                     static_cast<uint8_t>(c.blue())};
+}
+
 }  // namespace
+
+std::vector<LegendEntry> ShadingLegend(bool typeGroups) {
+  return PartitionLegend(ToChart(kGroupFirst), ToChart(kGroupSecond), typeGroups);
+}
 
 void OmissionGridDelegate::PaintMarker(QPainter& p, const QRect& cell, int colour) const {
   if (look_.kind == GridPageKind::Back) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QStyledItemDelegate>
+#include <vector>
+
+#include "trend/legends.h"
 
 namespace dlt::gui {
 
@@ -21,6 +24,9 @@ struct GridLook {
 // background of their partition or order group with hit markers (sprites;
 // the back grid a red disc) or omission counts, and the selection row's
 // marks.
+// The legend of the value cells' shading, in the delegate's own fills.
+std::vector<LegendEntry> ShadingLegend(bool typeGroups);
+
 class OmissionGridDelegate : public QStyledItemDelegate {
   Q_OBJECT
  public:

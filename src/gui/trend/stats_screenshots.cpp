@@ -55,7 +55,6 @@ void TakeStatisticsPictures(AppContext& app, const QString& dir,
     auto* analysis = app.windows->Get<Tf_zbpxz>();
     if (grid && analysis && grid->model()->rowCount() > 0) {
       emit grid->doubleClicked(grid->model()->index(0, 17));
-      analysis->resize(1180, 760);
       settle(500);
       save(analysis, dir, "zbpxz_column.png");
       analysis->hide();

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "gui/app/app_context.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/trend/fxd_chart_page.h"
 #include "gui/trend/fxd_context.h"
 #include "history/draw_table.h"
@@ -75,10 +76,7 @@ Tf_bluefxd::Tf_bluefxd(AppContext& app, QWidget* parent)
     : QWidget(parent), app_(app), charts_(std::make_unique<FxdContext>(app)) {
   setObjectName("Tf_bluefxd");
   setWindowTitle(QStringLiteral("蓝球分析"));
-  if (app.screen.isValid())
-    setGeometry(0, 60, app.screen.width(), std::max(app.screen.height() - 90, 400));
-  else
-    resize(1200, 760);
+  OpenBelowToolbar(*this, kFillArea, app, /*everyShow=*/false);
   auto* layout = new QVBoxLayout(this);
   pc_bluefxd = new QTabWidget(this);
   pc_bluefxd->setObjectName("pc_bluefxd");

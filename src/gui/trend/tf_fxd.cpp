@@ -8,8 +8,10 @@
 #include <algorithm>
 
 #include "gui/app/app_context.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/app/tdm.h"
 #include "gui/common/auto_scroller.h"
+#include "gui/common/tab_rows.h"
 #include "gui/trend/fxd_chart_setups.h"
 #include "gui/trend/fxd_context.h"
 #include "gui/trend/fxd_conversion_page.h"
@@ -30,10 +32,7 @@ Tf_fxd::Tf_fxd(AppContext& app, QWidget* parent)
     : QWidget(parent), app_(app), fxd_(std::make_unique<FxdContext>(app)) {
   setObjectName("Tf_fxd");
   setWindowTitle(QStringLiteral("走势分析"));
-  if (app.screen.isValid())
-    setGeometry(0, 60, app.screen.width(), std::max(app.screen.height() - 90, 400));
-  else
-    resize(1200, 760);
+  OpenBelowToolbar(*this, kFillArea, app, /*everyShow=*/false);
   BuildMenu();
   BuildPages();
   // Draws the start-up sync adds while the window shows: it reads them as on a show.
@@ -128,6 +127,8 @@ void Tf_fxd::BuildPages() {
     pc_redfxd->addTab(p.page, QString::fromUtf8(p.caption));
   }
   pc_redfxd->setCurrentIndex(1);  // "行列式"
+  // Twenty-one captions in full need two rows at 1366 pixels.
+  TabRows::Replace(pc_redfxd, 2);
   connect(pc_redfxd, &QTabWidget::currentChanged, this, [this] {
     // Leaving a page stops its scrolling.
     scroller_->Stop();

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "gui/app/app_context.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/trend/moredb_association_page.h"
 #include "gui/trend/moredb_pairs_page.h"
 #include "gui/trend/moredb_pattern_page.h"
@@ -15,10 +16,7 @@ namespace dlt::gui {
 Tf_moredb::Tf_moredb(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   setObjectName("Tf_moredb");
   setWindowTitle(QStringLiteral("更多图表"));
-  if (app.screen.isValid())
-    setGeometry(0, 60, app.screen.width(), std::max(app.screen.height() - 90, 400));
-  else
-    resize(1200, 760);
+  OpenBelowToolbar(*this, kFillArea, app, /*everyShow=*/false);
   auto* layout = new QVBoxLayout(this);
   pc_moredb = new QTabWidget(this);
   pc_moredb->setObjectName("pc_moredb");

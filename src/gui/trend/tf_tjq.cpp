@@ -19,6 +19,7 @@
 #include "common/numbers.h"
 #include "gui/analysis/analysis_handoff.h"
 #include "gui/app/app_context.h"
+#include "gui/app/below_toolbar.h"
 #include "gui/app/named_button.h"
 #include "gui/app/shell_services.h"
 #include "gui/app/tdm.h"
@@ -53,10 +54,7 @@ QComboBox* DivisorBox(QWidget* parent, const char* name) {
 Tf_tjq::Tf_tjq(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   setObjectName("Tf_tjq");
   setWindowTitle(QStringLiteral("统计区"));
-  if (app.screen.isValid())
-    setGeometry(0, 62, app.screen.width(), std::max(app.screen.height() - 90, 400));
-  else
-    resize(1200, 760);
+  OpenBelowToolbar(*this, kFillArea, app, /*everyShow=*/true);
 
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
@@ -240,7 +238,6 @@ QWidget* Tf_tjq::BuildRepeatPage() {
 void Tf_tjq::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   if (e->spontaneous()) return;
-  move(0, 62);
   range_->FillIssues();
   PageControl2->setCurrentIndex(0);
   // The window opens on the default range's figures.

@@ -149,8 +149,9 @@ void BookWindowTest::drawsStoredOffTheInterfaceThreadAreToldOnIt() {
   d.front = {1, 2, 3, 4, 5};
   d.back = {1, 2};
   // As an import does: the store runs on a worker thread.
-  const TaskOutcome outcome = RunOffInterfaceThread(
-      [&](TaskControl&) { table.ApplyImport({d}, false); }, [](TaskControl&) {});
+  BackgroundRunner runner(nullptr);
+  const TaskOutcome outcome = runner.RunAndWait(
+      [&](TaskControl&) { table.ApplyImport({d}, false); }, [](const TaskControl&) {});
   QVERIFY(outcome.ok());
   // Told on the interface thread once its events run.
   QTRY_COMPARE(book_->LastNotes().size(), 1);

@@ -165,11 +165,12 @@ void ServiceSyncTest::theStartSyncWaitsForWorkThatReadsTheHistory() {
   // while it runs; the history must stay as it is until the task is over.
   std::atomic<bool> release{false};
   int countDuringTask = -1;
-  RunOffInterfaceThread(
+  BackgroundRunner runner(nullptr);
+  runner.RunAndWait(
       [&](TaskControl&) {
         while (!release) QThread::msleep(2);
       },
-      [&](TaskControl&) {
+      [&](const TaskControl&) {
         if (sync.Walking()) return;
         countDuringTask = app->Context().Table().RecordCount();
         release = true;
