@@ -9,6 +9,10 @@ int AnchorAfter(PageMove move, int anchor, int span, int drawCount) {
   const int last = drawCount - 1;
   const int page = std::max(span, 1);
   auto within = [last](int index) { return std::clamp(index, 0, last); };
+  // Forward never moves back, and never past the newest full page.
+  auto forward = [&](int index) {
+    return std::max(within(anchor), FullPageAnchor(index, span, drawCount));
+  };
   switch (move) {
     case PageMove::kFirst:
       return 0;
@@ -17,9 +21,9 @@ int AnchorAfter(PageMove move, int anchor, int span, int drawCount) {
     case PageMove::kStepBack:
       return within(anchor - 1);
     case PageMove::kStepForward:
-      return within(anchor + 1);
+      return forward(anchor + 1);
     case PageMove::kPageForward:
-      return within(anchor + page);
+      return forward(anchor + page);
     case PageMove::kNewest:
       return std::max(last - std::max(span, 0), 0);
   }

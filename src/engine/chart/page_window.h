@@ -45,9 +45,10 @@ constexpr int kMostPageDraws = 500;
 enum class PageMove { kFirst, kPageBack, kStepBack, kStepForward, kPageForward, kNewest };
 
 // The anchor after `move` on pages of `span` draws over a history of
-// `drawCount`: pages and steps stop at the first and the last draw, kFirst
-// opens the first page, kNewest the page ending on the last draw. An empty
-// history keeps anchor 0.
+// `drawCount`: moves back stop at the first draw; moves forward stop at the
+// newest full page (an anchor already past it stays), so paging never ends
+// on a few points; kFirst opens the first page, kNewest the page ending on
+// the last draw. An empty history keeps anchor 0.
 int AnchorAfter(PageMove move, int anchor, int span, int drawCount);
 
 // The draws per page within the zoom's bounds.

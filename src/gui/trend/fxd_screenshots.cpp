@@ -11,6 +11,7 @@
 #include "chart/page_window.h"
 #include "gui/app/app_context.h"
 #include "gui/app/window_set.h"
+#include "gui/common/paging_bar.h"
 #include "gui/killnum/tf_selfhns.h"
 #include "gui/trend/chart_view.h"
 #include "gui/trend/fxd_mosaic_page.h"
@@ -72,6 +73,16 @@ void TakeTrendPictures(AppContext& app, const QString& dir,
     QApplication::sendEvent(view, &move);
     settle(200);
     save(w, dir, QStringLiteral("fxd_readout.png"));
+  }
+
+  // The line chart zoomed out by four notches of Ctrl+wheel (87 draws a page), then back.
+  if (auto* page = w->findChild<QWidget*>("ts_jhjcd")) {
+    if (auto* bar = page->findChild<PagingBar*>(); bar && bar->Zoom(-4)) {
+      settle(300);
+      save(w, dir, QStringLiteral("fxd_zoomed.png"));
+      bar->Zoom(4);
+      settle(200);
+    }
   }
 
   // The matrix page on the last eleven draws and the picks matrix after them.

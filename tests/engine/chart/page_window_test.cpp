@@ -32,17 +32,21 @@ TEST(PageWindow, TheLastPageEndsOnTheLastDraw) {
   }
 }
 
-TEST(PageWindow, MovesStopAtTheFirstAndTheLastDraw) {
+TEST(PageWindow, MovesStopAtTheFirstDrawAndTheNewestFullPage) {
   using enum PageMove;
   struct Case {
     PageMove move;
     int anchor, span, drawCount, after;
   };
   const Case cases[] = {
-      // Paging by the page's span, whatever the zoom.
+      // Paging by the page's span, whatever the zoom; forward stops at the
+      // newest full page, and an anchor already past it stays.
       {kPageForward, 50, 36, 150, 86},
-      {kPageForward, 50, 100, 150, 149},
-      {kPageForward, 140, 36, 150, 149},
+      {kPageForward, 100, 36, 150, 113},
+      {kPageForward, 113, 36, 150, 113},
+      {kPageForward, 10, 100, 150, 49},
+      {kPageForward, 50, 100, 150, 50},
+      {kPageForward, 140, 36, 150, 140},
       {kPageForward, 149, 36, 150, 149},
       {kPageBack, 86, 36, 150, 50},
       {kPageBack, 20, 36, 150, 0},
@@ -50,7 +54,10 @@ TEST(PageWindow, MovesStopAtTheFirstAndTheLastDraw) {
       {kPageBack, 300, 250, 2911, 50},
       // One draw at a time.
       {kStepForward, 104, 36, 150, 105},
+      {kStepForward, 112, 36, 150, 113},
+      {kStepForward, 113, 36, 150, 113},
       {kStepForward, 149, 36, 150, 149},
+      {kStepForward, 3, 36, 20, 3},
       {kStepBack, 105, 36, 150, 104},
       {kStepBack, 0, 36, 150, 0},
       // The first page, and the newest full page for the page's span.

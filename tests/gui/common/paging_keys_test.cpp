@@ -75,13 +75,14 @@ void PagingKeysTest::keysAndWheelPageTheChart() {
     int key;
     int position;
   };
-  // From draw 50 on pages of 36: each key moves the shared anchor as its button does.
+  // From draw 50 on pages of 36: each key moves the shared anchor as its button
+  // does; forward stops at the newest full page.
   shown.JumpTo(50);
   const Step steps[] = {
-      {Qt::Key_PageDown, 86},      {Qt::Key_Right, 87},        {Qt::Key_Left, 86},
-      {Qt::Key_PageUp, 50},        {Qt::Key_Home, 0},          {Qt::Key_Left, 0},
-      {Qt::Key_PageUp, 0},         {Qt::Key_End, kDraws - 37}, {Qt::Key_PageDown, kDraws - 1},
-      {Qt::Key_Right, kDraws - 1},
+      {Qt::Key_PageDown, 86},       {Qt::Key_Right, 87},         {Qt::Key_Left, 86},
+      {Qt::Key_PageUp, 50},         {Qt::Key_Home, 0},           {Qt::Key_Left, 0},
+      {Qt::Key_PageUp, 0},          {Qt::Key_End, kDraws - 37},  {Qt::Key_PageDown, kDraws - 37},
+      {Qt::Key_Right, kDraws - 37}, {Qt::Key_Left, kDraws - 38}, {Qt::Key_Right, kDraws - 37},
   };
   for (const Step& s : steps) {
     QTest::keyClick(chart, static_cast<Qt::Key>(s.key));
@@ -90,7 +91,7 @@ void PagingKeysTest::keysAndWheelPageTheChart() {
   }
   // A key with a modifier is not a paging key.
   QTest::keyClick(chart, Qt::Key_Home, Qt::ShiftModifier);
-  QCOMPARE(table.Position(), kDraws - 1);
+  QCOMPARE(table.Position(), kDraws - 37);
 
   // The wheel pages: towards the user on, away from the user back.
   QTest::keyClick(chart, Qt::Key_Home);
@@ -141,10 +142,15 @@ void PagingKeysTest::theZoomBoxAndCtrlWheelSetTheDrawsPerPage() {
   QTest::keyClick(chart, Qt::Key_Home);
   QTest::keyClick(chart, Qt::Key_PageDown);
   QCOMPARE(table.Position(), 10);
+  // Zooming keeps the anchor while the page fits before the newest draw ...
+  Wheel(chart, -1, Qt::ControlModifier);
+  QCOMPARE(zoom->currentText(), QString::fromStdString(SpanText(ZoomedSpan(10, -1))));
+  QCOMPARE(table.Position(), 10);
+  // ... and a page longer than the history starts at its first draw.
   for (int i = 0; i < 40; ++i) Wheel(chart, -1, Qt::ControlModifier);
   QCOMPARE(zoom->currentText(), QString("显示500期"));
-  // Zooming does not move the anchor.
-  QCOMPARE(table.Position(), 10);
+  QCOMPARE(table.Position(), 0);
+  QCOMPARE(FirstShown(page), 0);
 }
 
 void PagingKeysTest::theNewestButtonOpensTheLastFullPage() {
